@@ -1,0 +1,35 @@
+#pragma once
+// Composes the picture from the scene: sky; objects behind the ground; the
+// ground, bottom-aligned, white transparent, tinted; objects in front. Every
+// picture file is read afresh at each call.
+#include "core/scene.h"
+#include "platform/surface.h"
+
+namespace veldor {
+
+// The main window's drawing surfaces.
+struct MainSurfaces {
+    Surface mainImage;                       // the picture
+    Surface tempimage;                       // a picture file as loaded
+    Surface tempimage2{640, 480, kWhite};    // scratch
+};
+
+// Steps 3 to 7 of a rendering: stores the default names into the scene,
+// loads the sky into mainImage and draws the layers. Does not touch the
+// current directory or any window. A picture that cannot be loaded throws
+// veldor::Error; the layers drawn so far stay in the picture.
+void renderScene(SceneState& scene, MainSurfaces& surfaces);
+
+// Draws a colour tinted by the light: channel + tint, computed wide, then
+// clamped to 0..255. Sources that are pure white are never drawn (the caller
+// tests that first).
+Color tinted(Color source, std::int32_t tintRed, std::int32_t tintGreen, std::int32_t tintBlue);
+
+// Draws the picture `object` (as loaded) stretched into the rectangle
+// (left, top, width x height) of `picture`, white transparent, tinted. Only
+// the part that lands in the picture is computed.
+void drawObject(Surface& picture, const Surface& object, std::int32_t left, std::int32_t top,
+                std::int32_t width, std::int32_t height, std::int32_t tintRed,
+                std::int32_t tintGreen, std::int32_t tintBlue);
+
+} // namespace veldor

@@ -1,0 +1,33 @@
+#pragma once
+// Our own BMP reader and writer. The reader accepts what Windows accepts and
+// rejects everything else with "Bitmap image is not valid".
+#include "platform/color.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace veldor {
+
+class Surface;
+
+struct Bitmap {
+    int width = 0;
+    int height = 0;
+    std::vector<Color> pixels; // top-down rows, 0x00BBGGRR
+};
+
+// Throws veldor::Error("Bitmap image is not valid") on anything malformed.
+Bitmap decodeBmp(const std::uint8_t* data, std::size_t size);
+// Throws "Cannot open file <path>" when the file cannot be read, otherwise
+// as decodeBmp.
+Bitmap loadBmpFile(const std::string& path);
+
+// 24-bit uncompressed, bottom-up, 40-byte header.
+std::vector<std::uint8_t> encodeBmp(const Surface& surface);
+// Writes beside the target and renames over it; throws "Cannot create file
+// <path>" when it cannot, and leaves any previous file intact.
+void saveBmpFile(const Surface& surface, const std::string& path);
+
+} // namespace veldor
