@@ -1,0 +1,66 @@
+// Reading and writing a scene file of 10,000 object rows.
+#include "files/scenefile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace veldor;
+
+SceneDocument bigScene()
+{
+    SceneDocument d;
+    d.skyFile = "packs\\mineS2.bmp";
+    d.groundFile = "ground4.bmp";
+    d.tintRed = -20;
+    d.tintGreen = 35;
+    d.tintBlue = 110;
+    const int rows = 10000;
+    d.objects.recreate(rows);
+    for (int i = 0; i < rows; ++i) {
+        const std::size_t r = std::size_t(i);
+        d.objects.status[r] = i % 7 == 0 ? Retired : Front;
+        d.objects.imageFile[r] = "object" + std::to_string(i % 5) + ".bmp";
+        d.objects.title[r] = "Hot Air Balloon";
+        d.objects.left[r] = i % 630;
+        d.objects.top[r] = -(i % 340);
+        d.objects.width[r] = 1 + i % 300;
+        d.objects.height[r] = 1 + i % 200;
+    }
+    d.objectCount = rows;
+    return d;
+}
+
+std::string tempPath(const char* name)
+{
+    return (std::filesystem::temp_directory_path()
+            / ("veldor-bench-" + std::to_string(::getpid()) + "-" + name))
+        .string();
+}
+
+void BM_SceneRead10000Rows(benchmark::State& state)
+{
+    const std::string path = tempPath("read.vdr");
+    writeSceneFile(bigScene(), path);
+    for (auto _ : state) {
+        auto d = readSceneFile(path);
+        benchmark::DoNotOptimize(d);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SceneRead10000Rows)->Unit(benchmark::kMillisecond);
+
+void BM_SceneWrite10000Rows(benchmark::State& state)
+{
+    const SceneDocument d = bigScene();
+    const std::string path = tempPath("write.vdr");
+    for (auto _ : state)
+        writeSceneFile(d, path);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SceneWrite10000Rows)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,270 @@
+// veldor-render: renders a scene file headlessly, applies effects and writes
+// the picture as a BMP, so scripts can produce pictures without a display.
+#include "core/renderer.h"
+#include "effects/effects.h"
+#include "files/scenefile.h"
+#include "output/exportbmp.h"
+#include "platform/error.h"
+#include "platform/textfile.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace veldor;
+
+constexpr const char* kUsage =
+    "Usage: veldor-render [--app-dir DIR] [--effect EFFECT]... [--stretched] [--repeat N]\n"
+    "                     SCENE OUT.bmp\n";
+
+constexpr const char* kHelp =
+    "Renders the scene file SCENE as the program does and writes the picture to\n"
+    "OUT.bmp (630x340, or 640x480 with --stretched).\n"
+    "\n"
+    "  --app-dir DIR     folder that holds the picture files (default: the folder\n"
+    "                    of this program)\n"
+    "  --effect EFFECT   applied to the rendered picture, in the order given:\n"
+    "                      tint:R,G,B   the tint colour (150,150,160 changes nothing)\n"
+    "                      darken | lighten\n"
+    "                      xor:R,G,B    every pixel becomes NOT (colour XOR pixel)\n"
+    "                      antialias\n"
+    "  --stretched       write the 640x480 stretched export\n"
+    "  --repeat N        render N times, every file read afresh, and print\n"
+    "                    'median X ms, min Y ms' for one pass on stderr\n"
+    "  --help            show this text\n"
+    "\n"
+    "Exit status: 0 done, 1 the scene could not be rendered or written (the\n"
+    "reason is on stderr and OUT is not written), 2 bad usage.\n";
+
+struct UsageError {
+    std::string text;
+};
+
+enum class EffectKind { Tint, Darken, Lighten, Xor, AntiAlias };
+
+struct Effect {
+    EffectKind kind;
+    Color color = kBlack;
+};
+
+struct Options {
+    std::string appDir;
+    std::vector<Effect> effects;
+    bool stretched = false;
+    int repeat = 0; // 0: no timing line
+    std::string scene;
+    std::string out;
+};
+
+int parseNumber(const std::string& text, int low, int high, const std::string& what)
+{
+    std::int32_t v = 0;
+    try {
+        v = toInteger(text);
+    } catch (const Error&) {
+        throw UsageError{"invalid " + what + " '" + text + "'"};
+    }
+    if (v < low || v > high)
+        throw UsageError{what + " must be between " + std::to_string(low) + " and "
+                         + std::to_string(high)};
+    return v;
+}
+
+// "R,G,B" with each channel 0..255.
+Color parseColor(const std::string& text, const std::string& effect)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    if (parts.size() != 3)
+        throw UsageError{effect + " needs a colour R,G,B"};
+    const std::string what = effect + " channel";
+    return rgb(parseNumber(parts[0], 0, 255, what), parseNumber(parts[1], 0, 255, what),
+               parseNumber(parts[2], 0, 255, what));
+}
+
+Effect parseEffect(const std::string& text)
+{
+    if (text == "darken")
+        return {EffectKind::Darken};
+    if (text == "lighten")
+        return {EffectKind::Lighten};
+    if (text == "antialias")
+        return {EffectKind::AntiAlias};
+    if (text.starts_with("tint:"))
+        return {EffectKind::Tint, parseColor(text.substr(5), "tint")};
+    if (text.starts_with("xor:"))
+        return {EffectKind::Xor, parseColor(text.substr(4), "xor")};
+    throw UsageError{"unknown effect '" + text + "'"};
+}
+
+std::string programFolder(const char* argv0)
+{
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        exe = std::filesystem::absolute(argv0, ec);
+    return exe.parent_path().string();
+}
+
+// Picture paths appear in error texts, so the folder is made absolute once.
+std::string absoluteFolder(const std::string& dir)
+{
+    std::filesystem::path p = std::filesystem::absolute(dir).lexically_normal();
+    std::string s = p.string();
+    while (s.size() > 1 && s.back() == '/')
+        s.pop_back();
+    return s;
+}
+
+Options parseArguments(int argc, char** argv, bool* help)
+{
+    Options o;
+    std::vector<std::string> positional;
+    bool optionsDone = false;
+    auto valueOf = [&](int& i, const std::string& name) -> std::string {
+        if (i + 1 >= argc)
+            throw UsageError{name + " needs a value"};
+        return argv[++i];
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (optionsDone || arg.empty() || arg[0] != '-' || arg == "-") {
+            positional.push_back(arg);
+        } else if (arg == "--") {
+            optionsDone = true;
+        } else if (arg == "--help" || arg == "-h") {
+            *help = true;
+            return o;
+        } else if (arg == "--app-dir") {
+            o.appDir = valueOf(i, arg);
+        } else if (arg == "--effect") {
+            o.effects.push_back(parseEffect(valueOf(i, arg)));
+        } else if (arg == "--stretched") {
+            o.stretched = true;
+        } else if (arg == "--repeat") {
+            o.repeat = parseNumber(valueOf(i, arg), 1, 1000000, "--repeat count");
+        } else {
+            throw UsageError{"unknown option '" + arg + "'"};
+        }
+    }
+    if (positional.size() != 2)
+        throw UsageError{"expected SCENE and OUT.bmp"};
+    o.scene = positional[0];
+    o.out = positional[1];
+    if (o.appDir.empty())
+        o.appDir = programFolder(argv[0]);
+    o.appDir = absoluteFolder(o.appDir);
+    return o;
+}
+
+void applyEffect(const Effect& e, MainSurfaces& s)
+{
+    switch (e.kind) {
+    case EffectKind::Tint:
+        applyTint(s.mainImage, e.color);
+        break;
+    case EffectKind::Darken:
+        applyDarken(s.mainImage);
+        break;
+    case EffectKind::Lighten:
+        applyLighten(s.mainImage);
+        break;
+    case EffectKind::Xor:
+        applyXor(s.mainImage, e.color);
+        break;
+    case EffectKind::AntiAlias:
+        applyAntiAlias(s.mainImage, s.tempimage2);
+        break;
+    }
+}
+
+// One pass as the program makes it: every picture file read afresh.
+void renderOnce(const Options& o, const SceneState& opened, SceneState& scene, MainSurfaces& s)
+{
+    scene = opened;
+    renderScene(scene, s);
+    for (const Effect& e : o.effects)
+        applyEffect(e, s);
+}
+
+int run(const Options& o)
+{
+    const std::optional<SceneDocument> doc = readSceneFile(o.scene);
+    if (!doc) {
+        std::fprintf(stderr, "This is not a Veldor File\n");
+        return 1;
+    }
+    SceneState opened;
+    static_cast<SceneDocument&>(opened) = *doc;
+    opened.appDir = o.appDir;
+
+    SceneState scene;
+    MainSurfaces surfaces;
+    if (o.repeat > 0) {
+        std::vector<double> ms;
+        ms.reserve(std::size_t(o.repeat));
+        for (int i = 0; i < o.repeat; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            renderOnce(o, opened, scene, surfaces);
+            const auto end = std::chrono::steady_clock::now();
+            ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        }
+        std::sort(ms.begin(), ms.end());
+        const std::size_t n = ms.size();
+        const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
+        std::fprintf(stderr, "median %.3f ms, min %.3f ms\n", median, ms.front());
+    } else {
+        renderOnce(o, opened, scene, surfaces);
+    }
+
+    // The exports write beside OUT and rename, so a failure leaves no OUT.
+    if (o.stretched)
+        exportStretched(surfaces.mainImage, surfaces.tempimage2, o.out);
+    else
+        exportStandard(surfaces.mainImage, o.out);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    try {
+        bool help = false;
+        options = parseArguments(argc, argv, &help);
+        if (help) {
+            std::fputs(kUsage, stdout);
+            std::fputs("\n", stdout);
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "veldor-render: %s\n%s", e.text.c_str(), kUsage);
+        return 2;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "veldor-render: %s\n", e.what());
+        return 2;
+    }
+    try {
+        return run(options);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}

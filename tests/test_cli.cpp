@@ -1,0 +1,180 @@
+#include "platform/bmp.h"
+#include "platform/surface.h"
+#include "platform/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Color kSky = rgb(10, 20, 30);
+const Color kObject = rgb(100, 100, 250);
+
+std::string quoted(const std::string& s)
+{
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs veldor-render from the application folder, as users do.
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path()
+            / ("veldor-cli-" + std::to_string(::getpid()) + "-"
+               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_ / "app");
+        saveBmpFile(Surface(630, 340, kSky), app("sky3.bmp"));
+        saveBmpFile(Surface(630, 340, kWhite), app("none.bmp"));
+        saveBmpFile(Surface(1, 1, kObject), app("object3.bmp"));
+        writeScene("scene.vdr", "sky3.bmp", "object3.bmp");
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string app(const std::string& name) const { return (dir_ / "app" / name).string(); }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // One golf ball at (100, 50), 80 x 60, light (0, 0, 10).
+    void writeScene(const std::string& name, const std::string& sky, const std::string& object)
+    {
+        writeFileReplacing(path(name), "Tolvane Veldor File\r\n" + sky
+                                           + "\r\n\r\n0\r\n0\r\n10\r\n1\r\n1\r\n" + object
+                                           + "\r\nGolf Ball\r\n100\r\n50\r\n80\r\n60\r\n");
+    }
+
+    Outcome run(const std::string& args, bool withAppDir = true)
+    {
+        const std::string binary = std::string(VELDOR_TEST_APP_DIR) + "/veldor-render";
+        std::string command = quoted(binary);
+        if (withAppDir)
+            command += " --app-dir " + quoted((dir_ / "app").string());
+        command += " " + args + " >" + quoted(path("stdout")) + " 2>" + quoted(path("stderr"));
+        const int raw = std::system(command.c_str());
+        Outcome r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readWholeFile(path("stdout"));
+        r.err = readWholeFile(path("stderr"));
+        return r;
+    }
+
+    // A failed run: status 1, the system's text, no picture written.
+    void expectFailure(const std::string& args, const std::string& text, bool withAppDir = true)
+    {
+        SCOPED_TRACE(args);
+        const Outcome r = run(args + " " + quoted(path("out.bmp")), withAppDir);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, text + "\n");
+        EXPECT_FALSE(fs::exists(path("out.bmp")));
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(Cli, RendersTheSceneToABmp)
+{
+    const Outcome r = run(quoted(path("scene.vdr")) + " " + quoted(path("out.bmp")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const Bitmap b = loadBmpFile(path("out.bmp"));
+    ASSERT_EQ(b.width, 630);
+    ASSERT_EQ(b.height, 340);
+    auto at = [&](int x, int y) { return b.pixels[std::size_t(y) * 630 + std::size_t(x)]; };
+    EXPECT_EQ(at(99, 50), kSky);
+    EXPECT_EQ(at(100, 50), rgb(100, 100, 255)); // tinted by (0, 0, 10)
+    EXPECT_EQ(at(179, 109), rgb(100, 100, 255));
+    EXPECT_EQ(at(180, 109), kSky);
+    EXPECT_EQ(at(179, 110), kSky);
+}
+
+TEST_F(Cli, StretchedEffectsAndTiming)
+{
+    Outcome r = run("--stretched " + quoted(path("scene.vdr")) + " " + quoted(path("big.bmp")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    Bitmap b = loadBmpFile(path("big.bmp"));
+    EXPECT_EQ(b.width, 640);
+    EXPECT_EQ(b.height, 480);
+
+    // Effects apply in the order given: darken then lighten is not lighten
+    // then darken.
+    r = run("--effect darken --effect lighten --repeat 3 " + quoted(path("scene.vdr")) + " "
+            + quoted(path("dl.bmp")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_match(r.err, std::regex("median [0-9]+\\.[0-9]{3} ms, min [0-9]+\\.[0-9]{3} ms\n")))
+        << r.err;
+    EXPECT_EQ(loadBmpFile(path("dl.bmp")).pixels[0], rgb(40, 50, 50));
+    r = run("--effect lighten --effect darken " + quoted(path("scene.vdr")) + " "
+            + quoted(path("ld.bmp")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(loadBmpFile(path("ld.bmp")).pixels[0], rgb(0, 0, 0));
+
+    r = run("--effect xor:0,0,255 " + quoted(path("scene.vdr")) + " " + quoted(path("x.bmp")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(loadBmpFile(path("x.bmp")).pixels[0], rgb(245, 235, 30)); // NOT (c XOR sky)
+}
+
+TEST_F(Cli, FailuresPrintTheSystemsTextAndWriteNothing)
+{
+    writeFileReplacing(path("pack.vdr"), "Tolvane Veldor Image Pack\r\n");
+    expectFailure(quoted(path("pack.vdr")), "This is not a Veldor File");
+
+    writeFileReplacing(path("bad.vdr"), "Tolvane Veldor File\r\nsky3.bmp\r\n\r\nabc\r\n");
+    expectFailure(quoted(path("bad.vdr")), "'abc' is not a valid integer value");
+
+    expectFailure(quoted(path("missing.vdr")), "File not found");
+
+    writeScene("gone.vdr", "sky3.bmp", "packs\\gone.bmp");
+    expectFailure(quoted(path("gone.vdr")), "Cannot open file " + app("packs/gone.bmp"));
+
+    writeFileReplacing(app("broken.bmp"), "BM not really");
+    writeScene("broken.vdr", "broken.bmp", "object3.bmp");
+    expectFailure(quoted(path("broken.vdr")), "Bitmap image is not valid");
+
+    // Without --app-dir the pictures come from the program's own folder.
+    writeScene("elsewhere.vdr", "veldor-test-absent.bmp", "object3.bmp");
+    expectFailure(quoted(path("elsewhere.vdr")),
+                  "Cannot open file "
+                      + (fs::canonical(VELDOR_TEST_APP_DIR) / "veldor-test-absent.bmp").string(),
+                  false);
+
+    const Outcome r = run(quoted(path("scene.vdr")) + " " + quoted(path("no/such/out.bmp")));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Cannot create file " + path("no/such/out.bmp") + "\n");
+}
+
+TEST_F(Cli, UsageErrors)
+{
+    const std::string files = " " + quoted(path("scene.vdr")) + " " + quoted(path("out.bmp"));
+    for (const std::string& args :
+         {std::string(""), quoted(path("scene.vdr")), "--frobnicate" + files,
+          "--effect blur" + files, "--effect tint:1,2" + files, "--effect xor:1,2,256" + files,
+          "--repeat 0" + files, "--repeat x" + files, files + " extra", std::string("--app-dir")}) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("Usage: veldor-render"), std::string::npos) << args;
+    }
+    EXPECT_FALSE(fs::exists(path("out.bmp")));
+
+    const Outcome help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--stretched"), std::string::npos);
+    EXPECT_NE(help.out.find("xor:R,G,B"), std::string::npos);
+}
+
+} // namespace
+} // namespace veldor

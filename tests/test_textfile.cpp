@@ -1,0 +1,218 @@
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include <cerrno>
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+std::vector<std::string> readLines(const std::string& bytes, int count)
+{
+    LineReader in(bytes);
+    std::vector<std::string> lines;
+    for (int i = 0; i < count; ++i)
+        lines.push_back(in.readLine());
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(LineReader, LineEnds)
+{
+    // CR LF, CR alone and LF alone, side by side.
+    EXPECT_EQ(readLines("a\r\nb\rc\nd\r\n", 4), (Lines{"a", "b", "c\nd", ""}));
+    // A CR LF pair is one line end, CR CR is two.
+    EXPECT_EQ(readLines("a\r\r\nb", 3), (Lines{"a", "", "b"}));
+    // An LF-only file is one long line.
+    EXPECT_EQ(readLines("x\ny\nz\n", 2), (Lines{"x\ny\nz\n", ""}));
+    // The last line needs no line end.
+    EXPECT_EQ(readLines("one\r\ntwo", 3), (Lines{"one", "two", ""}));
+    // A line starting with LF after a CR LF keeps it.
+    EXPECT_EQ(readLines("a\r\n\nb\r\n", 2), (Lines{"a", "\nb"}));
+}
+
+TEST(LineReader, EndOfTextAndBeyond)
+{
+    EXPECT_EQ(readLines("a\r\nb\x1A" "c\r\nd\r\n", 4), (Lines{"a", "b", "", ""}));
+    // A Ctrl-Z right after a CR: the LF behind it is not read.
+    EXPECT_EQ(readLines("a\r\x1A\nb", 3), (Lines{"a", "", ""}));
+    EXPECT_EQ(readLines("", 3), (Lines{"", "", ""}));
+    LineReader in("a\r\n");
+    EXPECT_FALSE(in.atEnd());
+    in.readLine();
+    EXPECT_TRUE(in.atEnd());
+}
+
+TEST(LineReader, BytesKeptAndNoLengthLimit)
+{
+    const std::string high = "\x80\xFF\x01 \t\0z"s;
+    const std::string longLine(1 << 20, 'q');
+    EXPECT_EQ(readLines(high + "\r\n" + longLine + "\r\n", 2), (Lines{high, longLine}));
+}
+
+TEST(LineWriter, EveryLineEndsInCrLf)
+{
+    LineWriter out;
+    out.writeLine("Hot Air Balloon");
+    out.writeLine("");
+    out.writeLine(std::int32_t(-2147483647 - 1));
+    out.writeLine(std::int32_t(0));
+    out.writeLine(std::int32_t(2147483647));
+    EXPECT_EQ(out.bytes(), "Hot Air Balloon\r\n\r\n-2147483648\r\n0\r\n2147483647\r\n");
+}
+
+TEST(ToInteger, AcceptsTheWrittenForm)
+{
+    EXPECT_EQ(toInteger("0"), 0);
+    EXPECT_EQ(toInteger("-0"), 0);
+    EXPECT_EQ(toInteger("42"), 42);
+    EXPECT_EQ(toInteger("007"), 7);
+    EXPECT_EQ(toInteger("-80"), -80);
+    EXPECT_EQ(toInteger("2147483647"), INT32_MAX);
+    EXPECT_EQ(toInteger("-2147483648"), INT32_MIN);
+}
+
+TEST(ToInteger, RejectsEverythingElseWithTheLineInTheText)
+{
+    for (const std::string bad : {"", "+1", " 1", "1 ", "-", "--1", "1-", "abc", "12a", "0x10",
+                                  "1.0", "2147483648", "-2147483649", "99999999999999999999",
+                                  "1\n", "\x1A"}) {
+        try {
+            toInteger(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + bad + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(IoErrors, Texts)
+{
+    EXPECT_EQ(ioErrorText(ENOENT), "File not found");
+    EXPECT_EQ(ioErrorText(EACCES), "File access denied");
+    EXPECT_EQ(ioErrorText(EPERM), "File access denied");
+    EXPECT_EQ(ioErrorText(ENOSPC), "Disk full");
+    EXPECT_EQ(ioErrorText(EIO), "I/O error " + std::to_string(EIO));
+    EXPECT_THROW(raiseIoError(ENOSPC), Error);
+}
+
+class TextFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path()
+            / ("veldor-textfile-" + std::to_string(::getpid()) + "-"
+               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override
+    {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::vector<std::string> entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir_))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path dir_;
+};
+
+std::string thrownText(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "(nothing thrown)";
+}
+
+TEST_F(TextFiles, WriteThenReadBack)
+{
+    const std::string bytes = "a\r\nb\x1A\0\xFF"s;
+    writeFileReplacing(path("scene.vdr"), bytes);
+    EXPECT_EQ(readWholeFile(path("scene.vdr")), bytes);
+    writeFileReplacing(path("scene.vdr"), "shorter");
+    EXPECT_EQ(readWholeFile(path("scene.vdr")), "shorter");
+    // No temporary left behind.
+    EXPECT_EQ(entries(), (std::vector<std::string>{"scene.vdr"}));
+}
+
+TEST_F(TextFiles, MissingFileAndFolder)
+{
+    EXPECT_EQ(thrownText([&] { readWholeFile(path("nope.vdr")); }), "File not found");
+    EXPECT_EQ(thrownText([&] { writeFileReplacing(path("no/such/dir.vdr"), "x"); }),
+              "File not found");
+}
+
+TEST_F(TextFiles, FailedWriteKeepsTheOldFile)
+{
+    writeFileReplacing(path("scene.vdr"), "old");
+    // The target is a non-empty folder: the rename over it fails after the
+    // temporary has been written.
+    fs::create_directories(path("taken.vdr/inside"));
+    EXPECT_NE(thrownText([&] { writeFileReplacing(path("taken.vdr"), "new"); }),
+              "(nothing thrown)");
+    EXPECT_TRUE(fs::is_directory(path("taken.vdr/inside")));
+    EXPECT_EQ(entries(), (std::vector<std::string>{"scene.vdr", "taken.vdr"}));
+
+    if (::geteuid() != 0) {
+        // A folder we may not write into: nothing is created, nothing replaced.
+        fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(thrownText([&] { writeFileReplacing(path("scene.vdr"), "new"); }),
+                  "File access denied");
+        fs::permissions(dir_, fs::perms::owner_all);
+    }
+    EXPECT_EQ(readWholeFile(path("scene.vdr")), "old");
+}
+
+TEST(Paths, BackslashesBecomeSlashes)
+{
+    EXPECT_EQ(nativePath("packs\\ab\\xS0.bmp"), "packs/ab/xS0.bmp");
+    EXPECT_EQ(appPath("/opt/veldor", "packs\\fooS1.bmp"), "/opt/veldor/packs/fooS1.bmp");
+    EXPECT_EQ(appPath("/opt/veldor", "sky0.bmp"), "/opt/veldor/sky0.bmp");
+}
+
+TEST(Paths, CurrentDirectory)
+{
+    const std::string before = currentDirectory();
+    const std::string tmp = fs::canonical(fs::temp_directory_path()).string();
+    setCurrentDirectory(tmp);
+    EXPECT_EQ(currentDirectory(), tmp);
+    EXPECT_EQ(thrownText([] { setCurrentDirectory("/no/such/folder/veldor"); }), "File not found");
+    EXPECT_EQ(currentDirectory(), tmp);
+    setCurrentDirectory(before);
+}
+
+TEST_F(TextFiles, FileExistsOnlyForFiles)
+{
+    writeFileReplacing(path("a.bmp"), "x");
+    EXPECT_TRUE(fileExists(path("a.bmp")));
+    EXPECT_FALSE(fileExists(path("b.bmp")));
+    EXPECT_FALSE(fileExists(dir_.string()));
+}
+
+} // namespace
+} // namespace veldor
