@@ -1,0 +1,173 @@
+#pragma once
+// The main window: the picture, the toolbar, the main and popup menus, and
+// the handlers every command starts from. Handlers that belong to another
+// subsystem live in that subsystem's ui/ folder (Main_files.cpp,
+// Main_mouse.cpp, Main_pickers.cpp, Main_effects.cpp, Main_output.cpp).
+#include "core/renderer.h"
+#include "core/scene.h"
+#include "core/ui/forms.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QMenu;
+class QToolButton;
+
+namespace veldor {
+
+class PictureView;
+class UiServices;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The picture and the scratch surfaces; MainImage shows surfaces.mainImage.
+    MainSurfaces surfaces;
+
+    QWidget* client = nullptr; // the 632x405 client area
+    QFrame* SpeedBar = nullptr;
+    PictureView* MainImage = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton11 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QToolButton* SpeedButton8 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton7 = nullptr;
+    QToolButton* RefreshButton = nullptr;
+
+    // Main menu.
+    QMenu* FileMenu = nullptr;
+    QAction* FileNewItem = nullptr;
+    QAction* FileOpenItem = nullptr;
+    QAction* FileSaveItem = nullptr;
+    QAction* FileSaveAsItem = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* PrintSetup1 = nullptr;
+    QAction* ExportasBMP2 = nullptr;
+    QAction* FileExitItem = nullptr;
+    QMenu* EditMenu = nullptr;
+    QAction* EditCopyItem = nullptr;
+    QMenu* Tools1 = nullptr;
+    QAction* DeleteAll1 = nullptr;
+    QAction* UnDeleteAll1 = nullptr;
+    QAction* BringAllToFront1 = nullptr;
+    QAction* SendAllBehindLand1 = nullptr;
+    QMenu* Veldor1 = nullptr;
+    QAction* Landscape1 = nullptr;
+    QAction* Sky1 = nullptr;
+    QAction* Objects1 = nullptr;
+    QAction* SpecialEffects1 = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* HelpContentsItem = nullptr;
+    QAction* HelpAboutItem = nullptr;
+
+    // Popup menu (the window's context menu).
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* Print2 = nullptr;
+    QAction* PrintSetup2 = nullptr;
+    QAction* ExportasBMP1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* Copy1 = nullptr;
+    QMenu* Tools2 = nullptr;
+    QAction* DeleteAll2 = nullptr;
+    QAction* UnDeleteAll2 = nullptr;
+    QAction* BringAllToFront2 = nullptr;
+    QAction* SendAllBehindLand2 = nullptr;
+    QMenu* Veldor2 = nullptr;
+    QAction* Ground1 = nullptr;
+    QAction* Sky2 = nullptr;
+    QAction* Objects2 = nullptr;
+    QAction* SpecialEffects2 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Contents1 = nullptr;
+    QAction* About1 = nullptr;
+
+    // Files (files/ui/Main_files.cpp).
+    void FileOpen();
+    void FileSaveItemClick();
+    void FileSaveAsItemClick();
+    // Output (output/ui/Main_output.cpp).
+    void Print1Click();
+    void PrintSetup1Click();
+    void ExportasBMP2Click();
+    void EditCopy();
+    // Pickers (sources/ui/Main_pickers.cpp).
+    void Landscape1Click();
+    void Sky1Click();
+    void Ground1Click();
+    void Sky2Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton11Click();
+    // Effects (effects/ui/Main_effects.cpp).
+    void SpecialEffects1Click();
+    // Mouse on the picture (editing/ui/Main_mouse.cpp); picture coordinates.
+    void MainImageMouseDown(int x, int y);
+    void MainImageMouseMove(int x, int y);
+    void MainImageMouseUp(int x, int y);
+
+    // Core.
+    void FileNew();
+    void FileExit();
+    void Exit1Click();
+    void DeleteAll1Click();
+    void UnDeleteAll1Click();
+    void BringAllToFront1Click();
+    void SendAllBehindLand1Click();
+    void Contents1Click();
+    void HelpAbout();
+    void RefreshButtonClick();
+    // Renders the scene into the picture behind the wait window, then shows
+    // the main window and the picker named by reopenPicker. On an error the
+    // wait window is hidden and the main window shown before it propagates.
+    void Refresh();
+    void FormShow();
+    // First activation: captures appDir and runs the start-up file check.
+    void FormActivate();
+    void FormPaint();
+
+    // Whether the first activation has run.
+    bool started() const { return started_; }
+    // Whether the start-up file check has passed.
+    bool filesFound() const { return filesFound_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void buildToolbar();
+    void buildMainMenu();
+    void buildPopupMenu();
+
+    SceneState& scene;
+    Forms& forms;
+    UiServices& services;
+    bool started_ = false;
+    bool filesFound_ = false;
+    bool centred_ = false;
+};
+
+// The files that must be in the application folder at start, by bare name.
+inline constexpr const char* kStartupFiles[] = {
+    "veldor",      "sky0.bmp",    "sky1.bmp",    "sky2.bmp",    "sky3.bmp",    "sky4.bmp",
+    "ground0.bmp", "ground1.bmp", "ground2.bmp", "ground3.bmp", "ground4.bmp",
+};
+
+} // namespace veldor

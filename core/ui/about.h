@@ -1,0 +1,13 @@
+#pragma once
+// The program's logo, name and version.
+#include "core/ui/smallwindow.h"
+
+namespace veldor {
+
+class TAboutBox : public SmallWindow {
+    Q_OBJECT
+public:
+    TAboutBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+};
+
+} // namespace veldor

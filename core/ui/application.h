@@ -1,0 +1,31 @@
+#pragma once
+// The application object: the one place where errors that a handler leaves
+// uncaught are shown to the user.
+#include <QApplication>
+
+#include <functional>
+
+namespace veldor {
+
+class UiServices;
+
+// Runs `dispatch`; a veldor::Error or other std::exception escaping it is
+// shown through services.showError and counts as handled (returns true).
+// The handler that raised stops there; the program goes on.
+bool dispatchGuarded(UiServices* services, const std::function<bool()>& dispatch);
+
+class VeldorApplication : public QApplication {
+    Q_OBJECT
+public:
+    VeldorApplication(int& argc, char** argv);
+
+    // Where errors are shown; until set they are only logged.
+    void setServices(UiServices* services) { services_ = services; }
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    UiServices* services_ = nullptr;
+};
+
+} // namespace veldor

@@ -1,0 +1,13 @@
+#pragma once
+// The quick-start help text.
+#include "core/ui/smallwindow.h"
+
+namespace veldor {
+
+class Thelpbox : public SmallWindow {
+    Q_OBJECT
+public:
+    Thelpbox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+};
+
+} // namespace veldor

@@ -1,0 +1,45 @@
+#pragma once
+// Shows a Surface unscaled at its top-left corner and reports the mouse in
+// picture coordinates. The surface stays owned by its holder; whoever draws
+// on it calls updateRect (or update) for what changed.
+#include "platform/surface.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace veldor {
+
+// The part `area` of `picture` as an RGB32 image (0x00BBGGRR -> 0xFFRRGGBB);
+// `area` is first clipped to the picture.
+QImage toQImage(const Surface& picture, QRect area);
+QImage toQImage(const Surface& picture);
+
+class PictureView : public QWidget {
+    Q_OBJECT
+public:
+    using MouseHandler = std::function<void(int x, int y)>;
+
+    PictureView(const Surface& picture, QWidget* parent = nullptr);
+
+    // Repaints only `area` (picture coordinates, which are the widget's).
+    void updateRect(const QRect& area) { update(area); }
+
+    // Every mouse button reaches these alike. While a button is held the
+    // view keeps the mouse, so moves and the release arrive even outside it.
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    MouseHandler onMouseUp;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const Surface& picture_;
+};
+
+} // namespace veldor

@@ -1,0 +1,61 @@
+#pragma once
+// The seam through which the windows reach the platform's blocking things
+// (message boxes, standard dialogs, the beep, the printer), so that tests can
+// answer them without a user.
+#include <QColor>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QPrinter;
+
+namespace veldor {
+
+// One file dialog's settings. `filter` uses Qt's syntax
+// ("Veldor Files [*.vdr] (*.vdr);;All Files (*)").
+struct FileDialogRequest {
+    QString caption;
+    QString filter;
+    QString defaultSuffix;    // added when the typed name has none
+    QString initialName;      // proposed file name
+    bool confirmOverwrite = false;
+};
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    virtual void beep() = 0;
+    // A blocking error message box with `text`.
+    virtual void showError(const QString& text) = 0;
+    // The chosen file's path, or nothing when the user cancelled.
+    virtual std::optional<QString> openFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<QColor> chooseColor(QColor initial) = 0;
+    // The printer set-up dialog on `printer`; false when cancelled.
+    virtual bool printerSetup(QPrinter& printer) = 0;
+    // The one printer the program prints on, kept for the whole run so that
+    // set-up choices last.
+    virtual QPrinter& printer() = 0;
+};
+
+// The real dialogs of the platform.
+class QtUiServices : public UiServices {
+public:
+    QtUiServices();
+    ~QtUiServices() override;
+
+    void beep() override;
+    void showError(const QString& text) override;
+    std::optional<QString> openFileName(const FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(const FileDialogRequest& request) override;
+    std::optional<QColor> chooseColor(QColor initial) override;
+    bool printerSetup(QPrinter& printer) override;
+    QPrinter& printer() override;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+};
+
+} // namespace veldor

@@ -1,0 +1,72 @@
+#include "core/ui/smallwindow.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace veldor {
+
+Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    switch (buttons) {
+    case TitleButtons::None:
+        break;
+    case TitleButtons::Close:
+        flags |= Qt::WindowCloseButtonHint;
+        break;
+    case TitleButtons::SystemMenu:
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        break;
+    case TitleButtons::SystemMenuMinimise:
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint;
+        break;
+    }
+    if (stayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+void centreOnScreen(QWidget& window)
+{
+    QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,
+                         const WindowStyle& style, QWidget* parent)
+    : QWidget(parent), scene(scene), forms(forms), services(services), buttons_(style.buttons)
+{
+    setWindowFlags(windowFlagsFor(style.buttons, style.stayOnTop));
+    setWindowTitle(style.caption);
+    if (style.fixedSize)
+        setFixedSize(style.client);
+    else
+        resize(style.client);
+    // Only the main window ends the program when it closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void SmallWindow::showEvent(QShowEvent* event)
+{
+    // Centred once; afterwards the window stays where the user left it.
+    if (!centred_ && !event->spontaneous()) {
+        centred_ = true;
+        centreOnScreen(*this);
+    }
+    QWidget::showEvent(event);
+}
+
+void SmallWindow::closeEvent(QCloseEvent* event)
+{
+    if (buttons_ == TitleButtons::None && event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}
+
+} // namespace veldor

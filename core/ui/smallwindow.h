@@ -1,0 +1,60 @@
+#pragma once
+// What every window except the main one shares: a caption, a client size,
+// the title-bar buttons it offers, staying on top, centring on the screen at
+// its first show, and hiding (never being destroyed) when closed.
+#include "core/scene.h"
+#include "core/ui/forms.h"
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+namespace veldor {
+
+class UiServices;
+
+enum class TitleButtons {
+    None,               // caption only: the user cannot close the window
+    Close,              // close box only
+    SystemMenu,         // system menu with its close box
+    SystemMenuMinimise, // system menu, close box and minimise
+};
+
+struct WindowStyle {
+    QString caption;
+    QSize client;
+    TitleButtons buttons = TitleButtons::SystemMenu;
+    bool stayOnTop = true;
+    bool fixedSize = true;
+};
+
+// Title-bar flags of a top-level window offering `buttons`.
+Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop);
+// Moves `window` so that its frame is centred on its screen's available area.
+void centreOnScreen(QWidget& window);
+
+class SmallWindow : public QWidget {
+    Q_OBJECT
+public:
+    SmallWindow(SceneState& scene, Forms& forms, UiServices& services, const WindowStyle& style,
+                QWidget* parent = nullptr);
+
+    TitleButtons titleButtons() const { return buttons_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // A window without a close box ignores the window manager's close
+    // request (Alt+F4), since its buttons are the only way out of the edit
+    // it belongs to.
+    void closeEvent(QCloseEvent* event) override;
+
+    SceneState& scene;
+    Forms& forms;
+    UiServices& services;
+
+private:
+    TitleButtons buttons_;
+    bool centred_ = false;
+};
+
+} // namespace veldor

@@ -1,0 +1,13 @@
+#pragma once
+// The window shown, always on top, while the picture is being worked on.
+#include "core/ui/smallwindow.h"
+
+namespace veldor {
+
+class TWaitBox : public SmallWindow {
+    Q_OBJECT
+public:
+    TWaitBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+};
+
+} // namespace veldor

@@ -1,0 +1,177 @@
+#pragma once
+// Shared set-up of the window tests: fake platform services that record
+// what the windows asked for, a temporary copy of the application folder
+// made current, and the whole program built on both.
+#include "core/ui/Main.h"
+#include "core/ui/program.h"
+#include "core/ui/services.h"
+#include "platform/bmp.h"
+#include "platform/surface.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace veldor::test {
+
+// Answers every dialog from queues the test fills; an empty queue answers
+// "cancelled". Every request is recorded.
+class FakeServices : public UiServices {
+public:
+    int beeps = 0;
+    QStringList errors;
+    std::vector<FileDialogRequest> openRequests, saveRequests;
+    std::deque<std::optional<QString>> openAnswers, saveAnswers;
+    std::vector<QColor> colorRequests;
+    std::deque<std::optional<QColor>> colorAnswers;
+    int printerSetups = 0;
+    bool printerSetupAnswer = true;
+    // Prints go to this PDF file.
+    QString printFile;
+
+    void beep() override { ++beeps; }
+    void showError(const QString& text) override { errors << text; }
+    std::optional<QString> openFileName(const FileDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return next(openAnswers);
+    }
+    std::optional<QString> saveFileName(const FileDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return next(saveAnswers);
+    }
+    std::optional<QColor> chooseColor(QColor initial) override
+    {
+        colorRequests.push_back(initial);
+        return next(colorAnswers);
+    }
+    bool printerSetup(QPrinter&) override
+    {
+        ++printerSetups;
+        return printerSetupAnswer;
+    }
+    QPrinter& printer() override
+    {
+        if (!printer_) {
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer_->setOutputFormat(QPrinter::PdfFormat);
+            printer_->setOutputFileName(printFile.isEmpty() ? QDir::temp().filePath("veldor-test.pdf")
+                                                            : printFile);
+        }
+        return *printer_;
+    }
+
+private:
+    template <class T>
+    static std::optional<T> next(std::deque<std::optional<T>>& answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<T> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::unique_ptr<QPrinter> printer_;
+};
+
+// A temporary copy of the built application folder, made the current
+// directory for the object's lifetime. Files of the start-up check that the
+// build has not generated are stood in for by small pictures, and the
+// program file by an empty file, so the folder always passes the check
+// unless a test removes a file.
+class TempAppDir {
+public:
+    explicit TempAppDir(const QStringList& omit = {})
+        : previous_(QDir::currentPath())
+    {
+        QVERIFY2(dir_.isValid(), "no temporary folder");
+        copyTree(QStringLiteral(VELDOR_TEST_APP_DIR), dir_.path());
+        for (const char* name : kStartupFiles) {
+            const QString file = path(QString::fromLatin1(name));
+            if (QFile::exists(file))
+                continue;
+            if (QString::fromLatin1(name) == QLatin1String("veldor")) {
+                QFile f(file);
+                f.open(QIODevice::WriteOnly);
+            } else {
+                saveBmpFile(standInPicture(qHash(QString::fromLatin1(name))), file.toStdString());
+            }
+        }
+        // The empty ground that every rendering without a ground draws.
+        if (!QFile::exists(path(QStringLiteral("none.bmp"))))
+            saveBmpFile(Surface(630, 340, kWhite), path(QStringLiteral("none.bmp")).toStdString());
+        for (const QString& name : omit)
+            QFile::remove(path(name));
+        QDir::setCurrent(dir_.path());
+    }
+    ~TempAppDir() { QDir::setCurrent(previous_); }
+    TempAppDir(const TempAppDir&) = delete;
+    TempAppDir& operator=(const TempAppDir&) = delete;
+
+    QString path() const { return dir_.path(); }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    // A 630x340 picture of stripes; `seed` tells pictures apart.
+    static Surface standInPicture(unsigned seed)
+    {
+        Surface s(630, 340);
+        for (int y = 0; y < s.height(); ++y)
+            for (int x = 0; x < s.width(); ++x)
+                s.setPixel(x, y, Color((x * 3 + seed) & 0xFF) | Color(((y * 5) & 0xFF) << 8)
+                                     | Color(((x ^ y ^ seed) & 0xFF) << 16));
+        return s;
+    }
+
+private:
+    static void copyTree(const QString& from, const QString& to)
+    {
+        const QDir source(from);
+        QDir().mkpath(to);
+        for (const QFileInfo& entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString target = QDir(to).filePath(entry.fileName());
+            if (entry.isDir())
+                copyTree(entry.filePath(), target);
+            else
+                QFile::copy(entry.filePath(), target);
+        }
+    }
+
+    QString previous_;
+    QTemporaryDir dir_;
+};
+
+// The whole program in a fresh application folder with fake services.
+// Construct one per test (in the test function, not in initTestCase) so that
+// no state leaks between tests.
+struct TestProgram {
+    explicit TestProgram(const QStringList& omit = {}) : appDir(omit), program(services) {}
+
+    // Shows the main window and runs its first activation, as start-up does
+    // (by hand where the platform does not activate windows).
+    void start()
+    {
+        main().show();
+        QCoreApplication::processEvents();
+        if (!main().started())
+            main().FormActivate();
+    }
+
+    TMainForm& main() { return *program.forms().MainForm; }
+    SceneState& scene() { return program.scene(); }
+    Forms& forms() { return program.forms(); }
+
+    FakeServices services;
+    TempAppDir appDir;
+    VeldorProgram program;
+};
+
+} // namespace veldor::test

@@ -1,0 +1,350 @@
+// The program's frame: the twenty windows, the main window's toolbar and
+// menus, start-up, the rendering's window handling and the error handler.
+#include "harness.h"
+
+#include "core/ui/about.h"
+#include "core/ui/application.h"
+#include "core/ui/help.h"
+#include "core/ui/newform.h"
+#include "core/ui/pictureview.h"
+#include "core/ui/wait.h"
+#include "editing/ui/moverx.h"
+#include "editing/ui/obedit.h"
+#include "editing/ui/obhinder.h"
+#include "editing/ui/obnew.h"
+#include "editing/ui/resizerx.h"
+#include "effects/ui/error.h"
+#include "files/ui/notvdrf.h"
+#include "output/ui/bmpsaver.h"
+#include "output/ui/printx.h"
+#include "platform/error.h"
+#include "sources/ui/land.h"
+#include "sources/ui/landp.h"
+#include "sources/ui/objectbox.h"
+#include "sources/ui/objectp.h"
+#include "sources/ui/skyform.h"
+#include "sources/ui/skyp.h"
+
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include <array>
+
+using namespace veldor;
+using veldor::test::TestProgram;
+
+namespace {
+
+// "caption|hint|shortcut" per item, "-" per separator.
+QStringList describe(const QMenu* menu)
+{
+    QStringList items;
+    for (const QAction* a : menu->actions())
+        items << (a->isSeparator() ? QStringLiteral("-")
+                                   : a->text() + '|' + a->statusTip() + '|'
+                                         + a->shortcut().toString(QKeySequence::PortableText));
+    return items;
+}
+
+} // namespace
+
+class SkeletonTest : public QObject {
+    Q_OBJECT
+private slots:
+    void smallWindowsHaveTheirCaptionSizeAndButtons();
+    void mainWindowLayout();
+    void mainMenuItems();
+    void popupMenuItems();
+    void exitItemsCloseTheProgram();
+    void startupShowsTheBareDefaultSky();
+    void startupEndsWithABeepWhenAFileIsMissing_data();
+    void startupEndsWithABeepWhenAFileIsMissing();
+    void renderingRestoresTheWindows();
+    void refreshButtonOnlyWhenIdle();
+    void errorsAtDispatchAreShown();
+    void pictureConversionKeepsChannels();
+};
+
+void SkeletonTest::smallWindowsHaveTheirCaptionSizeAndButtons()
+{
+    TestProgram p;
+    Forms& f = p.forms();
+    struct Expect {
+        SmallWindow* window;
+        const char* caption;
+        QSize client;
+        TitleButtons buttons;
+        bool onTop;
+    };
+    const Expect windows[] = {
+        {f.landscape, "Please Select Landscape", {562, 178}, TitleButtons::Close, true},
+        {f.sky, "Please Select Sky", {562, 178}, TitleButtons::Close, true},
+        {f.WaitBox, "Please Wait, Rendering...", {155, 1}, TitleButtons::None, true},
+        {f.Objectx, "Please Select an Object", {560, 174}, TitleButtons::Close, true},
+        {f.obconfirm, "New Object", {335, 64}, TitleButtons::None, true},
+        {f.obchange, "Object Edit", {547, 81}, TitleButtons::None, true},
+        {f.mover, "Object Move", {297, 65}, TitleButtons::None, true},
+        {f.resizer, "Re-Size Object", {313, 65}, TitleButtons::None, true},
+        {f.notvdr, "This is not a Veldor File", {186, 41}, TitleButtons::None, true},
+        {f.obhind, "Object Edit", {372, 82}, TitleButtons::None, true},
+        {f.PrintForm, "Print", {273, 113}, TitleButtons::SystemMenu, true},
+        {f.SkyPack, "Sky: Select Image Pack", {502, 322}, TitleButtons::Close, true},
+        {f.LandPack, "Landscape: Select Image Pack", {502, 322}, TitleButtons::Close, true},
+        {f.ObjectPack, "Objects: Select Image Pack", {502, 322}, TitleButtons::Close, true},
+        {f.BMPSave, "Export as BMP", {266, 66}, TitleButtons::SystemMenu, true},
+        {f.effects, "Special Effects", {396, 234}, TitleButtons::SystemMenu, true},
+        {f.newbox, "Confirm New", {176, 65}, TitleButtons::SystemMenu, true},
+        {f.helpbox, "Veldor Help", {427, 370}, TitleButtons::SystemMenuMinimise, false},
+        {f.AboutBox, "About", {234, 219}, TitleButtons::SystemMenu, true},
+    };
+    for (const Expect& e : windows) {
+        QVERIFY(e.window);
+        const QString caption = QString::fromLatin1(e.caption);
+        QCOMPARE(e.window->windowTitle(), caption);
+        QCOMPARE(e.window->size(), e.client);
+        QVERIFY2(!e.window->isVisible(), e.caption);
+        // Only the confirm-new window has a sizeable border.
+        QCOMPARE(e.window->minimumSize() == e.window->maximumSize(), e.window != (QWidget*)f.newbox);
+        QCOMPARE(e.window->titleButtons(), e.buttons);
+        const Qt::WindowFlags flags = e.window->windowFlags();
+        QCOMPARE(flags.testFlag(Qt::WindowStaysOnTopHint), e.onTop);
+        QCOMPARE(flags.testFlag(Qt::WindowCloseButtonHint), e.buttons != TitleButtons::None);
+        QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint),
+                 e.buttons == TitleButtons::SystemMenuMinimise);
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    // Closing hides; the window lives on and shows again.
+    f.sky->show();
+    QVERIFY(f.sky->close());
+    QVERIFY(!f.sky->isVisible());
+    f.sky->show();
+    QVERIFY(f.sky->isVisible());
+}
+
+void SkeletonTest::mainWindowLayout()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    QCOMPARE(m.windowTitle(), QStringLiteral("Veldor"));
+    QCOMPARE(m.client->size(), QSize(632, 405));
+    QCOMPARE(m.client->mapTo(&m, QPoint(0, 0)).y(), m.menuBar()->height());
+    QCOMPARE(m.minimumSize(), m.maximumSize());
+    QVERIFY(m.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!m.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(m.SpeedBar->geometry(), QRect(0, 0, 632, 57));
+    QCOMPARE(m.MainImage->geometry(), QRect(1, 64, 630, 340));
+
+    const QToolButton* buttons[] = {m.SpeedButton1, m.SpeedButton2, m.SpeedButton11, m.SpeedButton6,
+                                    m.SpeedButton5, m.SpeedButton8, m.SpeedButton3, m.SpeedButton4,
+                                    m.SpeedButton7, m.RefreshButton};
+    const int lefts[] = {8, 56, 104, 151, 272, 320, 368, 416, 464, 584};
+    for (int i = 0; i < 10; ++i) {
+        const int width = buttons[i] == m.SpeedButton7 ? 40 : 41;
+        QCOMPARE(buttons[i]->geometry(), QRect(lefts[i], 8, width, 41));
+        QCOMPARE(buttons[i]->iconSize(), QSize(32, 32));
+        QVERIFY(!buttons[i]->toolTip().isEmpty());
+        QVERIFY(buttons[i]->text().isEmpty() || !buttons[i]->icon().isNull());
+    }
+}
+
+void SkeletonTest::mainMenuItems()
+{
+    TestProgram p;
+    TMainForm& m = p.main();
+    QStringList titles;
+    for (const QAction* a : m.menuBar()->actions())
+        titles << a->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "Too&ls", "&Veldor", "&Help"}));
+    QCOMPARE(describe(m.FileMenu),
+             (QStringList{"&New|Create a new file|", "&Open...|Open an existing file|",
+                          "&Save|Save current file|", "Save &As...|Save current file under a new name|",
+                          "&Print...||", "P&rint Setup||", "Export &BMP...||", "-",
+                          "E&xit|Exit this application|"}));
+    QCOMPARE(describe(m.EditMenu), (QStringList{"&Copy|Copy selected item to clipboard|"}));
+    QCOMPARE(describe(m.Tools1), (QStringList{"&Delete All||", "&Un-Delete All||",
+                                              "Bring All To &Front||", "Send All &Behind Land||"}));
+    QCOMPARE(describe(m.Veldor1), (QStringList{"&Landscape||", "&Sky||", "&Objects||", "Special &Effects||"}));
+    QCOMPARE(describe(m.HelpMenu), (QStringList{"&Help|Display the help contents screen|", "-",
+                                                "&About...|Show program information|"}));
+    QCOMPARE(m.FileNewItem->objectName(), QStringLiteral("FileNewItem"));
+    QCOMPARE(m.SendAllBehindLand1->objectName(), QStringLiteral("SendAllBehindLand1"));
+}
+
+void SkeletonTest::popupMenuItems()
+{
+    TestProgram p;
+    TMainForm& m = p.main();
+    QStringList titles;
+    for (const QAction* a : m.PopupMenu1->actions())
+        titles << a->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "Too&ls", "&Veldor", "&Help"}));
+    QCOMPARE(describe(m.File1),
+             (QStringList{"&New||", "&Open...||", "&Save||", "Save &As...||", "&Print...||",
+                          "P&rint Setup...||", "Export &BMP...||", "-", "E&xit||"}));
+    // The one keyboard shortcut of the program.
+    QCOMPARE(describe(m.Edit1), (QStringList{"&Copy||Ctrl+C"}));
+    QCOMPARE(describe(m.Tools2), (QStringList{"&Delete All||", "&Un-Delete All||",
+                                              "Bring All To &Front||", "Send All &Behind Land||"}));
+    QCOMPARE(describe(m.Veldor2), (QStringList{"&Ground||", "&Sky||", "&Objects||", "Special &Effects||"}));
+    QCOMPARE(describe(m.Help1), (QStringList{"&Help||", "-", "&About...||"}));
+    QCOMPARE(m.Copy1->objectName(), QStringLiteral("Copy1"));
+    // The shortcut works while the popup is closed.
+    QVERIFY(m.actions().contains(m.Copy1));
+}
+
+void SkeletonTest::exitItemsCloseTheProgram()
+{
+    for (QAction* TMainForm::*item : {&TMainForm::FileExitItem, &TMainForm::Exit1}) {
+        TestProgram p;
+        p.start();
+        p.forms().sky->show();
+        QVERIFY(p.main().isVisible());
+        (p.main().*item)->trigger();
+        QVERIFY(!p.main().isVisible());
+        QCOMPARE(p.services.beeps, 0);
+    }
+}
+
+void SkeletonTest::startupShowsTheBareDefaultSky()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    QCOMPARE(QDir(QString::fromStdString(s.appDir)).canonicalPath(), QDir(p.appDir.path()).canonicalPath());
+    QCOMPARE(p.services.beeps, 0);
+    QVERIFY(p.main().filesFound());
+    QVERIFY(p.main().isVisible());
+    QCOMPARE((std::array{s.tintRed, s.tintGreen, s.tintBlue}), (std::array{0, 0, 10}));
+    QVERIFY(s.skyFile.empty());
+    QVERIFY(s.groundFile.empty());
+    QCOMPARE(s.objectCount, 0);
+    QCOMPARE(s.objects.size(), std::size_t(1));
+
+    Surface sky3;
+    sky3.load(p.appDir.path(QStringLiteral("sky3.bmp")).toStdString());
+    QVERIFY(p.main().surfaces.mainImage == sky3);
+    // What the window paints is the file, unscaled.
+    const QImage shown = p.main().MainImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, toQImage(sky3));
+
+    // A second activation repeats nothing.
+    s.tintBlue = 55;
+    s.objectCount = 3;
+    p.main().FormActivate();
+    QCOMPARE(s.tintBlue, 55);
+    QCOMPARE(s.objectCount, 3);
+}
+
+void SkeletonTest::startupEndsWithABeepWhenAFileIsMissing_data()
+{
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<bool>("ends");
+    for (const char* name : kStartupFiles)
+        QTest::newRow(name) << QString::fromLatin1(name) << true;
+    // Needed only when used, so not checked at start.
+    QTest::newRow("none.bmp") << QStringLiteral("none.bmp") << false;
+    QTest::newRow("object2.bmp") << QStringLiteral("object2.bmp") << false;
+}
+
+void SkeletonTest::startupEndsWithABeepWhenAFileIsMissing()
+{
+    QFETCH(QString, missing);
+    QFETCH(bool, ends);
+    TestProgram p({missing});
+    p.start();
+    QCOMPARE(p.services.beeps, ends ? 1 : 0);
+    QCOMPARE(p.main().isVisible(), !ends);
+    QCOMPARE(p.main().filesFound(), !ends);
+    QVERIFY(p.services.errors.isEmpty());
+}
+
+void SkeletonTest::renderingRestoresTheWindows()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    Forms& f = p.forms();
+
+    // A picker that asks to be shown again is, once.
+    f.sky->show();
+    p.scene().reopenPicker = 1;
+    m.Refresh();
+    QVERIFY(m.isVisible());
+    QVERIFY(!f.WaitBox->isVisible());
+    QVERIFY(f.sky->isVisible());
+    QCOMPARE(p.scene().reopenPicker, 0);
+    QCOMPARE(p.scene().skyFile, std::string("sky3.bmp"));
+    QCOMPARE(p.scene().groundFile, std::string("none.bmp"));
+    m.Refresh();
+    QVERIFY(!f.sky->isVisible());
+
+    // A rendering that fails leaves the main window usable, the wait window
+    // gone and no picker pending.
+    QVERIFY(QFile::remove(p.appDir.path(QStringLiteral("sky3.bmp"))));
+    p.scene().reopenPicker = 2;
+    QVERIFY_THROWS_EXCEPTION(Error, m.Refresh());
+    QVERIFY(m.isVisible());
+    QVERIFY(!f.WaitBox->isVisible());
+    QVERIFY(!f.landscape->isVisible());
+    QCOMPARE(p.scene().reopenPicker, 0);
+}
+
+void SkeletonTest::refreshButtonOnlyWhenIdle()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    s.placing = 1;
+    p.main().RefreshButton->click();
+    QVERIFY(s.skyFile.empty()); // nothing rendered
+    s.placing = 0;
+    s.editMode = Clicked;
+    p.main().RefreshButton->click();
+    QVERIFY(s.skyFile.empty());
+    s.editMode = Idle;
+    s.reopenPicker = 1;
+    p.main().RefreshButton->click();
+    QCOMPARE(s.skyFile, std::string("sky3.bmp"));
+    QVERIFY(!p.forms().sky->isVisible()); // the button asks for no picker
+    QVERIFY(p.main().isVisible());
+}
+
+void SkeletonTest::errorsAtDispatchAreShown()
+{
+    test::FakeServices services;
+    QVERIFY(dispatchGuarded(&services, [] () -> bool { throw Error("Bitmap image is not valid"); }));
+    QVERIFY(dispatchGuarded(&services, [] () -> bool { throw std::runtime_error("Disk full"); }));
+    QCOMPARE(services.errors, (QStringList{"Bitmap image is not valid", "Disk full"}));
+    QCOMPARE(dispatchGuarded(&services, [] { return false; }), false);
+    QCOMPARE(services.errors.size(), 2);
+}
+
+void SkeletonTest::pictureConversionKeepsChannels()
+{
+    Surface s(3, 2);
+    s.setPixel(0, 0, 0x000000FF); // red
+    s.setPixel(1, 0, 0x0000FF00); // green
+    s.setPixel(2, 0, 0x00FF0000); // blue
+    s.setPixel(0, 1, 0x00123456);
+    s.setPixel(1, 1, 0x00000000);
+    s.setPixel(2, 1, 0x00FFFFFF);
+    const QImage all = toQImage(s);
+    QCOMPARE(all.size(), QSize(3, 2));
+    QCOMPARE(all.pixel(0, 0), qRgb(255, 0, 0));
+    QCOMPARE(all.pixel(1, 0), qRgb(0, 255, 0));
+    QCOMPARE(all.pixel(2, 0), qRgb(0, 0, 255));
+    QCOMPARE(all.pixel(0, 1), qRgb(0x56, 0x34, 0x12));
+    QCOMPARE(all.pixel(1, 1), qRgb(0, 0, 0));
+    QCOMPARE(all.pixel(2, 1), qRgb(255, 255, 255));
+    // A part reaching beyond the picture is clipped to it.
+    const QImage part = toQImage(s, QRect(1, 1, 5, 5));
+    QCOMPARE(part.size(), QSize(2, 1));
+    QCOMPARE(part.pixel(1, 0), qRgb(255, 255, 255));
+}
+
+QTEST_MAIN(SkeletonTest)
+#include "test_skeleton.moc"
