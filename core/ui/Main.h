@@ -118,6 +118,9 @@ public:
     void MainImageMouseDown(int x, int y);
     void MainImageMouseMove(int x, int y);
     void MainImageMouseUp(int x, int y);
+    // Called after Open has replaced the object table: ends any pending
+    // edit so that no dialog or outline refers to a row that may be gone.
+    void sceneReplaced();
 
     // Core.
     void FileNew();

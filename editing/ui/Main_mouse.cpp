@@ -6,5 +6,6 @@ namespace veldor {
 void TMainForm::MainImageMouseDown(int, int) {}
 void TMainForm::MainImageMouseMove(int, int) {}
 void TMainForm::MainImageMouseUp(int, int) {}
+void TMainForm::sceneReplaced() {}
 
 } // namespace veldor
