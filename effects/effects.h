@@ -1,7 +1,9 @@
 #pragma once
-// Special effects on the finished picture, in place. They cover x 0..629,
-// y 0..339 of the picture, whatever its size (reads outside give 255s,
-// writes outside do nothing).
+// Special effects on the finished picture, in place. Tint, darken, lighten
+// and anti-alias cover x 0..629, y 0..339 of the picture, whatever its size
+// (reads outside give 255s, writes outside do nothing); XOR is one drawing
+// operation, so on a picture larger than 630x340 its pen reaches past that
+// area as any 630-wide pen does.
 #include "platform/surface.h"
 
 namespace veldor {

@@ -69,9 +69,22 @@ public:
     // x1 == x2 or y1 == y2 nothing is drawn. Every covered pixel is touched
     // exactly once, so in NotXor mode drawing twice restores the bitmap.
     //   width <= 1: outline is the one-pixel border of [l, r-1] x [t, b-1];
-    //   width w > 1: the pen is centred on that border, a band covering
-    //   [l - w/2, r + (w-1)/2 - ...]; see surface.cpp for the exact shape.
-    //   The interior is the white brush (invisible under NotXor).
+    //   width w > 1: a band of w pixels straddles each edge e of that
+    //   border, covering [e - w/2, e - w/2 + w - 1], so the outline spans
+    //   x in [l - w/2, r - 1 - w/2 + w - 1] (likewise y) around the hole
+    //   x in [l - w/2 + w, r - w/2 - 2]. Outer corners are rounded as by a
+    //   disc of diameter w (pixel centres within w/2 of the corner): w = 4
+    //   loses exactly the four outermost corner pixels, e.g. (4,4)-(14,12):
+    //
+    //               x = 2 ... 14
+    //     y =  2      .###########.
+    //     y =  3..5   #############
+    //     y =  6..8   ####.....####
+    //     y =  9..11  #############
+    //     y = 12      .###########.
+    //
+    //   The hole is the white brush (invisible under NotXor). A pen as wide
+    //   as the picture covers every pixel of it once.
     void rectangle(int x1, int y1, int x2, int y2);
 
     bool operator==(const Surface& o) const

@@ -1,0 +1,178 @@
+#include "effects/effects.h"
+
+#include "platform/stretch.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cstdint>
+#include <vector>
+
+namespace veldor {
+
+namespace {
+
+constexpr int kAreaWidth = 630;
+constexpr int kAreaHeight = 340;
+
+// Four pixels at once. The pixel rules below are templates, so one formula
+// serves both the four-pixel body of a row and its single-pixel tail.
+using Lanes = std::uint32_t __attribute__((vector_size(16)));
+
+Lanes load4(const Color* p)
+{
+    Lanes v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+void store4(Color* p, Lanes v) { std::memcpy(p, &v, sizeof v); }
+
+// clamp(v + d) on the two 16-bit lanes of `biased`, which hold v + d + 256
+// (1..766): bit 9 means above 255, bit 8 alone means in range, neither
+// means below 0.
+template <typename T>
+T clampLanes(T biased)
+{
+    const T high = (biased >> 9) & 0x00010001u;
+    const T inRange = (biased >> 8) & 0x00010001u & ~high;
+    return (biased & ((inRange << 8) - inRange)) | ((high << 8) - high);
+}
+
+// Per-channel amounts, each already limited to -255..255, as lane biases.
+struct ChannelShift {
+    std::uint32_t redBlue; // (dr + 256) | (db + 256) << 16
+    std::uint32_t green;   // dg + 256
+};
+
+ChannelShift channelShift(int dr, int dg, int db)
+{
+    auto bias = [](int d) { return std::uint32_t(std::clamp(d, -255, 255) + 256); };
+    return {bias(dr) | bias(db) << 16, bias(dg)};
+}
+
+// clamp(r + dr), clamp(g + dg), clamp(b + db)
+template <typename T>
+T shifted(T c, const ChannelShift& s)
+{
+    const T redBlue = clampLanes((c & 0x00FF00FFu) + s.redBlue);
+    const T green = clampLanes(((c >> 8) & 0xFFu) + s.green);
+    return redBlue | (green << 8);
+}
+
+// Adds a per-channel amount, clamped, to every pixel of the effect area.
+// Pixels outside the picture cannot be written, so only the part of the area
+// inside it is visited.
+void shiftChannels(Surface& picture, int dr, int dg, int db)
+{
+    const ChannelShift s = channelShift(dr, dg, db);
+    const int w = std::min(picture.width(), kAreaWidth);
+    const int h = std::min(picture.height(), kAreaHeight);
+    for (int y = 0; y < h; ++y) {
+        Color* p = picture.row(y);
+        int x = 0;
+        for (; x + 4 <= w; x += 4)
+            store4(p + x, shifted(load4(p + x), s));
+        for (; x < w; ++x)
+            p[x] = shifted(p[x], s);
+    }
+}
+
+// Channel-wise truncated mean of four colours, two channels per lane: red
+// and blue share one word, green has its own; a sum of four fits in 10 bits.
+template <typename T>
+T mean4(T a, T b, T c, T d)
+{
+    const T rb = (a & 0x00FF00FFu) + (b & 0x00FF00FFu) + (c & 0x00FF00FFu) + (d & 0x00FF00FFu);
+    const T g = (a & 0x0000FF00u) + (b & 0x0000FF00u) + (c & 0x0000FF00u) + (d & 0x0000FF00u);
+    return ((rb >> 2) & 0x00FF00FFu) | ((g >> 2) & 0x0000FF00u);
+}
+
+// One output row: out[x] = mean4(left, right, up, down) for x in [1, n).
+void meanRow(Color* out, const Color* above, const Color* here, const Color* below, int n)
+{
+    int x = 1;
+    for (; x + 4 <= n; x += 4)
+        store4(out + x, mean4(load4(here + x - 1), load4(here + x + 1), load4(above + x), load4(below + x)));
+    for (; x < n; ++x)
+        out[x] = mean4(here[x - 1], here[x + 1], above[x], below[x]);
+}
+
+// Row y of the picture for x in [0, kAreaWidth], reading as pixel() does
+// (255s outside), with the top byte cleared.
+void readPaddedRow(const Surface& picture, int y, Color* out)
+{
+    const int inside = (y >= 0 && y < picture.height()) ? std::min(picture.width(), kAreaWidth + 1) : 0;
+    const Color* s = inside > 0 ? picture.row(y) : nullptr;
+    for (int x = 0; x < inside; ++x)
+        out[x] = s[x];
+    std::fill(out + inside, out + kAreaWidth + 1, kWhite);
+}
+
+// The scratch surface must hold the whole effect area, or the copy back would
+// bring white instead of the result.
+void ensureScratch(Surface& scratch)
+{
+    if (scratch.width() < kAreaWidth || scratch.height() < kAreaHeight)
+        scratch = Surface(640, 480, kWhite);
+}
+
+} // namespace
+
+void applyTint(Surface& picture, Color tint)
+{
+    shiftChannels(picture, redOf(tint) - 150, greenOf(tint) - 150, blueOf(tint) - 160);
+}
+
+void applyDarken(Surface& picture) { shiftChannels(picture, -150, -150, -160); }
+
+void applyLighten(Surface& picture) { shiftChannels(picture, 40, 50, 50); }
+
+void applyXor(Surface& picture, Color c)
+{
+    Pen& pen = picture.pen();
+    pen.width = kAreaWidth;
+    pen.color = c & 0x00FFFFFFu;
+    pen.mode = PenMode::NotXor;
+    picture.rectangle(0, 0, kAreaWidth, kAreaHeight);
+}
+
+void applyAntiAlias(Surface& picture, Surface& scratch)
+{
+    ensureScratch(scratch);
+    // Three rolling rows y-1, y, y+1 of the picture before the step.
+    std::vector<Color> rows(3 * std::size_t(kAreaWidth + 1));
+    Color* above = rows.data();
+    Color* here = above + (kAreaWidth + 1);
+    Color* below = here + (kAreaWidth + 1);
+    readPaddedRow(picture, 0, here);
+    readPaddedRow(picture, 1, below);
+
+    Color* top = scratch.row(0);
+    std::copy(here, here + kAreaWidth, top);
+    for (int y = 1; y < kAreaHeight; ++y) {
+        std::swap(above, here);
+        std::swap(here, below);
+        readPaddedRow(picture, y + 1, below);
+        Color* out = scratch.row(y);
+        out[0] = here[0];
+        meanRow(out, above, here, below, kAreaWidth);
+    }
+    stretchCopy(picture, 0, 0, kAreaWidth, kAreaHeight, scratch, 0, 0, kAreaWidth, kAreaHeight);
+}
+
+void applyEffects(const EffectOptions& options, Surface& picture, Surface& scratch)
+{
+    if (options.tint)
+        applyTint(picture, options.tintColor);
+    if (options.brightness) {
+        if (options.darken)
+            applyDarken(picture);
+        else
+            applyLighten(picture);
+    }
+    if (options.xorColours)
+        applyXor(picture, options.xorColor);
+    if (options.antiAlias)
+        applyAntiAlias(picture, scratch);
+}
+
+} // namespace veldor

@@ -1,0 +1,83 @@
+#include "output/exportbmp.h"
+
+#include "platform/bmp.h"
+#include "platform/error.h"
+#include "platform/stretch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <unistd.h>
+
+using namespace veldor;
+
+namespace {
+
+class Export : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = std::filesystem::temp_directory_path() / ("veldor-export-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+        std::mt19937 rng(21);
+        picture_ = Surface(630, 340);
+        for (Color& c : picture_.data())
+            c = Color(rng() & 0x00FFFFFFu);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::string file(const char* name) const { return (dir_ / name).string(); }
+
+    std::filesystem::path dir_;
+    Surface picture_;
+};
+
+} // namespace
+
+TEST_F(Export, StandardWritesThePictureAsItStands)
+{
+    exportStandard(picture_, file("a.bmp"));
+    const Bitmap b = loadBmpFile(file("a.bmp"));
+    EXPECT_EQ(b.width, 630);
+    EXPECT_EQ(b.height, 340);
+    EXPECT_EQ(b.pixels, picture_.data());
+}
+
+TEST_F(Export, StretchedIsAlways640By480)
+{
+    Surface scratch(17, 3, kBlack); // whatever shape it was left in
+    exportStretched(picture_, scratch, file("s.bmp"));
+    const Bitmap b = loadBmpFile(file("s.bmp"));
+    ASSERT_EQ(b.width, 640);
+    ASSERT_EQ(b.height, 480);
+    EXPECT_EQ(b.pixels, scratch.data());
+
+    Surface expected(640, 480);
+    stretchCopy(expected, 0, 0, 640, 480, picture_, 0, 0, 630, 340);
+    EXPECT_EQ(scratch, expected);
+    // Pure replication: the corners come straight from the picture's corners.
+    EXPECT_EQ(scratch.pixel(0, 0), picture_.pixel(0, 0));
+    EXPECT_EQ(scratch.pixel(639, 479), picture_.pixel(629, 339));
+
+    // A smaller picture still gives 640x480, white where it has no pixels.
+    Surface small(315, 170, kBlack);
+    exportStretched(small, scratch, file("small.bmp"));
+    const Bitmap s = loadBmpFile(file("small.bmp"));
+    EXPECT_EQ(s.width, 640);
+    EXPECT_EQ(s.height, 480);
+    EXPECT_EQ(scratch.pixel(0, 0), kBlack);
+    EXPECT_EQ(scratch.pixel(639, 479), kWhite);
+}
+
+TEST_F(Export, UnwritableTargetRaisesAndWritesNothing)
+{
+    const std::string target = file("missing/dir/x.bmp");
+    try {
+        exportStandard(picture_, target);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + target);
+    }
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
