@@ -1,0 +1,71 @@
+#pragma once
+// The program's own picture data, drawn procedurally. Every function is
+// deterministic: the same call gives the same pixels on every run and build
+// (fixed seeds, our own random generator, no library distributions).
+//
+// Grounds and objects use pure white as their transparent colour. Their
+// drawn pixels never come near white (every channel stays at or below
+// kMaxLandChannel), so the exact white key leaves no pale halo at edges.
+#include "platform/surface.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veldor::art {
+
+inline constexpr int kPictureWidth = 630;
+inline constexpr int kPictureHeight = 340;
+inline constexpr int kObjectSize = 160;
+inline constexpr int kThumbSize = 100;
+inline constexpr int kGlyphSize = 32;
+inline constexpr int kMaxLandChannel = 245;
+inline constexpr Color kButtonFace = rgb(192, 192, 192);
+
+// Built-in pictures, slot 0..4 (anything else is clamped into range).
+Surface builtinSky(int slot);    // 630x340
+Surface builtinGround(int slot); // 630x340, white above the land
+Surface builtinObject(int slot); // 160x160 on white
+
+// The sample pack's pictures, slot 0..4.
+Surface packSky(int slot);
+Surface packGround(int slot);
+Surface packObject(int slot);
+
+// 100x100 thumbnails: a sky scaled down; a ground over a neutral sky, scaled
+// down; an object scaled down on white.
+Surface skyThumbnail(const Surface& sky);
+Surface groundThumbnail(const Surface& ground);
+Surface objectThumbnail(const Surface& object);
+
+enum class Glyph { Ground, Sky, Object, Effects, New, Print, Save, Open, Export, Refresh };
+inline constexpr Glyph kAllGlyphs[] = {Glyph::Ground, Glyph::Sky,   Glyph::Object, Glyph::Effects,
+                                       Glyph::New,    Glyph::Print, Glyph::Save,   Glyph::Open,
+                                       Glyph::Export, Glyph::Refresh};
+const char* glyphName(Glyph g); // "ground", "sky", ...
+Surface glyph(Glyph g);         // 32x32 on the button face
+
+Surface logo();              // 192x96: a small landscape with the word VELDOR
+Surface appIcon(int size);   // size x size window and menu icon
+
+// 8-bit RGB PNG with stored (uncompressed) deflate blocks.
+std::vector<std::uint8_t> encodePng(const Surface& surface);
+
+// One file the generator writes. `folder` is "app", "app/packs" or "ui".
+struct GeneratedFile {
+    std::string folder;
+    std::string name;
+    std::optional<Surface> picture; // written as 24-bit BMP when set
+    std::string bytes;              // written as is otherwise
+};
+
+// Everything, in a fixed order.
+std::vector<GeneratedFile> generateAll();
+
+// The contents of the sample scene and the sample pack, CR LF lines.
+std::string demoSceneText();
+std::string samplePackText();
+inline constexpr const char* kSamplePackPrefix = "smp";
+
+} // namespace veldor::art

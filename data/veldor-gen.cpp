@@ -1,0 +1,58 @@
+// veldor-gen APPDIR UIDIR: writes every picture and sample file the program
+// ships with. APPDIR receives the installed files (and packs/), UIDIR the
+// pictures that are built into the windows.
+#include "data/art.h"
+#include "platform/bmp.h"
+#include "platform/error.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    const std::filesystem::path temp = path.string() + ".part";
+    {
+        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+        f.write(bytes.data(), std::streamsize(bytes.size()));
+        if (!f.flush())
+            throw veldor::Error("Cannot create file " + path.string());
+    }
+    std::filesystem::rename(temp, path);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: veldor-gen APPDIR UIDIR\n";
+        return 2;
+    }
+    const std::filesystem::path appDir = argv[1];
+    const std::filesystem::path uiDir = argv[2];
+    try {
+        for (const veldor::art::GeneratedFile& file : veldor::art::generateAll()) {
+            std::filesystem::path dir;
+            if (file.folder == "ui")
+                dir = uiDir;
+            else if (file.folder == "app")
+                dir = appDir;
+            else
+                dir = appDir / std::filesystem::path(file.folder).lexically_relative("app");
+            std::filesystem::create_directories(dir);
+            const std::filesystem::path path = dir / file.name;
+            if (file.picture)
+                veldor::saveBmpFile(*file.picture, path.string());
+            else
+                writeBytes(path, file.bytes);
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "veldor-gen: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

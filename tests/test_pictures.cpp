@@ -1,0 +1,324 @@
+#include "data/art.h"
+#include "platform/bmp.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace veldor;
+using namespace veldor::art;
+
+namespace {
+
+const std::string kAppDir = VELDOR_TEST_APP_DIR;
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> splitCrLf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find("\r\n", pos);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(pos)); // unterminated last line
+            break;
+        }
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+const std::vector<GeneratedFile>& generated()
+{
+    static const std::vector<GeneratedFile> files = generateAll();
+    return files;
+}
+
+const GeneratedFile& find(const std::string& folder, const std::string& name)
+{
+    for (const GeneratedFile& f : generated())
+        if (f.folder == folder && f.name == name)
+            return f;
+    throw std::runtime_error("not generated: " + folder + "/" + name);
+}
+
+// A drawn pixel so pale that an exact white key would leave it as a halo.
+bool nearWhite(Color c) { return !isPureWhite(c) && redOf(c) >= 250 && greenOf(c) >= 250 && blueOf(c) >= 250; }
+
+std::vector<std::pair<std::string, Surface>> keyedPictures()
+{
+    std::vector<std::pair<std::string, Surface>> out;
+    for (int i = 0; i < 5; ++i) {
+        out.emplace_back("ground" + std::to_string(i), builtinGround(i));
+        out.emplace_back("object" + std::to_string(i), builtinObject(i));
+        out.emplace_back("pack ground " + std::to_string(i), packGround(i));
+        out.emplace_back("pack object " + std::to_string(i), packObject(i));
+    }
+    return out;
+}
+
+std::uint32_t big32(const std::string& b, std::size_t at)
+{
+    return std::uint32_t(std::uint8_t(b[at])) << 24 | std::uint32_t(std::uint8_t(b[at + 1])) << 16 |
+           std::uint32_t(std::uint8_t(b[at + 2])) << 8 | std::uint32_t(std::uint8_t(b[at + 3]));
+}
+
+} // namespace
+
+TEST(Pictures, GenerationIsDeterministic)
+{
+    const std::vector<GeneratedFile> again = generateAll();
+    ASSERT_EQ(again.size(), generated().size());
+    for (std::size_t i = 0; i < again.size(); ++i) {
+        SCOPED_TRACE(again[i].folder + "/" + again[i].name);
+        EXPECT_EQ(again[i].name, generated()[i].name);
+        EXPECT_EQ(again[i].picture, generated()[i].picture);
+        EXPECT_EQ(again[i].bytes, generated()[i].bytes);
+    }
+}
+
+TEST(Pictures, BuildOutputMatchesTheGenerator)
+{
+    // Every file in the application folder is present and current.
+    for (const GeneratedFile& f : generated()) {
+        if (f.folder == "ui")
+            continue;
+        SCOPED_TRACE(f.folder + "/" + f.name);
+        const std::string path = kAppDir + f.folder.substr(3) + "/" + f.name;
+        const std::string onDisk = readFile(path);
+        if (f.picture) {
+            const std::vector<std::uint8_t> bmp = encodeBmp(*f.picture);
+            EXPECT_EQ(onDisk, std::string(bmp.begin(), bmp.end()));
+        } else {
+            EXPECT_EQ(onDisk, f.bytes);
+        }
+    }
+}
+
+TEST(Pictures, Sizes)
+{
+    struct Expect {
+        std::string folder, name;
+        int w, h;
+    };
+    std::vector<Expect> expects = {{"app", "none.bmp", 630, 340}, {"ui", "logo.bmp", 192, 96}, {"ui", "icon.bmp", 32, 32}};
+    for (int i = 0; i < 5; ++i) {
+        const std::string n = std::to_string(i);
+        for (const char* kind : {"sky", "ground"})
+            expects.push_back({"app", kind + n + ".bmp", 630, 340});
+        for (const char* kind : {"S", "g"})
+            expects.push_back({"app/packs", "smp" + std::string(kind) + n + ".bmp", 630, 340});
+        for (const char* kind : {"ST", "gT"})
+            expects.push_back({"app/packs", "smp" + std::string(kind) + n + ".bmp", 100, 100});
+        for (const char* kind : {"sky", "ground", "object"})
+            expects.push_back({"ui", "thumb_" + std::string(kind) + n + ".bmp", 100, 100});
+    }
+    for (Glyph g : kAllGlyphs)
+        expects.push_back({"ui", std::string("glyph_") + glyphName(g) + ".bmp", 32, 32});
+    for (const Expect& e : expects) {
+        SCOPED_TRACE(e.name);
+        const GeneratedFile& f = find(e.folder, e.name);
+        ASSERT_TRUE(f.picture.has_value());
+        EXPECT_EQ(f.picture->width(), e.w);
+        EXPECT_EQ(f.picture->height(), e.h);
+    }
+    for (int i = 0; i < 5; ++i) { // objects fit the picture
+        for (const Surface& o : {builtinObject(i), packObject(i)}) {
+            EXPECT_GT(o.width(), 0);
+            EXPECT_LE(o.width(), 630);
+            EXPECT_LE(o.height(), 340);
+        }
+    }
+}
+
+TEST(Pictures, NoneIsEntirelyTransparent)
+{
+    const Surface& none = *find("app", "none.bmp").picture;
+    for (Color c : none.data())
+        ASSERT_TRUE(isPureWhite(c));
+}
+
+TEST(Pictures, GroundsHaveSkyAboveAndLandBelow)
+{
+    for (int i = 0; i < 5; ++i) {
+        for (const Surface& g : {builtinGround(i), packGround(i)}) {
+            SCOPED_TRACE(i);
+            ASSERT_EQ(g.width(), 630);
+            int landInTopRow = 0;
+            int holesInBottomRow = 0;
+            for (int x = 0; x < g.width(); ++x) {
+                landInTopRow += !isPureWhite(g.pixel(x, 0));
+                holesInBottomRow += isPureWhite(g.pixel(x, g.height() - 1));
+            }
+            EXPECT_EQ(landInTopRow, 0);
+            EXPECT_EQ(holesInBottomRow, 0);
+        }
+    }
+}
+
+TEST(Pictures, KeyedPicturesLeaveNoPaleHalo)
+{
+    for (const auto& [name, s] : keyedPictures()) {
+        SCOPED_TRACE(name);
+        int drawn = 0;
+        int pale = 0;
+        for (Color c : s.data()) {
+            drawn += !isPureWhite(c);
+            pale += nearWhite(c);
+        }
+        EXPECT_EQ(pale, 0);
+        EXPECT_GT(drawn, s.width() * s.height() / 10) << "hardly anything drawn";
+    }
+}
+
+TEST(Pictures, ObjectsStandOnWhite)
+{
+    for (int i = 0; i < 5; ++i)
+        for (const Surface& o : {builtinObject(i), packObject(i)}) {
+            SCOPED_TRACE(i);
+            const int r = o.width() - 1;
+            const int b = o.height() - 1;
+            EXPECT_TRUE(isPureWhite(o.pixel(0, 0)));
+            EXPECT_TRUE(isPureWhite(o.pixel(r, 0)));
+            EXPECT_TRUE(isPureWhite(o.pixel(0, b)));
+        }
+}
+
+TEST(Pictures, ChoicesLookDifferent)
+{
+    // A copy-paste slip that gives two slots one picture shows up here.
+    std::map<std::vector<Color>, std::string> seen;
+    for (int i = 0; i < 5; ++i)
+        for (const auto& [name, s] : {std::pair{"sky", builtinSky(i)}, std::pair{"ground", builtinGround(i)},
+                                      std::pair{"object", builtinObject(i)}, std::pair{"pack sky", packSky(i)},
+                                      std::pair{"pack ground", packGround(i)}, std::pair{"pack object", packObject(i)}}) {
+            const std::string label = std::string(name) + " " + std::to_string(i);
+            const auto [it, inserted] = seen.emplace(s.data(), label);
+            EXPECT_TRUE(inserted) << label << " repeats " << it->second;
+        }
+}
+
+TEST(Pictures, SamplePackFile)
+{
+    const std::string text = readFile(kAppDir + "/packs/sample.vpk");
+    ASSERT_FALSE(text.empty());
+    ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
+    const std::vector<std::string> lines = splitCrLf(text);
+    ASSERT_EQ(lines.size(), 35u);
+    EXPECT_EQ(lines[0], "Tolvane Veldor Image Pack");
+    const std::string prefix = lines[4];
+    EXPECT_EQ(prefix, kSamplePackPrefix);
+    for (int sky = 0; sky < 5; ++sky)
+        for (int ch = 1; ch <= 3; ++ch) {
+            const std::string& tint = lines[std::size_t(5 + 4 * sky + ch)];
+            EXPECT_NO_THROW((void)std::stoi(tint)) << tint;
+            EXPECT_EQ(tint.find_first_not_of("-0123456789"), std::string::npos) << tint;
+        }
+    for (const std::string& l : lines) {
+        EXPECT_FALSE(l.empty());
+        EXPECT_EQ(l.find_first_of("\r\n"), std::string::npos);
+    }
+    for (const char* kind : {"gT", "g", "ST", "S", "o"})
+        for (int i = 0; i < 5; ++i) {
+            const std::string path = kAppDir + "/packs/" + prefix + kind + std::to_string(i) + ".bmp";
+            EXPECT_EQ(readFile(path).substr(0, 2), "BM") << path;
+        }
+}
+
+TEST(Pictures, DemoSceneNamesRealPictures)
+{
+    const std::vector<std::string> lines = splitCrLf(readFile(kAppDir + "/demo.vdr"));
+    ASSERT_EQ(lines.size(), 7u + 7u * 3u);
+    EXPECT_EQ(lines[0], "Tolvane Veldor File");
+    EXPECT_EQ(lines[1], "sky2.bmp");
+    EXPECT_EQ(lines[2], "ground3.bmp");
+    EXPECT_EQ(lines[3] + "," + lines[4] + "," + lines[5], "-45,-65,-90");
+    EXPECT_EQ(lines[6], "3");
+    for (int row = 0; row < 3; ++row) {
+        const std::size_t at = 7 + 7 * std::size_t(row);
+        EXPECT_TRUE(lines[at] == "1" || lines[at] == "2");
+        EXPECT_FALSE(readFile(kAppDir + "/" + lines[at + 1]).empty()) << lines[at + 1];
+        const int left = std::stoi(lines[at + 3]);
+        const int top = std::stoi(lines[at + 4]);
+        const int width = std::stoi(lines[at + 5]);
+        const int height = std::stoi(lines[at + 6]);
+        EXPECT_TRUE(left >= 0 && top >= 0 && width > 0 && height > 0 && left + width <= 630 && top + height <= 340);
+    }
+}
+
+TEST(Pictures, PngHoldsThePixels)
+{
+    // A 3x2 picture, decoded here by hand: chunk layout, the known CRC of
+    // IEND, the stored deflate block and the Adler-32 of the raw rows.
+    Surface s(3, 2);
+    s.setPixel(0, 0, rgb(255, 0, 0));
+    s.setPixel(1, 0, rgb(0, 255, 0));
+    s.setPixel(2, 0, rgb(0, 0, 255));
+    s.setPixel(0, 1, rgb(1, 2, 3));
+    const std::vector<std::uint8_t> bytes = encodePng(s);
+    const std::string png(bytes.begin(), bytes.end());
+    ASSERT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_EQ(big32(png, 8), 13u);
+    EXPECT_EQ(png.substr(12, 4), "IHDR");
+    EXPECT_EQ(big32(png, 16), 3u);
+    EXPECT_EQ(big32(png, 20), 2u);
+    EXPECT_EQ(png.substr(24, 5), std::string("\x08\x02\x00\x00\x00", 5));
+    EXPECT_EQ(png.substr(png.size() - 12), std::string("\0\0\0\0IEND\xae\x42\x60\x82", 12));
+
+    const std::size_t idat = 33;
+    const std::uint32_t len = big32(png, idat);
+    EXPECT_EQ(png.substr(idat + 4, 4), "IDAT");
+    const std::string z = png.substr(idat + 8, len);
+    EXPECT_EQ(std::uint8_t(z[0]), 0x78);
+    EXPECT_EQ((std::uint8_t(z[0]) * 256 + std::uint8_t(z[1])) % 31, 0); // zlib header check
+    EXPECT_EQ(std::uint8_t(z[2]), 1);                                   // final stored block
+    const std::size_t rawLen = std::uint8_t(z[3]) | std::uint8_t(z[4]) << 8;
+    const std::string expectRaw("\0\xff\0\0\0\xff\0\0\0\xff\0\x01\x02\x03\xff\xff\xff\xff\xff\xff", 20);
+    ASSERT_EQ(rawLen, expectRaw.size());
+    EXPECT_EQ((std::uint8_t(z[5]) | std::uint8_t(z[6]) << 8), int(~rawLen & 0xFFFF));
+    EXPECT_EQ(z.substr(7, rawLen), expectRaw);
+    std::uint32_t a = 1, b = 0;
+    for (char c : expectRaw) {
+        a = (a + std::uint8_t(c)) % 65521;
+        b = (b + a) % 65521;
+    }
+    EXPECT_EQ(big32(z, 7 + rawLen), b << 16 | a);
+}
+
+TEST(Pictures, LargePngSplitsIntoStoredBlocks)
+{
+    // 256x256 RGB rows need four stored blocks of at most 65535 bytes.
+    const std::vector<std::uint8_t> bytes = encodePng(appIcon(256));
+    const std::string png(bytes.begin(), bytes.end());
+    const std::string z = png.substr(41, big32(png, 33));
+    std::size_t pos = 2;
+    std::size_t total = 0;
+    int blocks = 0;
+    for (;;) {
+        const bool last = z[pos] & 1;
+        const std::size_t len = std::uint8_t(z[pos + 1]) | std::uint8_t(z[pos + 2]) << 8;
+        if (!last) {
+            EXPECT_EQ(len, 65535u);
+        }
+        total += len;
+        pos += 5 + len;
+        ++blocks;
+        if (last)
+            break;
+        ASSERT_LT(pos, z.size());
+    }
+    EXPECT_EQ(blocks, 4);
+    EXPECT_EQ(total, 256u * (256u * 3u + 1u));
+    EXPECT_EQ(pos + 4, z.size());
+}
