@@ -1,14 +1,54 @@
-// The main window's commands that open the pickers.
+// The main window's commands that open the pickers. Each shows its picker
+// and hides the other two; none acts while an object is being edited or
+// waits to be placed. The pack browsers are left as they are.
 #include "core/ui/Main.h"
+
+#include "sources/ui/land.h"
+#include "sources/ui/objectbox.h"
+#include "sources/ui/skyform.h"
 
 namespace veldor {
 
-void TMainForm::Landscape1Click() {}
-void TMainForm::Sky1Click() {}
-void TMainForm::Ground1Click() {}
-void TMainForm::Sky2Click() {}
-void TMainForm::SpeedButton1Click() {}
-void TMainForm::SpeedButton2Click() {}
-void TMainForm::SpeedButton11Click() {}
+namespace {
+
+void bringUp(QWidget& window)
+{
+    window.show();
+    window.raise();
+}
+
+} // namespace
+
+void TMainForm::Ground1Click()
+{
+    if (scene.editMode != Idle || scene.placing != 0)
+        return;
+    bringUp(*forms.landscape);
+    forms.sky->hide();
+    forms.Objectx->hide();
+}
+
+void TMainForm::Sky2Click()
+{
+    if (scene.editMode != Idle || scene.placing != 0)
+        return;
+    forms.Objectx->hide();
+    bringUp(*forms.sky);
+    forms.landscape->hide();
+}
+
+void TMainForm::SpeedButton11Click()
+{
+    if (scene.editMode != Idle || scene.placing != 0)
+        return;
+    bringUp(*forms.Objectx);
+    forms.landscape->hide();
+    forms.sky->hide();
+}
+
+void TMainForm::Landscape1Click() { Ground1Click(); }
+void TMainForm::SpeedButton1Click() { Ground1Click(); }
+void TMainForm::Sky1Click() { Sky2Click(); }
+void TMainForm::SpeedButton2Click() { Sky2Click(); }
 
 } // namespace veldor

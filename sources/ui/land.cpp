@@ -1,10 +1,64 @@
 #include "sources/ui/land.h"
 
+#include "core/ui/Main.h"
+#include "sources/builtins.h"
+#include "sources/ui/landp.h"
+#include "sources/ui/pickerrow.h"
+#include "sources/ui/thumbnail.h"
+
+#include <QLabel>
+#include <QPushButton>
+
 namespace veldor {
 
 Tlandscape::Tlandscape(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Please Select Landscape", {562, 178}, TitleButtons::Close, true}, parent)
 {
+    PickerRowSpec spec{"land%1", "land%1label", ":/ui/thumb_ground%1.bmp", {}};
+    for (int i = 0; i < kChoiceSlots; ++i)
+        spec.captions[std::size_t(i)] = kBuiltinGrounds[i].caption;
+    const PickerRow row = buildPickerRow(*this, spec);
+    land0 = row.pictures[0], land1 = row.pictures[1], land2 = row.pictures[2];
+    land3 = row.pictures[3], land4 = row.pictures[4];
+    land0label = row.captions[0], land1label = row.captions[1], land2label = row.captions[2];
+    land3label = row.captions[3], land4label = row.captions[4];
+    cancel = row.cancel;
+    newpack = row.newpack;
+    Button1 = addButton(*this, "Button1", tr("No Landscape"), {8, 144, 97, 25});
+
+    void (Tlandscape::*const clicks[])() = {&Tlandscape::land0Click, &Tlandscape::land1Click,
+                                            &Tlandscape::land2Click, &Tlandscape::land3Click,
+                                            &Tlandscape::land4Click};
+    for (int i = 0; i < kChoiceSlots; ++i)
+        connect(row.pictures[std::size_t(i)], &Thumbnail::clicked, this, clicks[i]);
+    connect(Button1, &QPushButton::clicked, this, &Tlandscape::Button1Click);
+    connect(cancel, &QPushButton::clicked, this, &Tlandscape::cancelClick);
+    connect(newpack, &QPushButton::clicked, this, &Tlandscape::newpackClick);
+}
+
+void Tlandscape::chooseGround(int slot)
+{
+    storeAndRender(kBuiltinGrounds[slot].file);
+}
+
+void Tlandscape::Button1Click()
+{
+    storeAndRender(kNoLandscapeFile);
+}
+
+void Tlandscape::storeAndRender(const char* groundFile)
+{
+    scene.reopenPicker = 2;
+    close();
+    scene.groundFile = groundFile;
+    forms.MainForm->Refresh();
+}
+
+void Tlandscape::newpackClick()
+{
+    if (scene.editMode != Idle)
+        return;
+    forms.LandPack->openFrom(*this);
 }
 
 } // namespace veldor

@@ -1,10 +1,20 @@
 #include "sources/ui/landp.h"
 
+#include "core/ui/Main.h"
+
 namespace veldor {
 
 TLandPack::TLandPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Landscape: Select Image Pack", {502, 322}, TitleButtons::Close, true}, parent)
+    : PackBrowser(scene, forms, services, "Landscape: Select Image Pack", PackKind::Ground, parent)
 {
+}
+
+void TLandPack::chooseSlot(int slot)
+{
+    scene.reopenPicker = 4;
+    close();
+    scene.groundFile = slotFile[std::size_t(slot)];
+    forms.MainForm->Refresh();
 }
 
 } // namespace veldor

@@ -1,13 +1,18 @@
 #pragma once
 // The ground browser of image packs.
-#include "core/ui/smallwindow.h"
+#include "sources/ui/packbrowser.h"
 
 namespace veldor {
 
-class TLandPack : public SmallWindow {
+class TLandPack : public PackBrowser {
     Q_OBJECT
 public:
     TLandPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+
+protected:
+    // Sets the pack's ground and renders; the renderer shows this browser
+    // again with the same pack.
+    void chooseSlot(int slot) override;
 };
 
 } // namespace veldor

@@ -1,10 +1,21 @@
 #include "sources/ui/objectp.h"
 
+#include <QLabel>
+
 namespace veldor {
 
 TObjectPack::TObjectPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Objects: Select Image Pack", {502, 322}, TitleButtons::Close, true}, parent)
+    : PackBrowser(scene, forms, services, "Objects: Select Image Pack", PackKind::Object, parent)
 {
+}
+
+void TObjectPack::chooseSlot(int slot)
+{
+    scene.placing = 1;
+    scene.pendingImageFile = slotFile[std::size_t(slot)];
+    // Captions are shown byte for byte as Latin-1, so this gives the pack's bytes back.
+    scene.pendingTitle = names()[std::size_t(slot)]->text().toLatin1().toStdString();
+    close();
 }
 
 } // namespace veldor

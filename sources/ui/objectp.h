@@ -1,13 +1,18 @@
 #pragma once
 // The object browser of image packs.
-#include "core/ui/smallwindow.h"
+#include "sources/ui/packbrowser.h"
 
 namespace veldor {
 
-class TObjectPack : public SmallWindow {
+class TObjectPack : public PackBrowser {
     Q_OBJECT
 public:
     TObjectPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+
+protected:
+    // Arms the placement of the pack's object, titled with the caption under
+    // its picture, and closes; nothing is rendered.
+    void chooseSlot(int slot) override;
 };
 
 } // namespace veldor

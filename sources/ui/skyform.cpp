@@ -1,10 +1,55 @@
 #include "sources/ui/skyform.h"
 
+#include "core/ui/Main.h"
+#include "sources/builtins.h"
+#include "sources/ui/pickerrow.h"
+#include "sources/ui/skyp.h"
+#include "sources/ui/thumbnail.h"
+
+#include <QLabel>
+#include <QPushButton>
+
 namespace veldor {
 
 Tsky::Tsky(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Please Select Sky", {562, 178}, TitleButtons::Close, true}, parent)
 {
+    PickerRowSpec spec{"sky%1", "sky%1label", ":/ui/thumb_sky%1.bmp", {}};
+    for (int i = 0; i < kChoiceSlots; ++i)
+        spec.captions[std::size_t(i)] = kBuiltinSkies[i].caption;
+    const PickerRow row = buildPickerRow(*this, spec);
+    sky0 = row.pictures[0], sky1 = row.pictures[1], sky2 = row.pictures[2];
+    sky3 = row.pictures[3], sky4 = row.pictures[4];
+    sky0label = row.captions[0], sky1label = row.captions[1], sky2label = row.captions[2];
+    sky3label = row.captions[3], sky4label = row.captions[4];
+    cancel = row.cancel;
+    newpack = row.newpack;
+
+    void (Tsky::*const clicks[])() = {&Tsky::sky0Click, &Tsky::sky1Click, &Tsky::sky2Click, &Tsky::sky3Click,
+                                      &Tsky::sky4Click};
+    for (int i = 0; i < kChoiceSlots; ++i)
+        connect(row.pictures[std::size_t(i)], &Thumbnail::clicked, this, clicks[i]);
+    connect(cancel, &QPushButton::clicked, this, &Tsky::cancelClick);
+    connect(newpack, &QPushButton::clicked, this, &Tsky::newpackClick);
+}
+
+void Tsky::chooseSky(int slot)
+{
+    const BuiltinSky& sky = kBuiltinSkies[slot];
+    scene.tintRed = sky.light.red;
+    scene.tintGreen = sky.light.green;
+    scene.tintBlue = sky.light.blue;
+    scene.reopenPicker = 1;
+    close();
+    scene.skyFile = sky.file;
+    forms.MainForm->Refresh();
+}
+
+void Tsky::newpackClick()
+{
+    if (scene.editMode != Idle)
+        return;
+    forms.SkyPack->openFrom(*this);
 }
 
 } // namespace veldor

@@ -1,10 +1,24 @@
 #include "sources/ui/skyp.h"
 
+#include "core/ui/Main.h"
+
 namespace veldor {
 
 TSkyPack::TSkyPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Sky: Select Image Pack", {502, 322}, TitleButtons::Close, true}, parent)
+    : PackBrowser(scene, forms, services, "Sky: Select Image Pack", PackKind::Sky, parent)
 {
+}
+
+void TSkyPack::chooseSlot(int slot)
+{
+    const SkyLight& light = slotTint[std::size_t(slot)];
+    scene.tintRed = light.red;
+    scene.tintGreen = light.green;
+    scene.tintBlue = light.blue;
+    scene.reopenPicker = 3;
+    close();
+    scene.skyFile = slotFile[std::size_t(slot)];
+    forms.MainForm->Refresh();
 }
 
 } // namespace veldor

@@ -1,0 +1,140 @@
+#include "sources/pack.h"
+
+#include "platform/error.h"
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cctype>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace veldor {
+
+namespace {
+
+constexpr int kSkyLines = 4 * kChoiceSlots; // caption + three tint lines each
+
+void skipLines(LineReader& reader, int count)
+{
+    for (int i = 0; i < count; ++i)
+        reader.readLine();
+}
+
+std::string lowerAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool hasPackExtension(std::string_view name)
+{
+    constexpr std::string_view ext = ".vpk";
+    return name.size() >= ext.size() && lowerAscii(name.substr(name.size() - ext.size())) == ext;
+}
+
+std::string packName(std::string_view prefix, std::string_view kindLetters, int slot)
+{
+    std::string name = std::string(kPackFolderName) + '\\';
+    name += prefix;
+    name += kindLetters;
+    name += std::to_string(slot);
+    name += ".bmp";
+    return name;
+}
+
+} // namespace
+
+std::optional<PackHeader> readPackHeader(LineReader& reader)
+{
+    if (reader.readLine() != kPackIdentification)
+        return std::nullopt;
+    PackHeader header;
+    header.name = reader.readLine();
+    header.author = reader.readLine();
+    header.description = reader.readLine();
+    header.prefix = reader.readLine();
+    return header;
+}
+
+PackSlots readPackSlots(LineReader& reader, PackKind kind)
+{
+    PackSlots slots;
+    switch (kind) {
+    case PackKind::Sky:
+        for (int i = 0; i < kChoiceSlots; ++i) {
+            slots.captions[std::size_t(i)] = reader.readLine();
+            SkyLight& light = slots.lights[std::size_t(i)];
+            light.red = toInteger(reader.readLine());
+            light.green = toInteger(reader.readLine());
+            light.blue = toInteger(reader.readLine());
+        }
+        return slots;
+    case PackKind::Ground:
+        skipLines(reader, kSkyLines);
+        break;
+    case PackKind::Object:
+        skipLines(reader, kSkyLines + kChoiceSlots);
+        break;
+    }
+    for (std::string& caption : slots.captions)
+        caption = reader.readLine();
+    return slots;
+}
+
+std::string packImageName(std::string_view prefix, PackKind kind, int slot)
+{
+    switch (kind) {
+    case PackKind::Ground: return packName(prefix, "g", slot);
+    case PackKind::Sky: return packName(prefix, "S", slot);
+    case PackKind::Object: break;
+    }
+    return packName(prefix, "o", slot);
+}
+
+std::string packThumbnailName(std::string_view prefix, PackKind kind, int slot)
+{
+    switch (kind) {
+    case PackKind::Ground: return packName(prefix, "gT", slot);
+    case PackKind::Sky: return packName(prefix, "ST", slot);
+    case PackKind::Object: break;
+    }
+    // Objects are shown from their full-size image.
+    return packImageName(prefix, kind, slot);
+}
+
+std::string packFolder(std::string_view appDir)
+{
+    return appPath(appDir, kPackFolderName);
+}
+
+std::vector<std::string> listPackFiles(const std::string& folder)
+{
+    struct Closer {
+        void operator()(DIR* d) const { ::closedir(d); }
+    };
+    const std::unique_ptr<DIR, Closer> dir(::opendir(folder.c_str()));
+    if (!dir)
+        raiseIoError(errno);
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (!hasPackExtension(name))
+            continue;
+        // Only files: a folder named "x.vpk" cannot be loaded.
+        struct stat st;
+        const std::string path = folder + '/' + name;
+        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string la = lowerAscii(a), lb = lowerAscii(b);
+        return la != lb ? la < lb : a < b;
+    });
+    return names;
+}
+
+} // namespace veldor

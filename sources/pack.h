@@ -1,0 +1,72 @@
+#pragma once
+// Image packs: a text file in the pack folder that names five grounds, five
+// skies and five objects, plus their bitmaps beside it.
+//
+// Line layout (1-based):
+//   1 "Tolvane Veldor Image Pack"   2 name   3 author   4 description
+//   5 prefix P of the bitmap names
+//   6..25  five skies, each a caption and three tint lines (red, green, blue)
+//   26..30 ground captions          31..35 object captions
+// Lines after 35 are never read; a short file reads as empty lines.
+//
+// Bitmaps, slot i in 0..4, as names relative to the application folder:
+//   ground  thumbnail packs\<P>gT<i>.bmp   image packs\<P>g<i>.bmp
+//   sky     thumbnail packs\<P>ST<i>.bmp   image packs\<P>S<i>.bmp
+//   object  the image packs\<P>o<i>.bmp is its own thumbnail
+#include "platform/textfile.h"
+#include "sources/builtins.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace veldor {
+
+inline constexpr const char* kPackIdentification = "Tolvane Veldor Image Pack";
+inline constexpr const char* kPackFolderName = "packs";
+
+enum class PackKind { Ground, Sky, Object };
+
+// Lines 2 to 5.
+struct PackHeader {
+    std::string name;
+    std::string author;
+    std::string description;
+    std::string prefix;
+    bool operator==(const PackHeader&) const = default;
+};
+
+// What one browser takes from the rest of the file.
+struct PackSlots {
+    std::array<std::string, kChoiceSlots> captions;
+    std::array<SkyLight, kChoiceSlots> lights; // sky packs only; zero otherwise
+    bool operator==(const PackSlots&) const = default;
+};
+
+// Reads line 1 and, when it is exactly the identification line (no
+// trimming, case counts), lines 2 to 5. Otherwise returns nothing, having
+// read only line 1.
+std::optional<PackHeader> readPackHeader(LineReader& reader);
+
+// Reads on from line 6 what a browser of `kind` needs: skip lines that
+// belong to other kinds, then the five captions (and, for skies, the tints).
+// Throws "'<line>' is not a valid integer value" for a tint line that is
+// not a signed 32-bit decimal, an empty line included.
+PackSlots readPackSlots(LineReader& reader, PackKind kind);
+
+// Stored names, relative to the application folder with "\" separators,
+// exactly as the scene file keeps them.
+std::string packImageName(std::string_view prefix, PackKind kind, int slot);
+std::string packThumbnailName(std::string_view prefix, PackKind kind, int slot);
+
+// appDir + "\packs", as a path of this platform.
+std::string packFolder(std::string_view appDir);
+
+// The names of the "*.vpk" files (extension in any letter case) directly in
+// `folder`, sorted alphabetically without regard to case. Throws the
+// input/output error when the folder cannot be read (missing included).
+std::vector<std::string> listPackFiles(const std::string& folder);
+
+} // namespace veldor

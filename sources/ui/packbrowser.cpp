@@ -1,0 +1,194 @@
+#include "sources/ui/packbrowser.h"
+
+#include "core/ui/pictureview.h"
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/stretch.h"
+#include "platform/surface.h"
+#include "platform/textfile.h"
+#include "sources/ui/pickerrow.h"
+#include "sources/ui/thumbnail.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QFile>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace veldor {
+
+namespace {
+
+const QString kNoPack = QStringLiteral("No Pack Selected");
+
+// Pack texts are bytes; Latin-1 shows each byte as one character and gives
+// the same bytes back, so a caption read back as a title is unchanged.
+QString packText(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QLabel* addLabel(QWidget& window, const char* objectName, const QString& text, QPoint topLeft)
+{
+    auto* label = new QLabel(text, &window);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setTextFormat(Qt::PlainText);
+    label->move(topLeft);
+    label->adjustSize();
+    return label;
+}
+
+// A caption under a picture: 100 wide, centred, whatever its text.
+QLabel* addName(QWidget& window, int slot, QPoint topLeft)
+{
+    auto* label = new QLabel(kNoPack, &window);
+    label->setObjectName(QStringLiteral("name%1").arg(slot));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(topLeft.x(), topLeft.y(), kThumbnailSize, label->fontMetrics().height());
+    return label;
+}
+
+void setAutoSizedText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace
+
+PackBrowser::PackBrowser(SceneState& scene, Forms& forms, UiServices& services, const QString& caption,
+                         PackKind kind, QWidget* parent)
+    : SmallWindow(scene, forms, services, {caption, {502, 322}, TitleButtons::Close, true}, parent), kind_(kind)
+{
+    Label1 = addLabel(*this, "Label1", tr("To load a Veldor Image Pack:"), {8, 8});
+    Label2 = addLabel(*this, "Label2", tr("1. Download a zip file containing a Veldor Image Pack."), {168, 8});
+    Label3 = addLabel(*this, "Label3",
+                      tr("2. Extract the contents into the Pack Folder ( Veldor Folder \\Packs)"), {168, 24});
+    Label4 = addLabel(*this, "Label4", tr("3. Then select it on the Pack Selector to the left."), {168, 40});
+
+    FileListBox1 = new QListWidget(this);
+    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
+    FileListBox1->setGeometry(8, 32, 145, 185);
+    FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(FileListBox1, &QListWidget::itemDoubleClicked, this, &PackBrowser::FileListBox1DblClick);
+
+    const QPoint picturePlaces[kChoiceSlots] = {{168, 64}, {280, 64}, {392, 64}, {280, 192}, {392, 192}};
+    const QPoint namePlaces[kChoiceSlots] = {{168, 168}, {280, 168}, {392, 168}, {280, 296}, {392, 296}};
+    Thumbnail** pictureFields[kChoiceSlots] = {&pic0, &pic1, &pic2, &pic3, &pic4};
+    QLabel** nameFields[kChoiceSlots] = {&name0, &name1, &name2, &name3, &name4};
+    for (int i = 0; i < kChoiceSlots; ++i) {
+        auto* picture = new Thumbnail(QStringLiteral("pic%1").arg(i), picturePlaces[i], this);
+        connect(picture, &Thumbnail::clicked, this, [this, i] { pick(i); });
+        *pictureFields[i] = picture;
+        *nameFields[i] = addName(*this, i, namePlaces[i]);
+    }
+
+    Label5 = addLabel(*this, "Label5", tr("Pack Name:"), {8, 232});
+    packname = addLabel(*this, "packname", kNoPack, {72, 232});
+    Label6 = addLabel(*this, "Label6", tr("Created By:"), {8, 248});
+    created = addLabel(*this, "created", kNoPack, {72, 248});
+    Label7 = addLabel(*this, "Label7", tr("Description:"), {8, 264});
+    description = addLabel(*this, "description", kNoPack, {72, 264});
+
+    Button1 = addButton(*this, "Button1", tr("Close"), {8, 288, 145, 25});
+    connect(Button1, &QPushButton::clicked, this, &PackBrowser::Button1Click);
+}
+
+void PackBrowser::openPackFolder()
+{
+    fillList(listPackFiles(packFolder(scene.appDir)));
+}
+
+void PackBrowser::openFrom(QWidget& picker)
+{
+    openPackFolder();
+    show();
+    raise();
+    picker.hide();
+}
+
+void PackBrowser::FormShow()
+{
+    // Showing cannot report an error (the renderer shows this window after
+    // a choice); a folder that has gone meanwhile just lists nothing.
+    try {
+        openPackFolder();
+    } catch (const Error&) {
+        fillList({});
+    }
+}
+
+void PackBrowser::showEvent(QShowEvent* event)
+{
+    SmallWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void PackBrowser::fillList(const std::vector<std::string>& names)
+{
+    const QListWidgetItem* current = FileListBox1->currentItem();
+    const QString selected = current && current->isSelected() ? current->text() : QString();
+    FileListBox1->clear();
+    for (const std::string& name : names) {
+        auto* item = new QListWidgetItem(QFile::decodeName(QByteArray::fromStdString(name)), FileListBox1);
+        if (!selected.isEmpty() && item->text() == selected)
+            FileListBox1->setCurrentItem(item);
+    }
+}
+
+void PackBrowser::FileListBox1DblClick()
+{
+    const QListWidgetItem* item = FileListBox1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    loadPack(QFile::encodeName(item->text()).toStdString());
+}
+
+QImage PackBrowser::thumbnail(const std::string& prefix, int slot) const
+{
+    Surface picture;
+    picture.load(appPath(scene.appDir, packThumbnailName(prefix, kind_, slot)));
+    if (kind_ != PackKind::Object)
+        return toQImage(picture, QRect(0, 0, kThumbnailSize, kThumbnailSize));
+    Surface stretched(kThumbnailSize, kThumbnailSize);
+    stretchCopy(stretched, 0, 0, kThumbnailSize, kThumbnailSize, picture, 0, 0, picture.width(), picture.height());
+    return toQImage(stretched);
+}
+
+void PackBrowser::loadPack(const std::string& fileName)
+{
+    LineReader reader(readWholeFile(packFolder(scene.appDir) + '/' + fileName));
+    const std::optional<PackHeader> header = readPackHeader(reader);
+    if (!header)
+        return;
+    // Everything that can fail is read before the browser is touched.
+    std::array<QImage, kChoiceSlots> thumbnails;
+    for (int i = 0; i < kChoiceSlots; ++i)
+        thumbnails[std::size_t(i)] = thumbnail(header->prefix, i);
+    const PackSlots contents = readPackSlots(reader, kind_);
+
+    packLoaded = 1;
+    setAutoSizedText(packname, packText(header->name));
+    setAutoSizedText(created, packText(header->author));
+    setAutoSizedText(description, packText(header->description));
+    const auto shownPictures = pictures();
+    const auto shownNames = names();
+    for (int i = 0; i < kChoiceSlots; ++i) {
+        const std::size_t s = std::size_t(i);
+        shownPictures[s]->setPicture(std::move(thumbnails[s]));
+        slotFile[s] = packImageName(header->prefix, kind_, i);
+        shownNames[s]->setText(packText(contents.captions[s]));
+    }
+    keepSlots(contents);
+}
+
+void PackBrowser::pick(int slot)
+{
+    if (packLoaded != 1)
+        return;
+    chooseSlot(slot);
+}
+
+} // namespace veldor

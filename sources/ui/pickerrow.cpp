@@ -1,0 +1,75 @@
+#include "sources/ui/pickerrow.h"
+
+#include "core/ui/pictureview.h"
+#include "platform/bmp.h"
+#include "platform/error.h"
+#include "platform/surface.h"
+#include "sources/ui/thumbnail.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+namespace veldor {
+
+namespace {
+
+constexpr int kPictureTop = 8;
+constexpr int kPictureFirstLeft = 8;
+constexpr int kPictureStep = 112;
+constexpr int kCaptionTop = 112;
+
+QImage toImage(Bitmap bitmap)
+{
+    Surface surface;
+    surface.replaceBitmap(bitmap.width, bitmap.height, std::move(bitmap.pixels));
+    return toQImage(surface);
+}
+
+} // namespace
+
+QPushButton* addButton(QWidget& window, const char* objectName, const QString& text, const QRect& geometry)
+{
+    auto* button = new QPushButton(text, &window);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setGeometry(geometry);
+    return button;
+}
+
+PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
+{
+    PickerRow row;
+    for (int i = 0; i < 5; ++i) {
+        const int left = kPictureFirstLeft + i * kPictureStep;
+        auto* picture = new Thumbnail(spec.pictureName.arg(i), {left, kPictureTop}, &window);
+        picture->setPicture(loadPictureResource(spec.pictureFile.arg(i)));
+        row.pictures[std::size_t(i)] = picture;
+
+        auto* caption = new QLabel(QString::fromLatin1(spec.captions[std::size_t(i)]), &window);
+        caption->setObjectName(spec.captionName.arg(i));
+        caption->adjustSize();
+        caption->move(left + kThumbnailSize / 2 - caption->width() / 2, kCaptionTop);
+        row.captions[std::size_t(i)] = caption;
+    }
+    row.cancel = addButton(window, "cancel", QObject::tr("Close"), {480, 144, 75, 25});
+    row.newpack = addButton(window, "newpack", QObject::tr("Load Image Pack"), {376, 144, 99, 25});
+    return row;
+}
+
+QImage loadPictureResource(const QString& resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("missing picture resource %s", qPrintable(resource));
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        return toImage(decodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+    } catch (const Error&) {
+        qWarning("bad picture resource %s", qPrintable(resource));
+        return {};
+    }
+}
+
+} // namespace veldor

@@ -1,0 +1,43 @@
+#pragma once
+// What the three pickers share: five thumbnails from the program's own
+// pictures with a caption centred under each, and the "Close" and "Load
+// Image Pack" buttons in the bottom-right corner.
+#include <QImage>
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QRect;
+class QWidget;
+
+namespace veldor {
+
+class Thumbnail;
+
+struct PickerRowSpec {
+    QString pictureName;   // object names with %1 for the slot: "land%1"
+    QString captionName;   // "land%1label"
+    QString pictureFile;   // resource with %1 for the slot: ":/ui/thumb_ground%1.bmp"
+    std::array<const char*, 5> captions;
+};
+
+struct PickerRow {
+    std::array<Thumbnail*, 5> pictures{};
+    std::array<QLabel*, 5> captions{};
+    QPushButton* cancel = nullptr;
+    QPushButton* newpack = nullptr;
+};
+
+// Builds the row on `window`; the controls are owned by it.
+PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec);
+
+QPushButton* addButton(QWidget& window, const char* objectName, const QString& text, const QRect& geometry);
+
+// A BMP built into the program; a null image (and a warning) if the build
+// left it out, since a window must still be created without it.
+QImage loadPictureResource(const QString& resource);
+
+
+} // namespace veldor

@@ -1,0 +1,189 @@
+#include "platform/error.h"
+#include "sources/pack.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+std::string crlf(const Lines& lines)
+{
+    std::string out;
+    for (const std::string& l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+// A full pack whose every line tells where it came from, so that a reader
+// that skips one line too many or too few picks up the wrong text.
+Lines fullPack()
+{
+    Lines lines = {kPackIdentification, "Name", "Author", "Description", "pre"};
+    const std::string tints[5][3] = {{"1", "2", "3"},
+                                     {"-45", "-65", "-90"},
+                                     {"300", "0", "-300"},
+                                     {"2147483647", "-2147483648", "0"},
+                                     {"0", "0", "10"}};
+    for (int i = 0; i < 5; ++i) {
+        lines.push_back("sky caption " + std::to_string(i));
+        for (const std::string& t : tints[i])
+            lines.push_back(t);
+    }
+    for (int i = 0; i < 5; ++i)
+        lines.push_back("ground caption " + std::to_string(i));
+    for (int i = 0; i < 5; ++i)
+        lines.push_back("object caption " + std::to_string(i));
+    lines.push_back("line 36 is never read");
+    return lines;
+}
+
+std::optional<PackHeader> header(const std::string& bytes)
+{
+    LineReader reader(bytes);
+    return readPackHeader(reader);
+}
+
+PackSlots slotsOf(const std::string& bytes, PackKind kind)
+{
+    LineReader reader(bytes);
+    EXPECT_TRUE(readPackHeader(reader).has_value());
+    return readPackSlots(reader, kind);
+}
+
+std::string integerError(const std::string& bytes)
+{
+    try {
+        slotsOf(bytes, PackKind::Sky);
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(PackReader, IdentificationLineMustMatchExactly)
+{
+    const Lines rest = {"Name", "Author", "Description", "pre"};
+    auto with = [&](const std::string& first) {
+        Lines lines = rest;
+        lines.insert(lines.begin(), first);
+        return crlf(lines);
+    };
+    EXPECT_EQ(header(with(kPackIdentification)), (PackHeader{"Name", "Author", "Description", "pre"}));
+    EXPECT_FALSE(header(with("tolvane veldor image pack")));
+    EXPECT_FALSE(header(with("Tolvane Veldor Image Pack ")));
+    EXPECT_FALSE(header(with(" Tolvane Veldor Image Pack")));
+    EXPECT_FALSE(header(with("Tolvane Veldor File")));
+    EXPECT_FALSE(header(""));
+    // Bare LF line ends make the whole file one line.
+    EXPECT_FALSE(header("Tolvane Veldor Image Pack\nName\nAuthor\nDescription\npre\n"));
+    // Header lines are taken whole, blanks included.
+    EXPECT_EQ(header(crlf({kPackIdentification, "  spaced  ", "", "a\nb", ""})),
+              (PackHeader{"  spaced  ", "", "a\nb", ""}));
+}
+
+TEST(PackReader, EachKindReadsItsOwnLines)
+{
+    const std::string bytes = crlf(fullPack());
+    const PackSlots sky = slotsOf(bytes, PackKind::Sky);
+    EXPECT_EQ(sky.captions, (std::array<std::string, 5>{"sky caption 0", "sky caption 1", "sky caption 2",
+                                                         "sky caption 3", "sky caption 4"}));
+    // Tints are kept as stored, beyond 0..255 and to the ends of 32 bits.
+    const std::array<SkyLight, 5> lights = {SkyLight{1, 2, 3}, SkyLight{-45, -65, -90}, SkyLight{300, 0, -300},
+                                            SkyLight{2147483647, -2147483647 - 1, 0}, SkyLight{0, 0, 10}};
+    EXPECT_EQ(sky.lights, lights);
+
+    const PackSlots ground = slotsOf(bytes, PackKind::Ground);
+    EXPECT_EQ(ground.captions[0], "ground caption 0");
+    EXPECT_EQ(ground.captions[4], "ground caption 4");
+    EXPECT_EQ(ground.lights, (std::array<SkyLight, 5>{}));
+
+    const PackSlots object = slotsOf(bytes, PackKind::Object);
+    EXPECT_EQ(object.captions[0], "object caption 0");
+    EXPECT_EQ(object.captions[4], "object caption 4");
+}
+
+TEST(PackReader, ContentOfOtherKindsIsNotLookedAt)
+{
+    // Sky tints that are not numbers do not stop the ground or object browser.
+    Lines lines = fullPack();
+    lines[6] = "not a number";
+    const std::string bytes = crlf(lines);
+    EXPECT_EQ(slotsOf(bytes, PackKind::Ground).captions[2], "ground caption 2");
+    EXPECT_EQ(slotsOf(bytes, PackKind::Object).captions[2], "object caption 2");
+    EXPECT_EQ(integerError(bytes), "'not a number' is not a valid integer value");
+}
+
+TEST(PackReader, ShortFileReadsAsEmptyLines)
+{
+    const std::string fiveLines = crlf({kPackIdentification, "Name", "Author", "Description", "pre"});
+    EXPECT_EQ(slotsOf(fiveLines, PackKind::Ground).captions, (std::array<std::string, 5>{}));
+    EXPECT_EQ(slotsOf(fiveLines, PackKind::Object).captions, (std::array<std::string, 5>{}));
+    // The sky browser stops at the first tint line.
+    EXPECT_EQ(integerError(fiveLines), "'' is not a valid integer value");
+
+    // Ctrl-Z ends the text: what follows is as good as absent.
+    Lines lines = fullPack();
+    const std::string cut =
+        crlf(Lines(lines.begin(), lines.begin() + 25)) + '\x1a' + crlf(Lines(lines.begin() + 25, lines.end()));
+    EXPECT_EQ(slotsOf(cut, PackKind::Ground).captions, (std::array<std::string, 5>{}));
+    EXPECT_EQ(slotsOf(cut, PackKind::Sky).lights[4], (SkyLight{0, 0, 10}));
+}
+
+TEST(PackNames, BuiltFromThePrefix)
+{
+    EXPECT_EQ(packThumbnailName("smp", PackKind::Ground, 0), "packs\\smpgT0.bmp");
+    EXPECT_EQ(packImageName("smp", PackKind::Ground, 4), "packs\\smpg4.bmp");
+    EXPECT_EQ(packThumbnailName("smp", PackKind::Sky, 2), "packs\\smpST2.bmp");
+    EXPECT_EQ(packImageName("smp", PackKind::Sky, 3), "packs\\smpS3.bmp");
+    // Objects show their full-size image.
+    EXPECT_EQ(packThumbnailName("smp", PackKind::Object, 1), "packs\\smpo1.bmp");
+    EXPECT_EQ(packImageName("smp", PackKind::Object, 1), "packs\\smpo1.bmp");
+
+    EXPECT_EQ(packThumbnailName("", PackKind::Ground, 0), "packs\\gT0.bmp");
+    EXPECT_EQ(packImageName("", PackKind::Ground, 0), "packs\\g0.bmp");
+    EXPECT_EQ(packImageName("", PackKind::Sky, 4), "packs\\S4.bmp");
+
+    EXPECT_EQ(packFolder("/opt/veldor"), "/opt/veldor/packs");
+}
+
+class PackFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("veldor-packs-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "folder.vpk");
+        for (const char* name : {"b.vpk", "A.VPK", "c.vpk", "notes.txt", "d.vpkx", "e.vpk.bak"})
+            std::ofstream(dir / name) << "x";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
+};
+
+TEST_F(PackFolder, ListsPackFilesAlphabetically)
+{
+    EXPECT_EQ(listPackFiles(dir.string()), (Lines{"A.VPK", "b.vpk", "c.vpk"}));
+    std::ofstream(dir / "aa.vpk") << "x";
+    EXPECT_EQ(listPackFiles(dir.string()), (Lines{"A.VPK", "aa.vpk", "b.vpk", "c.vpk"}));
+}
+
+TEST_F(PackFolder, MissingFolderIsAnInputOutputError)
+{
+    EXPECT_EQ(listPackFiles((dir / "folder.vpk").string()), Lines{});
+    try {
+        listPackFiles((dir / "missing").string());
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "File not found");
+    }
+}
+
+} // namespace
+} // namespace veldor
