@@ -1,8 +1,17 @@
 // The main window's command that opens the special effects window.
 #include "core/ui/Main.h"
 
+#include "effects/ui/error.h"
+
 namespace veldor {
 
-void TMainForm::SpecialEffects1Click() {}
+void TMainForm::SpecialEffects1Click()
+{
+    // The effects work on the picture, which an edit in progress has drawn on.
+    if (scene.editMode != Idle)
+        return;
+    forms.effects->show();
+    forms.effects->raise();
+}
 
 } // namespace veldor

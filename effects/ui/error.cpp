@@ -1,10 +1,172 @@
 #include "effects/ui/error.h"
 
+#include "core/ui/Main.h"
+#include "core/ui/pictureview.h"
+#include "core/ui/services.h"
+#include "core/ui/wait.h"
+#include "platform/paths.h"
+#include "sources/ui/land.h"
+#include "sources/ui/objectbox.h"
+#include "sources/ui/skyform.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
 namespace veldor {
+
+namespace {
+
+const QString kWaitCaption = QStringLiteral("Please Wait, Rendering...");
+
+Color toColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+template <class Control>
+Control* addControl(QWidget* parent, const char* name, const QString& text, QRect geometry)
+{
+    auto* control = new Control(text, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+// Puts the wait window back as the renderer expects it and the main window
+// in front. Showing the main window may itself throw (it makes the
+// application folder current), so this runs outside any destructor.
+void restoreAfterApplying(QWidget& waitBox, TMainForm& mainForm)
+{
+    waitBox.hide();
+    waitBox.setWindowTitle(kWaitCaption);
+    mainForm.show();
+    mainForm.MainImage->update();
+}
+
+} // namespace
 
 Teffects::Teffects(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Special Effects", {396, 234}, TitleButtons::SystemMenu, true}, parent)
 {
+    Label2 = addLabel(this, "Label2", tr("Applying effects may take some time."), 8, 8);
+    Label3 = addLabel(this, "Label3",
+                      tr("Please be aware that the effects will go away when you re-render your image."), 8, 24);
+    Label4 = addLabel(this, "Label4",
+                      tr("Special Effects are to be used after you have created your landscape so that you"),
+                      8, 40);
+    Label5 = addLabel(this, "Label5", tr("can save or print your image while the effects are on screen."), 8, 56);
+    Label1 = addLabel(this, "Label1", tr("Special Effects To Apply:"), 8, 88);
+    QPalette black = Label1->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(black);
+
+    anti = addControl<QCheckBox>(this, "anti", tr("Anti-alias"), {152, 88, 65, 17});
+    xorbox = addControl<QCheckBox>(this, "xorbox", tr("XOR Colours"), {152, 112, 81, 17});
+    Button4 = addControl<QPushButton>(this, "Button4", tr("XOR Colour Options"), {240, 112, 113, 17});
+    tint = addControl<QCheckBox>(this, "tint", tr("Tint Colours"), {152, 136, 81, 17});
+    Button3 = addControl<QPushButton>(this, "Button3", tr("Tint Options..."), {240, 136, 113, 17});
+    ld = addControl<QCheckBox>(this, "ld", tr("Brightness"), {152, 160, 89, 17});
+    dark = addControl<QRadioButton>(this, "dark", tr("Darken"), {232, 160, 57, 17});
+    light = addControl<QRadioButton>(this, "light", tr("Lighten"), {296, 160, 113, 17});
+    Button2 = addControl<QPushButton>(this, "Button2", tr("Apply Effects"), {232, 200, 75, 25});
+    Button1 = addControl<QPushButton>(this, "Button1", tr("Close"), {312, 200, 75, 25});
+
+    anti->setChecked(true);
+    dark->setChecked(true);
+    dark->hide();
+    light->hide();
+
+    connect(ld, &QCheckBox::toggled, this, &Teffects::ldClick);
+    connect(Button1, &QPushButton::clicked, this, &Teffects::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &Teffects::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &Teffects::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &Teffects::Button4Click);
+}
+
+void Teffects::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    SmallWindow::showEvent(event);
+}
+
+void Teffects::FormShow()
+{
+    tintColour_ = QColor(150, 150, 160);
+    xorbox->setChecked(false);
+    tint->setChecked(false);
+    dark->setChecked(true);
+    ld->setChecked(false);
+    ldClick();
+}
+
+void Teffects::ldClick()
+{
+    dark->setVisible(ld->isChecked());
+    light->setVisible(ld->isChecked());
+}
+
+EffectOptions Teffects::options() const
+{
+    EffectOptions o;
+    o.tint = tint->isChecked();
+    o.tintColor = toColor(tintColour_);
+    o.brightness = ld->isChecked() && (dark->isChecked() || light->isChecked());
+    o.darken = dark->isChecked();
+    o.xorColours = xorbox->isChecked();
+    o.xorColor = toColor(xorColour_);
+    o.antiAlias = anti->isChecked();
+    return o;
+}
+
+void Teffects::Button1Click() { close(); }
+
+void Teffects::Button2Click()
+{
+    TMainForm& main = *forms.MainForm;
+    const EffectOptions chosen = options();
+    hide();
+    forms.WaitBox->setWindowTitle(tr("Applying Effects..."));
+    forms.WaitBox->show();
+    try {
+        main.hide();
+        if (!scene.appDir.empty())
+            setCurrentDirectory(scene.appDir);
+        forms.sky->hide();
+        forms.landscape->hide();
+        forms.Objectx->hide();
+        scene.reopenPicker = 0;
+        // Let the wait window appear before the event loop is blocked.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        applyEffects(chosen, main.surfaces.mainImage, main.surfaces.tempimage2);
+    } catch (...) {
+        restoreAfterApplying(*forms.WaitBox, main);
+        throw;
+    }
+    restoreAfterApplying(*forms.WaitBox, main);
+    close();
+}
+
+void Teffects::Button3Click()
+{
+    if (const std::optional<QColor> c = services.chooseColor(tintColour_))
+        tintColour_ = *c;
+}
+
+void Teffects::Button4Click()
+{
+    if (const std::optional<QColor> c = services.chooseColor(xorColour_))
+        xorColour_ = *c;
 }
 
 } // namespace veldor

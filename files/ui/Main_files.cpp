@@ -1,10 +1,106 @@
 // The main window's scene file commands.
 #include "core/ui/Main.h"
 
+#include "core/ui/services.h"
+#include "files/scenefile.h"
+#include "files/ui/notvdrf.h"
+#include "platform/paths.h"
+
+#include <QFile>
+#include <QObject>
+
 namespace veldor {
 
-void TMainForm::FileOpen() {}
-void TMainForm::FileSaveItemClick() {}
-void TMainForm::FileSaveAsItemClick() {}
+namespace {
+
+// The save dialog's memory: the name last chosen in it is proposed the next
+// time. It lives as a child of the main window, like the dialog it stands
+// for, so every program instance has its own.
+class VdrSaveDialog : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    QString fileName = QStringLiteral("Work.vdr");
+};
+
+VdrSaveDialog& vdrsave(TMainForm& form)
+{
+    auto* dialog = form.findChild<VdrSaveDialog*>(QStringLiteral("vdrsave"), Qt::FindDirectChildrenOnly);
+    if (!dialog) {
+        dialog = new VdrSaveDialog(&form);
+        dialog->setObjectName(QStringLiteral("vdrsave"));
+    }
+    return *dialog;
+}
+
+// A dialog's answer as a path of this platform's file functions.
+std::string localPath(const QString& chosen) { return QFile::encodeName(chosen).toStdString(); }
+
+// Picture files are named relative to the application folder, so every file
+// command puts the current directory back there.
+void restoreAppDir(const SceneState& scene)
+{
+    if (!scene.appDir.empty())
+        setCurrentDirectory(scene.appDir);
+}
+
+} // namespace
+
+void TMainForm::FileOpen()
+{
+    FileDialogRequest OpenDialog;
+    OpenDialog.filter = QStringLiteral("Veldor Files [*.vdr] (*.vdr)");
+    const std::optional<QString> chosen = services.openFileName(OpenDialog);
+    restoreAppDir(scene);
+    if (!chosen)
+        return;
+
+    // Read whole into a document of its own: a file that fails half-way
+    // throws before anything of the scene or the picture has changed.
+    std::optional<SceneDocument> document = readSceneFile(localPath(*chosen));
+    if (!document) {
+        hide();
+        forms.notvdr->show();
+        forms.notvdr->raise();
+        return;
+    }
+    static_cast<SceneDocument&>(scene) = std::move(*document);
+    // The next Save asks for a name rather than overwrite the opened file.
+    scene.currentFile.clear();
+    sceneReplaced();
+    Refresh();
+}
+
+void TMainForm::FileSaveItemClick()
+{
+    if (scene.currentFile.empty()) {
+        restoreAppDir(scene);
+        FileSaveAsItemClick();
+        return;
+    }
+    // The defaults are what the picture shows, so they are what is stored.
+    scene.fillDefaultNames();
+    writeSceneFile(scene, scene.currentFile);
+    restoreAppDir(scene);
+}
+
+void TMainForm::FileSaveAsItemClick()
+{
+    VdrSaveDialog& dialog = vdrsave(*this);
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Veldor File (*.vdr)");
+    request.defaultSuffix = QStringLiteral("vdr");
+    request.initialName = dialog.fileName;
+    request.confirmOverwrite = true;
+    const std::optional<QString> chosen = services.saveFileName(request);
+    if (chosen) {
+        dialog.fileName = *chosen;
+        scene.currentFile = localPath(*chosen);
+        FileSaveItemClick();
+    }
+    restoreAppDir(scene);
+}
 
 } // namespace veldor
+
+#include "Main_files.moc"

@@ -1,6 +1,9 @@
 #pragma once
-// Tells the user that a file chosen to open is not a scene file.
+// Tells the user that a file chosen to open is not a scene file. The main
+// window stays hidden until "Continue" is pressed.
 #include "core/ui/smallwindow.h"
+
+class QPushButton;
 
 namespace veldor {
 
@@ -8,6 +11,11 @@ class Tnotvdr : public SmallWindow {
     Q_OBJECT
 public:
     Tnotvdr(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+
+    QPushButton* Button1 = nullptr;
+
+    // Shows the main window again and closes this one.
+    void Button1Click();
 };
 
 } // namespace veldor

@@ -1,11 +1,37 @@
 // The main window's print, export and clipboard commands.
 #include "core/ui/Main.h"
 
+#include "core/ui/pictureview.h"
+#include "core/ui/services.h"
+#include "output/ui/bmpsaver.h"
+#include "output/ui/printx.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+
 namespace veldor {
 
-void TMainForm::Print1Click() {}
-void TMainForm::PrintSetup1Click() {}
-void TMainForm::ExportasBMP2Click() {}
-void TMainForm::EditCopy() {}
+void TMainForm::Print1Click()
+{
+    forms.PrintForm->copies->setText(QStringLiteral("1"));
+    forms.PrintForm->copies->resize(33, forms.PrintForm->copies->height());
+    forms.PrintForm->show();
+    forms.PrintForm->raise();
+}
+
+void TMainForm::PrintSetup1Click() { services.printerSetup(services.printer()); }
+
+void TMainForm::ExportasBMP2Click()
+{
+    forms.BMPSave->show();
+    forms.BMPSave->raise();
+}
+
+void TMainForm::EditCopy()
+{
+    // As an image, so that other programs can paste it as PNG or BMP.
+    QGuiApplication::clipboard()->setImage(toQImage(surfaces.mainImage));
+}
 
 } // namespace veldor

@@ -1,10 +1,199 @@
 #include "output/ui/printx.h"
 
+#include "core/ui/Main.h"
+#include "core/ui/pictureview.h"
+#include "core/ui/services.h"
+#include "platform/error.h"
+#include "platform/surface.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <algorithm>
+
 namespace veldor {
+
+namespace {
+
+constexpr int kCopiesWidth = 33;
+constexpr int kScreenDpi = 96;
+// The client area of the main window: whole, and shrunk to the picture.
+constexpr QSize kClientSize(632, 405);
+constexpr QSize kPrintedClientSize(632, 341);
+constexpr QPoint kPicturePos(1, 64);
+constexpr QPoint kPrintedPicturePos(1, 0);
+
+int copiesOf(const QLabel& label) { return label.text().toInt(); }
+
+// Shrinks the main window to the picture for printing.
+void shapeForPrinting(TMainForm& form)
+{
+    form.SpeedBar->hide();
+    form.MainImage->move(kPrintedPicturePos);
+    form.client->setFixedSize(kPrintedClientSize);
+}
+
+// Puts it back. Showing the main window may itself throw (it makes the
+// application folder current), so this runs outside any destructor.
+void restoreAfterPrinting(TMainForm& form)
+{
+    form.client->setFixedSize(kClientSize);
+    form.MainImage->move(kPicturePos);
+    form.SpeedBar->show();
+    form.show();
+    form.update();
+}
+
+void printCopies(QPrinter& printer, const QImage& image, int n)
+{
+    if (!hasPrinter(printer))
+        throw Error("There is no default printer currently selected");
+    for (int i = 0; i < n; ++i) {
+        // Each copy is its own job of one page; copies chosen in the
+        // printer dialog would multiply ours.
+        printer.setCopyCount(1);
+        QPainter painter;
+        if (!painter.begin(&printer))
+            throw Error("Printer selected is not valid");
+        const QSize size = printedSize(image.size(), printer.logicalDpiX(), printer.logicalDpiY());
+        painter.drawImage(QRect(QPoint(0, 0), size), image);
+        if (!painter.end())
+            throw Error("Printer selected is not valid");
+    }
+}
+
+} // namespace
+
+SpinButton::SpinButton(QWidget* parent) : QWidget(parent)
+{
+    upButton = new QToolButton(this);
+    upButton->setObjectName(QStringLiteral("up"));
+    upButton->setArrowType(Qt::UpArrow);
+    downButton = new QToolButton(this);
+    downButton->setObjectName(QStringLiteral("down"));
+    downButton->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {upButton, downButton}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(upButton, &QToolButton::clicked, this, &SpinButton::upClick);
+    connect(downButton, &QToolButton::clicked, this, &SpinButton::downClick);
+}
+
+void SpinButton::resizeEvent(QResizeEvent*)
+{
+    const int upper = height() / 2;
+    upButton->setGeometry(0, 0, width(), upper);
+    downButton->setGeometry(0, upper, width(), height() - upper);
+}
+
+QImage printedClientImage(const Surface& picture, QPoint pictureAt, QSize clientSize, QColor face)
+{
+    QImage image(clientSize, QImage::Format_RGB32);
+    image.fill(face);
+    QPainter painter(&image);
+    painter.drawImage(pictureAt, toQImage(picture, QRect(0, 0, 630, 340)));
+    return image;
+}
+
+QSize printedSize(QSize screenPixels, int dpiX, int dpiY)
+{
+    // (n * dpi + 48) / 96: n * dpi / 96 rounded half up, in integers.
+    auto scale = [](int n, int dpi) {
+        return int((qint64(n) * dpi + kScreenDpi / 2) / kScreenDpi);
+    };
+    return {scale(screenPixels.width(), dpiX), scale(screenPixels.height(), dpiY)};
+}
+
+bool hasPrinter(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return !printer.printerName().isEmpty();
+}
 
 TPrintForm::TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Print", {273, 113}, TitleButtons::SystemMenu, true}, parent)
 {
+    Label1 = new QLabel(tr("To select a different printer, press 'Printer Setup'"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(20, 8);
+    Label1->adjustSize();
+    Label2 = new QLabel(tr("Number of copies Veldor will print:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->move(20, 40);
+    Label2->adjustSize();
+
+    copies = new QLabel(QStringLiteral("1"), this);
+    copies->setObjectName(QStringLiteral("copies"));
+    copies->setGeometry(196, 40, kCopiesWidth, 13);
+    copies->setAlignment(Qt::AlignCenter);
+    QFont bold = copies->font();
+    bold.setBold(true);
+    copies->setFont(bold);
+    QPalette blackOnWhite = copies->palette();
+    blackOnWhite.setColor(QPalette::WindowText, Qt::black);
+    blackOnWhite.setColor(QPalette::Window, Qt::white);
+    copies->setPalette(blackOnWhite);
+    copies->setAutoFillBackground(true);
+
+    SpinButton1 = new SpinButton(this);
+    SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
+    SpinButton1->setGeometry(236, 32, 17, 33);
+
+    Button1 = new QPushButton(tr("Print"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(8, 80, 73, 25);
+    Button3 = new QPushButton(tr("Printer Setup..."), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(88, 80, 97, 25);
+    Button2 = new QPushButton(tr("Close"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(192, 80, 75, 25);
+
+    connect(SpinButton1, &SpinButton::upClick, this, &TPrintForm::SpinButton1UpClick);
+    connect(SpinButton1, &SpinButton::downClick, this, &TPrintForm::SpinButton1DownClick);
+    connect(Button1, &QPushButton::clicked, this, &TPrintForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TPrintForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TPrintForm::Button3Click);
 }
+
+void TPrintForm::SpinButton1UpClick()
+{
+    copies->setText(QString::number(copiesOf(*copies) + 1));
+    copies->resize(kCopiesWidth, copies->height());
+}
+
+void TPrintForm::SpinButton1DownClick()
+{
+    copies->setText(QString::number(std::max(copiesOf(*copies) - 1, 1)));
+    copies->resize(kCopiesWidth, copies->height());
+}
+
+void TPrintForm::Button1Click()
+{
+    hide();
+    TMainForm& main = *forms.MainForm;
+    shapeForPrinting(main);
+    // The window comes back whether printing succeeds or not.
+    try {
+        const QImage image = printedClientImage(main.surfaces.mainImage, main.MainImage->pos(),
+                                                main.client->size(), main.palette().color(QPalette::Window));
+        printCopies(services.printer(), image, copiesOf(*copies));
+    } catch (...) {
+        restoreAfterPrinting(main);
+        throw;
+    }
+    restoreAfterPrinting(main);
+    close();
+}
+
+void TPrintForm::Button2Click() { close(); }
+
+void TPrintForm::Button3Click() { services.printerSetup(services.printer()); }
 
 } // namespace veldor

@@ -1,13 +1,67 @@
 #pragma once
-// Chooses the number of copies and prints the picture.
+// Chooses the number of copies and prints the picture, one print job per
+// copy.
 #include "core/ui/smallwindow.h"
 
+#include <QImage>
+#include <QSize>
+
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QToolButton;
+
 namespace veldor {
+
+class Surface;
+
+// An up/down pair of arrow buttons, as a spin button without a value of
+// its own: the upper half says "up", the lower half "down".
+class SpinButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpinButton(QWidget* parent = nullptr);
+    QToolButton* upButton = nullptr;
+    QToolButton* downButton = nullptr;
+
+signals:
+    void upClick();
+    void downClick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// The main window's client area while printing: the face colour with the
+// picture's 630x340 at `pictureAt`, `clientSize` in all.
+QImage printedClientImage(const Surface& picture, QPoint pictureAt, QSize clientSize, QColor face);
+// The size on paper of an image shown at 96 pixels per inch: each side
+// scaled by the printer's dots per inch over 96, rounded to the nearest dot.
+QSize printedSize(QSize screenPixels, int dpiX, int dpiY);
+// Whether `printer` leads anywhere: a named printer, or a file for PDF.
+bool hasPrinter(const QPrinter& printer);
 
 class TPrintForm : public SmallWindow {
     Q_OBJECT
 public:
     TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    // The number of copies lives in this label's text; at least 1.
+    QLabel* copies = nullptr;
+    SpinButton* SpinButton1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+    // Prints the copies; the main window is reshaped meanwhile and restored
+    // afterwards, also when printing fails.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
 };
 
 } // namespace veldor

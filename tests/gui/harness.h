@@ -10,12 +10,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPaintEngine>
 #include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,6 +38,13 @@ public:
     bool printerSetupAnswer = true;
     // Prints go to this PDF file.
     QString printFile;
+    // When set, each print job goes to a PDF file of its own, printFile with
+    // "-<job number>" before ".pdf" (numbered from 1), listed in
+    // printedFiles as each job starts.
+    bool separateJobFiles = false;
+    QStringList printedFiles;
+    // Called as each print job starts, before its page is drawn.
+    std::function<void(QPrinter&)> onPrintJob;
 
     void beep() override { ++beeps; }
     void showError(const QString& text) override { errors << text; }
@@ -62,7 +71,7 @@ public:
     QPrinter& printer() override
     {
         if (!printer_) {
-            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer_ = std::make_unique<JobPrinter>(*this);
             printer_->setOutputFormat(QPrinter::PdfFormat);
             printer_->setOutputFileName(printFile.isEmpty() ? QDir::temp().filePath("veldor-test.pdf")
                                                             : printFile);
@@ -71,6 +80,35 @@ public:
     }
 
 private:
+    // Sees each job start: QPainter::begin asks the device for its engine.
+    class JobPrinter : public QPrinter {
+    public:
+        explicit JobPrinter(FakeServices& owner) : QPrinter(QPrinter::HighResolution), owner_(owner) {}
+        QPaintEngine* paintEngine() const override
+        {
+            // Before the engine is fetched: a new output file may replace it.
+            if (!QPrinter::paintEngine()->isActive())
+                owner_.jobStarting(const_cast<JobPrinter&>(*this));
+            return QPrinter::paintEngine();
+        }
+
+    private:
+        FakeServices& owner_;
+    };
+
+    void jobStarting(QPrinter& printer)
+    {
+        if (separateJobFiles) {
+            QString file = printFile.isEmpty() ? QDir::temp().filePath("veldor-test.pdf") : printFile;
+            file.insert(file.endsWith(QLatin1String(".pdf")) ? file.size() - 4 : file.size(),
+                        QStringLiteral("-%1").arg(printedFiles.size() + 1));
+            printer.setOutputFileName(file);
+            printedFiles << file;
+        }
+        if (onPrintJob)
+            onPrintJob(printer);
+    }
+
     template <class T>
     static std::optional<T> next(std::deque<std::optional<T>>& answers)
     {

@@ -1,0 +1,295 @@
+// Printing, BMP export and the clipboard from the main window.
+#include "harness.h"
+
+#include "core/ui/application.h"
+#include "core/ui/pictureview.h"
+#include "effects/ui/error.h"
+#include "output/ui/bmpsaver.h"
+#include "output/ui/printx.h"
+#include "platform/error.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
+
+using namespace veldor;
+using veldor::test::TestProgram;
+
+namespace {
+
+struct PdfJob {
+    int pages = 0;
+    QSize image;     // the pixel size of the one image on the page
+    QSizeF drawn;    // its size on the page in printer dots
+    QPointF origin;  // where it is drawn, in printer dots
+};
+
+// Just enough of a PDF as our printer writes it: pages, the image's pixel
+// size, and the scale the content stream draws the image with.
+PdfJob readPdf(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray pdf = f.readAll();
+    PdfJob job;
+    static const QRegularExpression page(QStringLiteral("/Type /Page\\b(?!s)"));
+    job.pages = int(QString::fromLatin1(pdf).count(page));
+    static const QRegularExpression image(QStringLiteral("/Subtype /Image\\s*/Width (\\d+)\\s*/Height (\\d+)"));
+    const auto im = image.match(QString::fromLatin1(pdf));
+    if (im.hasMatch())
+        job.image = QSize(im.captured(1).toInt(), im.captured(2).toInt());
+
+    static const QRegularExpression draw(
+        QStringLiteral("([-\\d.]+) 0 0 ([-\\d.]+) ([-\\d.]+) ([-\\d.]+) cm\\s*(\\d+) 0 0 -(\\d+) 0 \\d+ cm /Im\\d+\\s+Do"));
+    for (qsizetype at = pdf.indexOf("/FlateDecode"); at >= 0; at = pdf.indexOf("/FlateDecode", at + 1)) {
+        const qsizetype start = pdf.indexOf("stream\n", at) + 7;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        QByteArray packed = pdf.mid(start, end - start);
+        packed.prepend(QByteArray::fromHex("00010000")); // qUncompress wants a size hint
+        const auto m = draw.match(QString::fromLatin1(qUncompress(packed)));
+        if (m.hasMatch()) {
+            job.drawn = QSizeF(m.captured(1).toDouble() * m.captured(5).toInt(),
+                               m.captured(2).toDouble() * m.captured(6).toInt());
+            job.origin = QPointF(m.captured(3).toDouble(), m.captured(4).toDouble());
+        }
+    }
+    return job;
+}
+
+void fillPicture(TMainForm& m, Color c)
+{
+    Surface& s = m.surfaces.mainImage;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            s.setPixel(x, y, x == 0 ? rgb(0, 0, 255) : (x == 629 && y == 339 ? rgb(255, 0, 0) : c));
+}
+
+bool windowInNormalShape(TMainForm& m)
+{
+    return m.client->size() == QSize(632, 405) && m.MainImage->pos() == QPoint(1, 64)
+        && !m.SpeedBar->isHidden() && m.isVisible();
+}
+
+} // namespace
+
+class OutputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copiesCounter();
+    void eachCopyIsAJobOfOnePage();
+    void printedImageIsTheClientArea();
+    void printedSizeRounds();
+    void noPrinterIsReportedAndTheWindowRestored();
+    void printerSetupFromAllThreePlaces();
+    void exportsIncludeTheEffects();
+    void cancelledExportWritesNothing();
+    void copyPutsThePictureOnTheClipboard();
+};
+
+void OutputTest::copiesCounter()
+{
+    TestProgram p;
+    p.start();
+    TPrintForm& f = *p.forms().PrintForm;
+    p.main().Print1->trigger();
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.copies->text(), QStringLiteral("1"));
+    f.SpinButton1->downButton->click();
+    QCOMPARE(f.copies->text(), QStringLiteral("1"));
+    for (int i = 0; i < 10; ++i)
+        f.SpinButton1->upButton->click();
+    QCOMPARE(f.copies->text(), QStringLiteral("11"));
+    f.SpinButton1->downButton->click();
+    QCOMPARE(f.copies->text(), QStringLiteral("10"));
+    QCOMPARE(f.copies->width(), 33);
+    f.Button2->click();
+    QVERIFY(!f.isVisible());
+
+    // Every way in starts at one copy again.
+    for (auto open : {std::function<void()>([&] { p.main().Print2->trigger(); }),
+                      std::function<void()>([&] { p.main().SpeedButton8->click(); })}) {
+        f.copies->setText(QStringLiteral("7"));
+        f.hide();
+        open();
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.copies->text(), QStringLiteral("1"));
+    }
+}
+
+void OutputTest::eachCopyIsAJobOfOnePage()
+{
+    TestProgram p;
+    p.services.printFile = p.appDir.path(QStringLiteral("print.pdf"));
+    p.services.separateJobFiles = true;
+    p.start();
+    TMainForm& m = p.main();
+    TPrintForm& f = *p.forms().PrintForm;
+    QPrinter& printer = p.services.printer();
+    // Copies chosen in the printer's own dialog must not multiply ours.
+    printer.setCopyCount(4);
+
+    QList<bool> reshaped;
+    QList<int> copyCounts;
+    p.services.onPrintJob = [&](QPrinter& job) {
+        reshaped << (m.client->size() == QSize(632, 341) && m.MainImage->pos() == QPoint(1, 0)
+                     && m.SpeedBar->isHidden());
+        copyCounts << job.copyCount();
+    };
+    m.Print1Click();
+    f.SpinButton1->upButton->click();
+    f.SpinButton1->upButton->click();
+    f.Button1->click();
+
+    QCOMPARE(p.services.printedFiles.size(), 3);
+    QCOMPARE(reshaped, (QList<bool>{true, true, true}));
+    QCOMPARE(copyCounts, (QList<int>{1, 1, 1}));
+    const int dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
+    for (const QString& file : p.services.printedFiles) {
+        const PdfJob job = readPdf(file);
+        QCOMPARE(job.pages, 1);
+        QCOMPARE(job.image, QSize(632, 341));
+        // At the page's top-left, as large on paper as on a 96 dpi screen.
+        QCOMPARE(job.origin, QPointF(0, 0));
+        QCOMPARE(qRound(job.drawn.width()), (632 * dpiX + 48) / 96);
+        QCOMPARE(qRound(job.drawn.height()), (341 * dpiY + 48) / 96);
+    }
+    QVERIFY(windowInNormalShape(m));
+    QVERIFY(!f.isVisible());
+    QVERIFY(p.services.errors.isEmpty());
+}
+
+void OutputTest::printedImageIsTheClientArea()
+{
+    Surface picture(630, 340, rgb(10, 20, 30));
+    picture.setPixel(629, 339, rgb(200, 0, 0));
+    const QColor face(1, 2, 3);
+    const QImage image = printedClientImage(picture, QPoint(1, 0), QSize(632, 341), face);
+    QCOMPARE(image.size(), QSize(632, 341));
+    // A face-coloured strip left, right and below the picture.
+    QCOMPARE(image.pixel(0, 0), face.rgb());
+    QCOMPARE(image.pixel(631, 0), face.rgb());
+    QCOMPARE(image.pixel(1, 340), face.rgb());
+    QCOMPARE(image.pixel(1, 0), qRgb(10, 20, 30));
+    QCOMPARE(image.pixel(630, 339), qRgb(200, 0, 0));
+}
+
+void OutputTest::printedSizeRounds()
+{
+    QCOMPARE(printedSize({632, 341}, 96, 96), QSize(632, 341));
+    QCOMPARE(printedSize({632, 341}, 1200, 1200), QSize(7900, 4263)); // 4262.5 rounds up
+    QCOMPARE(printedSize({632, 341}, 300, 600), QSize(1975, 2131));   // 1065.6, 2131.25
+    QCOMPARE(printedSize({632, 341}, 0, 0), QSize(0, 0));
+}
+
+void OutputTest::noPrinterIsReportedAndTheWindowRestored()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    p.services.printer().setOutputFileName(QString());
+    QVERIFY(!hasPrinter(p.services.printer()));
+    m.Print1Click();
+    QVERIFY(dispatchGuarded(&p.services, [&] {
+        p.forms().PrintForm->Button1Click();
+        return true;
+    }));
+    QCOMPARE(p.services.errors, QStringList{"There is no default printer currently selected"});
+    QVERIFY(windowInNormalShape(m));
+}
+
+void OutputTest::printerSetupFromAllThreePlaces()
+{
+    TestProgram p;
+    p.start();
+    p.main().PrintSetup1->trigger();
+    p.main().PrintSetup2->trigger();
+    p.forms().PrintForm->Button3->click();
+    QCOMPARE(p.services.printerSetups, 3);
+}
+
+void OutputTest::exportsIncludeTheEffects()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    TBMPSave& b = *p.forms().BMPSave;
+    fillPicture(m, rgb(100, 150, 200));
+    // XOR with black inverts: the export must show the inverted picture.
+    m.SpecialEffects1Click();
+    p.forms().effects->anti->setChecked(false);
+    p.forms().effects->xorbox->setChecked(true);
+    p.forms().effects->Button2->click();
+    QCOMPARE(m.surfaces.mainImage.pixel(5, 5), rgb(155, 105, 55));
+
+    const QString standard = p.appDir.path(QStringLiteral("standard.bmp"));
+    const QString stretched = p.appDir.path(QStringLiteral("stretched.bmp"));
+    p.services.saveAnswers = {standard, stretched};
+    m.ExportasBMP2->trigger();
+    QVERIFY(b.isVisible());
+    b.Button1->click();
+    QVERIFY(!b.isVisible());
+    m.ExportasBMP1->trigger();
+    b.Button2->click();
+    QVERIFY(!b.isVisible());
+
+    QCOMPARE(p.services.saveRequests.size(), std::size_t(2));
+    QCOMPARE(p.services.saveRequests[0].caption, QStringLiteral("Export as BMP (630 x 340)"));
+    QCOMPARE(p.services.saveRequests[1].caption, QStringLiteral("Export as BMP (640 x 480)"));
+    for (const FileDialogRequest& r : p.services.saveRequests) {
+        QCOMPARE(r.filter, QStringLiteral("Bitmap Files (*.bmp);;All Files (*)"));
+        QCOMPARE(r.defaultSuffix, QStringLiteral("bmp"));
+        QVERIFY(r.confirmOverwrite);
+    }
+
+    Surface saved;
+    saved.load(standard.toStdString());
+    QVERIFY(saved == m.surfaces.mainImage);
+    saved.load(stretched.toStdString());
+    QCOMPARE(saved.width(), 640);
+    QCOMPARE(saved.height(), 480);
+    QCOMPARE(saved.pixel(0, 0), rgb(255, 255, 0));     // inverted blue left column
+    QCOMPARE(saved.pixel(320, 240), rgb(155, 105, 55));
+    QCOMPARE(saved.pixel(639, 479), rgb(0, 255, 255)); // inverted red corner
+    // Exporting leaves the picture as it was.
+    QCOMPARE(m.surfaces.mainImage.width(), 630);
+    QCOMPARE(m.surfaces.mainImage.pixel(629, 339), rgb(0, 255, 255));
+}
+
+void OutputTest::cancelledExportWritesNothing()
+{
+    TestProgram p;
+    p.start();
+    TBMPSave& b = *p.forms().BMPSave;
+    const QStringList before = QDir(p.appDir.path()).entryList(QDir::Files);
+    for (QPushButton* button : {b.Button1, b.Button2}) {
+        p.main().SpeedButton7->click();
+        QVERIFY(b.isVisible());
+        button->click();
+        QVERIFY(!b.isVisible());
+    }
+    QCOMPARE(p.services.saveRequests.size(), std::size_t(2));
+    QCOMPARE(QDir(p.appDir.path()).entryList(QDir::Files), before);
+}
+
+void OutputTest::copyPutsThePictureOnTheClipboard()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (QAction* item : {m.EditCopyItem, m.Copy1}) {
+        fillPicture(m, item == m.Copy1 ? rgb(1, 2, 3) : rgb(40, 50, 60));
+        clipboard->clear();
+        item->trigger();
+        QCOMPARE(clipboard->image().convertToFormat(QImage::Format_RGB32), toQImage(m.surfaces.mainImage));
+    }
+}
+
+QTEST_MAIN(OutputTest)
+#include "test_output.moc"
