@@ -6,6 +6,7 @@
 #include "core/renderer.h"
 #include "core/scene.h"
 #include "core/ui/forms.h"
+#include "editing/ui/editview.h"
 
 #include <QMainWindow>
 
@@ -121,6 +122,9 @@ public:
     // Called after Open has replaced the object table: ends any pending
     // edit so that no dialog or outline refers to a row that may be gone.
     void sceneReplaced();
+    // Placing and editing objects on the picture; the editing dialogs'
+    // buttons forward to it.
+    EditMachine& editMachine() { return editMachine_; }
 
     // Core.
     void FileNew();
@@ -165,6 +169,9 @@ private:
     bool started_ = false;
     bool filesFound_ = false;
     bool centred_ = false;
+    // Last, so that they are built after the references they use.
+    PictureEditView editView_{*this, forms};
+    EditMachine editMachine_{scene, surfaces, editView_};
 };
 
 // The files that must be in the application folder at start, by bare name.

@@ -3,9 +3,15 @@
 
 namespace veldor {
 
-void TMainForm::MainImageMouseDown(int, int) {}
-void TMainForm::MainImageMouseMove(int, int) {}
-void TMainForm::MainImageMouseUp(int, int) {}
-void TMainForm::sceneReplaced() {}
+void TMainForm::MainImageMouseDown(int x, int y)
+{
+    editView_.setPictureKeepsMouse(editMachine_.press(x, y));
+}
+
+void TMainForm::MainImageMouseMove(int x, int y) { editMachine_.move(x, y); }
+
+void TMainForm::MainImageMouseUp(int x, int y) { editMachine_.release(x, y); }
+
+void TMainForm::sceneReplaced() { editMachine_.sceneReplaced(); }
 
 } // namespace veldor

@@ -1,0 +1,462 @@
+#include "editing/editmachine.h"
+
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace veldor {
+
+namespace {
+
+// Outline corners are kept this far inside int, so that the drawing layer's
+// pen arithmetic cannot overflow on sizes a scene file may carry; everything
+// this far out is off the picture either way.
+constexpr std::int64_t kFarAway = std::int64_t(1) << 24;
+
+int nearby(std::int64_t v) { return int(std::clamp(v, -kFarAway, kFarAway)); }
+
+// Draws (or, drawn again, erases) a rectangle outline with the current pen
+// and says where the picture may have changed.
+PictureRect drawOutline(Surface& picture, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                        std::int64_t y2)
+{
+    const int a = nearby(x1), b = nearby(y1), c = nearby(x2), d = nearby(y2);
+    picture.rectangle(a, b, c, d);
+    return outlineArea(a, b, c, d, picture.pen().width);
+}
+
+// left < x < left + width and top < y < top + height: edges never hit.
+bool strictlyInside(std::int64_t x, std::int64_t y, std::int64_t left, std::int64_t top,
+                    std::int64_t width, std::int64_t height)
+{
+    return left < x && x < left + width && top < y && y < top + height;
+}
+
+} // namespace
+
+PictureRect united(const PictureRect& a, const PictureRect& b)
+{
+    if (a.empty())
+        return b;
+    if (b.empty())
+        return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+PictureRect outlineArea(int x1, int y1, int x2, int y2, int penWidth)
+{
+    const int grow = std::max(penWidth, 1);
+    return {std::min(x1, x2) - grow, std::min(y1, y2) - grow, std::max(x1, x2) + grow,
+            std::max(y1, y2) + grow};
+}
+
+EditMachine::EditMachine(SceneState& scene, MainSurfaces& surfaces, EditView& view)
+    : scene_(scene), surfaces_(surfaces), view_(view)
+{
+}
+
+int EditMachine::hitTest(int x, int y) const
+{
+    const ObjectTable& t = scene_.objects;
+    const int rows = int(std::min<std::int64_t>(std::max(scene_.objectCount, 0), std::int64_t(t.size())));
+    // The last matching row wins, so the first match from the end is it.
+    for (int i = rows - 1; i >= 0; --i) {
+        const std::size_t r = std::size_t(i);
+        // Rows of any other status are neither drawn nor owned by a dialog.
+        if (t.status[r] != Front && t.status[r] != Behind)
+            continue;
+        if (strictlyInside(x, y, t.left[r], t.top[r], t.width[r], t.height[r]))
+            return i;
+    }
+    return -1;
+}
+
+bool EditMachine::rowExists(int row) const
+{
+    return row >= 0 && row < scene_.objectCount && std::size_t(row) < scene_.objects.size();
+}
+
+void EditMachine::endEdit()
+{
+    scene_.editMode = Idle;
+    scene_.dragging = 0;
+}
+
+bool EditMachine::selectedRowOr(EditWindow window)
+{
+    if (rowExists(scene_.selected))
+        return true;
+    endEdit();
+    view_.hideWindow(window);
+    return false;
+}
+
+bool EditMachine::press(int x, int y)
+{
+    bool acted = false;
+    if (scene_.editMode == Resizing && scene_.dragging == 0) {
+        startBand(x, y);
+        acted = true;
+    }
+    if (scene_.placing == 1) {
+        startBand(x, y);
+        acted = true;
+    }
+    if (scene_.placing == 0 && scene_.editMode == Idle && scene_.objectCount > 0) {
+        const int row = hitTest(x, y);
+        if (row >= 0) {
+            scene_.selected = row;
+            scene_.editMode = Clicked;
+            const std::size_t r = std::size_t(row);
+            clickedWindow_ = scene_.objects.status[r] == Front ? EditWindow::obchange : EditWindow::obhind;
+            view_.setObjectLabel(clickedWindow_, scene_.objects.title[r]);
+            view_.showWindow(clickedWindow_);
+            acted = true;
+        }
+    }
+    if (scene_.placing == 0 && scene_.editMode == Moving) {
+        scene_.editMode = MoveDropped;
+        view_.showWindow(EditWindow::mover);
+        acted = true;
+    }
+    return acted || scene_.dragging == 1;
+}
+
+void EditMachine::startBand(int x, int y)
+{
+    view_.setCursor(EditCursor::Cross);
+    // A band restarted while one is held (a second button pressed) would
+    // otherwise stay on the picture until the next rendering.
+    if (scene_.dragging == 1) {
+        Surface& picture = surfaces_.mainImage;
+        picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
+        view_.repaint(drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX,
+                                  scene_.dragY));
+    }
+    scene_.dragging = 1;
+    scene_.dragStartX = x;
+    scene_.dragStartY = y;
+    scene_.dragX = x;
+    scene_.dragY = y;
+}
+
+void EditMachine::redrawBand(int x, int y)
+{
+    Surface& picture = surfaces_.mainImage;
+    picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
+    const PictureRect before =
+        drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY);
+    scene_.dragX = x;
+    scene_.dragY = y;
+    const PictureRect after = drawOutline(picture, scene_.dragStartX, scene_.dragStartY, x, y);
+    view_.repaint(united(before, after));
+}
+
+void EditMachine::drawMoveOutline(int x, int y)
+{
+    const PictureRect before = toggleMoveOutline();
+    scene_.dragX = x;
+    scene_.dragY = y;
+    view_.repaint(united(before, toggleMoveOutline()));
+}
+
+PictureRect EditMachine::toggleMoveOutline()
+{
+    const std::size_t r = std::size_t(scene_.selected);
+    Surface& picture = surfaces_.mainImage;
+    picture.pen() = Pen{kOutlinePenWidth, outlineColor_, PenMode::NotXor};
+    return drawOutline(picture, scene_.dragX, scene_.dragY,
+                       std::int64_t(scene_.dragX) + scene_.objects.width[r],
+                       std::int64_t(scene_.dragY) + scene_.objects.height[r]);
+}
+
+void EditMachine::move(int x, int y)
+{
+    const bool hover = scene_.placing == 0 && scene_.editMode == Idle && scene_.objectCount > 0
+        && hitTest(x, y) >= 0;
+    view_.setCursor(hover ? EditCursor::Cross : EditCursor::Arrow);
+
+    // Bands only ever grow to the right of and below their anchor.
+    const bool beyondAnchor = x > scene_.dragStartX && y > scene_.dragStartY;
+    if (scene_.dragging == 1 && scene_.editMode == Resizing && scene_.placing == 0 && beyondAnchor)
+        redrawBand(x, y);
+    if (scene_.dragging == 1 && scene_.placing == 1 && beyondAnchor)
+        redrawBand(x, y);
+    if (scene_.placing == 0 && scene_.editMode == Moving && rowExists(scene_.selected))
+        drawMoveOutline(x, y);
+}
+
+void EditMachine::release(int x, int y)
+{
+    if (scene_.editMode == Resizing && scene_.dragging == 1 && scene_.placing == 0)
+        finishRelease(true, x, y);
+    else if (scene_.dragging == 1 && scene_.placing == 1)
+        finishRelease(false, x, y);
+}
+
+void EditMachine::finishRelease(bool resizing, int x, int y)
+{
+    view_.setCursor(EditCursor::Arrow);
+    // A corner up or left of the anchor keeps the band's last one; the far
+    // corner may lie one past the last pixel, no further.
+    if (x < scene_.dragStartX)
+        x = scene_.dragX;
+    if (y < scene_.dragStartY)
+        y = scene_.dragY;
+    x = std::min(x, kPictureWidth);
+    y = std::min(y, kPictureHeight);
+    scene_.dragging = 0;
+    scene_.newLeft = scene_.dragStartX;
+    scene_.newTop = scene_.dragStartY;
+    scene_.newRight = x;
+    scene_.newBottom = y;
+
+    view_.hideWindow(EditWindow::MainForm);
+    view_.showWindow(EditWindow::WaitBox);
+    Surface& picture = surfaces_.mainImage;
+    picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
+    const PictureRect band =
+        drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY);
+    picture.pen().mode = PenMode::Copy;
+    view_.repaint(band);
+
+    if (resizing && !rowExists(scene_.selected)) {
+        view_.hideWindow(EditWindow::WaitBox);
+        view_.showWindow(EditWindow::MainForm);
+        endEdit();
+        return;
+    }
+    const std::size_t r = std::size_t(scene_.selected);
+    try {
+        drawPreview(resizing ? scene_.objects.imageFile[r] : scene_.pendingImageFile);
+    } catch (...) {
+        // Nothing half-done stays behind: the windows come back, nothing is
+        // armed, and an object being re-sized gets its old size back.
+        view_.hideWindow(EditWindow::WaitBox);
+        view_.showWindow(EditWindow::MainForm);
+        if (resizing)
+            scene_.objects.status[r] = Front;
+        scene_.editMode = Idle;
+        scene_.placing = 0;
+        throw;
+    }
+    view_.repaint({scene_.newLeft, scene_.newTop, scene_.newRight, scene_.newBottom});
+    view_.hideWindow(EditWindow::WaitBox);
+    view_.showWindow(EditWindow::MainForm);
+
+    scene_.placing = 0;
+    if (resizing) {
+        scene_.editMode = ResizeDrawn;
+        view_.showWindow(EditWindow::resizer);
+    } else {
+        scene_.editMode = NewDrawn;
+        view_.showWindow(EditWindow::obconfirm);
+    }
+}
+
+void EditMachine::drawPreview(const std::string& imageFile)
+{
+    // Loaded even for a zero-size rectangle, so a missing file always shows.
+    surfaces_.tempimage.load(appPath(scene_.appDir, imageFile));
+    drawObject(surfaces_.mainImage, surfaces_.tempimage, scene_.newLeft, scene_.newTop,
+               scene_.newRight - scene_.newLeft, scene_.newBottom - scene_.newTop, scene_.tintRed,
+               scene_.tintGreen, scene_.tintBlue);
+}
+
+bool EditMachine::buttonActs(EditWindow window, int mode, bool needsRow)
+{
+    // Closing comes first, so the window is gone before any rendering.
+    view_.hideWindow(window);
+    if (scene_.editMode != mode)
+        return false;
+    if (mode == Clicked && clickedWindow_ != window)
+        return false;
+    if (needsRow && !selectedRowOr(window))
+        return false;
+    return true;
+}
+
+void EditMachine::keepNew()
+{
+    if (!buttonActs(EditWindow::obconfirm, NewDrawn, false))
+        return;
+    scene_.editMode = Idle;
+    scene_.appendPlacement();
+}
+
+void EditMachine::redrawNew()
+{
+    if (!buttonActs(EditWindow::obconfirm, NewDrawn, false))
+        return;
+    scene_.editMode = Idle;
+    scene_.placing = 1;
+    scene_.reopenPicker = 0;
+    view_.render();
+}
+
+void EditMachine::dropNew()
+{
+    if (!buttonActs(EditWindow::obconfirm, NewDrawn, false))
+        return;
+    scene_.editMode = Idle;
+    scene_.reopenPicker = 0;
+    view_.render();
+}
+
+void EditMachine::setSelectedStatus(std::int32_t status)
+{
+    scene_.objects.status[std::size_t(scene_.selected)] = status;
+}
+
+void EditMachine::deleteFront()
+{
+    if (!buttonActs(EditWindow::obchange, Clicked, true))
+        return;
+    scene_.editMode = Idle;
+    setSelectedStatus(Deleted);
+    view_.render();
+}
+
+void EditMachine::startMove()
+{
+    if (!buttonActs(EditWindow::obchange, Clicked, true))
+        return;
+    const std::size_t r = std::size_t(scene_.selected);
+    scene_.editMode = Moving;
+    scene_.dragX = scene_.objects.left[r];
+    scene_.dragY = scene_.objects.top[r];
+    // The outline takes whatever colour the picture's pen has now, and keeps
+    // it until erased, so that drawing it again always restores the picture.
+    outlineColor_ = surfaces_.mainImage.pen().color;
+    view_.repaint(toggleMoveOutline());
+}
+
+void EditMachine::startResize()
+{
+    if (!buttonActs(EditWindow::obchange, Clicked, true))
+        return;
+    scene_.editMode = Resizing;
+    scene_.dragging = 0;
+    setSelectedStatus(Deleted);
+    view_.render();
+}
+
+void EditMachine::bringToFront()
+{
+    if (!buttonActs(EditWindow::obchange, Clicked, true))
+        return;
+    scene_.bringToFront(scene_.selected);
+    scene_.editMode = Idle;
+    view_.render();
+}
+
+void EditMachine::sendBehindLand()
+{
+    if (!buttonActs(EditWindow::obchange, Clicked, true))
+        return;
+    scene_.editMode = Idle;
+    setSelectedStatus(Behind);
+    view_.render();
+}
+
+void EditMachine::cancelFront()
+{
+    if (buttonActs(EditWindow::obchange, Clicked, false))
+        scene_.editMode = Idle;
+}
+
+void EditMachine::sendToFrontOfLandscape()
+{
+    if (!buttonActs(EditWindow::obhind, Clicked, true))
+        return;
+    scene_.editMode = Idle;
+    setSelectedStatus(Front);
+    view_.render();
+}
+
+void EditMachine::deleteBehind()
+{
+    if (!buttonActs(EditWindow::obhind, Clicked, true))
+        return;
+    scene_.editMode = Idle;
+    setSelectedStatus(Deleted);
+    view_.render();
+}
+
+void EditMachine::cancelBehind()
+{
+    if (buttonActs(EditWindow::obhind, Clicked, false))
+        scene_.editMode = Idle;
+}
+
+void EditMachine::confirmMove()
+{
+    if (!buttonActs(EditWindow::mover, MoveDropped, true))
+        return;
+    scene_.editMode = Idle;
+    view_.repaint(toggleMoveOutline());
+    const std::size_t r = std::size_t(scene_.selected);
+    scene_.objects.left[r] = scene_.dragX;
+    scene_.objects.top[r] = scene_.dragY;
+    scene_.reopenPicker = 0;
+    view_.render();
+}
+
+void EditMachine::redoMove()
+{
+    if (buttonActs(EditWindow::mover, MoveDropped, true))
+        scene_.editMode = Moving;
+}
+
+void EditMachine::cancelMove()
+{
+    if (!buttonActs(EditWindow::mover, MoveDropped, true))
+        return;
+    scene_.editMode = Idle;
+    view_.repaint(toggleMoveOutline());
+}
+
+void EditMachine::keepResize()
+{
+    if (!buttonActs(EditWindow::resizer, ResizeDrawn, true))
+        return;
+    const std::size_t r = std::size_t(scene_.selected);
+    scene_.editMode = Idle;
+    scene_.dragging = 0;
+    scene_.objects.status[r] = Front;
+    scene_.objects.left[r] = scene_.newLeft;
+    scene_.objects.top[r] = scene_.newTop;
+    scene_.objects.width[r] = scene_.newRight - scene_.newLeft;
+    scene_.objects.height[r] = scene_.newBottom - scene_.newTop;
+}
+
+void EditMachine::redoResize()
+{
+    if (!buttonActs(EditWindow::resizer, ResizeDrawn, true))
+        return;
+    scene_.editMode = Resizing;
+    scene_.dragging = 0;
+    view_.render();
+}
+
+void EditMachine::cancelResize()
+{
+    if (!buttonActs(EditWindow::resizer, ResizeDrawn, true))
+        return;
+    scene_.editMode = Idle;
+    setSelectedStatus(Front);
+    view_.render();
+}
+
+void EditMachine::sceneReplaced()
+{
+    for (EditWindow w : {EditWindow::obconfirm, EditWindow::obchange, EditWindow::mover,
+                         EditWindow::resizer, EditWindow::obhind})
+        view_.hideWindow(w);
+    endEdit();
+    view_.setCursor(EditCursor::Arrow);
+}
+
+} // namespace veldor

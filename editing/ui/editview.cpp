@@ -1,0 +1,86 @@
+#include "editing/ui/editview.h"
+
+#include "core/ui/Main.h"
+#include "core/ui/pictureview.h"
+#include "core/ui/wait.h"
+#include "editing/ui/dialogparts.h"
+#include "editing/ui/moverx.h"
+#include "editing/ui/obedit.h"
+#include "editing/ui/obhinder.h"
+#include "editing/ui/obnew.h"
+#include "editing/ui/resizerx.h"
+
+#include <QContextMenuEvent>
+
+namespace veldor {
+
+PictureEditView::PictureEditView(TMainForm& main, Forms& forms) : main_(main), forms_(forms)
+{
+    main_.installEventFilter(this);
+}
+
+QWidget* PictureEditView::window(EditWindow window) const
+{
+    switch (window) {
+    case EditWindow::MainForm: return &main_;
+    case EditWindow::WaitBox: return forms_.WaitBox;
+    case EditWindow::obconfirm: return forms_.obconfirm;
+    case EditWindow::obchange: return forms_.obchange;
+    case EditWindow::mover: return forms_.mover;
+    case EditWindow::resizer: return forms_.resizer;
+    case EditWindow::obhind: return forms_.obhind;
+    }
+    return nullptr;
+}
+
+void PictureEditView::showWindow(EditWindow which)
+{
+    if (QWidget* w = window(which)) {
+        w->show();
+        w->raise();
+    }
+}
+
+void PictureEditView::hideWindow(EditWindow which)
+{
+    if (QWidget* w = window(which))
+        w->hide();
+}
+
+void PictureEditView::setCursor(EditCursor cursor)
+{
+    main_.MainImage->setCursor(cursor == EditCursor::Cross ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+void PictureEditView::setObjectLabel(EditWindow which, const std::string& title)
+{
+    const QString text = QString::fromStdString(title);
+    if (which == EditWindow::obchange)
+        setLabelText(forms_.obchange->oblabel, text);
+    else if (which == EditWindow::obhind)
+        setLabelText(forms_.obhind->oblabel, text);
+}
+
+void PictureEditView::repaint(const PictureRect& area)
+{
+    if (!area.empty())
+        main_.MainImage->updateRect(QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1)));
+}
+
+void PictureEditView::render() { main_.Refresh(); }
+
+bool PictureEditView::eventFilter(QObject* watched, QEvent* event)
+{
+    // The context menu of a right-button press on the picture reaches the
+    // main window after the press itself has been handled.
+    if (watched == &main_ && event->type() == QEvent::ContextMenu && pictureKeepsMouse_) {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        const PictureView* picture = main_.MainImage;
+        if (menu->reason() == QContextMenuEvent::Mouse && picture
+            && picture->rect().contains(picture->mapFromGlobal(menu->globalPos())))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace veldor

@@ -1,0 +1,242 @@
+// Placing and editing objects with the real mouse on the real windows.
+#include "harness.h"
+
+#include "core/ui/application.h"
+#include "core/ui/pictureview.h"
+#include "core/ui/wait.h"
+#include "editing/ui/moverx.h"
+#include "editing/ui/obedit.h"
+#include "editing/ui/obhinder.h"
+#include "editing/ui/obnew.h"
+#include "editing/ui/resizerx.h"
+
+#include <QWindow>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+using namespace veldor;
+using veldor::test::TestProgram;
+
+namespace {
+
+void addRow(SceneState& s, std::int32_t status, const char* title, int left, int top, int width, int height)
+{
+    const std::size_t row = std::size_t(s.objectCount);
+    s.objects.growToHold(row);
+    s.objects.status[row] = status;
+    s.objects.imageFile[row] = "object3.bmp";
+    s.objects.title[row] = title;
+    s.objects.left[row] = left;
+    s.objects.top[row] = top;
+    s.objects.width[row] = width;
+    s.objects.height[row] = height;
+    ++s.objectCount;
+}
+
+void arm(SceneState& s, const char* file = "object2.bmp")
+{
+    s.placing = 1;
+    s.pendingImageFile = file;
+    s.pendingTitle = "Hot Air Balloon";
+}
+
+// "text@left,top,width" of a control.
+QString placed(const QWidget* w)
+{
+    QString text;
+    if (auto* b = qobject_cast<const QPushButton*>(w))
+        text = b->text();
+    else if (auto* l = qobject_cast<const QLabel*>(w))
+        text = l->text();
+    return QStringLiteral("%1@%2,%3,%4").arg(text).arg(w->x()).arg(w->y()).arg(w->width());
+}
+
+// Mouse events through the window system, as the platform delivers them:
+// the button held keeps the mouse with the widget it was pressed on, and a
+// right-button press also asks for the context menu. `at` is in `w`'s
+// coordinates.
+QWindow* windowOf(QWidget* w) { return w->window()->windowHandle(); }
+QPoint inWindow(QWidget* w, QPoint at) { return w->mapTo(w->window(), at); }
+void press(QWidget* w, Qt::MouseButton b, QPoint at) { QTest::mousePress(windowOf(w), b, {}, inWindow(w, at)); }
+void moveTo(QWidget* w, QPoint at) { QTest::mouseMove(windowOf(w), inWindow(w, at)); }
+void release(QWidget* w, Qt::MouseButton b, QPoint at) { QTest::mouseRelease(windowOf(w), b, {}, inWindow(w, at)); }
+
+} // namespace
+
+class EditingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void placementThroughKeepIt();
+    void anyButtonPlacesAndTheReleaseArrivesOutsideThePicture();
+    void clickShowsTheWindowOfTheLayer();
+    void moveEndToEnd();
+    void unloadablePictureRestoresTheWindows();
+    void rightClickOpensThePopupOnlyWhenThePressDidNothing();
+    void dialogLayouts();
+};
+
+void EditingTest::placementThroughKeepIt()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    arm(s);
+    PictureView* picture = p.main().MainImage;
+    QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(100, 50));
+    QCOMPARE(picture->cursor().shape(), Qt::CrossCursor);
+    QTest::mouseMove(picture, QPoint(130, 90));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(130, 90));
+    QCOMPARE(s.editMode, int(NewDrawn));
+    QVERIFY(p.forms().obconfirm->isVisible());
+    QVERIFY(p.main().isVisible());
+    QVERIFY(!p.forms().WaitBox->isVisible());
+
+    QTest::mouseClick(p.forms().obconfirm->keep, Qt::LeftButton);
+    QVERIFY(!p.forms().obconfirm->isVisible());
+    QCOMPARE(s.editMode, int(Idle));
+    QCOMPARE(s.objectCount, 1);
+    QCOMPARE(s.objects.title[0], std::string("Hot Air Balloon"));
+    QCOMPARE(s.objects.width[0], 30);
+    QCOMPARE(s.objects.height[0], 40);
+}
+
+void EditingTest::anyButtonPlacesAndTheReleaseArrivesOutsideThePicture()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    PictureView* picture = p.main().MainImage;
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        arm(s);
+        press(picture, button, QPoint(600, 300));
+        moveTo(picture, QPoint(640, 390));
+        release(picture, button, QPoint(700, 420)); // beyond the window's edge too
+        QCOMPARE(s.editMode, int(NewDrawn));
+        QCOMPARE(s.newRight, 630);
+        QCOMPARE(s.newBottom, 340);
+        QVERIFY(!p.main().PopupMenu1->isVisible());
+        QTest::mouseClick(p.forms().obconfirm->del, Qt::LeftButton);
+        QCOMPARE(s.editMode, int(Idle));
+    }
+}
+
+void EditingTest::clickShowsTheWindowOfTheLayer()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    addRow(s, Front, "Golf Ball", 10, 10, 50, 50);
+    addRow(s, Behind, "Torus Rock", 100, 10, 50, 50);
+    PictureView* picture = p.main().MainImage;
+
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(s.editMode, int(Clicked));
+    QVERIFY(p.forms().obchange->isVisible());
+    QCOMPARE(p.forms().obchange->oblabel->text(), QStringLiteral("Golf Ball"));
+    QTest::mouseClick(p.forms().obchange->Button5, Qt::LeftButton);
+    QVERIFY(!p.forms().obchange->isVisible());
+    QCOMPARE(s.editMode, int(Idle));
+
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(120, 20));
+    QVERIFY(p.forms().obhind->isVisible());
+    QCOMPARE(p.forms().obhind->oblabel->text(), QStringLiteral("Torus Rock"));
+    QTest::mouseClick(p.forms().obhind->Button1, Qt::LeftButton);
+    QVERIFY(!p.forms().obhind->isVisible());
+    QCOMPARE(s.objects.status[1], int(Front));
+}
+
+void EditingTest::moveEndToEnd()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    addRow(s, Front, "Apple", 10, 10, 50, 50);
+    PictureView* picture = p.main().MainImage;
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(p.forms().obchange->Button2, Qt::LeftButton);
+    QCOMPARE(s.editMode, int(Moving));
+    QTest::mouseMove(picture, QPoint(200, 150));
+    QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(p.forms().mover->isVisible());
+    QTest::mouseClick(p.forms().mover->Button1, Qt::LeftButton);
+    QVERIFY(!p.forms().mover->isVisible());
+    QCOMPARE(s.objects.left[0], 200);
+    QCOMPARE(s.objects.top[0], 150);
+    QCOMPARE(s.editMode, int(Idle));
+}
+
+void EditingTest::unloadablePictureRestoresTheWindows()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    arm(s, "missing.bmp");
+    TMainForm& m = p.main();
+    m.MainImageMouseDown(10, 10);
+    m.MainImageMouseMove(50, 50);
+    QVERIFY(dispatchGuarded(&p.services, [&] {
+        m.MainImageMouseUp(50, 50);
+        return true;
+    }));
+    QVERIFY(m.isVisible());
+    QVERIFY(!p.forms().WaitBox->isVisible());
+    QVERIFY(!p.forms().obconfirm->isVisible());
+    QCOMPARE(s.editMode, int(Idle));
+    QCOMPARE(s.placing, 0);
+}
+
+void EditingTest::rightClickOpensThePopupOnlyWhenThePressDidNothing()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    addRow(s, Front, "Apple", 10, 10, 50, 50);
+    PictureView* picture = p.main().MainImage;
+    QMenu* popup = p.main().PopupMenu1;
+
+    // On an object the press selects it; the menu would steal the mouse.
+    press(picture, Qt::RightButton, QPoint(20, 20));
+    QCOMPARE(s.editMode, int(Clicked));
+    QVERIFY(!popup->isVisible());
+    release(picture, Qt::RightButton, QPoint(20, 20));
+    QTest::mouseClick(p.forms().obchange->Button5, Qt::LeftButton);
+
+    // On bare picture nothing happens there, so the menu opens.
+    press(picture, Qt::RightButton, QPoint(300, 300));
+    QVERIFY(popup->isVisible());
+    popup->hide();
+    QCOMPARE(s.editMode, int(Idle));
+}
+
+void EditingTest::dialogLayouts()
+{
+    TestProgram p;
+    Forms& f = p.forms();
+    QCOMPARE(placed(f.obconfirm->Label1),
+             QStringLiteral("You have selected a new object. What would you like to do with it?@8,8,318"));
+    QCOMPARE(placed(f.obconfirm->keep), QStringLiteral("Keep It@8,32,97"));
+    QCOMPARE(placed(f.obconfirm->replot), QStringLiteral("Re-Size It@112,32,105"));
+    QCOMPARE(placed(f.obconfirm->del), QStringLiteral("Do Not Keep It@224,32,99"));
+    QCOMPARE(placed(f.obchange->Button4), QStringLiteral("Bring It To Front@248,48,89"));
+    QCOMPARE(placed(f.obchange->Button6), QStringLiteral("Send Behind Land@344,48,105"));
+    QCOMPARE(placed(f.obchange->Button5), QStringLiteral("Cancel@464,48,75"));
+    QCOMPARE(f.obchange->oblabel->pos(), QPoint(136, 8));
+    QCOMPARE(placed(f.mover->Button3), QStringLiteral("Cancel Move@208,32,83"));
+    QCOMPARE(f.resizer->Label1->text(),
+             QStringLiteral("You have justed re-sized an object. What would you like to do?"));
+    QCOMPARE(placed(f.resizer->Button2), QStringLiteral("Redo Re-Size@112,32,99"));
+    QCOMPARE(placed(f.obhind->Button1), QStringLiteral("Send Object To Front Of Landscape@8,48,185"));
+    QCOMPARE(f.obhind->oblabel->pos(), QPoint(192, 24));
+    QCOMPARE(f.obhind->Label1->text(),
+             QStringLiteral("You have selected an object which is behind the landscape."));
+    for (QWidget* w : {static_cast<QWidget*>(f.obchange->Button2), static_cast<QWidget*>(f.mover->Label1)})
+        QCOMPARE(w->height(), qobject_cast<QPushButton*>(w) ? 25 : 13);
+    // "Cancel" is reached before "Send Behind Land".
+    QCOMPARE(f.obchange->Button4->nextInFocusChain(), static_cast<QWidget*>(f.obchange->Button5));
+    QCOMPARE(f.obchange->Button5->nextInFocusChain(), static_cast<QWidget*>(f.obchange->Button6));
+}
+
+QTEST_MAIN(EditingTest)
+#include "test_editing.moc"
