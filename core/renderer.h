@@ -14,15 +14,15 @@ struct MainSurfaces {
     Surface tempimage2{640, 480, kWhite};    // scratch
 };
 
-// Steps 3 to 7 of a rendering: stores the default names into the scene,
+// The drawing part of a rendering: stores the default names into the scene,
 // loads the sky into mainImage and draws the layers. Does not touch the
 // current directory or any window. A picture that cannot be loaded throws
 // veldor::Error; the layers drawn so far stay in the picture.
 void renderScene(SceneState& scene, MainSurfaces& surfaces);
 
-// Draws a colour tinted by the light: channel + tint, computed wide, then
-// clamped to 0..255. Sources that are pure white are never drawn (the caller
-// tests that first).
+// A colour tinted by the light: channel + tint, computed wide, then clamped
+// to 0..255. Pure white sources are never drawn, so callers test for white
+// on the source before tinting.
 Color tinted(Color source, std::int32_t tintRed, std::int32_t tintGreen, std::int32_t tintBlue);
 
 // Draws the picture `object` (as loaded) stretched into the rectangle

@@ -1,11 +1,10 @@
 #include "platform/bmp.h"
 #include "platform/error.h"
 #include "platform/surface.h"
+#include "platform/textfile.h"
 
-#include <cstdio>
-#include <cstring>
 #include <string>
-#include <unistd.h>
+#include <string_view>
 
 namespace veldor {
 
@@ -55,14 +54,9 @@ std::vector<std::uint8_t> encodeBmp(const Surface& surface)
 void saveBmpFile(const Surface& surface, const std::string& path)
 {
     const std::vector<std::uint8_t> bytes = encodeBmp(surface);
-    const std::string temp = path + ".part";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f)
-        throw Error("Cannot create file " + path);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
+    try {
+        writeFileReplacing(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    } catch (const Error&) {
         throw Error("Cannot create file " + path);
     }
 }

@@ -21,9 +21,9 @@ std::string nativePath(std::string_view name)
 std::string appPath(std::string_view appDir, std::string_view name)
 {
     std::string joined(appDir);
-    joined += '\\';
-    joined += name;
-    return nativePath(joined);
+    joined += '/';
+    joined += nativePath(name);
+    return joined;
 }
 
 bool fileExists(const std::string& path)
@@ -46,7 +46,7 @@ std::string currentDirectory()
 
 void setCurrentDirectory(const std::string& dir)
 {
-    if (::chdir(nativePath(dir).c_str()) != 0)
+    if (::chdir(dir.c_str()) != 0)
         raiseIoError(errno);
 }
 

@@ -36,7 +36,7 @@ void put32(Bytes& b, std::size_t at, std::uint32_t v)
 }
 
 // What a hand-made file holds; buildBmp lays it out as a writer would.
-struct Spec {
+struct FileParts {
     std::uint32_t headerSize = 40;
     std::int32_t width = 1;
     std::int32_t height = 1;
@@ -49,7 +49,7 @@ struct Spec {
     Bytes pixels;
 };
 
-Bytes buildBmp(const Spec& s)
+Bytes buildBmp(const FileParts& s)
 {
     const bool core = s.headerSize == 12;
     const std::size_t afterHeader = 14 + s.headerSize + (s.headerSize == 40 ? s.masks.size() * 4 : 0);
@@ -108,9 +108,9 @@ void expectInvalid(const Bytes& b)
 }
 
 // Rows in file order (bottom row first unless the height is negative).
-Spec bgr24(std::int32_t height)
+FileParts bgr24(std::int32_t height)
 {
-    Spec s;
+    FileParts s;
     s.width = 2;
     s.height = height;
     s.pixels = {0, 0, 255, 0, 255, 0, 0xEE, 0xEE, // red, green, padding
@@ -118,9 +118,9 @@ Spec bgr24(std::int32_t height)
     return s;
 }
 
-Spec pal8Picture(std::uint32_t headerSize)
+FileParts pal8Picture(std::uint32_t headerSize)
 {
-    Spec s;
+    FileParts s;
     s.headerSize = headerSize;
     s.width = 3;
     s.height = 2;
@@ -130,9 +130,9 @@ Spec pal8Picture(std::uint32_t headerSize)
     return s;
 }
 
-Spec rle(std::uint32_t bitCount, int width, int height, Bytes data)
+FileParts rle(std::uint32_t bitCount, int width, int height, Bytes data)
 {
-    Spec s;
+    FileParts s;
     s.width = width;
     s.height = height;
     s.bitCount = bitCount;
@@ -152,7 +152,7 @@ TEST(BmpDecode, TwentyFourBitRowsBottomUpAndTopDown)
 
 TEST(BmpDecode, ThirtyTwoBitIgnoresTheFourthByte)
 {
-    Spec s;
+    FileParts s;
     s.width = 2;
     s.bitCount = 32;
     s.pixels = {0x30, 0x20, 0x10, 0xFF, 0x03, 0x02, 0x01, 0x80};
@@ -161,7 +161,7 @@ TEST(BmpDecode, ThirtyTwoBitIgnoresTheFourthByte)
 
 TEST(BmpDecode, PalettedDepthsAndShortPalettes)
 {
-    Spec s;
+    FileParts s;
     s.bitCount = 1;
     s.width = 10;
     s.palette = {R, G};
@@ -190,7 +190,7 @@ TEST(BmpDecode, EveryHeaderSizeReadsTheSamePicture)
 
 TEST(BmpDecode, SixteenBitChannelsWidenByBitReplication)
 {
-    Spec s;
+    FileParts s;
     s.bitCount = 16;
     s.width = 4;
     // 5-5-5: white, red 10000b, green 00001b, blue 01111b.
@@ -208,7 +208,7 @@ TEST(BmpDecode, SixteenBitChannelsWidenByBitReplication)
 
 TEST(BmpDecode, ThirtyTwoBitMasksKeepTheTopEightBitsOrReplicate)
 {
-    Spec s;
+    FileParts s;
     s.bitCount = 32;
     s.compression = 3;
     s.width = 2;
@@ -216,7 +216,7 @@ TEST(BmpDecode, ThirtyTwoBitMasksKeepTheTopEightBitsOrReplicate)
     s.masks = {0x3FF00000, 0x000FFC00, 0x000003FF};
     const std::uint32_t px0 = 0x3FFu << 20 | 0x201u << 10 | 0x0FFu;
     // 1-bit red at bit 31, 3-bit green 101b, no blue.
-    Spec t = s;
+    FileParts t = s;
     t.masks = {0x80000000, 0x00000070, 0};
     Bytes p(8);
     put32(p, 0, px0);
@@ -232,7 +232,7 @@ TEST(BmpDecode, MasksInsideLargerHeadersApplyOnlyToBitfields)
 {
     for (std::uint32_t size : {52u, 56u, 108u, 124u}) {
         SCOPED_TRACE(size);
-        Spec s;
+        FileParts s;
         s.headerSize = size;
         s.bitCount = 16;
         s.compression = 3;
@@ -276,7 +276,7 @@ TEST(BmpDecode, Rle4RunsAlternateNibblesAndLiteralsPad)
 
 TEST(BmpReject, HeaderFields)
 {
-    const Spec good = bgr24(2);
+    const FileParts good = bgr24(2);
     ASSERT_NO_THROW(decode(buildBmp(good)));
 
     Bytes magic = buildBmp(good);
@@ -293,21 +293,21 @@ TEST(BmpReject, HeaderFields)
     }
 
     auto with = [&](auto change) {
-        Spec s = good;
+        FileParts s = good;
         change(s);
         return buildBmp(s);
     };
-    expectInvalid(with([](Spec& s) { s.planes = 0; }));
-    expectInvalid(with([](Spec& s) { s.planes = 2; }));
-    expectInvalid(with([](Spec& s) { s.width = 0; }));
-    expectInvalid(with([](Spec& s) { s.width = -2; }));
-    expectInvalid(with([](Spec& s) { s.height = 0; }));
+    expectInvalid(with([](FileParts& s) { s.planes = 0; }));
+    expectInvalid(with([](FileParts& s) { s.planes = 2; }));
+    expectInvalid(with([](FileParts& s) { s.width = 0; }));
+    expectInvalid(with([](FileParts& s) { s.width = -2; }));
+    expectInvalid(with([](FileParts& s) { s.height = 0; }));
     for (std::uint32_t bits : {0u, 2u, 3u, 48u, 64u}) {
         SCOPED_TRACE(bits);
-        expectInvalid(with([&](Spec& s) { s.bitCount = bits; }));
+        expectInvalid(with([&](FileParts& s) { s.bitCount = bits; }));
     }
     // Core headers know no 16- or 32-bit pixels.
-    Spec core = good;
+    FileParts core = good;
     core.headerSize = 12;
     core.bitCount = 32;
     core.pixels.assign(16, 0);
@@ -335,7 +335,7 @@ TEST(BmpReject, ImpossibleCompressions)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.headerSize << "/" << c.bitCount << "/" << c.compression);
-        Spec s;
+        FileParts s;
         s.headerSize = c.headerSize;
         s.bitCount = c.bitCount;
         s.compression = c.compression;
@@ -351,7 +351,7 @@ TEST(BmpReject, ImpossibleCompressions)
 
 TEST(BmpReject, MasksThatAreNotOneRunInsideThePixel)
 {
-    Spec s;
+    FileParts s;
     s.bitCount = 16;
     s.compression = 3;
     s.pixels = {0, 0, 0, 0};
@@ -402,7 +402,7 @@ TEST(BmpReject, RunLengthDataPastTheBitmap)
 
 TEST(BmpReject, HugeDimensionsFailBeforeAllocating)
 {
-    Spec big = bgr24(2000000);
+    FileParts big = bgr24(2000000);
     big.width = 3000000;
     expectInvalid(buildBmp(big));
     big.width = INT_MAX;
@@ -410,7 +410,7 @@ TEST(BmpReject, HugeDimensionsFailBeforeAllocating)
     expectInvalid(buildBmp(big));
     // Tiny run-length data may describe a vast bitmap: the size limit catches it.
     expectInvalid(buildBmp(rle(8, 20000, 20000, {0, 1})));
-    Spec core = pal8Picture(12);
+    FileParts core = pal8Picture(12);
     core.width = 0xFFFF;
     core.height = 0xFFFF;
     expectInvalid(buildBmp(core));

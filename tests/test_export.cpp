@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <unistd.h>
 
@@ -68,6 +70,23 @@ TEST_F(Export, StretchedIsAlways640By480)
     EXPECT_EQ(s.height, 480);
     EXPECT_EQ(scratch.pixel(0, 0), kBlack);
     EXPECT_EQ(scratch.pixel(639, 479), kWhite);
+}
+
+TEST_F(Export, WritingLeavesOtherFilesBesideTheTargetAlone)
+{
+    // A file that merely shares the target's name with a suffix is the
+    // user's, not a leftover of ours.
+    const std::string neighbour = file("a.bmp.part");
+    {
+        std::ofstream out(neighbour, std::ios::binary);
+        out << "keep";
+    }
+    exportStandard(picture_, file("a.bmp"));
+    std::ifstream in(neighbour, std::ios::binary);
+    const std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(kept, "keep");
+    EXPECT_EQ(loadBmpFile(file("a.bmp")).pixels, picture_.data());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 2);
 }
 
 TEST_F(Export, UnwritableTargetRaisesAndWritesNothing)

@@ -193,6 +193,21 @@ TEST(Paths, BackslashesBecomeSlashes)
     EXPECT_EQ(nativePath("packs\\ab\\xS0.bmp"), "packs/ab/xS0.bmp");
     EXPECT_EQ(appPath("/opt/veldor", "packs\\fooS1.bmp"), "/opt/veldor/packs/fooS1.bmp");
     EXPECT_EQ(appPath("/opt/veldor", "sky0.bmp"), "/opt/veldor/sky0.bmp");
+    // The folder is already a path of this platform, where "\" is an
+    // ordinary character of a name.
+    EXPECT_EQ(appPath("/home/a\\b", "packs\\x.bmp"), "/home/a\\b/packs/x.bmp");
+}
+
+TEST_F(TextFiles, AFolderWithABackslashInItsName)
+{
+    const std::string folder = path("old\\pictures");
+    fs::create_directories(folder);
+    writeFileReplacing(folder + "/sky0.bmp", "x");
+    EXPECT_TRUE(fileExists(appPath(folder, "sky0.bmp")));
+    const std::string before = currentDirectory();
+    setCurrentDirectory(folder);
+    EXPECT_EQ(currentDirectory(), fs::canonical(folder).string());
+    setCurrentDirectory(before);
 }
 
 TEST(Paths, CurrentDirectory)
