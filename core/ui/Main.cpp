@@ -1,5 +1,6 @@
 #include "core/ui/Main.h"
 
+#include "core/bulk.h"
 #include "core/ui/newform.h"
 #include "core/ui/about.h"
 #include "core/ui/help.h"
@@ -394,12 +395,53 @@ void TMainForm::Refresh()
     }
 }
 
-void TMainForm::FileNew() {}
-void TMainForm::HelpAbout() {}
-void TMainForm::Contents1Click() {}
-void TMainForm::DeleteAll1Click() {}
-void TMainForm::UnDeleteAll1Click() {}
-void TMainForm::BringAllToFront1Click() {}
-void TMainForm::SendAllBehindLand1Click() {}
+namespace {
+
+// Shows a window, or brings it to the front when it is already up.
+void showInFront(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+void TMainForm::FileNew()
+{
+    if (scene.editMode != Idle)
+        return;
+    showInFront(*forms.newbox);
+}
+
+void TMainForm::HelpAbout() { showInFront(*forms.AboutBox); }
+
+void TMainForm::Contents1Click() { showInFront(*forms.helpbox); }
+
+// The bulk commands act in every state, also during an edit, and render
+// even when no row changed.
+void TMainForm::DeleteAll1Click()
+{
+    deleteAll(scene);
+    Refresh();
+}
+
+void TMainForm::UnDeleteAll1Click()
+{
+    unDeleteAll(scene);
+    Refresh();
+}
+
+void TMainForm::BringAllToFront1Click()
+{
+    bringAllToFront(scene);
+    Refresh();
+}
+
+void TMainForm::SendAllBehindLand1Click()
+{
+    sendAllBehindLand(scene);
+    Refresh();
+}
 
 } // namespace veldor

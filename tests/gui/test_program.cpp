@@ -1,0 +1,393 @@
+// The commands the main window runs itself: the Tools commands, New with its
+// confirmation, About and Help, and the current-directory discipline of the
+// main window.
+#include "harness.h"
+
+#include "core/ui/about.h"
+#include "core/ui/help.h"
+#include "core/ui/newform.h"
+#include "core/ui/wait.h"
+#include "platform/error.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+using namespace veldor;
+using veldor::test::TestProgram;
+
+namespace {
+
+using Statuses = std::vector<std::int32_t>;
+
+// Counts renderings by the wait window appearing.
+class RenderCounter : public QObject {
+public:
+    explicit RenderCounter(QWidget* waitBox) { waitBox->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++count;
+        return false;
+    }
+};
+
+// Five objects in use over a ground, one per status (5 is a status no
+// window writes but a scene file may hold), and a Front row past the count.
+void fillMixedTable(SceneState& s)
+{
+    const Statuses statuses = {Deleted, Front, Behind, Retired, 5, Front};
+    s.groundFile = "ground3.bmp";
+    s.objects.recreate(statuses.size());
+    for (std::size_t i = 0; i < statuses.size(); ++i) {
+        const auto n = std::int32_t(i);
+        s.objects.status[i] = statuses[i];
+        s.objects.imageFile[i] = "object" + std::to_string(i % 5) + ".bmp";
+        s.objects.title[i] = "row " + std::to_string(i);
+        s.objects.left[i] = 20 + 100 * n;
+        s.objects.top[i] = 150;
+        s.objects.width[i] = 120;
+        s.objects.height[i] = 180;
+    }
+    s.objectCount = 5;
+}
+
+// What the picture must be for `scene`, rendered from the same folder.
+Surface renderedPicture(const SceneState& scene)
+{
+    SceneState copy = scene;
+    MainSurfaces surfaces;
+    renderScene(copy, surfaces);
+    return surfaces.mainImage;
+}
+
+} // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+private slots:
+    void toolsCommandsFromBothMenus_data();
+    void toolsCommandsFromBothMenus();
+    void toolsCommandsRenderOnceWithoutObjects();
+    void deleteAllThenUnDeleteAllShowsEveryObjectInFront();
+    void newFromEveryItemEmptiesTheScene();
+    void newAnsweredNoChangesNothing();
+    void newIsIgnoredDuringAnEdit();
+    void newConfirmWindowClosesWhenTheRenderingFails();
+    void aboutWindow();
+    void helpWindow();
+    void mainWindowKeepsTheCurrentDirectory();
+};
+
+void ProgramTest::toolsCommandsFromBothMenus_data()
+{
+    QTest::addColumn<QString>("mainItem");
+    QTest::addColumn<QString>("popupItem");
+    QTest::addColumn<Statuses>("expected");
+    QTest::newRow("Delete All") << "DeleteAll1" << "DeleteAll2"
+                                << Statuses{Deleted, Deleted, Deleted, Retired, Deleted, Front};
+    QTest::newRow("Un-Delete All") << "UnDeleteAll1" << "UnDeleteAll2"
+                                   << Statuses{Front, Front, Behind, Retired, 5, Front};
+    QTest::newRow("Bring All To Front") << "BringAllToFront1" << "BringAllToFront2"
+                                        << Statuses{Deleted, Front, Front, Retired, Front, Front};
+    QTest::newRow("Send All Behind Land") << "SendAllBehindLand1" << "SendAllBehindLand2"
+                                          << Statuses{Deleted, Behind, Behind, Retired, Behind, Front};
+}
+
+void ProgramTest::toolsCommandsFromBothMenus()
+{
+    QFETCH(QString, mainItem);
+    QFETCH(QString, popupItem);
+    QFETCH(Statuses, expected);
+    for (const QString& item : {mainItem, popupItem}) {
+        TestProgram p;
+        p.start();
+        SceneState& s = p.scene();
+        fillMixedTable(s);
+        // No guard: they act in the middle of an edit too.
+        s.editMode = Clicked;
+        s.placing = 1;
+        s.selected = 2;
+        const ObjectTable before = s.objects;
+        RenderCounter renderings(p.forms().WaitBox);
+
+        auto* action = p.main().findChild<QAction*>(item);
+        QVERIFY2(action, qPrintable(item));
+        action->trigger();
+
+        QCOMPARE(s.objects.status, expected);
+        ObjectTable others = s.objects;
+        others.status = before.status;
+        QVERIFY2(others == before, "only the status column changes");
+        QCOMPARE(s.objectCount, 5);
+        QCOMPARE((std::array{s.editMode, s.placing, s.selected}), (std::array{int(Clicked), 1, 2}));
+        QCOMPARE(renderings.count, 1);
+        QVERIFY(p.main().isVisible());
+        QVERIFY(!p.forms().WaitBox->isVisible());
+        QVERIFY(p.main().surfaces.mainImage == renderedPicture(s));
+    }
+}
+
+void ProgramTest::toolsCommandsRenderOnceWithoutObjects()
+{
+    TestProgram p;
+    p.start();
+    RenderCounter renderings(p.forms().WaitBox);
+    TMainForm& m = p.main();
+    int expected = 0;
+    for (QAction* action : {m.DeleteAll1, m.UnDeleteAll1, m.BringAllToFront1, m.SendAllBehindLand1}) {
+        action->trigger();
+        QCOMPARE(renderings.count, ++expected);
+        QCOMPARE(p.scene().objectCount, 0);
+        QCOMPARE(p.scene().objects.size(), std::size_t(1));
+        QCOMPARE(p.scene().objects.status[0], 0);
+    }
+    // The rendering filled in the default sky and ground.
+    QCOMPARE(p.scene().skyFile, std::string(kDefaultSky));
+    QCOMPARE(p.scene().groundFile, std::string(kDefaultGround));
+}
+
+void ProgramTest::deleteAllThenUnDeleteAllShowsEveryObjectInFront()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    fillMixedTable(s);
+    p.main().DeleteAll2->trigger();
+    const Surface empty = p.main().surfaces.mainImage;
+    p.main().UnDeleteAll2->trigger();
+    QCOMPARE(s.objects.status, (Statuses{Front, Front, Front, Retired, Front, Front}));
+    QVERIFY2(!(p.main().surfaces.mainImage == empty), "the objects are back in the picture");
+
+    // The retired row is never drawn: making it the only Front row changes
+    // the picture, so its absence above was the renderer's doing.
+    SceneState onlyRetired = s;
+    onlyRetired.objects.status = {Deleted, Deleted, Deleted, Front, Deleted, Front};
+    QVERIFY(!(renderedPicture(onlyRetired) == empty));
+}
+
+void ProgramTest::newFromEveryItemEmptiesTheScene()
+{
+    for (const char* item : {"SpeedButton5", "FileNewItem", "New1"}) {
+        TestProgram p;
+        p.start();
+        SceneState& s = p.scene();
+        const std::string appDir = s.appDir;
+        fillMixedTable(s);
+        s.skyFile = "sky1.bmp";
+        s.groundFile = "ground2.bmp";
+        s.currentFile = "/somewhere/Work.vdr";
+        s.tintRed = -20;
+        s.tintGreen = -47;
+        s.tintBlue = -80;
+        s.placing = 1; // an object chosen but not drawn yet is dropped too
+        s.dragging = 1;
+        p.main().Refresh();
+        RenderCounter renderings(p.forms().WaitBox);
+
+        if (auto* button = p.main().findChild<QToolButton*>(item))
+            button->click();
+        else
+            p.main().findChild<QAction*>(item)->trigger();
+        Tnewbox& box = *p.forms().newbox;
+        QVERIFY2(box.isVisible(), item);
+        QCOMPARE(renderings.count, 0);
+
+        box.Button1->click();
+        QVERIFY(!box.isVisible());
+        QCOMPARE(renderings.count, 1);
+        QCOMPARE(s.skyFile, std::string(kDefaultSky)); // filled in by the rendering
+        QCOMPARE(s.groundFile, std::string(kDefaultGround));
+        QVERIFY(s.currentFile.empty());
+        QCOMPARE((std::array{s.tintRed, s.tintGreen, s.tintBlue}), (std::array{0, 0, 10}));
+        QCOMPARE((std::array{s.placing, s.dragging, s.editMode}), (std::array{0, 0, int(Idle)}));
+        QCOMPARE(s.objectCount, 0);
+        QVERIFY(s.objects == ObjectTable());
+        QCOMPARE(s.appDir, appDir);
+
+        // The empty scene rendered, not the bare start-up sky.
+        SceneState emptyScene;
+        emptyScene.appDir = appDir;
+        QVERIFY(p.main().surfaces.mainImage == renderedPicture(emptyScene));
+        QVERIFY(p.main().isVisible());
+    }
+}
+
+void ProgramTest::newAnsweredNoChangesNothing()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    fillMixedTable(s);
+    s.currentFile = "/somewhere/Work.vdr";
+    s.placing = 1;
+    p.main().Refresh();
+    const SceneState before = s;
+    const Surface picture = p.main().surfaces.mainImage;
+    RenderCounter renderings(p.forms().WaitBox);
+
+    p.main().FileNewItem->trigger();
+    p.forms().newbox->Button2->click();
+    QVERIFY(!p.forms().newbox->isVisible());
+    QVERIFY(static_cast<const SceneDocument&>(s) == before);
+    QCOMPARE(s.currentFile, before.currentFile);
+    QCOMPARE(s.placing, 1);
+    QCOMPARE(renderings.count, 0);
+    QVERIFY(p.main().surfaces.mainImage == picture);
+}
+
+void ProgramTest::newIsIgnoredDuringAnEdit()
+{
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    Tnewbox& box = *p.forms().newbox;
+
+    s.editMode = Moving;
+    p.main().SpeedButton5->click();
+    p.main().New1->trigger();
+    QVERIFY(!box.isVisible());
+
+    // Asked while idle, answered after an edit began: only the window goes.
+    s.editMode = Idle;
+    p.main().FileNewItem->trigger();
+    QVERIFY(box.isVisible());
+    fillMixedTable(s);
+    s.currentFile = "Work.vdr";
+    s.editMode = NewDrawn;
+    const SceneState before = s;
+    RenderCounter renderings(p.forms().WaitBox);
+    box.Button1->click();
+    QVERIFY(!box.isVisible());
+    QVERIFY(static_cast<const SceneDocument&>(s) == before);
+    QCOMPARE(s.currentFile, before.currentFile);
+    QCOMPARE(s.editMode, int(NewDrawn));
+    QCOMPARE(renderings.count, 0);
+}
+
+void ProgramTest::newConfirmWindowClosesWhenTheRenderingFails()
+{
+    TestProgram p;
+    p.start();
+    p.main().FileNewItem->trigger();
+    QVERIFY(QFile::remove(p.appDir.path(QStringLiteral("sky3.bmp"))));
+    QVERIFY_THROWS_EXCEPTION(Error, p.forms().newbox->Button1Click());
+    QVERIFY(!p.forms().newbox->isVisible());
+    QVERIFY(!p.forms().WaitBox->isVisible());
+    QVERIFY(p.main().isVisible());
+    // The scene is emptied before the picture is drawn.
+    QCOMPARE(p.scene().objectCount, 0);
+}
+
+void ProgramTest::aboutWindow()
+{
+    for (QAction* TMainForm::*item : {&TMainForm::HelpAboutItem, &TMainForm::About1}) {
+        TestProgram p;
+        p.start();
+        TAboutBox& about = *p.forms().AboutBox;
+        (p.main().*item)->trigger();
+        QVERIFY(about.isVisible());
+
+        QCOMPARE(about.ProgramIcon->pixmap().size(), QSize(192, 96));
+        QCOMPARE(about.ProgramIcon->parentWidget(), about.Panel1);
+        QCOMPARE(about.Panel1->geometry(), QRect(8, 8, 217, 169));
+        QCOMPARE(about.ProductName->text(), QStringLiteral("Veldor"));
+        QCOMPARE(about.Version->text(), QStringLiteral("Version 1.00"));
+        QVERIFY(about.Copyright->text().contains(QStringLiteral("Veldor")));
+        // The texts fit the panel without being cut.
+        for (const QLabel* label : {about.ProductName, about.Version, about.Copyright}) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+            QVERIFY(label->geometry().bottom() < about.Panel1->height());
+        }
+
+        // Enter presses OK, the one control that takes focus.
+        about.activateWindow();
+        about.OKButton->setFocus();
+        QTest::keyClick(about.OKButton, Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+    }
+}
+
+void ProgramTest::helpWindow()
+{
+    for (QAction* TMainForm::*item : {&TMainForm::HelpContentsItem, &TMainForm::Contents1}) {
+        TestProgram p;
+        p.start();
+        Thelpbox& help = *p.forms().helpbox;
+        (p.main().*item)->trigger();
+        QVERIFY(help.isVisible());
+        QVERIFY(!help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+        QCOMPARE(help.ProgramIcon->pixmap().size(), QSize(192, 96));
+        QCOMPARE(help.Label1->text(), QStringLiteral("Veldor Help"));
+        QVERIFY(help.Label1->font().bold());
+
+        QPlainTextEdit& memo = *help.Memo1;
+        const QString text = memo.toPlainText();
+        QVERIFY(text.startsWith(QStringLiteral("Quick Start Tutorial\n-=-=")));
+        // The headings and the button list, in toolbar order.
+        const QStringList ordered = {
+            "Step One:- Choose Sky", "Step Two - Choose Landscape",
+            "Step Three - Adding and Editing Objects", "Step Four - Finishing Your Image",
+            "Anti-aliasing:-", "Saving As BMP:-", "Button Help", "(Starting from icons left to right).",
+            "Landscape - Select a landscape.", "Sky:- Select a sky.", "Object:- Add an object.",
+            "Effects:- Apply effects to your image.", "New:- Start a new image.",
+            "Print:- Print your image (includes more options).", "Save:- Save your image as a .VDR file.",
+            "Load:- Load in a .VDR file.", "Save BMP:- Save image as a .BMP file.",
+            "Refresh:- Re-renders your image."};
+        qsizetype at = 0;
+        for (const QString& line : ordered) {
+            const qsizetype found = text.indexOf(line, at);
+            QVERIFY2(found >= 0, qPrintable(line));
+            at = found + line.size();
+        }
+
+        // Read-only, and longer than the box, so it scrolls.
+        memo.setFocus();
+        QTest::keyClicks(&memo, QStringLiteral("typed"));
+        QTest::keyClick(&memo, Qt::Key_Delete);
+        QCOMPARE(memo.toPlainText(), text);
+        QVERIFY(memo.isReadOnly());
+        QVERIFY(memo.verticalScrollBar()->isVisible());
+        QVERIFY(memo.verticalScrollBar()->maximum() > 0);
+        QCOMPARE(memo.geometry(), QRect(8, 120, 409, 241));
+    }
+}
+
+void ProgramTest::mainWindowKeepsTheCurrentDirectory()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    const QString appDir = QDir(p.appDir.path()).canonicalPath();
+    QTemporaryDir elsewhere;
+
+    // Showing the window again returns to the application folder.
+    m.hide();
+    QDir::setCurrent(elsewhere.path());
+    m.show();
+    QCOMPARE(QDir::current().canonicalPath(), appDir);
+
+    // So does painting it.
+    QDir::setCurrent(elsewhere.path());
+    m.update();
+    QCoreApplication::processEvents();
+    QCOMPARE(QDir::current().canonicalPath(), appDir);
+
+    // A folder that cannot be made current is reported, not ignored.
+    p.scene().appDir = elsewhere.path().toStdString() + "/gone";
+    QVERIFY_THROWS_EXCEPTION(Error, m.FormShow());
+}
+
+QTEST_MAIN(ProgramTest)
+#include "test_program.moc"
