@@ -129,7 +129,7 @@ void EditMachine::startBand(int x, int y)
     view_.setCursor(EditCursor::Cross);
     // A band restarted while one is held (a second button pressed) would
     // otherwise stay on the picture until the next rendering.
-    if (scene_.dragging == 1) {
+    if (scene_.dragging == 1 && drawingStillShown()) {
         Surface& picture = surfaces_.mainImage;
         picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
         view_.repaint(drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX,
@@ -140,26 +140,40 @@ void EditMachine::startBand(int x, int y)
     scene_.dragStartY = y;
     scene_.dragX = x;
     scene_.dragY = y;
+    markDrawn(); // the empty band at the anchor
+}
+
+bool EditMachine::drawingStillShown() const
+{
+    return surfaces_.mainImage.generation() == drawnOn_;
+}
+
+void EditMachine::markDrawn()
+{
+    drawnOn_ = surfaces_.mainImage.generation();
 }
 
 void EditMachine::redrawBand(int x, int y)
 {
     Surface& picture = surfaces_.mainImage;
     picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
-    const PictureRect before =
-        drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY);
+    PictureRect before;
+    if (drawingStillShown())
+        before = drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY);
     scene_.dragX = x;
     scene_.dragY = y;
     const PictureRect after = drawOutline(picture, scene_.dragStartX, scene_.dragStartY, x, y);
+    markDrawn();
     view_.repaint(united(before, after));
 }
 
 void EditMachine::drawMoveOutline(int x, int y)
 {
-    const PictureRect before = toggleMoveOutline();
+    const PictureRect before = drawingStillShown() ? toggleMoveOutline() : PictureRect{};
     scene_.dragX = x;
     scene_.dragY = y;
     view_.repaint(united(before, toggleMoveOutline()));
+    markDrawn();
 }
 
 PictureRect EditMachine::toggleMoveOutline()
@@ -216,11 +230,12 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
     view_.hideWindow(EditWindow::MainForm);
     view_.showWindow(EditWindow::WaitBox);
     Surface& picture = surfaces_.mainImage;
-    picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
-    const PictureRect band =
-        drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY);
+    if (drawingStillShown()) {
+        picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
+        view_.repaint(
+            drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY));
+    }
     picture.pen().mode = PenMode::Copy;
-    view_.repaint(band);
 
     if (resizing && !rowExists(scene_.selected)) {
         view_.hideWindow(EditWindow::WaitBox);
@@ -331,6 +346,7 @@ void EditMachine::startMove()
     // it until erased, so that drawing it again always restores the picture.
     outlineColor_ = surfaces_.mainImage.pen().color;
     view_.repaint(toggleMoveOutline());
+    markDrawn();
 }
 
 void EditMachine::startResize()
@@ -396,7 +412,8 @@ void EditMachine::confirmMove()
     if (!buttonActs(EditWindow::mover, MoveDropped, true))
         return;
     scene_.editMode = Idle;
-    view_.repaint(toggleMoveOutline());
+    if (drawingStillShown())
+        view_.repaint(toggleMoveOutline());
     const std::size_t r = std::size_t(scene_.selected);
     scene_.objects.left[r] = scene_.dragX;
     scene_.objects.top[r] = scene_.dragY;
@@ -415,7 +432,8 @@ void EditMachine::cancelMove()
     if (!buttonActs(EditWindow::mover, MoveDropped, true))
         return;
     scene_.editMode = Idle;
-    view_.repaint(toggleMoveOutline());
+    if (drawingStillShown())
+        view_.repaint(toggleMoveOutline());
 }
 
 void EditMachine::keepResize()

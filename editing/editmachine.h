@@ -112,6 +112,11 @@ private:
     void drawMoveOutline(int x, int y);
     // Draws the move outline where dragX, dragY put it, or erases it there.
     PictureRect toggleMoveOutline();
+    // A rendering started elsewhere (a picker left open, a Tools command)
+    // replaces the picture under a band or outline; drawing it "again" then
+    // would leave a stray one instead of erasing it.
+    bool drawingStillShown() const;
+    void markDrawn();
     void drawPreview(const std::string& imageFile);
     void finishRelease(bool resizing, int x, int y);
     void endEdit();
@@ -129,6 +134,8 @@ private:
     EditWindow clickedWindow_ = EditWindow::obchange;
     // The pen colour of the move outline, fixed when the outline appears.
     Color outlineColor_ = kBlack;
+    // The picture's generation when the current band or outline was drawn.
+    std::uint64_t drawnOn_ = 0;
 };
 
 } // namespace veldor

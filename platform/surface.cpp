@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <atomic>
 #include <utility>
 
 namespace veldor {
@@ -24,6 +25,8 @@ void Surface::replaceBitmap(int width, int height, std::vector<Color> pixels)
     height_ = height;
     pixels_ = std::move(pixels);
     pen_ = Pen{};
+    static std::atomic<std::uint64_t> replacements{0};
+    generation_ = ++replacements;
 }
 
 void Surface::load(const std::string& path)

@@ -7,6 +7,7 @@
 #include "platform/color.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,10 @@ public:
     // the surface unchanged on failure.
     void load(const std::string& path);
 
+    // Changes whenever the bitmap is replaced (never repeats within a run),
+    // so whoever drew on the old bitmap can tell the drawing is gone.
+    std::uint64_t generation() const { return generation_; }
+
     Pen& pen() { return pen_; }
     const Pen& pen() const { return pen_; }
 
@@ -97,6 +102,7 @@ private:
     int height_ = 0;
     std::vector<Color> pixels_;
     Pen pen_;
+    std::uint64_t generation_ = 0;
 };
 
 } // namespace veldor

@@ -581,5 +581,38 @@ TEST_F(EditMachineTest, PreviewDrawsTheObjectLitOverEverything)
                 << x << "," << y;
 }
 
+
+TEST_F(EditMachineTest, ARenderingElsewhereLeavesNoStrayOutlineOrBand)
+{
+    addObject(Front, 10, 20, 30, 40);
+    renderScene(scene, surfaces);
+    const Surface rendered = surfaces.mainImage;
+
+    // A sky chosen in a picker left open re-renders while the outline follows
+    // the pointer, and again while the move waits for confirmation.
+    select(15, 25);
+    machine.startMove();
+    machine.move(100, 110);
+    renderScene(scene, surfaces);
+    machine.move(200, 210);
+    Surface withOutline = rendered;
+    withOutline.pen() = Pen{4, kBlack, PenMode::NotXor};
+    withOutline.rectangle(200, 210, 230, 250);
+    EXPECT_EQ(surfaces.mainImage, withOutline);
+    machine.press(0, 0);
+    renderScene(scene, surfaces);
+    machine.cancelMove();
+    EXPECT_EQ(surfaces.mainImage, rendered);
+
+    // The same for a placement band (a Tools command renders mid-drag).
+    arm("white.bmp");
+    machine.press(50, 50);
+    machine.move(80, 90);
+    renderScene(scene, surfaces);
+    machine.move(90, 95);
+    machine.release(90, 95);
+    EXPECT_EQ(surfaces.mainImage, rendered);
+}
+
 } // namespace
 } // namespace veldor

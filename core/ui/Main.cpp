@@ -48,26 +48,6 @@ QMenu* addMenu(QWidget* owner, const char* objectName, const QString& caption)
     return menu;
 }
 
-// Hides the wait window and shows the main window again when a rendering
-// ends, also when it ends on an error, so that the wait window never stays
-// on top of a hidden main window.
-class RenderingScope {
-public:
-    RenderingScope(QWidget& waitBox, TMainForm& mainForm) : waitBox_(waitBox), mainForm_(mainForm) {}
-    ~RenderingScope()
-    {
-        waitBox_.hide();
-        mainForm_.show();
-        mainForm_.MainImage->update();
-    }
-    RenderingScope(const RenderingScope&) = delete;
-    RenderingScope& operator=(const RenderingScope&) = delete;
-
-private:
-    QWidget& waitBox_;
-    TMainForm& mainForm_;
-};
-
 } // namespace
 
 TMainForm::TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
@@ -382,10 +362,21 @@ void TMainForm::Refresh()
     // now and leaves none pending for the next one.
     const int picker = scene.reopenPicker;
     scene.reopenPicker = 0;
-    {
-        RenderingScope scope(*forms.WaitBox, *this);
+    // The wait window must never stay on top of a hidden main window, also
+    // when the rendering stops on an error. Not a destructor: showing the
+    // main window makes appDir current, which may itself throw.
+    const auto endRendering = [this] {
+        forms.WaitBox->hide();
+        show();
+        MainImage->update();
+    };
+    try {
         renderScene(scene, surfaces);
+    } catch (...) {
+        endRendering();
+        throw;
     }
+    endRendering();
     switch (picker) {
     case 1: forms.sky->show(); forms.sky->raise(); break;
     case 2: forms.landscape->show(); forms.landscape->raise(); break;
