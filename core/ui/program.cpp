@@ -21,6 +21,9 @@
 #include "sources/ui/skyform.h"
 #include "sources/ui/skyp.h"
 
+#include <QApplication>
+#include <QFont>
+
 namespace veldor {
 
 // Declared in creation order; destroyed in reverse, the main window last.
@@ -59,11 +62,23 @@ void create(std::unique_ptr<Window>& owner, Window*& slot, SceneState& scene, Fo
     slot = owner.get();
 }
 
+// The windows' fixed layouts were made for a small 8-point sans-serif face
+// (11 pixels high); a desktop's larger default would cut their texts off.
+QFont layoutFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
 } // namespace
 
 VeldorProgram::VeldorProgram(UiServices& services)
     : services_(services), windows_(std::make_unique<Windows>())
 {
+    QApplication::setFont(layoutFont());
     Windows& w = *windows_;
     Forms& f = forms_;
     SceneState& s = scene_;
