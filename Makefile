@@ -4,8 +4,21 @@ BUILD   ?= build
 APP     := $(BUILD)/app
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The second build that `make test` runs the suite in: clang with
+# AddressSanitizer and UndefinedBehaviorSanitizer, the windows included, and
+# the fuzz targets as short tests. The benchmark is left out; it measures
+# nothing under the sanitizers.
+ASAN_BUILD ?= $(BUILD)/asan
+ASAN_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	-DVELDOR_SANITIZE=ON -DVELDOR_FUZZ=ON -DVELDOR_BENCH=OFF -DVELDOR_GUI=ON
+# Qt keeps some allocations until exit on purpose; leaks reported inside its
+# libraries are suppressed, everywhere else they fail the test.
+ASAN_ENV := QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan-qt.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test bench demo clean
+.PHONY: all deps configure build run test test-sanitize bench demo clean
 
 all: build
 
@@ -25,6 +38,16 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-sanitize
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja $(ASAN_CMAKE_FLAGS)
+
+# The whole suite once more under the sanitizers, then the fuzz smoke runs.
+test-sanitize: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS) -E '^fuzz_'
+	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS) -R '^fuzz_'
 
 bench: build
 	$(BUILD)/bench/veldor-bench --benchmark_counters_tabular=true

@@ -1,5 +1,6 @@
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/unique_fd.h"
 
 #include <algorithm>
 #include <array>
@@ -232,18 +233,28 @@ void decodeBgrRow(const std::uint8_t* src, Color* dst, int width)
     dst[last] = fromBgr(src[0], src[1], src[2]);
 }
 
-void decodeUncompressed(const std::uint8_t* data, std::size_t size, const Layout& layout,
-                        Bitmap& out)
+std::uint64_t rowStride(const Layout& layout)
+{
+    return (std::uint64_t(layout.width) * std::uint64_t(layout.bitCount) + 31) / 32 * 4;
+}
+
+// Checked before the pixel buffer exists, so a short file claiming a vast
+// picture costs nothing.
+void requireUncompressedData(std::size_t size, const Layout& layout)
+{
+    const std::uint64_t rowBytes =
+        (std::uint64_t(layout.width) * std::uint64_t(layout.bitCount) + 7) / 8;
+    // The last row's padding may be missing; its pixels may not.
+    const std::uint64_t needed = rowStride(layout) * std::uint64_t(layout.rows - 1) + rowBytes;
+    if (needed > size - layout.pixelOffset)
+        invalidBitmap();
+}
+
+void decodeUncompressed(const std::uint8_t* data, const Layout& layout, Bitmap& out)
 {
     const int w = layout.width;
     const int bpp = layout.bitCount;
-    const std::uint64_t stride = (std::uint64_t(w) * std::uint64_t(bpp) + 31) / 32 * 4;
-    const std::uint64_t rowBytes = (std::uint64_t(w) * std::uint64_t(bpp) + 7) / 8;
-    // The last row's padding may be missing; its pixels may not.
-    const std::uint64_t needed = stride * std::uint64_t(layout.rows - 1) + rowBytes;
-    if (needed > size - layout.pixelOffset)
-        invalidBitmap();
-
+    const std::uint64_t stride = rowStride(layout);
     const std::array<Color, 256> palette = readPalette(data, layout);
     const bool plain32 = bpp == 32 && layout.compression == kRgb;
     const Channel red(layout.masks[0]);
@@ -354,47 +365,39 @@ void decodeRle(const std::uint8_t* data, std::size_t size, const Layout& layout,
     }
 }
 
-// Closes the descriptor on every path out.
-struct FileDescriptor {
-    int fd = -1;
-    explicit FileDescriptor(int d) : fd(d) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
 } // namespace
 
 Bitmap decodeBmp(const std::uint8_t* data, std::size_t size)
 {
     const Layout layout = parseLayout(data, size);
+    const bool runLength = layout.compression == kRle8 || layout.compression == kRle4;
+    if (!runLength)
+        requireUncompressedData(size, layout);
     Bitmap out;
     out.width = layout.width;
     out.height = layout.rows;
     out.pixels.resize(std::size_t(layout.width) * std::size_t(layout.rows));
-    if (layout.compression == kRle8 || layout.compression == kRle4)
+    if (runLength)
         decodeRle(data, size, layout, out);
     else
-        decodeUncompressed(data, size, layout, out);
+        decodeUncompressed(data, layout, out);
     return out;
 }
 
 Bitmap loadBmpFile(const std::string& path)
 {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so a name that leads to a named pipe is refused below
+    // instead of waiting for a writer; reads of regular files never block.
+    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         throw Error("Cannot open file " + path);
     const std::size_t size = std::size_t(std::min<std::uint64_t>(std::uint64_t(info.st_size), kMaxFileBytes));
     // Uninitialised on purpose: every byte is read over at once.
     const std::unique_ptr<std::uint8_t[]> bytes = std::make_unique_for_overwrite<std::uint8_t[]>(size);
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::read(file.fd, bytes.get() + done, size - done);
+        const ssize_t n = ::read(file.get(), bytes.get() + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

@@ -1,10 +1,12 @@
 #include "platform/textfile.h"
 
 #include "platform/error.h"
+#include "platform/unique_fd.h"
 
 #include <cerrno>
 #include <charconv>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace veldor {
@@ -14,29 +16,6 @@ constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr char kEndOfText = 26; // Ctrl-Z
 
-// Closes the descriptor on every path out.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // Closes now and reports whether the close itself succeeded.
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 bool writeAll(int fd, std::string_view bytes)
 {
@@ -90,13 +69,23 @@ void LineWriter::writeLine(std::int32_t value)
 
 std::string readWholeFile(const std::string& path)
 {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without blocking and read only when it is a regular file, so
+    // that a name leading to a pipe or a device cannot hang or flood us.
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         raiseIoError(errno);
-    std::string bytes;
-    char buffer[65536];
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        raiseIoError(errno);
+    if (!S_ISREG(info.st_mode))
+        raiseIoError(EACCES);
+    // Sized once from the file, so a large file costs its size, not twice.
+    std::string bytes(std::size_t(info.st_size), '\0');
+    std::size_t done = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (done == bytes.size())
+            bytes.resize(done + 65536); // the file grew meanwhile
+        const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -104,8 +93,9 @@ std::string readWholeFile(const std::string& path)
         }
         if (n == 0)
             break;
-        bytes.append(buffer, std::size_t(n));
+        done += std::size_t(n);
     }
+    bytes.resize(done);
     return bytes;
 }
 
@@ -121,7 +111,7 @@ void writeFileReplacing(const std::string& path, std::string_view bytes)
         if (fdValue < 0 && (errno != EEXIST || attempt >= 100))
             raiseIoError(errno);
     }
-    FileDescriptor fd(fdValue);
+    UniqueFd fd(fdValue);
     int error = 0;
     if (!writeAll(fd.get(), bytes))
         error = errno;
@@ -148,7 +138,10 @@ std::int32_t toInteger(const std::string& line)
         if (ec == std::errc() && end == last)
             return value;
     }
-    throw Error("'" + line + "' is not a valid integer value");
+    // A line may be of any length; the message quotes only its start.
+    constexpr std::size_t kQuoted = 64;
+    const std::string quoted = line.size() <= kQuoted ? line : line.substr(0, kQuoted) + "...";
+    throw Error("'" + quoted + "' is not a valid integer value");
 }
 
 } // namespace veldor

@@ -1,6 +1,7 @@
 #include "files/scenefile.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
+#include "sanitizers.h"
 
 #include <gtest/gtest.h>
 
@@ -149,7 +150,7 @@ TEST(SceneFile, HugeClaimedCountDoesNotAllocateForIt)
     // left off there.)
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_AS, &old), 0);
-#ifndef __SANITIZE_ADDRESS__
+#ifndef VELDOR_ASAN
     rlimit limited = old;
     limited.rlim_cur = rlim_t(4) << 30;
     if (old.rlim_max != RLIM_INFINITY && old.rlim_max < limited.rlim_cur)

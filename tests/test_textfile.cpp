@@ -30,6 +30,16 @@ std::vector<std::string> readLines(const std::string& bytes, int count)
     return lines;
 }
 
+std::string thrownText(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "(nothing thrown)";
+}
+
 using Lines = std::vector<std::string>;
 
 TEST(LineReader, LineEnds)
@@ -99,6 +109,10 @@ TEST(ToInteger, RejectsEverythingElseWithTheLineInTheText)
             EXPECT_EQ(std::string(e.what()), "'" + bad + "' is not a valid integer value");
         }
     }
+    // A line of any length: the message quotes its first 64 bytes only.
+    const std::string longLine = std::string(64, '7') + std::string(1000, 'x');
+    EXPECT_EQ(thrownText([&] { toInteger(longLine); }),
+              "'" + std::string(64, '7') + "...' is not a valid integer value");
 }
 
 TEST(IoErrors, Texts)
@@ -139,15 +153,6 @@ protected:
     fs::path dir_;
 };
 
-std::string thrownText(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(nothing thrown)";
-}
 
 TEST_F(TextFiles, WriteThenReadBack)
 {
@@ -163,6 +168,12 @@ TEST_F(TextFiles, WriteThenReadBack)
 TEST_F(TextFiles, MissingFileAndFolder)
 {
     EXPECT_EQ(thrownText([&] { readWholeFile(path("nope.vdr")); }), "File not found");
+    // Only regular files are read: a folder or a pipe without a writer
+    // (which would block a plain open for ever) is refused at once.
+    fs::create_directory(path("folder.vdr"));
+    EXPECT_EQ(thrownText([&] { readWholeFile(path("folder.vdr")); }), "File access denied");
+    ASSERT_EQ(::mkfifo(path("pipe.vdr").c_str(), 0600), 0);
+    EXPECT_EQ(thrownText([&] { readWholeFile(path("pipe.vdr")); }), "File access denied");
     EXPECT_EQ(thrownText([&] { writeFileReplacing(path("no/such/dir.vdr"), "x"); }),
               "File not found");
 }

@@ -1,0 +1,310 @@
+// Files a user may be handed by anyone: each is read and rendered, or
+// rejected with veldor::Error, without a crash, a hang or memory out of
+// proportion to the file.
+#include "core/renderer.h"
+#include "files/scenefile.h"
+#include "platform/bmp.h"
+#include "platform/error.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <iterator>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "sanitizers.h"
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const Color Sky = rgb(10, 20, 30);
+const Color Red = rgb(200, 0, 0);
+
+std::string lines(std::initializer_list<std::string> values)
+{
+    std::string out;
+    for (const std::string& v : values)
+        out += v + "\r\n";
+    return out;
+}
+
+std::string sceneHeader(std::int64_t tr, std::int64_t tg, std::int64_t tb, std::int64_t count)
+{
+    return lines({kSceneMagic, "sky3.bmp", "none.bmp", std::to_string(tr), std::to_string(tg),
+                  std::to_string(tb), std::to_string(count)});
+}
+
+std::string objectRow(const std::string& file, std::int64_t left, std::int64_t top,
+                      std::int64_t width, std::int64_t height, int status = Front)
+{
+    return lines({std::to_string(status), file, "T", std::to_string(left), std::to_string(top),
+                  std::to_string(width), std::to_string(height)});
+}
+
+// An application folder `app` inside a private folder, so that names may
+// lead out of it into places the test controls.
+class HostileScene : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root_ = fs::temp_directory_path()
+            / ("veldor-hostile-" + std::to_string(::getpid()) + "-"
+               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(root_ / "app");
+        fs::create_directories(root_ / "outside");
+        scene_.appDir = (root_ / "app").string();
+        put("app/sky3.bmp", Surface(6, 4, Sky));
+        put("app/none.bmp", Surface(6, 4, kWhite));
+        put("app/red.bmp", Surface(2, 2, Red));
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    void put(const std::string& name, const Surface& s) { saveBmpFile(s, (root_ / name).string()); }
+
+    // Reads `bytes` as a scene file and renders it; the text of the error
+    // that stopped either, or "" when both went through.
+    std::string openAndRender(const std::string& bytes)
+    {
+        try {
+            std::optional<SceneDocument> doc = parseScene(bytes);
+            if (!doc)
+                return "not a scene";
+            static_cast<SceneDocument&>(scene_) = *doc;
+            renderScene(scene_, surfaces_);
+        } catch (const Error& e) {
+            return e.what();
+        }
+        return "";
+    }
+    Color at(int x, int y) const { return surfaces_.mainImage.pixel(x, y); }
+
+    fs::path root_;
+    SceneState scene_;
+    MainSurfaces surfaces_;
+};
+
+TEST_F(HostileScene, GeometryAndTintsAtTheInt32LimitsDrawOnlyWhatLandsOnThePicture)
+{
+    const std::string rows = objectRow("red.bmp", 0, 0, INT32_MIN, INT32_MIN)
+        + objectRow("red.bmp", 0, 0, -1, 4) + objectRow("red.bmp", INT32_MIN, 0, INT32_MAX, 4)
+        + objectRow("red.bmp", INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX)
+        + objectRow("red.bmp", INT32_MAX - 100, 0, 640, 480) // through the scratch surface
+        + objectRow("red.bmp", 5, INT32_MIN, 1, INT32_MAX); // ends on row -1
+    ASSERT_EQ(openAndRender(sceneHeader(INT32_MAX, INT32_MIN, 0, 6) + rows), "");
+    EXPECT_EQ(surfaces_.mainImage, Surface(6, 4, Sky));
+
+    // One that covers everything, tinted at the limits: red and green clamp
+    // to 255 and 0 without wrapping, blue keeps its value.
+    const std::string all = objectRow("red.bmp", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX)
+        + objectRow("red.bmp", -1, -1, INT32_MAX, INT32_MAX);
+    ASSERT_EQ(openAndRender(sceneHeader(INT32_MAX, INT32_MIN, 0, 2) + all), "");
+    EXPECT_EQ(at(0, 0), rgb(255, 0, 0));
+    EXPECT_EQ(surfaces_.mainImage, Surface(6, 4, rgb(255, 0, 0)));
+    ASSERT_EQ(openAndRender(sceneHeader(INT32_MIN, INT32_MAX, INT32_MAX, 2) + all), "");
+    EXPECT_EQ(surfaces_.mainImage, Surface(6, 4, rgb(0, 255, 255)));
+
+    // Beyond 32 bits the file is malformed, not wrapped round.
+    EXPECT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("red.bmp", 0, 0, 4294967298LL, 1)),
+              "'4294967298' is not a valid integer value");
+}
+
+TEST_F(HostileScene, NamesStayRelativeToTheApplicationFolder)
+{
+    // The pictures are always appDir + "\" + name: ".." leads out of the
+    // folder as that path does, a leading separator does not.
+    put("outside/blue.bmp", Surface(2, 2, rgb(0, 0, 200)));
+    put("app/abs.bmp", Surface(2, 2, Red));
+    ASSERT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("..\\outside\\blue.bmp", 0, 0, 6, 4)),
+              "");
+    EXPECT_EQ(at(3, 3), rgb(0, 0, 200));
+    ASSERT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("\\abs.bmp", 0, 0, 6, 4)), "");
+    EXPECT_EQ(at(3, 3), Red);
+    ASSERT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("/abs.bmp", 0, 0, 6, 4)), "");
+    EXPECT_EQ(at(3, 3), Red);
+
+    // Whatever a name leads to that is not a regular file is a file that
+    // cannot be opened, never a read without end.
+    const std::string app = scene_.appDir;
+    std::string deep = "..";
+    for (int i = 0; i < 40; ++i)
+        deep += "\\..";
+    for (const std::string& name : {deep + "\\dev\\zero", std::string(".."), std::string("")}) {
+        SCOPED_TRACE(name);
+        const std::string path = app + "/" + name;
+        std::string expected = "Cannot open file ";
+        for (const char c : path)
+            expected += c == '\\' ? '/' : c;
+        EXPECT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow(name, 0, 0, 6, 4)), expected);
+    }
+}
+
+TEST_F(HostileScene, ANamedPipeIsRefusedWithoutWaitingForAWriter)
+{
+    const fs::path pipe = root_ / "outside" / "pipe.bmp";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto rendering = std::async(std::launch::async, [&] {
+        return openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("..\\outside\\pipe.bmp", 0, 0, 6, 4));
+    });
+    if (rendering.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "opening a named pipe waits for a writer";
+        // Be the writer, so the blocked open returns and the test can end.
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    EXPECT_EQ(rendering.get(), "Cannot open file " + scene_.appDir + "/../outside/pipe.bmp");
+}
+
+// The peak resident memory of a child process that runs `work`, less that of
+// one that does nothing: fork copies the parent's footprint into both.
+template <typename Work>
+long childPeakKilobytes(Work work)
+{
+    auto peak = [](auto body) -> long {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            body();
+            ::_exit(0);
+        }
+        int status = 0;
+        rusage usage{};
+        if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status)
+            || WEXITSTATUS(status) != 0)
+            return -1;
+        return usage.ru_maxrss;
+    };
+    const long idle = peak([] {});
+    const long busy = peak(work);
+    return busy < 0 || idle < 0 ? -1 : busy - idle;
+}
+
+TEST_F(HostileScene, AHundredMegabyteLineWithoutALineEnd)
+{
+    constexpr std::size_t kLine = std::size_t(100) << 20;
+    // Where the long line sits, and how reading the file ends.
+    struct Case {
+        std::string before;
+        std::string expected; // error text; "not a scene" when refused as such
+    };
+    const std::string intro = lines({kSceneMagic, "sky3.bmp", "none.bmp"});
+    const std::vector<Case> cases = {
+        {"", "not a scene"},
+        {lines({kSceneMagic}), "'' is not a valid integer value"}, // in the sky's name
+        {intro, "(the long line)"},                                 // where a tint belongs
+    };
+    const fs::path file = root_ / "long.vdr";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        {
+            std::ofstream out(file, std::ios::binary);
+            out << c.before;
+            const std::string chunk(1 << 20, '7');
+            for (std::size_t done = 0; done < kLine; done += chunk.size())
+                out << chunk;
+        }
+        std::string text;
+        try {
+            text = readSceneFile(file.string()) ? "" : "not a scene";
+        } catch (const Error& e) {
+            text = e.what();
+        }
+        if (c.expected == "(the long line)") {
+            // The whole line in the error would be a 100 MB message box.
+            const std::string tail = "' is not a valid integer value";
+            EXPECT_EQ(text.substr(0, 6), "'77777");
+            EXPECT_LE(text.size(), 1024u);
+            EXPECT_EQ(text.substr(text.size() - std::min(text.size(), tail.size())), tail);
+        } else {
+            EXPECT_EQ(text, c.expected);
+        }
+#ifndef VELDOR_ASAN // its quarantine keeps freed memory resident on purpose
+        const long kb = childPeakKilobytes([&] {
+            try {
+                readSceneFile(file.string());
+            } catch (const Error&) {
+            }
+        });
+        ASSERT_GE(kb, 0);
+        EXPECT_LE(std::size_t(kb) * 1024, 4 * kLine) << "peak " << kb / 1024 << " MB";
+#endif
+    }
+}
+
+// A 24-bit 16384 x 16384 header (the largest picture accepted) followed by a
+// few bytes: the missing data is noticed before 1 GiB is set aside for it.
+TEST(HostileBmp, AShortFileClaimingAVastPictureCostsNoMemory)
+{
+    Bytes b(54 + 4, 0);
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b[at + std::size_t(i)] = std::uint8_t(v >> (8 * i));
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, std::uint32_t(b.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, 16384);
+    put32(22, 16384);
+    b[26] = 1;
+    b[28] = 24;
+    EXPECT_THROW(decodeBmp(b.data(), b.size()), Error);
+    const long kb = childPeakKilobytes([&] {
+        try {
+            decodeBmp(b.data(), b.size());
+        } catch (const Error&) {
+        }
+    });
+    ASSERT_GE(kb, 0);
+    EXPECT_LT(kb, 64 * 1024) << "peak " << kb / 1024 << " MB";
+}
+
+// Every prefix of a valid file, and every header byte forced to 0, 0x7F,
+// 0x80 or 0xFF, decodes to a consistent picture or fails with the reader's
+// error. Under the sanitizers this is where out-of-bounds reads show.
+TEST(HostileBmp, EveryCutAndEveryHeaderByteOfTheSeedFiles)
+{
+    const fs::path seeds = fs::path(VELDOR_TEST_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / "bmp";
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(seeds)) {
+        SCOPED_TRACE(entry.path().filename().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        const Bytes good{std::istreambuf_iterator<char>(in), {}};
+        ASSERT_NO_THROW(decodeBmp(good.data(), good.size()));
+        ++files;
+        auto check = [](const Bytes& b) {
+            try {
+                const Bitmap bmp = decodeBmp(b.data(), b.size());
+                EXPECT_EQ(bmp.pixels.size(), std::size_t(bmp.width) * std::size_t(bmp.height));
+            } catch (const Error& e) {
+                EXPECT_STREQ(e.what(), "Bitmap image is not valid");
+            }
+        };
+        for (std::size_t n = 0; n < good.size(); ++n) {
+            // Exactly n bytes on the heap, so a read past them is caught.
+            const Bytes cut(good.begin(), good.begin() + std::ptrdiff_t(n));
+            check(cut);
+        }
+        for (std::size_t at = 0; at < std::min<std::size_t>(good.size(), 70); ++at)
+            for (const std::uint8_t v : {0x00, 0x7F, 0x80, 0xFF}) {
+                Bytes b = good;
+                b[at] = v;
+                check(b);
+            }
+    }
+    EXPECT_GE(files, 10);
+}
+
+} // namespace
+} // namespace veldor
