@@ -325,14 +325,16 @@ void EditMachine::setSelectedStatus(std::int32_t status)
     scene_.objects.status[std::size_t(scene_.selected)] = status;
 }
 
-void EditMachine::deleteFront()
+void EditMachine::restatusAndRender(EditWindow window, int mode, std::int32_t status)
 {
-    if (!buttonActs(EditWindow::obchange, Clicked, true))
+    if (!buttonActs(window, mode, true))
         return;
     scene_.editMode = Idle;
-    setSelectedStatus(Deleted);
+    setSelectedStatus(status);
     view_.render();
 }
+
+void EditMachine::deleteFront() { restatusAndRender(EditWindow::obchange, Clicked, Deleted); }
 
 void EditMachine::startMove()
 {
@@ -368,14 +370,7 @@ void EditMachine::bringToFront()
     view_.render();
 }
 
-void EditMachine::sendBehindLand()
-{
-    if (!buttonActs(EditWindow::obchange, Clicked, true))
-        return;
-    scene_.editMode = Idle;
-    setSelectedStatus(Behind);
-    view_.render();
-}
+void EditMachine::sendBehindLand() { restatusAndRender(EditWindow::obchange, Clicked, Behind); }
 
 void EditMachine::cancelFront()
 {
@@ -383,23 +378,9 @@ void EditMachine::cancelFront()
         scene_.editMode = Idle;
 }
 
-void EditMachine::sendToFrontOfLandscape()
-{
-    if (!buttonActs(EditWindow::obhind, Clicked, true))
-        return;
-    scene_.editMode = Idle;
-    setSelectedStatus(Front);
-    view_.render();
-}
+void EditMachine::sendToFrontOfLandscape() { restatusAndRender(EditWindow::obhind, Clicked, Front); }
 
-void EditMachine::deleteBehind()
-{
-    if (!buttonActs(EditWindow::obhind, Clicked, true))
-        return;
-    scene_.editMode = Idle;
-    setSelectedStatus(Deleted);
-    view_.render();
-}
+void EditMachine::deleteBehind() { restatusAndRender(EditWindow::obhind, Clicked, Deleted); }
 
 void EditMachine::cancelBehind()
 {
@@ -459,14 +440,8 @@ void EditMachine::redoResize()
     view_.render();
 }
 
-void EditMachine::cancelResize()
-{
-    if (!buttonActs(EditWindow::resizer, ResizeDrawn, true))
-        return;
-    scene_.editMode = Idle;
-    setSelectedStatus(Front);
-    view_.render();
-}
+// The old geometry was never overwritten: the status alone brings it back.
+void EditMachine::cancelResize() { restatusAndRender(EditWindow::resizer, ResizeDrawn, Front); }
 
 void EditMachine::sceneReplaced()
 {

@@ -125,6 +125,9 @@ private:
     // `needsRow`) the selected row still exists.
     bool buttonActs(EditWindow window, int mode, bool needsRow);
     void setSelectedStatus(std::int32_t status);
+    // The buttons that end the edit by giving the selected row a new status
+    // and rendering it.
+    void restatusAndRender(EditWindow window, int mode, std::int32_t status);
 
     SceneState& scene_;
     MainSurfaces& surfaces_;

@@ -54,7 +54,9 @@ void PictureEditView::setCursor(EditCursor cursor)
 
 void PictureEditView::setObjectLabel(EditWindow which, const std::string& title)
 {
-    const QString text = QString::fromStdString(title);
+    // Titles are bytes, shown as Latin-1 like the pack captions they come
+    // from, so a title reads the same in both windows.
+    const QString text = QString::fromLatin1(title.data(), qsizetype(title.size()));
     if (which == EditWindow::obchange)
         setLabelText(forms_.obchange->oblabel, text);
     else if (which == EditWindow::obhind)

@@ -127,7 +127,7 @@ void EditingTest::clickShowsTheWindowOfTheLayer()
     p.start();
     SceneState& s = p.scene();
     addRow(s, Front, "Golf Ball", 10, 10, 50, 50);
-    addRow(s, Behind, "Torus Rock", 100, 10, 50, 50);
+    addRow(s, Behind, "Roche \xe0 trou", 100, 10, 50, 50);
     PictureView* picture = p.main().MainImage;
 
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 20));
@@ -140,7 +140,8 @@ void EditingTest::clickShowsTheWindowOfTheLayer()
 
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(120, 20));
     QVERIFY(p.forms().obhind->isVisible());
-    QCOMPARE(p.forms().obhind->oblabel->text(), QStringLiteral("Torus Rock"));
+    // Read as the pack browser shows the caption it came from.
+    QCOMPARE(p.forms().obhind->oblabel->text(), QString::fromLatin1("Roche \xe0 trou"));
     QTest::mouseClick(p.forms().obhind->Button1, Qt::LeftButton);
     QVERIFY(!p.forms().obhind->isVisible());
     QCOMPARE(s.objects.status[1], int(Front));
