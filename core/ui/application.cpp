@@ -36,8 +36,9 @@ bool dispatchGuarded(UiServices* services, const std::function<bool()>& dispatch
 
 VeldorApplication::VeldorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // The name only: a display name would be appended to every window's
+    // caption by the X11 and Wayland window decorations.
     setApplicationName(QStringLiteral("Veldor"));
-    setApplicationDisplayName(QStringLiteral("Veldor"));
 }
 
 bool VeldorApplication::notify(QObject* receiver, QEvent* event)

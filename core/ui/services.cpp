@@ -23,7 +23,6 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
     if (!request.initialName.isEmpty())
         dialog.selectFile(request.initialName);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -1,8 +1,11 @@
 #include "core/ui/smallwindow.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QScreen>
 #include <QShowEvent>
+
+#include <algorithm>
 
 namespace veldor {
 
@@ -35,6 +38,19 @@ void centreOnScreen(QWidget& window)
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
+}
+
+void fitText(QWidget& control, int maxWidth)
+{
+    control.resize(std::min(std::max(control.width(), control.sizeHint().width()), maxWidth),
+                   control.height());
+    // Condensed no further than this; beyond it the text turns hard to read.
+    constexpr int kNarrowest = 85;
+    QFont font = control.font();
+    for (int stretch = 99; stretch >= kNarrowest && control.sizeHint().width() > control.width(); --stretch) {
+        font.setStretch(stretch);
+        control.setFont(font);
+    }
 }
 
 SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,

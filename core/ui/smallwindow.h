@@ -32,6 +32,10 @@ struct WindowStyle {
 Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop);
 // Moves `window` so that its frame is centred on its screen's available area.
 void centreOnScreen(QWidget& window);
+// Lets a label's or box's text show whole at its fixed place: widens the
+// control up to `maxWidth` and, where that is not enough, condenses its font
+// a little. The layouts were made for a narrower face than this platform's.
+void fitText(QWidget& control, int maxWidth);
 
 class SmallWindow : public QWidget {
     Q_OBJECT

@@ -81,6 +81,15 @@ Teffects::Teffects(SceneState& scene, Forms& forms, UiServices& services, QWidge
     Button2 = addControl<QPushButton>(this, "Button2", tr("Apply Effects"), {232, 200, 75, 25});
     Button1 = addControl<QPushButton>(this, "Button1", tr("Close"), {312, 200, 75, 25});
 
+    // Each as wide as the window or its right-hand neighbour allows.
+    constexpr int kClientWidth = 396;
+    for (QLabel* label : {Label2, Label3, Label4, Label5})
+        fitText(*label, kClientWidth - label->x());
+    fitText(*anti, kClientWidth - anti->x());
+    fitText(*xorbox, Button4->x() - xorbox->x());
+    fitText(*tint, Button3->x() - tint->x());
+    fitText(*dark, light->x() - dark->x());
+
     anti->setChecked(true);
     dark->setChecked(true);
     dark->hide();

@@ -18,6 +18,7 @@ TBMPSave::TBMPSave(SceneState& scene, Forms& forms, UiServices& services, QWidge
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(8, 8);
     Label1->adjustSize();
+    fitText(*Label1, 266 - Label1->x());
     Button1 = new QPushButton(tr("630 x 340 (Standard)"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(8, 32, 121, 25);

@@ -7,12 +7,18 @@
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
 #include "core/ui/wait.h"
+#include "effects/ui/error.h"
+#include "files/ui/notvdrf.h"
+#include "output/ui/bmpsaver.h"
+#include "output/ui/printx.h"
 #include "platform/error.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -86,6 +92,7 @@ private slots:
     void newConfirmWindowClosesWhenTheRenderingFails();
     void aboutWindow();
     void helpWindow();
+    void textsShowWhole();
     void mainWindowKeepsTheCurrentDirectory();
 };
 
@@ -361,6 +368,30 @@ void ProgramTest::helpWindow()
         QVERIFY(memo.verticalScrollBar()->isVisible());
         QVERIFY(memo.verticalScrollBar()->maximum() > 0);
         QCOMPARE(memo.geometry(), QRect(8, 120, 409, 241));
+    }
+}
+
+// The fixed layouts were made for a narrower face: every label and box
+// must still show its whole text inside its window.
+void ProgramTest::textsShowWhole()
+{
+    TestProgram p;
+    const Forms& f = p.forms();
+    for (QWidget* window : std::initializer_list<QWidget*>{f.effects, f.BMPSave, f.PrintForm, f.newbox,
+                                                           f.notvdr, f.helpbox}) {
+        QList<QWidget*> controls;
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (!label->text().isEmpty() && !label->wordWrap())
+                controls << label;
+        for (QCheckBox* box : window->findChildren<QCheckBox*>())
+            controls << box;
+        for (QRadioButton* radio : window->findChildren<QRadioButton*>())
+            controls << radio;
+        for (QWidget* c : controls) {
+            const int needed = c->sizeHint().width();
+            QVERIFY2(needed <= c->width(), qPrintable(window->windowTitle() + ": " + c->objectName()));
+            QVERIFY2(c->x() + needed <= window->width(), qPrintable(window->windowTitle() + ": " + c->objectName()));
+        }
     }
 }
 
