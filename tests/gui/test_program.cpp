@@ -7,11 +7,22 @@
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
 #include "core/ui/wait.h"
+#include "editing/ui/moverx.h"
+#include "editing/ui/obedit.h"
+#include "editing/ui/obhinder.h"
+#include "editing/ui/obnew.h"
+#include "editing/ui/resizerx.h"
 #include "effects/ui/error.h"
 #include "files/ui/notvdrf.h"
 #include "output/ui/bmpsaver.h"
 #include "output/ui/printx.h"
 #include "platform/error.h"
+#include "sources/ui/land.h"
+#include "sources/ui/landp.h"
+#include "sources/ui/objectbox.h"
+#include "sources/ui/objectp.h"
+#include "sources/ui/skyform.h"
+#include "sources/ui/skyp.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -377,8 +388,10 @@ void ProgramTest::textsShowWhole()
 {
     TestProgram p;
     const Forms& f = p.forms();
-    for (QWidget* window : std::initializer_list<QWidget*>{f.effects, f.BMPSave, f.PrintForm, f.newbox,
-                                                           f.notvdr, f.helpbox}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             f.effects, f.BMPSave, f.PrintForm, f.newbox, f.notvdr, f.helpbox, f.obconfirm, f.obchange,
+             f.mover, f.resizer, f.obhind, f.landscape, f.sky, f.Objectx, f.SkyPack, f.LandPack,
+             f.ObjectPack, f.AboutBox}) {
         QList<QWidget*> controls;
         for (QLabel* label : window->findChildren<QLabel*>())
             if (!label->text().isEmpty() && !label->wordWrap())
