@@ -10,7 +10,7 @@ Tobconfirm::Tobconfirm(SceneState& scene, Forms& forms, UiServices& services, QW
 {
     Label1 = placeLabel(this, "Label1",
                         tr("You have selected a new object. What would you like to do with it?"), 8, 8, 318);
-    fitText(*Label1, width() - Label1->x());
+    fitText(*Label1, Label1->width()); // keeps its width: narrows the face a little
     keep = placeButton(this, "keep", tr("Keep It"), 8, 32, 97, &Tobconfirm::keepClick);
     replot = placeButton(this, "replot", tr("Re-Size It"), 112, 32, 105, &Tobconfirm::replotClick);
     del = placeButton(this, "del", tr("Do Not Keep It"), 224, 32, 99, &Tobconfirm::delClick);
