@@ -6,6 +6,11 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef VELDOR_BENCH_QT
+#include <QImage>
+#include <QString>
+#endif
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -56,5 +61,20 @@ void BM_DecodeBmp24(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 630 * 340);
 }
 BENCHMARK(BM_DecodeBmp24)->Unit(benchmark::kMicrosecond);
+
+#ifdef VELDOR_BENCH_QT
+// The yardstick: the same file through Qt's general image reader.
+void BM_LoadBmpFile24Qt(benchmark::State& state)
+{
+    const TempBmp file;
+    const QString path = QString::fromStdString(file.path);
+    for (auto _ : state) {
+        QImage image(path);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * 630 * 340);
+}
+BENCHMARK(BM_LoadBmpFile24Qt)->Unit(benchmark::kMicrosecond);
+#endif
 
 } // namespace

@@ -425,6 +425,20 @@ TEST(BmpRoundTrip, EncodedSurfaceDecodesToTheSamePixels)
     const Bytes bytes = encodeBmp(surface);
     expectPixels(decode(bytes), 5, 3, surface.data());
 
+    // Every row width around the four-pixels-at-a-time path's edges, with
+    // the file ending right after the last pixel (no padding to spare).
+    std::uint32_t seed = 12345;
+    for (int w = 1; w <= 40; ++w) {
+        Surface random(w, 2);
+        for (Color& c : random.data()) {
+            seed = seed * 1664525u + 1013904223u;
+            c = seed >> 8;
+        }
+        Bytes file = encodeBmp(random);
+        file.resize(file.size() - (4 - std::size_t(w) * 3 % 4) % 4);
+        expectPixels(decode(file), w, 2, random.data());
+    }
+
     const std::string path = std::string(VELDOR_TEST_BINARY_DIR) + "/test_bmp_roundtrip.bmp";
     saveBmpFile(surface, path);
     expectPixels(loadBmpFile(path), 5, 3, surface.data());
