@@ -28,6 +28,9 @@ public:
 
     // The picture and the scratch surfaces; MainImage shows surfaces.mainImage.
     MainSurfaces surfaces;
+    // What the scene save dialog `vdrsave` proposes: "Work.vdr", then the
+    // name last chosen in it.
+    QString vdrsaveFileName = QStringLiteral("Work.vdr");
 
     QWidget* client = nullptr; // the 632x405 client area
     QFrame* SpeedBar = nullptr;

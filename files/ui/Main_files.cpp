@@ -7,31 +7,10 @@
 #include "platform/paths.h"
 
 #include <QFile>
-#include <QObject>
 
 namespace veldor {
 
 namespace {
-
-// The save dialog's memory: the name last chosen in it is proposed the next
-// time. It lives as a child of the main window, like the dialog it stands
-// for, so every program instance has its own.
-class VdrSaveDialog : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
-    QString fileName = QStringLiteral("Work.vdr");
-};
-
-VdrSaveDialog& vdrsave(TMainForm& form)
-{
-    auto* dialog = form.findChild<VdrSaveDialog*>(QStringLiteral("vdrsave"), Qt::FindDirectChildrenOnly);
-    if (!dialog) {
-        dialog = new VdrSaveDialog(&form);
-        dialog->setObjectName(QStringLiteral("vdrsave"));
-    }
-    return *dialog;
-}
 
 // A dialog's answer as a path of this platform's file functions.
 std::string localPath(const QString& chosen) { return QFile::encodeName(chosen).toStdString(); }
@@ -86,15 +65,14 @@ void TMainForm::FileSaveItemClick()
 
 void TMainForm::FileSaveAsItemClick()
 {
-    VdrSaveDialog& dialog = vdrsave(*this);
-    FileDialogRequest request;
-    request.filter = QStringLiteral("Veldor File (*.vdr)");
-    request.defaultSuffix = QStringLiteral("vdr");
-    request.initialName = dialog.fileName;
-    request.confirmOverwrite = true;
-    const std::optional<QString> chosen = services.saveFileName(request);
+    FileDialogRequest vdrsave;
+    vdrsave.filter = QStringLiteral("Veldor File (*.vdr)");
+    vdrsave.defaultSuffix = QStringLiteral("vdr");
+    vdrsave.initialName = vdrsaveFileName;
+    vdrsave.confirmOverwrite = true;
+    const std::optional<QString> chosen = services.saveFileName(vdrsave);
     if (chosen) {
-        dialog.fileName = *chosen;
+        vdrsaveFileName = *chosen;
         scene.currentFile = localPath(*chosen);
         FileSaveItemClick();
     }
@@ -103,4 +81,3 @@ void TMainForm::FileSaveAsItemClick()
 
 } // namespace veldor
 
-#include "Main_files.moc"
