@@ -89,6 +89,10 @@ struct SceneState : SceneDocument {
     int dragX = 0, dragY = 0;
     int newLeft = 0, newTop = 0, newRight = 0, newBottom = 0;
 
+    // Nothing is being edited and no object waits to be placed: the state in
+    // which Refresh and the picker launchers act.
+    bool idle() const { return editMode == Idle && placing == 0; }
+
     // Appends the placement just drawn (newLeft..newBottom, pending file and
     // title) as a Front row.
     void appendPlacement();

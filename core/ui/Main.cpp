@@ -340,7 +340,7 @@ void TMainForm::Exit1Click() { close(); }
 
 void TMainForm::RefreshButtonClick()
 {
-    if (scene.editMode != Idle || scene.placing != 0)
+    if (!scene.idle())
         return;
     scene.reopenPicker = 0;
     hide();

@@ -21,7 +21,7 @@ void bringUp(QWidget& window)
 
 void TMainForm::Ground1Click()
 {
-    if (scene.editMode != Idle || scene.placing != 0)
+    if (!scene.idle())
         return;
     bringUp(*forms.landscape);
     forms.sky->hide();
@@ -30,7 +30,7 @@ void TMainForm::Ground1Click()
 
 void TMainForm::Sky2Click()
 {
-    if (scene.editMode != Idle || scene.placing != 0)
+    if (!scene.idle())
         return;
     forms.Objectx->hide();
     bringUp(*forms.sky);
@@ -39,7 +39,7 @@ void TMainForm::Sky2Click()
 
 void TMainForm::SpeedButton11Click()
 {
-    if (scene.editMode != Idle || scene.placing != 0)
+    if (!scene.idle())
         return;
     bringUp(*forms.Objectx);
     forms.landscape->hide();
