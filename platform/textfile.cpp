@@ -15,21 +15,6 @@ namespace {
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr char kEndOfText = 26; // Ctrl-Z
-
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
 } // namespace
 
 LineReader::LineReader(std::string bytes) : bytes_(std::move(bytes))
@@ -97,32 +82,6 @@ std::string readWholeFile(const std::string& path)
     }
     bytes.resize(done);
     return bytes;
-}
-
-void writeFileReplacing(const std::string& path, std::string_view bytes)
-{
-    // The temporary sits in the target's folder so that the rename is atomic
-    // and cannot cross file systems. O_EXCL keeps two writers apart.
-    std::string temp;
-    int fdValue = -1;
-    for (int attempt = 0; fdValue < 0; ++attempt) {
-        temp = path + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
-        fdValue = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fdValue < 0 && (errno != EEXIST || attempt >= 100))
-            raiseIoError(errno);
-    }
-    UniqueFd fd(fdValue);
-    int error = 0;
-    if (!writeAll(fd.get(), bytes))
-        error = errno;
-    if (!fd.close() && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        raiseIoError(error);
-    }
 }
 
 std::int32_t toInteger(const std::string& line)

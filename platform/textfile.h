@@ -3,6 +3,8 @@
 // after the CR is skipped; an LF alone is part of the line; Ctrl-Z (26) ends
 // the text; reading beyond the end yields empty lines. Bytes are kept as
 // they are and lines have no length limit. Writing ends every line with CR LF.
+#include "platform/replacefile.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,9 +35,6 @@ private:
 
 // Whole file; throws the input/output error ("File not found", ...).
 std::string readWholeFile(const std::string& path);
-// Writes a temporary file beside `path` and renames it over `path`, so a
-// failure never damages what was there; throws the input/output error.
-void writeFileReplacing(const std::string& path, std::string_view bytes);
 
 // Signed 32-bit decimal with an optional leading '-'; anything else throws
 // "'<line>' is not a valid integer value".
