@@ -1,10 +1,12 @@
 // veldor-render: renders a scene file headlessly, applies effects and writes
-// the picture as a BMP, so scripts can produce pictures without a display.
+// the picture as a BMP or PNG, so scripts and file managers' thumbnailers
+// can produce pictures without a display.
 #include "core/renderer.h"
 #include "effects/effects.h"
 #include "files/scenefile.h"
 #include "output/exportbmp.h"
 #include "platform/error.h"
+#include "platform/scale.h"
 #include "platform/textfile.h"
 
 #include <algorithm>
@@ -22,12 +24,13 @@ namespace {
 using namespace veldor;
 
 constexpr const char* kUsage =
-    "Usage: veldor-render [--app-dir DIR] [--effect EFFECT]... [--stretched] [--repeat N]\n"
-    "                     SCENE OUT.bmp\n";
+    "Usage: veldor-render [--app-dir DIR] [--effect EFFECT]... [--stretched] [--size N]\n"
+    "                     [--format bmp|png] [--repeat N] SCENE OUT\n";
 
 constexpr const char* kHelp =
     "Renders the scene file SCENE as the program does and writes the picture to\n"
-    "OUT.bmp (630x340, or 640x480 with --stretched).\n"
+    "OUT (630x340, or 640x480 with --stretched): PNG when OUT ends in .png, BMP\n"
+    "otherwise.\n"
     "\n"
     "  --app-dir DIR     folder that holds the picture files (default: the folder\n"
     "                    of this program)\n"
@@ -37,6 +40,9 @@ constexpr const char* kHelp =
     "                      xor:R,G,B    every pixel becomes NOT (colour XOR pixel)\n"
     "                      antialias\n"
     "  --stretched       write the 640x480 stretched export\n"
+    "  --size N          scale the picture down to fit N x N, averaging the pixels\n"
+    "                    each one covers (a picture that fits is left as it is)\n"
+    "  --format FORMAT   bmp or png, whatever OUT ends in\n"
     "  --repeat N        render N times, every file read afresh, and print\n"
     "                    'median X ms, min Y ms' for one pass on stderr\n"
     "  --help            show this text\n"
@@ -59,6 +65,8 @@ struct Options {
     std::string appDir;
     std::vector<Effect> effects;
     bool stretched = false;
+    int size = 0; // 0: full size
+    std::optional<PictureFormat> format;
     int repeat = 0; // 0: no timing line
     std::string scene;
     std::string out;
@@ -156,6 +164,16 @@ Options parseArguments(int argc, char** argv, bool* help)
             o.effects.push_back(parseEffect(valueOf(i, arg)));
         } else if (arg == "--stretched") {
             o.stretched = true;
+        } else if (arg == "--size") {
+            o.size = parseNumber(valueOf(i, arg), 1, 100000, "--size");
+        } else if (arg == "--format") {
+            const std::string f = valueOf(i, arg);
+            if (f == "bmp")
+                o.format = PictureFormat::Bmp;
+            else if (f == "png")
+                o.format = PictureFormat::Png;
+            else
+                throw UsageError{"unknown format '" + f + "'"};
         } else if (arg == "--repeat") {
             o.repeat = parseNumber(valueOf(i, arg), 1, 1000000, "--repeat count");
         } else {
@@ -163,7 +181,7 @@ Options parseArguments(int argc, char** argv, bool* help)
         }
     }
     if (positional.size() != 2)
-        throw UsageError{"expected SCENE and OUT.bmp"};
+        throw UsageError{"expected SCENE and OUT"};
     o.scene = positional[0];
     o.out = positional[1];
     if (o.appDir.empty())
@@ -233,10 +251,13 @@ int run(const Options& o)
     }
 
     // The exports write beside OUT and rename, so a failure leaves no OUT.
-    if (o.stretched)
-        exportStretched(surfaces.mainImage, surfaces.tempimage2, o.out);
+    const Surface& picture =
+        o.stretched ? stretchForExport(surfaces.mainImage, surfaces.tempimage2) : surfaces.mainImage;
+    const PictureFormat format = o.format.value_or(formatForPath(o.out));
+    if (o.size > 0)
+        savePicture(shrinkToFit(picture, o.size), o.out, format);
     else
-        exportStandard(surfaces.mainImage, o.out);
+        savePicture(picture, o.out, format);
     return 0;
 }
 

@@ -19,13 +19,20 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QFrame>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
+
+#include <optional>
+#include <utility>
 
 namespace veldor {
 
@@ -82,6 +89,7 @@ TMainForm::TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWid
     buildToolbar();
     buildMainMenu();
     buildPopupMenu();
+    setAcceptDrops(true);
 }
 
 TMainForm::~TMainForm() = default;
@@ -248,6 +256,39 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event)
     PopupMenu1->popup(event->globalPos());
 }
 
+namespace {
+
+// The scene file a drag carries: exactly one local file named *.vdr.
+std::optional<std::string> draggedScene(const QMimeData* mime)
+{
+    if (!mime->hasUrls() || mime->urls().size() != 1)
+        return std::nullopt;
+    const QString path = mime->urls().constFirst().toLocalFile();
+    if (!path.endsWith(QLatin1String(".vdr"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+// A scene dropped on the window opens as Open opens it, unless an edit is
+// in progress (Open by menu has no such guard, but a stray drop mid-edit is
+// easy to make and hard to notice).
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (scene.editMode == Idle && draggedScene(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    const std::optional<std::string> path = draggedScene(event->mimeData());
+    if (scene.editMode != Idle || !path)
+        return;
+    event->acceptProposedAction();
+    openSceneFile(*path);
+}
+
 void TMainForm::showEvent(QShowEvent* event)
 {
     if (!centred_ && !event->spontaneous()) {
@@ -319,8 +360,10 @@ void TMainForm::FormActivate()
     scene.objectCount = 0;
     bool missing = false;
     for (const char* name : kStartupFiles)
-        if (!fileExists(name))
+        if (!fileExists(name)) {
             missing = true;
+            missingFiles_.push_back(name);
+        }
     if (missing) {
         services.beep();
         close();
@@ -332,6 +375,10 @@ void TMainForm::FormActivate()
     scene.tintBlue = 10;
     surfaces.mainImage.load(kDefaultSky);
     MainImage->update();
+    // Later, from the event loop: opening renders, which hides and shows
+    // this window while it is still being activated.
+    if (!startupScene_.empty())
+        QTimer::singleShot(0, this, [this, path = std::exchange(startupScene_, {})] { openSceneFile(path); });
 }
 
 void TMainForm::FileExit() { close(); }

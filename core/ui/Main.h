@@ -10,6 +10,9 @@
 
 #include <QMainWindow>
 
+#include <string>
+#include <vector>
+
 class QAction;
 class QFrame;
 class QMenu;
@@ -101,6 +104,12 @@ public:
 
     // Files (files/ui/Main_files.cpp).
     void FileOpen();
+    // Opens the scene file at `path` as Open does once its dialog has
+    // answered; also serves the file named at start and a dropped file.
+    void openSceneFile(const std::string& path);
+    // The scene file named on the command line: opened as soon as the
+    // start-up check has passed.
+    void openAfterStart(std::string path) { startupScene_ = std::move(path); }
     void FileSaveItemClick();
     void FileSaveAsItemClick();
     // Output (output/ui/Main_output.cpp).
@@ -153,6 +162,8 @@ public:
     bool started() const { return started_; }
     // Whether the start-up file check has passed.
     bool filesFound() const { return filesFound_; }
+    // What the failed check missed, by bare name, so that start-up can say it.
+    const std::vector<std::string>& missingFiles() const { return missingFiles_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -160,6 +171,8 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildToolbar();
@@ -172,6 +185,8 @@ private:
     bool started_ = false;
     bool filesFound_ = false;
     bool centred_ = false;
+    std::string startupScene_;
+    std::vector<std::string> missingFiles_;
     // Last, so that they are built after the references they use.
     PictureEditView editView_{*this, forms};
     EditMachine editMachine_{scene, surfaces, editView_};

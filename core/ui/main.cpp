@@ -3,14 +3,40 @@
 #include "core/ui/program.h"
 #include "core/ui/services.h"
 
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
 int main(int argc, char** argv)
 {
     veldor::VeldorApplication app(argc, argv);
+    // Qt has taken its own options out; what is left is at most one scene.
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        std::fputs("Usage: veldor [FILE.vdr]\n", stderr);
+        return 2;
+    }
     veldor::QtUiServices services;
     app.setServices(&services);
     veldor::VeldorProgram program(services);
-    program.forms().MainForm->show();
+    veldor::TMainForm& mainForm = *program.forms().MainForm;
+    // Made absolute now: the name is relative to the folder the user typed
+    // it in, and the file dialogs may change the current directory later.
+    if (argc == 2) {
+        std::error_code ec;
+        const std::filesystem::path scene = std::filesystem::absolute(argv[1], ec);
+        mainForm.openAfterStart(ec ? std::string(argv[1]) : scene.string());
+    }
+    mainForm.show();
     const int result = app.exec();
     app.setServices(nullptr);
+    if (mainForm.started() && !mainForm.filesFound()) {
+        // The beep alone leaves a terminal user guessing.
+        std::string names;
+        for (const std::string& name : mainForm.missingFiles())
+            names += (names.empty() ? "" : ", ") + name;
+        std::fprintf(stderr, "veldor: %s not found in %s; start Veldor from the folder with its pictures\n",
+                     names.c_str(), std::filesystem::current_path().c_str());
+        return 1;
+    }
     return result;
 }

@@ -31,12 +31,15 @@ void TMainForm::FileOpen()
     OpenDialog.filter = QStringLiteral("Veldor Files [*.vdr] (*.vdr)");
     const std::optional<QString> chosen = services.openFileName(OpenDialog);
     restoreAppDir(scene);
-    if (!chosen)
-        return;
+    if (chosen)
+        openSceneFile(localPath(*chosen));
+}
 
+void TMainForm::openSceneFile(const std::string& path)
+{
     // Read whole into a document of its own: a file that fails half-way
     // throws before anything of the scene or the picture has changed.
-    std::optional<SceneDocument> document = readSceneFile(localPath(*chosen));
+    std::optional<SceneDocument> document = readSceneFile(path);
     if (!document) {
         hide();
         forms.notvdr->show();

@@ -1,0 +1,19 @@
+#pragma once
+// PNG output through libpng, for exports and thumbnails. 8-bit RGB, libpng's
+// default compression and filters.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace veldor {
+
+class Surface;
+
+// The whole file; throws veldor::Error("Cannot encode PNG") when libpng
+// refuses (an empty surface, for one).
+std::vector<std::uint8_t> encodePng(const Surface& surface);
+// Writes through a replacement file; throws "Cannot create file <path>" when
+// it cannot, and leaves any previous file intact.
+void savePngFile(const Surface& surface, const std::string& path);
+
+} // namespace veldor
