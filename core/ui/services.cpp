@@ -2,30 +2,93 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace veldor {
 
 namespace {
 
-std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+// Qt's own dialog takes a name typed into a folder that does not exist and
+// the write fails later; the desktops' dialogs refuse it, and so does this.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        // A desktop's own dialog has none of Qt's widgets and has already
+        // checked the folder; refusing here would leave it waiting unseen.
+        const bool qtWidgets = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) != nullptr;
+        const QStringList files = selectedFiles();
+        if (qtWidgets && acceptMode() == AcceptSave && !files.isEmpty()) {
+            const QFileInfo chosen(files.constFirst());
+            if (!chosen.absoluteDir().exists()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     tr("%1\nThe folder does not exist.")
+                                         .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+// The folder last used if it is still there, else the user's pictures,
+// else home: the program's folder is no place for the user's files.
+QString startFolder(const QString& lastFolder)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.caption);
+    if (!lastFolder.isEmpty() && QDir(lastFolder).exists())
+        return lastFolder;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QDir(pictures).exists())
+        return pictures;
+    return QDir::homePath();
+}
+
+// "Name (*.ext ...)" gives "ext"; nothing for "All Files (*)".
+QString suffixOfFilter(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+    const QRegularExpressionMatch m = pattern.match(filter);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// The platform's own dialog where it has one (Qt picks it; nothing here
+// forces Qt's widget dialog).
+std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
+                                     QString& lastFolder)
+{
+    FileDialog dialog(QApplication::activeWindow(), request.caption);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setDirectory(startFolder(lastFolder));
+    // The name only: the folder is the one chosen above.
     if (!request.initialName.isEmpty())
-        dialog.selectFile(request.initialName);
+        dialog.selectFile(QFileInfo(request.initialName).fileName());
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    // A name typed without an extension takes the one of the chosen filter.
+    if (!request.defaultSuffix.isEmpty())
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+            const QString suffix = suffixOfFilter(filter);
+            dialog.setDefaultSuffix(suffix.isEmpty() ? request.defaultSuffix : suffix);
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 } // namespace
@@ -42,12 +105,12 @@ void QtUiServices::showError(const QString& text)
 
 std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& request)
 {
-    return runFileDialog(request, QFileDialog::AcceptOpen);
+    return runFileDialog(request, QFileDialog::AcceptOpen, lastFolder_);
 }
 
 std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& request)
 {
-    return runFileDialog(request, QFileDialog::AcceptSave);
+    return runFileDialog(request, QFileDialog::AcceptSave, lastFolder_);
 }
 
 std::optional<QColor> QtUiServices::chooseColor(QColor initial)

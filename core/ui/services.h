@@ -40,7 +40,9 @@ public:
     virtual QPrinter& printer() = 0;
 };
 
-// The real dialogs of the platform.
+// The real dialogs of the platform. File dialogs open in the folder of the
+// last file chosen in any of them, at first in the user's pictures folder
+// (home when there is none); a save dialog refuses a missing folder.
 class QtUiServices : public UiServices {
 public:
     QtUiServices();
@@ -56,6 +58,8 @@ public:
 
 private:
     std::unique_ptr<QPrinter> printer_;
+    // Where the last file dialog's choice was; the next one opens there.
+    QString lastFolder_;
 };
 
 } // namespace veldor

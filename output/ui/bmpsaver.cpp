@@ -33,7 +33,7 @@ std::string TBMPSave::chooseFile(const QString& caption)
 {
     FileDialogRequest BMPSaveDialog;
     BMPSaveDialog.caption = caption;
-    BMPSaveDialog.filter = QStringLiteral("Bitmap Files (*.bmp);;All Files (*)");
+    BMPSaveDialog.filter = QStringLiteral("Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)");
     BMPSaveDialog.defaultSuffix = QStringLiteral("bmp");
     BMPSaveDialog.confirmOverwrite = true;
     const std::optional<QString> chosen = services.saveFileName(BMPSaveDialog);

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -229,7 +230,9 @@ void OutputTest::exportsIncludeTheEffects()
 
     const QString standard = p.appDir.path(QStringLiteral("standard.bmp"));
     const QString stretched = p.appDir.path(QStringLiteral("stretched.bmp"));
-    p.services.saveAnswers = {standard, stretched};
+    // A name ending in .png, in any case, is written as PNG.
+    const QString png = p.appDir.path(QStringLiteral("standard.PNG"));
+    p.services.saveAnswers = {standard, stretched, png};
     m.ExportasBMP2->trigger();
     QVERIFY(b.isVisible());
     b.Button1->click();
@@ -237,12 +240,14 @@ void OutputTest::exportsIncludeTheEffects()
     m.ExportasBMP1->trigger();
     b.Button2->click();
     QVERIFY(!b.isVisible());
+    m.ExportasBMP2->trigger();
+    b.Button1->click();
 
-    QCOMPARE(p.services.saveRequests.size(), std::size_t(2));
+    QCOMPARE(p.services.saveRequests.size(), std::size_t(3));
     QCOMPARE(p.services.saveRequests[0].caption, QStringLiteral("Export as BMP (630 x 340)"));
     QCOMPARE(p.services.saveRequests[1].caption, QStringLiteral("Export as BMP (640 x 480)"));
     for (const FileDialogRequest& r : p.services.saveRequests) {
-        QCOMPARE(r.filter, QStringLiteral("Bitmap Files (*.bmp);;All Files (*)"));
+        QCOMPARE(r.filter, QStringLiteral("Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)"));
         QCOMPARE(r.defaultSuffix, QStringLiteral("bmp"));
         QVERIFY(r.confirmOverwrite);
     }
@@ -250,6 +255,15 @@ void OutputTest::exportsIncludeTheEffects()
     Surface saved;
     saved.load(standard.toStdString());
     QVERIFY(saved == m.surfaces.mainImage);
+    QImage savedPng(png, "PNG");
+    QCOMPARE(savedPng.size(), QSize(630, 340));
+    int differing = 0;
+    for (int y = 0; y < 340; ++y)
+        for (int x = 0; x < 630; ++x) {
+            const Color c = saved.pixel(x, y);
+            differing += savedPng.pixel(x, y) != qRgb(redOf(c), greenOf(c), blueOf(c));
+        }
+    QCOMPARE(differing, 0);
     saved.load(stretched.toStdString());
     QCOMPARE(saved.width(), 640);
     QCOMPARE(saved.height(), 480);
