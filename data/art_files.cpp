@@ -1,5 +1,6 @@
 // The list of generated files with their contents.
 #include "data/art.h"
+#include "data/articons.h"
 
 namespace veldor::art {
 
@@ -94,6 +95,8 @@ std::vector<GeneratedFile> generateAll()
     const std::string png = bytesOf(encodePng(appIcon(128)));
     out.push_back(data(ui, "veldor.png", png));
     out.push_back(data(app, "veldor.png", png));
+    for (GeneratedFile& icon : desktopIcons())
+        out.push_back(std::move(icon));
     return out;
 }
 

@@ -1,6 +1,6 @@
 // veldor-gen APPDIR UIDIR: writes every picture and sample file the program
 // ships with. APPDIR receives the installed files (and packs/), UIDIR the
-// pictures that are built into the windows.
+// pictures that are built into the windows and, in icons/, the desktop's icons.
 #include "data/art.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
@@ -39,6 +39,8 @@ int main(int argc, char** argv)
             std::filesystem::path dir;
             if (file.folder == "ui")
                 dir = uiDir;
+            else if (file.folder.starts_with("ui/"))
+                dir = uiDir / file.folder.substr(3);
             else if (file.folder == "app")
                 dir = appDir;
             else

@@ -1,6 +1,7 @@
 #pragma once
-// PNG output through libpng, for exports and thumbnails. 8-bit RGB, libpng's
-// default compression and filters.
+// PNG output through libpng, for exports, thumbnails and icons. 8-bit RGB
+// (RGBA with pure white transparent, for icons), libpng's default
+// compression and filters.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@ class Surface;
 
 // The whole file; throws veldor::Error("Cannot encode PNG") when libpng
 // refuses (an empty surface, for one).
-std::vector<std::uint8_t> encodePng(const Surface& surface);
+std::vector<std::uint8_t> encodePng(const Surface& surface, bool whiteTransparent = false);
 // Writes through a replacement file; throws "Cannot create file <path>" when
 // it cannot, and leaves any previous file intact.
 void savePngFile(const Surface& surface, const std::string& path);
