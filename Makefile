@@ -18,7 +18,7 @@ ASAN_ENV := QT_QPA_PLATFORM=offscreen \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan-qt.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test test-sanitize bench demo clean
+.PHONY: all deps configure build run test test-sanitize bench demo package clean
 
 all: build
 
@@ -55,6 +55,10 @@ bench: build
 demo: build
 	$(APP)/veldor-render $(APP)/demo.vdr $(BUILD)/demo.bmp
 	@echo "demo picture written to $(BUILD)/demo.bmp"
+
+# The Debian package, $(BUILD)/veldor_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)
