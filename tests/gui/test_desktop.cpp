@@ -1,0 +1,179 @@
+// Opening a scene from outside the program (the command line, a drop) and
+// where the real file dialogs start.
+#include "harness.h"
+
+#include "files/ui/notvdrf.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+
+using namespace veldor;
+using veldor::test::TestProgram;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Drags `path` onto the main window and drops it; whether the window took it.
+bool dropFile(TMainForm& window, const QString& path)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint at(300, 200);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    return drop.isAccepted();
+}
+
+// Runs `answer` on the next modal widget of type W once it is up.
+template <class W>
+void whenModal(std::function<void(W&)> answer)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(*w);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sceneFromCommandLineOrDrop_data();
+    void sceneFromCommandLineOrDrop();
+    void fileDialogsStartInPicturesThenTheLastFolder();
+};
+
+void DesktopTest::sceneFromCommandLineOrDrop_data()
+{
+    QTest::addColumn<bool>("dropped");
+    QTest::addColumn<bool>("isScene");
+    QTest::addColumn<int>("editMode");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<bool>("rejected"); // "This is not a Veldor File"
+    QTest::newRow("named at start") << false << true << int(Idle) << true << false;
+    QTest::newRow("named at start, not a scene") << false << false << int(Idle) << false << true;
+    QTest::newRow("dropped") << true << true << int(Idle) << true << false;
+    QTest::newRow("dropped, not a scene") << true << false << int(Idle) << false << true;
+    QTest::newRow("dropped during an edit") << true << true << int(Clicked) << false << false;
+}
+
+void DesktopTest::sceneFromCommandLineOrDrop()
+{
+    QFETCH(bool, dropped);
+    QFETCH(bool, isScene);
+    QFETCH(int, editMode);
+    QFETCH(bool, opens);
+    QFETCH(bool, rejected);
+    QTemporaryDir elsewhere;
+    const QString file = elsewhere.filePath(QStringLiteral("my scenes/a scene.vdr"));
+    writeFile(file, isScene ? QByteArray("Tolvane Veldor File\r\nsky0.bmp\r\nground2.bmp\r\n1\r\n2\r\n3\r\n0\r\n")
+                            : QByteArray("Tolvane Veldor Image Pack\r\n"));
+
+    TestProgram p;
+    if (!dropped)
+        p.main().openAfterStart(QFile::encodeName(file).toStdString());
+    p.start();
+    p.scene().currentFile = "current.vdr";
+    p.scene().editMode = editMode;
+    if (dropped)
+        QCOMPARE(dropFile(p.main(), file), editMode == Idle);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+
+    QCOMPARE(p.scene().skyFile == "sky0.bmp", opens);
+    QCOMPARE(p.forms().notvdr->isVisible(), rejected);
+    if (opens) {
+        QCOMPARE(p.scene().tintBlue, 3);
+        QVERIFY(p.scene().currentFile.empty()); // as after Open: Save asks for a name
+        QVERIFY(p.main().isVisible());
+    }
+    QVERIFY(p.services.errors.isEmpty());
+    QCOMPARE(QDir::current().canonicalPath(), QDir(p.appDir.path()).canonicalPath());
+}
+
+void DesktopTest::fileDialogsStartInPicturesThenTheLastFolder()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    QtUiServices services;
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Veldor Files [*.vdr] (*.vdr)");
+    request.defaultSuffix = QStringLiteral("vdr");
+    QStringList openedIn;
+    const auto cancelNoting = [&openedIn](QFileDialog& d) {
+        openedIn << d.directory().absolutePath();
+        d.reject();
+    };
+
+    // No pictures folder: home.
+    whenModal<QFileDialog>(cancelNoting);
+    QVERIFY(!services.openFileName(request));
+    // With one: there.
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Pictures")));
+    whenModal<QFileDialog>(cancelNoting);
+    QVERIFY(!services.openFileName(request));
+    // A choice elsewhere: the next dialog, of any kind, opens there.
+    const QString chosen = home.filePath(QStringLiteral("my scenes/a.vdr"));
+    writeFile(chosen, "Tolvane Veldor File\r\n");
+    whenModal<QFileDialog>([&chosen](QFileDialog& d) {
+        d.selectFile(chosen);
+        QMetaObject::invokeMethod(&d, "accept"); // as the Save button does
+    });
+    QCOMPARE(services.openFileName(request).value_or(QString()), chosen);
+    // The save dialog refuses a name typed into a folder that does not exist.
+    bool warned = false;
+    bool stayedOpen = false;
+    whenModal<QFileDialog>([&](QFileDialog& d) {
+        openedIn << d.directory().absolutePath();
+        d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("missing/b.vdr"));
+        whenModal<QMessageBox>([&warned](QMessageBox& box) {
+            warned = true;
+            box.accept();
+        });
+        QMetaObject::invokeMethod(&d, "accept"); // as the Save button does
+        stayedOpen = d.isVisible();
+        d.reject();
+    });
+    QVERIFY(!services.saveFileName(request));
+    QVERIFY(warned);
+    QVERIFY(stayedOpen);
+
+    const QStringList expected = {QDir(home.path()).absolutePath(), home.filePath(QStringLiteral("Pictures")),
+                                  home.filePath(QStringLiteral("my scenes"))};
+    QCOMPARE(openedIn, expected);
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+QTEST_MAIN(DesktopTest)
+#include "test_desktop.moc"
