@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -74,6 +75,15 @@ TEST_F(ReplaceFile, TheTargetKeepsWhatItIs)
         EXPECT_EQ(modeOf("scene.vdr") & 07777, mode);
         ASSERT_EQ(::chmod(path("scene.vdr").c_str(), 0600), 0);
         EXPECT_EQ(readWholeFile(path("scene.vdr")), "new");
+    }
+    // So do owner and group, where the process may set them.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path("scene.vdr").c_str(), 1234, 5678), 0);
+        writeFileReplacing(path("scene.vdr"), "new");
+        struct stat st {};
+        ASSERT_EQ(::stat(path("scene.vdr").c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 1234u);
+        EXPECT_EQ(st.st_gid, 5678u);
     }
     // A new file gets what the umask allows.
     const mode_t mask = ::umask(022);
