@@ -127,13 +127,18 @@ bool EditMachine::press(int x, int y)
 void EditMachine::startBand(int x, int y)
 {
     view_.setCursor(EditCursor::Cross);
-    // A band restarted while one is held (a second button pressed) would
-    // otherwise stay on the picture until the next rendering.
+    // A band restarted while one is held (a second button pressed), or a
+    // placement taking over from a move, would otherwise leave its band or
+    // outline on the picture until the next rendering. The band takes over
+    // dragX and dragY, so the outline must go now.
     if (scene_.dragging == 1 && drawingStillShown()) {
         Surface& picture = surfaces_.mainImage;
         picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
         view_.repaint(drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX,
                                   scene_.dragY));
+    } else if ((scene_.editMode == Moving || scene_.editMode == MoveDropped) && scene_.dragging == 0
+               && drawingStillShown() && rowExists(scene_.selected)) {
+        view_.repaint(toggleMoveOutline());
     }
     scene_.dragging = 1;
     scene_.dragStartX = x;
@@ -236,6 +241,9 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
             drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY));
     }
     picture.pen().mode = PenMode::Copy;
+    // A placement that took the band over from a re-size ends that re-size.
+    if (!resizing)
+        giveBackResizedRow();
 
     if (resizing && !rowExists(scene_.selected)) {
         view_.hideWindow(EditWindow::WaitBox);
@@ -251,8 +259,7 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
         // armed, and an object being re-sized gets its old size back.
         view_.hideWindow(EditWindow::WaitBox);
         view_.showWindow(EditWindow::MainForm);
-        if (resizing)
-            scene_.objects.status[r] = Front;
+        giveBackResizedRow();
         scene_.editMode = Idle;
         scene_.placing = 0;
         throw;
@@ -318,6 +325,12 @@ void EditMachine::dropNew()
     scene_.editMode = Idle;
     scene_.reopenPicker = 0;
     view_.render();
+}
+
+void EditMachine::giveBackResizedRow()
+{
+    if ((scene_.editMode == Resizing || scene_.editMode == ResizeDrawn) && rowExists(scene_.selected))
+        setSelectedStatus(Front);
 }
 
 void EditMachine::setSelectedStatus(std::int32_t status)
@@ -422,6 +435,16 @@ void EditMachine::keepResize()
     if (!buttonActs(EditWindow::resizer, ResizeDrawn, true))
         return;
     const std::size_t r = std::size_t(scene_.selected);
+    if (scene_.newRight <= scene_.newLeft || scene_.newBottom <= scene_.newTop) {
+        // A click without a drag: an empty rectangle would leave an object
+        // that is never drawn and can never be clicked again. It keeps its
+        // old place and size and is drawn again, as after "Cancel Re-Size".
+        scene_.editMode = Idle;
+        scene_.dragging = 0;
+        setSelectedStatus(Front);
+        view_.render();
+        return;
+    }
     scene_.editMode = Idle;
     scene_.dragging = 0;
     scene_.objects.status[r] = Front;

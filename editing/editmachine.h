@@ -125,6 +125,9 @@ private:
     // `needsRow`) the selected row still exists.
     bool buttonActs(EditWindow window, int mode, bool needsRow);
     void setSelectedStatus(std::int32_t status);
+    // A re-size that ends other than by "Keep Changes" or "Redo Re-Size"
+    // gives the row back the status "Re-Size It" took from it.
+    void giveBackResizedRow();
     // The buttons that end the edit by giving the selected row a new status
     // and rendering it.
     void restatusAndRender(EditWindow window, int mode, std::int32_t status);

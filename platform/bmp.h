@@ -26,8 +26,9 @@ Bitmap loadBmpFile(const std::string& path);
 
 // 24-bit uncompressed, bottom-up, 40-byte header.
 std::vector<std::uint8_t> encodeBmp(const Surface& surface);
-// Writes beside the target and renames over it; throws "Cannot create file
-// <path>" when it cannot, and leaves any previous file intact.
+// Replaces the target as one step (see ReplacementFile), streaming the rows;
+// throws "Cannot create file <path>: <reason>" when it cannot, and leaves any
+// previous file intact.
 void saveBmpFile(const Surface& surface, const std::string& path);
 
 } // namespace veldor

@@ -1,10 +1,14 @@
 #include "platform/replacefile.h"
 
 #include "platform/error.h"
-#include "platform/unique_fd.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace veldor {
@@ -23,52 +27,232 @@ bool writeAll(int fd, std::string_view bytes)
     }
     return true;
 }
+
+// The file a chain of symbolic links ends at (or would be created at): the
+// link stays, the file it names is replaced.
+std::string followLinks(const std::string& path)
+{
+    std::string p = path;
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0) {
+            if (errno == ENOENT)
+                return p;
+            raiseIoError(errno);
+        }
+        if (!S_ISLNK(st.st_mode))
+            return p;
+        if (hops >= 40)
+            raiseIoError(ELOOP);
+        std::string target(std::size_t(PATH_MAX), '\0');
+        const ssize_t n = ::readlink(p.c_str(), target.data(), target.size());
+        if (n < 0)
+            raiseIoError(errno);
+        target.resize(std::size_t(n));
+        const std::size_t slash = p.rfind('/');
+        if (target.empty() || target[0] == '/' || slash == std::string::npos)
+            p = target;
+        else
+            p = p.substr(0, slash + 1) + target;
+    }
+}
+
+// The name the finished file briefly has before it is renamed over the
+// target. It is fixed per target (and short, whatever the target's length),
+// so a save killed in that instant leaves a name the next save of the same
+// file reclaims instead of litter that piles up.
+std::string reservedName(const std::string& base)
+{
+    std::uint64_t h = 14695981039346656037ull; // FNV-1a
+    for (const char c : base)
+        h = (h ^ std::uint8_t(c)) * 1099511628211ull;
+    char text[40];
+    std::snprintf(text, sizeof text, ".veldor-%016llx.new", static_cast<unsigned long long>(h));
+    return text;
+}
+
+std::string randomName()
+{
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    char text[40];
+    std::snprintf(text, sizeof text, ".veldor-%016llx.part",
+                  static_cast<unsigned long long>(random()));
+    return text;
+}
+
+bool tmpfileUnsupported(int error)
+{
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
 } // namespace
 
 struct ReplacementFile::State {
-    std::string path;
-    std::string bytes;
+    std::string base; // the target's name within its folder
+    int folder = -1;
+    bool folderSyncable = true;
+    int fd = -1;
+    // Holds the old file until after the rename: freeing its blocks then
+    // happens on our close, outside the instant the new file has two names.
+    int old = -1;
+    bool targetExisted = false;
+    std::string named; // the temporary's name when the file system has no unnamed files
+    std::string buffer;
+    int error = 0;
+    bool committed = false;
+
+    ~State()
+    {
+        if (!committed && !named.empty())
+            ::unlinkat(folder, named.c_str(), 0);
+        if (fd >= 0)
+            ::close(fd);
+        if (old >= 0)
+            ::close(old);
+        if (folder >= 0)
+            ::close(folder);
+    }
+
+    void flush()
+    {
+        if (error == 0 && !writeAll(fd, buffer))
+            error = errno;
+        buffer.clear();
+        if (error != 0)
+            raiseIoError(error);
+    }
+
+    // Gives the unnamed file a name in the folder; returns the errno.
+    int linkAs(const std::string& name) const
+    {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        if (::linkat(AT_FDCWD, self.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        int e = errno;
+        if (e == ENOENT) { // no /proc: the direct way needs privileges, but try
+            if (::linkat(fd, "", folder, name.c_str(), AT_EMPTY_PATH) == 0)
+                return 0;
+            e = errno == ENOENT ? e : errno;
+        }
+        return e;
+    }
 };
 
 ReplacementFile::ReplacementFile(const std::string& path) : state_(std::make_unique<State>())
 {
-    state_->path = path;
+    State& s = *state_;
+    const std::string target = followLinks(path);
+
+    // Refuse before anything is created: only a regular file we may write to
+    // is replaced. No write bit at all counts as read-only even for root,
+    // who would otherwise pass every access check.
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        s.targetExisted = true;
+        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
+            raiseIoError(EACCES);
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            raiseIoError(errno);
+    } else if (errno != ENOENT) {
+        raiseIoError(errno);
+    }
+
+    const std::size_t slash = target.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+    s.base = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (s.base.empty() || s.base == "." || s.base == "..")
+        raiseIoError(EACCES);
+
+    s.folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (s.folder < 0 && errno == EACCES) {
+        s.folder = ::open(dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        s.folderSyncable = false;
+    }
+    if (s.folder < 0)
+        raiseIoError(errno);
+
+    // A new file gets the usual 0666 less the umask; a replaced one starts
+    // private and takes the old file's owner and mode below.
+    const mode_t mode = s.targetExisted ? 0600 : 0666;
+    s.fd = ::openat(s.folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (s.fd < 0) {
+        if (!tmpfileUnsupported(errno))
+            raiseIoError(errno);
+        for (int attempt = 0; s.fd < 0; ++attempt) {
+            s.named = randomName();
+            s.fd = ::openat(s.folder, s.named.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (s.fd < 0 && (errno != EEXIST || attempt >= 100)) {
+                s.named.clear();
+                raiseIoError(errno);
+            }
+        }
+    }
+    if (s.targetExisted) {
+        s.old = ::open(target.c_str(), O_PATH | O_CLOEXEC);
+        // Owner and group only where the process may set them.
+        if (::fchown(s.fd, st.st_uid, st.st_gid) != 0)
+            (void)::fchown(s.fd, uid_t(-1), st.st_gid);
+        if (::fchmod(s.fd, st.st_mode & 07777) != 0)
+            raiseIoError(errno); // a named temporary goes with the state
+    }
 }
 
 ReplacementFile::~ReplacementFile() = default;
 
 void ReplacementFile::write(std::string_view bytes)
 {
-    state_->bytes.append(bytes);
+    State& s = *state_;
+    constexpr std::size_t chunk = 64 * 1024;
+    if (s.error != 0)
+        raiseIoError(s.error);
+    if (s.buffer.size() + bytes.size() < chunk) {
+        s.buffer.append(bytes);
+        return;
+    }
+    s.flush();
+    if (bytes.size() >= chunk) {
+        if (!writeAll(s.fd, bytes)) {
+            s.error = errno;
+            raiseIoError(s.error);
+        }
+    } else {
+        s.buffer.append(bytes);
+    }
 }
 
 void ReplacementFile::commit()
 {
-    const std::string& path = state_->path;
-    const std::string_view bytes = state_->bytes;
+    State& s = *state_;
+    s.flush();
+    if (::fsync(s.fd) != 0) {
+        s.error = errno;
+        raiseIoError(s.error);
+    }
 
-    // The temporary sits in the target's folder so that the rename is atomic
-    // and cannot cross file systems. O_EXCL keeps two writers apart.
-    std::string temp;
-    int fdValue = -1;
-    for (int attempt = 0; fdValue < 0; ++attempt) {
-        temp = path + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
-        fdValue = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fdValue < 0 && (errno != EEXIST || attempt >= 100))
+    int e = 0;
+    if (!s.named.empty()) {
+        if (::renameat(s.folder, s.named.c_str(), s.folder, s.base.c_str()) != 0)
             raiseIoError(errno);
+    } else if (!s.targetExisted && (e = s.linkAs(s.base)) == 0) {
+        // A new name takes the file at once: nothing to rename.
+    } else if (e != 0 && e != EEXIST) {
+        raiseIoError(e);
+    } else {
+        const std::string temp = reservedName(s.base);
+        for (int attempt = 0; (e = s.linkAs(temp)) == EEXIST && attempt < 3; ++attempt)
+            ::unlinkat(s.folder, temp.c_str(), 0); // left by a killed save
+        if (e != 0)
+            raiseIoError(e);
+        if (::renameat(s.folder, temp.c_str(), s.folder, s.base.c_str()) != 0) {
+            e = errno;
+            ::unlinkat(s.folder, temp.c_str(), 0);
+            raiseIoError(e);
+        }
     }
-    UniqueFd fd(fdValue);
-    int error = 0;
-    if (!writeAll(fd.get(), bytes))
-        error = errno;
-    if (!fd.close() && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        raiseIoError(error);
-    }
+    s.committed = true;
+    // The rename itself must reach the disk too; a folder that cannot be
+    // synced (some file systems refuse) still holds the complete new file.
+    if (s.folderSyncable)
+        (void)::fsync(s.folder);
 }
 
 void writeFileReplacing(const std::string& path, std::string_view bytes)

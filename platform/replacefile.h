@@ -1,7 +1,13 @@
 #pragma once
-// Replacing a file's contents as one step: the new bytes go to a temporary
-// file in the target's folder and take the target's name only on commit(),
-// so a failure or a crash at any moment leaves the old file whole.
+// Replacing a file's contents as one step: the new bytes go to an unnamed
+// temporary file in the target's folder as they are written, are flushed to
+// disk, and take the target's name only on commit(), so a failure or a crash
+// at any moment leaves the old file whole or the new one complete. A
+// symbolic link is followed (the file it names is replaced, the link stays);
+// the old file's permission bits, and its owner where the process may set
+// them, carry over. A crash in the instant between naming the new file and
+// renaming it over the target leaves it under a short hidden name fixed per
+// target, which the next replacement of that target takes back.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,7 +17,10 @@ namespace veldor {
 class ReplacementFile {
 public:
     // Throws the input/output error ("File not found", "File access denied",
-    // ...) when the target cannot be replaced; nothing is touched then.
+    // ...) when the target cannot be replaced; nothing is touched then. A
+    // target that is not a regular file, or has no write permission (no
+    // write bit at all refuses even root), is "File access denied". A
+    // missing target is created with 0666 less the umask.
     explicit ReplacementFile(const std::string& path);
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;

@@ -154,7 +154,7 @@ TEST_F(Cli, FailuresPrintTheSystemsTextAndWriteNothing)
 
     const Outcome r = run(quoted(path("scene.vdr")) + " " + quoted(path("no/such/out.bmp")));
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Cannot create file " + path("no/such/out.bmp") + "\n");
+    EXPECT_EQ(r.err, "Cannot create file " + path("no/such/out.bmp") + ": File not found\n");
 }
 
 TEST_F(Cli, UsageErrors)

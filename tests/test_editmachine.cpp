@@ -411,6 +411,42 @@ TEST_F(EditMachineTest, ResizeButtonsAndTheStatusAfterEach)
     EXPECT_EQ(view.count("render"), rendersBefore);
 }
 
+TEST_F(EditMachineTest, AnEditTakenOverOrLeftEmptyKeepsItsObject)
+{
+    addObject(Front, 10, 20, 30, 40);
+    renderScene(scene, surfaces);
+    const Surface rendered = surfaces.mainImage;
+
+    // A placement takes the band over from a re-size: the row is shown again.
+    select(15, 25);
+    machine.startResize();
+    arm("white.bmp");
+    drag(100, 100, 150, 150);
+    EXPECT_EQ(scene.editMode, NewDrawn);
+    EXPECT_EQ(scene.objects.status[0], Front);
+    machine.dropNew();
+
+    // "Keep Changes" after a click without a drag keeps place and size.
+    select(15, 25);
+    machine.startResize();
+    drag(200, 200, 200, 200);
+    machine.keepResize();
+    EXPECT_EQ(scene.objects.status[0], Front);
+    EXPECT_EQ(scene.objects.left[0], 10);
+    EXPECT_EQ(scene.objects.width[0], 30);
+    EXPECT_EQ(scene.objects.height[0], 40);
+    EXPECT_EQ(surfaces.mainImage, rendered); // drawn again
+
+    // A placement released while a move outline is up leaves no outline.
+    select(15, 25);
+    machine.startMove();
+    machine.move(100, 110);
+    arm("white.bmp"); // an all-white preview draws nothing
+    drag(300, 200, 320, 220);
+    EXPECT_EQ(surfaces.mainImage, rendered);
+    EXPECT_EQ(scene.objects.left[0], 10);
+}
+
 TEST_F(EditMachineTest, StaleButtonsOnlyCloseTheirWindow)
 {
     addObject(Front, 10, 10, 50, 50);

@@ -96,7 +96,7 @@ TEST_F(Export, UnwritableTargetRaisesAndWritesNothing)
         exportStandard(picture_, target);
         FAIL() << "no error";
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot create file " + target);
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + target + ": File not found");
     }
     EXPECT_FALSE(std::filesystem::exists(target));
 }

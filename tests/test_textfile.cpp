@@ -181,8 +181,7 @@ TEST_F(TextFiles, MissingFileAndFolder)
 TEST_F(TextFiles, FailedWriteKeepsTheOldFile)
 {
     writeFileReplacing(path("scene.vdr"), "old");
-    // The target is a non-empty folder: the rename over it fails after the
-    // temporary has been written.
+    // The target is a non-empty folder: refused before anything is written.
     fs::create_directories(path("taken.vdr/inside"));
     EXPECT_NE(thrownText([&] { writeFileReplacing(path("taken.vdr"), "new"); }),
               "(nothing thrown)");

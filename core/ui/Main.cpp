@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <exception>
 #include <optional>
 #include <utility>
 
@@ -330,7 +331,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::FormShow()
 {
-    if (!scene.appDir.empty())
+    // Windows put back while an error is on its way to the user must not
+    // report the same vanished folder a second time.
+    if (!scene.appDir.empty() && std::uncaught_exceptions() == 0)
         setCurrentDirectory(scene.appDir);
 }
 
@@ -385,11 +388,50 @@ void TMainForm::FileExit() { close(); }
 
 void TMainForm::Exit1Click() { close(); }
 
+namespace {
+
+// The wait window down and the main window back, the end of every rendering.
+void endRendering(TMainForm& main, QWidget& waitBox)
+{
+    waitBox.hide();
+    main.show();
+    main.MainImage->update();
+}
+
+// Puts the windows back when a command that hides the main window stops on
+// an error, whichever step raised it: a hidden main window would leave the
+// user nothing to save the scene from. The normal path shows the windows
+// itself, in its own order.
+class WindowsBackOnError {
+public:
+    WindowsBackOnError(TMainForm& main, QWidget& waitBox) : main_(main), waitBox_(waitBox) {}
+    WindowsBackOnError(const WindowsBackOnError&) = delete;
+    WindowsBackOnError& operator=(const WindowsBackOnError&) = delete;
+    ~WindowsBackOnError()
+    {
+        if (std::uncaught_exceptions() <= unwinding_)
+            return;
+        try {
+            endRendering(main_, waitBox_);
+        } catch (...) {
+            // The error already on its way is the one to report.
+        }
+    }
+
+private:
+    TMainForm& main_;
+    QWidget& waitBox_;
+    const int unwinding_ = std::uncaught_exceptions();
+};
+
+} // namespace
+
 void TMainForm::RefreshButtonClick()
 {
     if (!scene.idle())
         return;
     scene.reopenPicker = 0;
+    const WindowsBackOnError windowsBack(*this, *forms.WaitBox);
     hide();
     forms.WaitBox->show();
     Refresh();
@@ -397,6 +439,7 @@ void TMainForm::RefreshButtonClick()
 
 void TMainForm::Refresh()
 {
+    const WindowsBackOnError windowsBack(*this, *forms.WaitBox);
     setCurrentDirectory(scene.appDir);
     forms.WaitBox->show();
     hide();
@@ -409,21 +452,8 @@ void TMainForm::Refresh()
     // now and leaves none pending for the next one.
     const int picker = scene.reopenPicker;
     scene.reopenPicker = 0;
-    // The wait window must never stay on top of a hidden main window, also
-    // when the rendering stops on an error. Not a destructor: showing the
-    // main window makes appDir current, which may itself throw.
-    const auto endRendering = [this] {
-        forms.WaitBox->hide();
-        show();
-        MainImage->update();
-    };
-    try {
-        renderScene(scene, surfaces);
-    } catch (...) {
-        endRendering();
-        throw;
-    }
-    endRendering();
+    renderScene(scene, surfaces);
+    endRendering(*this, *forms.WaitBox);
     switch (picker) {
     case 1: forms.sky->show(); forms.sky->raise(); break;
     case 2: forms.landscape->show(); forms.landscape->raise(); break;

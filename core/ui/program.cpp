@@ -79,6 +79,10 @@ VeldorProgram::VeldorProgram(UiServices& services)
     : services_(services), windows_(std::make_unique<Windows>())
 {
     QApplication::setFont(layoutFont());
+    // The program ends when the main window closes (Exit, or the window's
+    // own close), never because the main window is merely hidden behind the
+    // wait window or a dialog when some other window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
     Windows& w = *windows_;
     Forms& f = forms_;
     SceneState& s = scene_;

@@ -76,8 +76,12 @@ void TMainForm::FileSaveAsItemClick()
     const std::optional<QString> chosen = services.saveFileName(vdrsave);
     if (chosen) {
         vdrsaveFileName = *chosen;
-        scene.currentFile = localPath(*chosen);
-        FileSaveItemClick();
+        const std::string file = localPath(*chosen);
+        scene.fillDefaultNames();
+        writeSceneFile(scene, file);
+        // Only a name the scene was written to becomes the one Save uses:
+        // a failed Save As leaves the previous name, so Save still works.
+        scene.currentFile = file;
     }
     restoreAppDir(scene);
 }

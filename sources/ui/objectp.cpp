@@ -11,6 +11,10 @@ TObjectPack::TObjectPack(SceneState& scene, Forms& forms, UiServices& services, 
 
 void TObjectPack::chooseSlot(int slot)
 {
+    // As in the built-in picker: a choice must not take over an edit in
+    // progress (it would replace the object just drawn).
+    if (scene.editMode != Idle)
+        return;
     scene.placing = 1;
     scene.pendingImageFile = slotFile[std::size_t(slot)];
     // Captions are shown byte for byte as Latin-1, so this gives the pack's bytes back.

@@ -65,6 +65,7 @@ private slots:
     void failingOpenKeepsSceneAndPicture_data();
     void failingOpenKeepsSceneAndPicture();
     void cancelledDialogsChangeNothing();
+    void failedSaveAsKeepsThePreviousName();
 };
 
 void FilesTest::saveThenOpenRoundTrip()
@@ -254,6 +255,33 @@ void FilesTest::cancelledDialogsChangeNothing()
     // A cancelled Save As still proposes the first name next time.
     QCOMPARE(p.services.saveRequests.back().initialName, QStringLiteral("Work.vdr"));
     QVERIFY(m.isVisible());
+}
+
+void FilesTest::failedSaveAsKeepsThePreviousName()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    SceneState& s = p.scene();
+    makeScene(s);
+    const QString missing = p.appDir.path(QStringLiteral("no/such/folder/x.vdr"));
+    for (const QString& previous : {QString(), p.appDir.path(QStringLiteral("kept.vdr"))}) {
+        s.currentFile = previous.toStdString();
+        p.services.errors.clear();
+        p.services.saveAnswers = {missing};
+        QVERIFY(dispatchGuarded(&p.services, [&] {
+            m.FileSaveAsItemClick();
+            return true;
+        }));
+        QCOMPARE(p.services.errors, QStringList{QStringLiteral("File not found")});
+        QCOMPARE(QString::fromStdString(s.currentFile), previous);
+        // The next Save writes to the previous name, or asks for one.
+        const QString next = previous.isEmpty() ? p.appDir.path(QStringLiteral("asked.vdr")) : previous;
+        p.services.saveAnswers = {next};
+        m.FileSaveItemClick();
+        QVERIFY(readAll(next).startsWith("Tolvane Veldor File\r\nsky0.bmp\r\n"));
+        QCOMPARE(p.services.errors.size(), 1);
+    }
 }
 
 QTEST_MAIN(FilesTest)

@@ -355,6 +355,15 @@ void PickersTest::samplePackInEveryBrowser()
     objects.pic3Click();
     QCOMPARE(s.pendingTitle, std::string("Boat \xe9t\xe9"));
     QCOMPARE(s.editMode, int(Idle));
+    // While "New Object" waits for "Keep It", a choice does nothing: it
+    // would replace the object just drawn.
+    s.placing = 0;
+    s.editMode = NewDrawn;
+    objects.show();
+    objects.pic1Click();
+    QCOMPARE(s.placing, 0);
+    QCOMPARE(s.pendingTitle, std::string("Boat \xe9t\xe9"));
+    QVERIFY(objects.isVisible());
 }
 
 void PickersTest::onePackInTwoBrowsers()

@@ -4,6 +4,7 @@
 #include "harness.h"
 
 #include "core/ui/about.h"
+#include "core/ui/application.h"
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
 #include "core/ui/wait.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <array>
@@ -105,6 +107,7 @@ private slots:
     void helpWindow();
     void textsShowWhole();
     void mainWindowKeepsTheCurrentDirectory();
+    void theProgramOutlivesAnErrorWhileItsWindowIsHidden();
 };
 
 void ProgramTest::toolsCommandsFromBothMenus_data()
@@ -431,6 +434,53 @@ void ProgramTest::mainWindowKeepsTheCurrentDirectory()
     // A folder that cannot be made current is reported, not ignored.
     p.scene().appDir = elsewhere.path().toStdString() + "/gone";
     QVERIFY_THROWS_EXCEPTION(Error, m.FormShow());
+}
+
+void ProgramTest::theProgramOutlivesAnErrorWhileItsWindowIsHidden()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    fillMixedTable(p.scene());
+    // The program's folder is renamed while it runs.
+    const QString appDir = p.appDir.path(), moved = appDir + QStringLiteral("-moved");
+    QVERIFY(QDir().rename(appDir, moved));
+
+    // Inside the event loop, where a last window closing may end the program.
+    bool windowsBack = false;
+    QTimer::singleShot(0, [&] {
+        dispatchGuarded(&p.services, [&] {
+            m.RefreshButtonClick();
+            return true;
+        });
+        windowsBack = m.isVisible() && !p.forms().WaitBox->isVisible();
+        // The message box being closed ends nothing, nor does any window
+        // closing while the main window is merely hidden.
+        QWidget box;
+        box.show();
+        box.close();
+        m.hide();
+        box.show();
+        box.close();
+        QTimer::singleShot(50, [] { QCoreApplication::exit(7); });
+    });
+    QCOMPARE(QCoreApplication::exec(), 7);
+    QCOMPARE(p.services.errors, QStringList{QStringLiteral("File not found")});
+    QVERIFY(windowsBack);
+
+    // The scene can still be saved under a new name.
+    QTemporaryDir elsewhere;
+    const QString file = elsewhere.filePath(QStringLiteral("rescued.vdr"));
+    p.services.saveAnswers = {file};
+    dispatchGuarded(&p.services, [&] {
+        m.FileSaveAsItemClick();
+        return true;
+    });
+    QCOMPARE(QString::fromStdString(p.scene().currentFile), file);
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().count("\r\n"), 7 + 7 * p.scene().objectCount);
+    QVERIFY(QDir().rename(moved, appDir));
 }
 
 QTEST_MAIN(ProgramTest)

@@ -1,0 +1,274 @@
+#include "platform/error.h"
+#include "platform/replacefile.h"
+#include "platform/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string thrownText(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "(nothing thrown)";
+}
+
+class ReplaceFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path()
+            / ("veldor-replace-" + std::to_string(::getpid()) + "-"
+               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::vector<std::string> entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir_))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    mode_t modeOf(const std::string& name) const
+    {
+        struct stat st {};
+        EXPECT_EQ(::lstat(path(name).c_str(), &st), 0) << name;
+        return st.st_mode;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ReplaceFile, TheTargetKeepsWhatItIs)
+{
+    // Permission bits survive a replacement: a private scene stays private.
+    for (const mode_t mode : {0600, 0640, 0755, 0200}) {
+        writeFileReplacing(path("scene.vdr"), "old");
+        ASSERT_EQ(::chmod(path("scene.vdr").c_str(), mode), 0);
+        writeFileReplacing(path("scene.vdr"), "new");
+        EXPECT_EQ(modeOf("scene.vdr") & 07777, mode);
+        ASSERT_EQ(::chmod(path("scene.vdr").c_str(), 0600), 0);
+        EXPECT_EQ(readWholeFile(path("scene.vdr")), "new");
+    }
+    // So do owner and group, where the process may set them.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path("scene.vdr").c_str(), 1234, 5678), 0);
+        writeFileReplacing(path("scene.vdr"), "new");
+        struct stat st {};
+        ASSERT_EQ(::stat(path("scene.vdr").c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 1234u);
+        EXPECT_EQ(st.st_gid, 5678u);
+    }
+    // A new file gets what the umask allows.
+    const mode_t mask = ::umask(022);
+    writeFileReplacing(path("fresh.vdr"), "x");
+    ::umask(mask);
+    EXPECT_EQ(modeOf("fresh.vdr") & 07777, mode_t(0644));
+
+    // A link, also a chain of them, stays; the file it names is replaced.
+    fs::create_directory(path("real"));
+    writeFileReplacing(path("real/target.vdr"), "old");
+    fs::create_symlink("real/target.vdr", path("link1.vdr"));
+    fs::create_symlink("link1.vdr", path("link2.vdr"));
+    writeFileReplacing(path("link2.vdr"), "new");
+    EXPECT_TRUE(fs::is_symlink(path("link1.vdr")));
+    EXPECT_TRUE(fs::is_symlink(path("link2.vdr")));
+    EXPECT_EQ(readWholeFile(path("real/target.vdr")), "new");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"fresh.vdr", "link1.vdr", "link2.vdr", "real", "scene.vdr"}));
+
+    // The longest legal name: the temporary's name does not grow with it.
+    const std::string longest(NAME_MAX - 4, 'n');
+    writeFileReplacing(path(longest + ".vdr"), "old");
+    writeFileReplacing(path(longest + ".vdr"), "new");
+    EXPECT_EQ(readWholeFile(path(longest + ".vdr")), "new");
+    EXPECT_EQ(entries().size(), 6u);
+}
+
+TEST_F(ReplaceFile, OnlyAWritableRegularFileIsReplaced)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> make;
+    };
+    const Case cases[] = {
+        // No write bit at all is refused also for root, who passes every
+        // access check.
+        {"read-only", [](const std::string& p) {
+             writeFileReplacing(p, "old");
+             fs::permissions(p, fs::perms::owner_read | fs::perms::group_read);
+         }},
+        {"folder", [](const std::string& p) { fs::create_directory(p); }},
+        {"non-empty folder", [](const std::string& p) { fs::create_directories(p + "/inside"); }},
+        // A pipe without a reader would block an ordinary open for ever.
+        {"pipe", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+        {"link to a read-only file", [this](const std::string& p) {
+             writeFileReplacing(path("ro.bin"), "old");
+             fs::permissions(path("ro.bin"), fs::perms::owner_read);
+             fs::create_symlink("ro.bin", p);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir_);
+        fs::create_directory(dir_);
+        c.make(path("target"));
+        const auto before = entries();
+        const fs::file_status status = fs::symlink_status(path("target"));
+        EXPECT_EQ(thrownText([&] { writeFileReplacing(path("target"), "new"); }), "File access denied");
+        EXPECT_EQ(entries(), before);
+        EXPECT_EQ(fs::symlink_status(path("target")).type(), status.type());
+        if (fs::is_regular_file(path("target"))) {
+            EXPECT_EQ(readWholeFile(path("target")), "old");
+        }
+    }
+
+    // A device as the target: a private node like /dev/full, so that a
+    // fault here cannot damage the system's own. Only root may make one.
+    if (::mknod(path("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+        EXPECT_EQ(thrownText([&] { writeFileReplacing(path("full"), "x"); }), "File access denied");
+        EXPECT_TRUE(fs::is_character_file(path("full")));
+    }
+}
+
+TEST_F(ReplaceFile, FailuresLeaveTheOldFileAndNoLitter)
+{
+    writeFileReplacing(path("scene.vdr"), "old");
+
+    // Abandoned before commit.
+    {
+        ReplacementFile file(path("scene.vdr"));
+        file.write("new");
+    }
+    // The folder is gone.
+    EXPECT_EQ(thrownText([&] { writeFileReplacing(path("no/such/dir.vdr"), "x"); }), "File not found");
+    // The target became a folder before the rename.
+    EXPECT_NE(thrownText([&] {
+                  ReplacementFile file(path("taken.vdr"));
+                  file.write("new");
+                  fs::create_directories(path("taken.vdr/inside"));
+                  file.commit();
+              }),
+              "(nothing thrown)");
+    // A write fails half-way (the file size limit stands in for a full disk),
+    // with the reason in the message.
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before {};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        rlimit small = before;
+        small.rlim_cur = 100000;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const std::string text = thrownText([&] {
+            ReplacementFile file(path("scene.vdr"));
+            for (int i = 0; i < 10; ++i)
+                file.write(std::string(30000, 'x'));
+            file.commit();
+        });
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, SIG_DFL);
+        EXPECT_EQ(text, "I/O error " + std::to_string(EFBIG));
+    }
+    EXPECT_EQ(readWholeFile(path("scene.vdr")), "old");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"scene.vdr", "taken.vdr"}));
+}
+
+// Two complete contents a replacement alternates between; each byte says
+// which one and where, so a mixture or a cut shows.
+std::string content(char which, std::size_t size)
+{
+    std::string s(size, which);
+    for (std::size_t i = 0; i < size; i += 4096)
+        s[i] = char(i / 4096);
+    return s;
+}
+
+TEST_F(ReplaceFile, AKillAtAnyMomentLeavesTheOldFileOrTheNew)
+{
+    constexpr std::size_t size = 3 << 20;
+    const std::string a = content('a', size), b = content('b', size);
+    const std::string target = path("big.vdr");
+    writeFileReplacing(target, a);
+    // Each child starts with the contents the target does not hold.
+    const auto replaceForEver = [&](bool first) {
+        for (;; first = !first) {
+            const std::string& bytes = first ? b : a;
+            ReplacementFile file(target);
+            for (std::size_t at = 0; at < size; at += 65536)
+                file.write(std::string_view(bytes).substr(at, 65536));
+            file.commit();
+        }
+    };
+
+    // One replacement's time sets the range the kills fall in.
+    const auto start = std::chrono::steady_clock::now();
+    writeFileReplacing(target, a);
+    const auto once
+        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<long> delay(0, std::max<long>(2 * once.count(), 1000));
+
+    // A kill in the instant between naming the finished file and renaming
+    // it over the target leaves that one name, holding the complete other
+    // contents; the next replacement of the target takes it back, so such
+    // names never pile up. Anything else, a partial file above all, is litter.
+    int leftInTheLastInstant = 0;
+    bool holdsA = true;
+    for (int kill = 0; kill < 200; ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            replaceForEver(holdsA);
+            ::_exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+
+        const std::string now = readWholeFile(target);
+        ASSERT_TRUE(now == a || now == b) << "kill " << kill << ": " << now.size() << " bytes";
+        holdsA = now == a;
+        const auto names = entries();
+        if (names.size() == 2) {
+            ++leftInTheLastInstant;
+            const std::string other = names[0] == "big.vdr" ? names[1] : names[0];
+            ASSERT_TRUE(readWholeFile(path(other)) == (holdsA ? b : a)) << "kill " << kill << ": " << other;
+        } else {
+            ASSERT_EQ(names, std::vector<std::string>{"big.vdr"}) << "kill " << kill;
+        }
+    }
+    RecordProperty("leftInTheLastInstant", leftInTheLastInstant);
+    writeFileReplacing(target, a);
+    EXPECT_EQ(entries(), std::vector<std::string>{"big.vdr"});
+}
+
+} // namespace
+} // namespace veldor
