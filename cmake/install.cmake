@@ -13,6 +13,11 @@ set(VELDOR_STAGE_DIR ${CMAKE_BINARY_DIR}/install)
 configure_file(${VELDOR_DESKTOP_DIR}/veldor.in ${VELDOR_STAGE_DIR}/veldor @ONLY)
 # veldor-render finds its pictures beside the file the link points to.
 file(CREATE_LINK ${VELDOR_BIN_TO_APP}/veldor-render ${VELDOR_STAGE_DIR}/veldor-render SYMBOLIC)
+if(TARGET veldor-pack)
+  file(CREATE_LINK ${VELDOR_BIN_TO_APP}/veldor-pack ${VELDOR_STAGE_DIR}/veldor-pack SYMBOLIC)
+  install(TARGETS veldor-pack RUNTIME DESTINATION ${VELDOR_INSTALL_APPDIR})
+  install(PROGRAMS ${VELDOR_STAGE_DIR}/veldor-pack DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 install(TARGETS veldor-render RUNTIME DESTINATION ${VELDOR_INSTALL_APPDIR})
 if(TARGET veldor)
