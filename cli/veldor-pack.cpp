@@ -67,6 +67,8 @@ constexpr const char* kHelp =
     "  - a sky without a tint gets half of how far its average colour lies\n"
     "    from a neutral daylight sky (116, 159, 216), per channel, limited to\n"
     "    -90 ... 70 as the built-in skies are; the tint is printed.\n"
+    "  A ground or object without an alpha channel (JPEG, most BMP) covers its\n"
+    "  whole rectangle, its white included; a warning says so.\n"
     "  Nothing is written when anything is wrong; every problem is listed.\n"
     "\n"
     "check PACK.vpk\n"
@@ -114,7 +116,7 @@ std::string findSource(const fs::path& dir, const std::string& stem, std::vector
     return found.size() == 1 ? (dir / found[0]).string() : std::string();
 }
 
-RgbaPicture readPicture(const std::string& path, std::vector<std::string>& problems)
+RgbaPicture readPicture(const std::string& path, bool keyed, std::vector<std::string>& problems)
 {
     QImageReader reader(QString::fromStdString(path));
     reader.setAutoTransform(true); // a camera's orientation tag
@@ -123,6 +125,11 @@ RgbaPicture readPicture(const std::string& path, std::vector<std::string>& probl
         problems.push_back(fs::path(path).filename().string() + ": " + reader.errorString().toStdString());
         return {};
     }
+    // Not an error: the author may want a rectangle. But a white background
+    // meant as transparency would now cover what lies below.
+    if (keyed && !read.hasAlphaChannel())
+        std::printf("warning: %s has no transparency and covers its whole rectangle\n",
+                    fs::path(path).filename().c_str());
     const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
     RgbaPicture p{image.width(), image.height(), {}};
     p.pixels.resize(std::size_t(p.width) * std::size_t(p.height));
@@ -193,7 +200,7 @@ int build(const fs::path& dir, const fs::path& out)
             const std::string path = findSource(dir, stem, problems);
             if (path.empty())
                 return Surface();
-            const RgbaPicture p = readPicture(path, problems);
+            const RgbaPicture p = readPicture(path, rule != packSkyPicture, problems);
             return p.width > 0 ? rule(p) : Surface();
         };
         skies[std::size_t(i)] = made("sky" + n, packSkyPicture);
