@@ -164,11 +164,28 @@ Surface packSkyThumbnail(const Surface& sky)
     const int w = roundedSide(sky.width() * scale), h = roundedSide(sky.height() * scale);
     const RgbaPicture small = scaleArea(opaque(sky), {0, 0, double(sky.width()), double(sky.height())}, w, h);
     const int left = (kPackThumbnailSize - w) / 2, top = (kPackThumbnailSize - h) / 2;
+    // A band takes the mean colour of the edge row or column it continues:
+    // the sky's gradient goes on without streaks from clouds or stars.
+    const auto meanOf = [&](int x0, int y0, int dx, int dy, int n) {
+        double r = 0, g = 0, b = 0;
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t p = small.pixels[std::size_t(y0 + i * dy) * std::size_t(w) + std::size_t(x0 + i * dx)];
+            r += redOf(p);
+            g += greenOf(p);
+            b += blueOf(p);
+        }
+        return rgb(roundedChannel(r / n), roundedChannel(g / n), roundedChannel(b / n));
+    };
+    const Color above = meanOf(0, 0, 1, 0, w), below = meanOf(0, h - 1, 1, 0, w);
+    const Color leftOf = meanOf(0, 0, 0, 1, h), rightOf = meanOf(w - 1, 0, 0, 1, h);
     Surface out(kPackThumbnailSize, kPackThumbnailSize);
     for (int y = 0; y < kPackThumbnailSize; ++y)
         for (int x = 0; x < kPackThumbnailSize; ++x) {
-            const int sx = std::clamp(x - left, 0, w - 1), sy = std::clamp(y - top, 0, h - 1);
-            out.setPixel(x, y, small.pixels[std::size_t(sy) * std::size_t(w) + std::size_t(sx)] & 0x00FFFFFFu);
+            const int sx = x - left, sy = y - top;
+            Color c = sy < 0 ? above : sy >= h ? below : sx < 0 ? leftOf : sx >= w ? rightOf : kBlack;
+            if (sx >= 0 && sx < w && sy >= 0 && sy < h)
+                c = small.pixels[std::size_t(sy) * std::size_t(w) + std::size_t(sx)] & 0x00FFFFFFu;
+            out.setPixel(x, y, c);
         }
     return out;
 }

@@ -66,8 +66,8 @@ Surface packObjectPicture(const RgbaPicture& src);
 
 // 100 x 100 thumbnails of the whole picture (the browsers show them unscaled
 // from the top-left corner). A sky is scaled to 100 wide, kept in
-// proportion and centred, its top and bottom rows continued into the bands
-// above and below. A ground is drawn bottom-aligned over a neutral daylight
+// proportion and centred; the bands above and below take the mean colour
+// of its top and bottom rows. A ground is drawn bottom-aligned over a neutral daylight
 // sky in a square as wide as it, its white transparent, and that square is
 // scaled down.
 Surface packSkyThumbnail(const Surface& sky);
