@@ -254,5 +254,17 @@ TEST_F(PackCheck, NamesEverythingWrong)
     }
 }
 
+// Every pack that comes with the program, the ones veldor-pack built included.
+TEST(ShippedPacks, AreSound)
+{
+    const std::string folder = std::string(VELDOR_TEST_APP_DIR) + "/packs";
+    const std::vector<std::string> packs = listPackFiles(folder);
+    EXPECT_GE(packs.size(), 4u);
+    for (const std::string& pack : packs) {
+        SCOPED_TRACE(pack);
+        EXPECT_EQ(checkPack(folder + "/" + pack), std::vector<PackFinding>{});
+    }
+}
+
 } // namespace
 } // namespace veldor
