@@ -39,9 +39,10 @@ int main(int argc, char** argv)
     const std::filesystem::path uiDir = argv[2];
     try {
         if (std::string(argv[1]) == "--pack-sources") {
+            const std::filesystem::path sourceDir = argv[2];
             for (const veldor::art::GeneratedFile& file : veldor::art::extraPackSources()) {
-                std::filesystem::create_directories(uiDir / file.folder);
-                writeBytes(uiDir / file.folder / file.name, file.bytes);
+                std::filesystem::create_directories(sourceDir / file.folder);
+                writeBytes(sourceDir / file.folder / file.name, file.bytes);
             }
             return 0;
         }

@@ -259,7 +259,7 @@ TEST(ShippedPacks, AreSound)
 {
     const std::string folder = std::string(VELDOR_TEST_APP_DIR) + "/packs";
     const std::vector<std::string> packs = listPackFiles(folder);
-    EXPECT_GE(packs.size(), 4u);
+    EXPECT_FALSE(packs.empty());
     for (const std::string& pack : packs) {
         SCOPED_TRACE(pack);
         EXPECT_EQ(checkPack(folder + "/" + pack), std::vector<PackFinding>{});
