@@ -109,8 +109,9 @@ std::string findSource(const fs::path& dir, const std::string& stem, std::vector
     for (const fs::directory_entry& e : fs::directory_iterator(dir, ec)) {
         const fs::path name = e.path().filename();
         const std::string ext = lower(name.extension().string());
-        if (name.stem() == stem && e.is_regular_file(ec)
-            && std::find(std::begin(kSourceExtensions), std::end(kSourceExtensions), ext) != std::end(kSourceExtensions))
+        const bool picture =
+            std::find(std::begin(kSourceExtensions), std::end(kSourceExtensions), ext) != std::end(kSourceExtensions);
+        if (picture && name.stem() == stem && e.is_regular_file(ec))
             found.push_back(name.string());
     }
     std::sort(found.begin(), found.end());

@@ -209,7 +209,8 @@ Surface groundBirchLake()
     Rng rng(9221);
     const ValueNoise noise(9222);
     const std::vector<double> shore = ridgeColumns(rng, GW, 260, 250, 10, 0.5);
-    fillBelow(s, shore, [&](int x, int y) { return mix(rgb(120, 110, 60), rgb(160, 140, 70), noise.at(x / 9.0, y / 4.0)); });
+    fillBelow(s, shore,
+              [&](int x, int y) { return mix(rgb(120, 110, 60), rgb(160, 140, 70), noise.at(x / 9.0, y / 4.0)); });
     for (int i = 0; i < 70; ++i) {
         const double x = rng.between(0, GW);
         drawRoundTree(s, x, shore[std::size_t(std::clamp(int(x), 0, GW - 1))] + 6, rng.between(50, 90),
@@ -221,7 +222,8 @@ Surface groundBirchLake()
             s.row(y)[x] = mix(rgb(60, 90, 120), rgb(150, 170, 170), ripple * (0.6 + 0.4 * (410 - y) / 110.0));
         }
     const std::vector<double> bank = ridgeColumns(rng, GW, 400, 420, 12, 0.5);
-    fillBelow(s, bank, [&](int x, int y) { return mix(rgb(90, 100, 40), rgb(150, 130, 60), noise.fbm(x / 8.0, y / 8.0, 3)); });
+    fillBelow(s, bank,
+              [&](int x, int y) { return mix(rgb(90, 100, 40), rgb(150, 130, 60), noise.fbm(x / 8.0, y / 8.0, 3)); });
     for (int i = 0; i < 7; ++i) {
         // Birches: pale trunks with dark marks.
         const double x = 60 + i * 140 + rng.between(-30, 30);
@@ -266,7 +268,8 @@ Surface groundRedBarnFarm()
     for (int x = 0; x < GW; x += 34) {
         const double y = 420 + 10 * std::sin(x / 90.0);
         fillRect(s, x, int(y - 26), x + 5, int(y), rgb(110, 80, 50));
-        drawLine(s, x, y - 20, x + 34, y - 20 + 10 * (std::sin((x + 34) / 90.0) - std::sin(x / 90.0)), 3, rgb(130, 96, 60));
+        drawLine(s, x, y - 20, x + 34, y - 20 + 10 * (std::sin((x + 34) / 90.0) - std::sin(x / 90.0)), 3,
+                 rgb(130, 96, 60));
     }
     drawRoundTree(s, 430, 320, 110, rgb(210, 100, 30), 9233);
     drawRoundTree(s, 860, 300, 90, rgb(200, 160, 40), 9234);
@@ -412,7 +415,8 @@ Surface skySummerNoon()
 
 Surface skyTropicalSunset()
 {
-    Surface s = skyCanvas({{0, rgb(60, 30, 110)}, {0.45, rgb(200, 60, 120)}, {0.8, rgb(250, 140, 70)}, {1, rgb(255, 210, 110)}});
+    Surface s = skyCanvas(
+        {{0, rgb(60, 30, 110)}, {0.45, rgb(200, 60, 120)}, {0.8, rgb(250, 140, 70)}, {1, rgb(255, 210, 110)}});
     glow(s, 480, 500, 150, rgb(255, 220, 120), 0.8);
     fillEllipse(s, 480, 500, 60, 60, rgb(255, 236, 160));
     clouds(s, 9311, 280, 16, 0.6, 0.72, rgb(250, 130, 110), rgb(90, 30, 80), 0.9);
@@ -484,7 +488,8 @@ Surface groundSandyBeach()
         for (int d = 0; d < 4; ++d)
             s.setPixel(x, int(shore[std::size_t(x)]) + d - 2, rgb(238, 240, 236));
     for (int i = 0; i < 40; ++i)
-        fillEllipse(s, rng.between(0, GW), rng.between(400, GH), rng.between(2, 5), rng.between(1, 3), rgb(200, 170, 140));
+        fillEllipse(s, rng.between(0, GW), rng.between(400, GH), rng.between(2, 5), rng.between(1, 3),
+                    rgb(200, 170, 140));
     sealAgainstKey(s);
     return s;
 }
@@ -495,7 +500,8 @@ void lighthouseOn(Surface& s, double x, double base, double h)
     for (int band = 0; band < 5; ++band) {
         const double y0 = base - h * band / 5.0, y1 = base - h * (band + 1) / 5.0;
         const double a = w0 + (w1 - w0) * band / 5.0, b = w0 + (w1 - w0) * (band + 1) / 5.0;
-        fillPolygon(s, {{x - a, y0}, {x + a, y0}, {x + b, y1}, {x - b, y1}}, band % 2 ? rgb(240, 240, 236) : rgb(200, 40, 40));
+        fillPolygon(s, {{x - a, y0}, {x + a, y0}, {x + b, y1}, {x - b, y1}},
+                    band % 2 ? rgb(240, 240, 236) : rgb(200, 40, 40));
     }
     fillRect(s, int(x - w1 - 4), int(base - h - 4), int(x + w1 + 5), int(base - h + 2), rgb(40, 40, 40));
     fillRect(s, int(x - w1 + 2), int(base - h - 26), int(x + w1 - 1), int(base - h - 4), rgb(250, 230, 120));
@@ -546,7 +552,9 @@ Surface groundPalmCove()
     std::vector<double> beach(static_cast<std::size_t>(GW));
     for (int x = 0; x < GW; ++x)
         beach[std::size_t(x)] = 380 - 120 * std::exp(-std::pow((x - 120) / 200.0, 2)) + 6 * noise.at(x / 30.0, 2);
-    fillBelow(s, beach, [&](int x, int y) { return mix(rgb(224, 196, 140), rgb(244, 222, 170), noise.fbm(x / 7.0, y / 7.0, 3)); });
+    fillBelow(s, beach, [&](int x, int y) {
+        return mix(rgb(224, 196, 140), rgb(244, 222, 170), noise.fbm(x / 7.0, y / 7.0, 3));
+    });
     palm(s, 90, 330, 200, 40);
     palm(s, 180, 300, 150, -30);
     palm(s, 860, 420, 180, -50);
@@ -561,14 +569,17 @@ Surface groundHarbourTown()
     Rng rng(9431);
     const ValueNoise noise(9432);
     const std::vector<double> hill = ridgeColumns(rng, GW, 150, 230, 30, 0.5);
-    fillBelow(s, hill, [&](int x, int y) { return mix(rgb(80, 120, 60), rgb(120, 150, 80), noise.fbm(x / 12.0, y / 6.0, 3)); });
-    const Color walls[] = {rgb(236, 200, 90), rgb(220, 110, 90), rgb(120, 170, 200), rgb(236, 236, 220), rgb(200, 140, 180)};
+    fillBelow(s, hill,
+              [&](int x, int y) { return mix(rgb(80, 120, 60), rgb(120, 150, 80), noise.fbm(x / 12.0, y / 6.0, 3)); });
+    const Color walls[] = {rgb(236, 200, 90), rgb(220, 110, 90), rgb(120, 170, 200), rgb(236, 236, 220),
+                           rgb(200, 140, 180)};
     for (int row = 0; row < 3; ++row)
         for (int x = -10; x < GW; x += rng.range(40, 60)) {
             const int w = rng.range(34, 48), h = rng.range(36, 60);
             const int base = 250 + row * 40;
             fillRect(s, x, base - h, x + w, base + 20, walls[rng.range(0, 4)]);
-            fillPolygon(s, {{x - 3.0, double(base - h)}, {x + w + 3.0, double(base - h)}, {x + w / 2.0, base - h - 18.0}},
+            fillPolygon(s,
+                        {{x - 3.0, double(base - h)}, {x + w + 3.0, double(base - h)}, {x + w / 2.0, base - h - 18.0}},
                         rgb(170, 70, 50));
             for (int wx = x + 6; wx < x + w - 8; wx += 14)
                 fillRect(s, wx, base - h + 10, wx + 7, base - h + 20, rgb(60, 70, 90));
@@ -597,14 +608,16 @@ Surface groundRockyCoast()
         const double x = rng.between(-40, GW + 40), y = rng.between(290, GH);
         const double r = 20 + (y - 270) * 0.35 * rng.between(0.6, 1.2);
         paintEllipse(s, x, y, r * 1.4, r, [&](double nx, double ny) {
-            return scale(mix(rgb(90, 86, 84), rgb(150, 142, 130), noise.at(nx * 3 + x, ny * 3)), 1.0 - 0.35 * (nx + ny) * 0.5);
+            return scale(mix(rgb(90, 86, 84), rgb(150, 142, 130), noise.at(nx * 3 + x, ny * 3)),
+                         1.0 - 0.35 * (nx + ny) * 0.5);
         });
     }
     const std::vector<double> cliff = ridgeColumns(rng, GW, 150, 330, 40, 0.55);
     std::vector<double> left(static_cast<std::size_t>(GW), double(GH));
     for (int x = 0; x < 300; ++x)
         left[std::size_t(x)] = cliff[std::size_t(x)] + std::max(0.0, (x - 200) * 1.8);
-    fillBelow(s, left, [&](int x, int y) { return mix(rgb(80, 76, 72), rgb(140, 132, 120), noise.fbm(x / 10.0, y / 20.0, 3)); });
+    fillBelow(s, left,
+              [&](int x, int y) { return mix(rgb(80, 76, 72), rgb(140, 132, 120), noise.fbm(x / 10.0, y / 20.0, 3)); });
     sealAgainstKey(s);
     return s;
 }
@@ -640,7 +653,8 @@ Surface objectSeagull()
     fillPolygon(s, {{196, 120}, {344, 60}, {376, 76}, {260, 126}}, rgb(190, 196, 206));
     fillPolygon(s, {{20, 86}, {10, 90}, {40, 96}}, rgb(40, 40, 44));
     fillPolygon(s, {{366, 72}, {376, 76}, {350, 84}}, rgb(40, 40, 44));
-    paintEllipse(s, 196, 130, 70, 26, [](double, double ny) { return mix(rgb(236, 238, 240), rgb(180, 184, 190), ny * 0.5 + 0.5); });
+    paintEllipse(s, 196, 130, 70, 26,
+                 [](double, double ny) { return mix(rgb(236, 238, 240), rgb(180, 184, 190), ny * 0.5 + 0.5); });
     fillEllipse(s, 268, 116, 22, 18, rgb(236, 238, 240));
     fillPolygon(s, {{286, 114}, {316, 120}, {286, 124}}, rgb(240, 180, 40));
     fillEllipse(s, 276, 110, 3, 3, rgb(20, 20, 20));
@@ -727,7 +741,8 @@ Surface skyMilkyWay()
 
 Surface skyTwilight()
 {
-    Surface s = skyCanvas({{0, rgb(14, 30, 80)}, {0.6, rgb(50, 80, 150)}, {0.9, rgb(180, 130, 150)}, {1, rgb(240, 170, 120)}});
+    Surface s =
+        skyCanvas({{0, rgb(14, 30, 80)}, {0.6, rgb(50, 80, 150)}, {0.9, rgb(180, 130, 150)}, {1, rgb(240, 170, 120)}});
     stars(s, 9621, 90);
     glow(s, 300, 150, 14, rgb(255, 255, 240), 0.8);
     fillEllipse(s, 300, 150, 4, 4, rgb(255, 255, 246));
@@ -744,7 +759,8 @@ Surface skyMeteorShower()
         for (int k = 0; k < int(len); ++k) {
             // Bright head, fading tail, all from one radiant at the upper right.
             const double t = double(k) / len;
-            s.setPixel(int(x - k * 0.8), int(y + k * 0.5), mix(rgb(240, 240, 255), s.pixel(int(x - k * 0.8), int(y + k * 0.5)), t));
+            s.setPixel(int(x - k * 0.8), int(y + k * 0.5),
+                       mix(rgb(240, 240, 255), s.pixel(int(x - k * 0.8), int(y + k * 0.5)), t));
             s.setPixel(int(x - k * 0.8), int(y + k * 0.5) + 1,
                        mix(rgb(160, 180, 240), s.pixel(int(x - k * 0.8), int(y + k * 0.5) + 1), 0.3 + 0.7 * t));
         }
@@ -844,7 +860,8 @@ Surface groundSleepingVillage()
     Rng rng(9731);
     const ValueNoise noise(9732);
     const std::vector<double> hill = ridgeColumns(rng, GW, 260, 300, 30, 0.5);
-    fillBelow(s, hill, [&](int x, int y) { return mix(rgb(20, 34, 40), rgb(40, 60, 70), noise.fbm(x / 10.0, y / 6.0, 3)); });
+    fillBelow(s, hill,
+              [&](int x, int y) { return mix(rgb(20, 34, 40), rgb(40, 60, 70), noise.fbm(x / 10.0, y / 6.0, 3)); });
     for (int x = 20; x < GW - 60; x += rng.range(70, 110)) {
         const int w = rng.range(50, 70), h = rng.range(40, 60);
         const int base = int(hill[std::size_t(x)]) + rng.range(20, 60);

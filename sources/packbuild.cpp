@@ -222,20 +222,20 @@ SkyLight skyLightFromPicture(const Surface& sky)
     const auto light = [&](std::int64_t sum, std::int32_t neutral) {
         return std::clamp(std::int32_t(std::lround((sum / n - neutral) / 2)), kSkyLightMin, kSkyLightMax);
     };
-    return {light(r, kNeutralDaylight.red), light(g, kNeutralDaylight.green), light(b, kNeutralDaylight.blue)};
+    return {light(r, redOf(kNeutralDaylight)), light(g, greenOf(kNeutralDaylight)), light(b, blueOf(kNeutralDaylight))};
 }
 
 PackDescription parsePackDescription(std::string_view text)
 {
     PackDescription d;
-    std::map<std::string, std::string*> captions{
+    std::map<std::string, std::string*> texts{
         {"name", &d.header.name}, {"author", &d.header.author}, {"description", &d.header.description},
         {"prefix", &d.header.prefix}};
     for (int i = 0; i < kChoiceSlots; ++i) {
         const std::string n = std::to_string(i);
-        captions["sky" + n] = &d.skies[std::size_t(i)];
-        captions["ground" + n] = &d.grounds[std::size_t(i)];
-        captions["object" + n] = &d.objects[std::size_t(i)];
+        texts["sky" + n] = &d.skies[std::size_t(i)];
+        texts["ground" + n] = &d.grounds[std::size_t(i)];
+        texts["object" + n] = &d.objects[std::size_t(i)];
     }
     std::vector<std::string> problems;
     std::map<std::string, int> seen;
@@ -269,7 +269,7 @@ PackDescription parsePackDescription(std::string_view text)
             problems.push_back(where + "a CR or Ctrl-Z in the value would cut the pack file short");
             continue;
         }
-        if (const auto c = captions.find(key); c != captions.end()) {
+        if (const auto c = texts.find(key); c != texts.end()) {
             *c->second = value;
             continue;
         }

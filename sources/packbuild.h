@@ -79,7 +79,7 @@ Surface packGroundThumbnail(const Surface& ground);
 //   tint = clamp(round((average - kNeutralDaylight) / 2), -90, 70)
 // A blue midday sky gets (about) no light, a dark one darkens the land and a
 // warm one warms it.
-inline constexpr SkyLight kNeutralDaylight{116, 159, 216};
+inline constexpr Color kNeutralDaylight = rgb(116, 159, 216);
 inline constexpr int kSkyLightMin = -90;
 inline constexpr int kSkyLightMax = 70;
 SkyLight skyLightFromPicture(const Surface& sky);

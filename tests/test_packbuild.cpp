@@ -45,54 +45,50 @@ TEST(PackBuild, PixelRules)
     };
     struct Case {
         const char* what;
-        std::function<Surface()> make;
+        Surface made;
         int width, height;
         std::vector<Probe> probes;
     };
+    const auto flat = [](std::uint32_t c) { return [c](int, int) { return c; }; };
     const auto stripes = [](int x, int) { return x % 2 ? rgba(100, 100, 100, 255) : rgba(0, 0, 0, 255); };
+    const auto redThenBlue = [](int x, int) { return x == 0 ? kRed : kBlue; };
+    const auto wide = [](int x, int) { return x < 315 ? kRed : x < 945 ? kGreen : kBlue; };
+    const auto tall = [](int, int y) { return y < 170 || y >= 510 ? kRed : kGreen; };
+    const auto high = [](int, int y) { return y < 660 ? kGreen : kRed; };
+    const auto halves = [](int, int y) { return y < 170 ? kRed : kBlue; };
+    const auto land = [](int, int y) { return y < 170 ? rgba(0, 0, 0, 0) : kGreen; };
+    const Color red = rgb(200, 0, 0), green = rgb(0, 150, 0), blue = rgb(0, 0, 220);
     const Case cases[] = {
-        {"area average of 2 x 2", [&] { return packGroundPicture(picture(1260, 2, stripes)); }, 630, 1,
+        {"area average of 2 x 2", packGroundPicture(picture(1260, 2, stripes)), 630, 1,
          {{0, 0, rgb(50, 50, 50)}, {629, 0, rgb(50, 50, 50)}}},
-        {"upscale repeats pixels", [&] { return packSkyPicture(picture(63, 34, [](int x, int) { return x == 0 ? kRed : kBlue; })); },
-         630, 340, {{9, 0, rgb(200, 0, 0)}, {10, 339, rgb(0, 0, 220)}}},
-        {"transparent colour does not bleed", [] { return keyedOne({kRed, rgba(0, 255, 0, 0)}, true); }, 1, 1,
-         {{0, 0, rgb(200, 0, 0)}}},
-        {"alpha below half is white", [] { return keyedOne({kRed, rgba(0, 0, 0, 0), rgba(0, 0, 0, 0)}, true); }, 1, 1,
+        {"upscale repeats pixels", packSkyPicture(picture(63, 34, redThenBlue)), 630, 340,
+         {{9, 0, red}, {10, 339, blue}}},
+        {"transparent colour does not bleed", keyedOne({kRed, rgba(0, 255, 0, 0)}, true), 1, 1, {{0, 0, red}}},
+        {"alpha below half is white", keyedOne({kRed, rgba(0, 0, 0, 0), rgba(0, 0, 0, 0)}, true), 1, 1,
          {{0, 0, kWhite}}},
-        {"opaque white stays visible", [] { return keyedOne({rgba(255, 255, 255, 128)}, true); }, 1, 1,
-         {{0, 0, rgb(254, 254, 254)}}},
-        {"a sky is never keyed", [] { return keyedOne({rgba(255, 255, 255, 255)}, false); }, 1, 1, {{0, 0, kWhite}}},
-        {"wide sky: the middle covers",
-         [] { return packSkyPicture(picture(1260, 340, [](int x, int) { return x < 315 ? kRed : x < 945 ? kGreen : kBlue; })); },
-         630, 340, {{0, 0, rgb(0, 150, 0)}, {629, 339, rgb(0, 150, 0)}}},
-        {"tall sky: the middle covers",
-         [] { return packSkyPicture(picture(630, 680, [](int, int y) { return y < 170 || y >= 510 ? kRed : kGreen; })); },
-         630, 340, {{0, 0, rgb(0, 150, 0)}, {629, 339, rgb(0, 150, 0)}}},
-        {"high ground keeps its bottom rows",
-         [] { return packGroundPicture(picture(630, 1000, [](int, int y) { return y < 660 ? kGreen : kRed; })); }, 630, 340,
-         {{0, 0, rgb(200, 0, 0)}, {629, 339, rgb(200, 0, 0)}}},
-        {"low ground is scaled to 630 wide", [] { return packGroundPicture(picture(315, 100, [](int, int) { return kGreen; })); },
-         630, 200, {}},
-        {"wide object fits 256", [] { return packObjectPicture(picture(512, 128, [](int, int) { return kRed; })); }, 256, 64, {}},
-        {"odd object fits 256, sides rounded", [] { return packObjectPicture(picture(3, 7, [](int, int) { return kRed; })); }, 110,
-         256, {}},
-        {"sky thumbnail: the whole sky, bands continued",
-         [] { return packSkyThumbnail(toKeyedSurface(picture(630, 340, [](int, int y) { return y < 170 ? kRed : kBlue; }), false)); },
-         100, 100, {{0, 0, rgb(200, 0, 0)}, {99, 49, rgb(200, 0, 0)}, {0, 51, rgb(0, 0, 220)}, {99, 99, rgb(0, 0, 220)}}},
-        {"ground thumbnail: over a daylight sky",
-         [] {
-             return packGroundThumbnail(
-                 toKeyedSurface(picture(630, 340, [](int, int y) { return y < 170 ? rgba(0, 0, 0, 0) : kGreen; }), true));
-         },
-         100, 100, {{0, 0, rgb(120, 160, 210)}, {50, 74, rgb(0, 150, 0)}, {99, 99, rgb(0, 150, 0)}}},
+        {"opaque white stays visible", keyedOne({rgba(255, 255, 255, 128)}, true), 1, 1, {{0, 0, rgb(254, 254, 254)}}},
+        {"a sky is never keyed", keyedOne({rgba(255, 255, 255, 255)}, false), 1, 1, {{0, 0, kWhite}}},
+        {"wide sky: the middle covers", packSkyPicture(picture(1260, 340, wide)), 630, 340,
+         {{0, 0, green}, {629, 339, green}}},
+        {"tall sky: the middle covers", packSkyPicture(picture(630, 680, tall)), 630, 340,
+         {{0, 0, green}, {629, 339, green}}},
+        {"high ground keeps its bottom rows", packGroundPicture(picture(630, 1000, high)), 630, 340,
+         {{0, 0, red}, {629, 339, red}}},
+        {"low ground is scaled to 630 wide", packGroundPicture(picture(315, 100, flat(kGreen))), 630, 200, {}},
+        {"wide object fits 256", packObjectPicture(picture(512, 128, flat(kRed))), 256, 64, {}},
+        {"odd object fits 256, sides rounded", packObjectPicture(picture(3, 7, flat(kRed))), 110, 256, {}},
+        {"sky thumbnail: the whole sky, bands in the edge rows' mean",
+         packSkyThumbnail(toKeyedSurface(picture(630, 340, halves), false)), 100, 100,
+         {{0, 0, red}, {99, 49, red}, {0, 51, blue}, {99, 99, blue}}},
+        {"ground thumbnail: over a daylight sky", packGroundThumbnail(toKeyedSurface(picture(630, 340, land), true)),
+         100, 100, {{0, 0, rgb(120, 160, 210)}, {50, 74, green}, {99, 99, green}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const Surface s = c.make();
-        EXPECT_EQ(s.width(), c.width);
-        EXPECT_EQ(s.height(), c.height);
+        EXPECT_EQ(c.made.width(), c.width);
+        EXPECT_EQ(c.made.height(), c.height);
         for (const Probe& p : c.probes)
-            EXPECT_EQ(s.pixel(p.x, p.y), p.color) << p.x << ", " << p.y;
+            EXPECT_EQ(c.made.pixel(p.x, p.y), p.color) << p.x << ", " << p.y;
     }
 
     // Half the distance from a neutral daylight sky, within -90 ... 70.
@@ -132,7 +128,8 @@ TEST(PackBuild, DescriptionFile)
         {std::string("name = n\nprefix = p\njust words\n") + kCaptions, "line 3: expected 'key = value'"},
         {std::string("name = n\nprefix = p\nsky1.tint = 1, 2\n") + kCaptions,
          "line 3: sky1.tint needs three integers 'R, G, B', not '1, 2'"},
-        {std::string("name = a\rb\nprefix = p\n") + kCaptions, "line 1: a CR or Ctrl-Z in the value would cut the pack file short"},
+        {std::string("name = a\rb\nprefix = p\n") + kCaptions,
+         "line 1: a CR or Ctrl-Z in the value would cut the pack file short"},
     };
     for (const auto& b : broken) {
         SCOPED_TRACE(b.text);

@@ -78,11 +78,14 @@ void PackBuildTest::builtPackWorksEverywhere()
         bool alpha;
         const char* format;
     } pictures[] = {
-        {"sky0", {800, 500}, false, "png"},   {"sky1", {300, 700}, false, "jpg"},  {"sky2", {631, 341}, false, "bmp"},
-        {"sky3", {640, 480}, true, "png"},    {"sky4", {7, 3}, false, "png"},      {"ground0", {900, 300}, true, "png"},
-        {"ground1", {333, 111}, true, "png"}, {"ground2", {400, 400}, true, "png"}, {"ground3", {630, 340}, false, "bmp"},
-        {"ground4", {2, 1}, true, "png"},     {"object0", {300, 200}, true, "png"}, {"object1", {3, 7}, true, "png"},
-        {"object2", {1000, 999}, true, "png"}, {"object3", {64, 64}, false, "jpg"}, {"object4", {257, 31}, true, "bmp"},
+        {"sky0", {800, 500}, false, "png"},    {"sky1", {300, 700}, false, "jpg"},
+        {"sky2", {631, 341}, false, "bmp"},    {"sky3", {640, 480}, true, "png"},
+        {"sky4", {7, 3}, false, "png"},        {"ground0", {900, 300}, true, "png"},
+        {"ground1", {333, 111}, true, "png"},  {"ground2", {400, 400}, true, "png"},
+        {"ground3", {630, 340}, false, "bmp"}, {"ground4", {2, 1}, true, "png"},
+        {"object0", {300, 200}, true, "png"},  {"object1", {3, 7}, true, "png"},
+        {"object2", {1000, 999}, true, "png"}, {"object3", {64, 64}, false, "jpg"},
+        {"object4", {257, 31}, true, "bmp"},
     };
     for (const auto& pic : pictures)
         writeSource(dir + "/" + pic.stem + "." + pic.format, pic.size, pic.alpha, pic.format);
@@ -122,15 +125,15 @@ void PackBuildTest::builtPackWorksEverywhere()
         const SkyLight l = f.SkyPack->slotTint[std::size_t(i)];
         const QString scene = sources.filePath(QString("scene%1.vdr").arg(i));
         const QString out = sources.filePath(QString("scene%1.bmp").arg(i));
+        const QStringList lines{"Tolvane Veldor File",
+                                QString::fromStdString(f.SkyPack->slotFile[std::size_t(i)]),
+                                QString::fromStdString(f.LandPack->slotFile[std::size_t(i)]),
+                                QString::number(l.red), QString::number(l.green), QString::number(l.blue),
+                                "1", "1", QString::fromStdString(f.ObjectPack->slotFile[std::size_t(i)]),
+                                "O", "10", "10", "200", "200"};
         QFile s(scene);
         QVERIFY(s.open(QIODevice::WriteOnly));
-        s.write(QStringList{"Tolvane Veldor File", QString::fromStdString(f.SkyPack->slotFile[std::size_t(i)]),
-                            QString::fromStdString(f.LandPack->slotFile[std::size_t(i)]), QString::number(l.red),
-                            QString::number(l.green), QString::number(l.blue), "1", "1",
-                            QString::fromStdString(f.ObjectPack->slotFile[std::size_t(i)]), "O", "10", "10", "200", "200"}
-                    .join("\r\n")
-                    .toLatin1()
-                + "\r\n");
+        s.write((lines.join("\r\n") + "\r\n").toLatin1());
         s.close();
         const Run rendered = run(kRenderTool, {"--app-dir", p.appDir.path(), scene, out});
         QVERIFY2(rendered.status == 0, qPrintable(rendered.out));
