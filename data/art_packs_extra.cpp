@@ -80,6 +80,15 @@ Surface skyCanvas(const std::vector<Stop>& stops)
     return s;
 }
 
+// Night grounds are drawn in the colours of moonlight and lifted, because
+// a night sky's light darkens them again when they are rendered.
+void lift(Surface& s, double factor)
+{
+    for (Color& c : s.data())
+        if (!isPureWhite(c))
+            c = scale(c, factor);
+}
+
 // ---- Autumn ---------------------------------------------------------------
 
 Surface skyGoldenAfternoon()
@@ -795,6 +804,7 @@ Surface groundMoonlitHills()
             return mix(scale(body, 0.9 + 0.2 * noise.at(x / 20.0, y / 10.0)), rgb(130, 146, 190), rim * 0.6);
         });
     }
+    lift(s, 1.6);
     sealAgainstKey(s);
     return s;
 }
@@ -820,6 +830,7 @@ Surface groundNightCity()
     fillRect(s, 0, GH - 12, GW, GH, rgb(30, 30, 36));
     for (int x = 10; x < GW; x += 90)
         fillEllipse(s, x, GH - 14, 4, 4, rgb(250, 200, 120));
+    lift(s, 1.6);
     sealAgainstKey(s);
     return s;
 }
@@ -850,6 +861,7 @@ Surface groundCampfireClearing()
         drawLine(s, 440 + i * 14, 420, 500 - i * 14, 404, 6, rgb(90, 60, 40));
     fillPolygon(s, {{446, 410}, {494, 410}, {470, 340}}, rgb(240, 130, 30));
     fillPolygon(s, {{458, 410}, {484, 410}, {470, 366}}, rgb(250, 210, 90));
+    lift(s, 1.6);
     sealAgainstKey(s);
     return s;
 }
@@ -875,6 +887,7 @@ Surface groundSleepingVillage()
     }
     for (int i = 0; i < 30; ++i) // fireflies
         fillEllipse(s, rng.between(0, GW), rng.between(380, GH), 2, 2, rgb(230, 240, 120));
+    lift(s, 1.6);
     sealAgainstKey(s);
     return s;
 }
@@ -893,6 +906,7 @@ Surface groundPineForest()
     }
     std::vector<double> floor(static_cast<std::size_t>(GW), 416.0);
     fillBelow(s, floor, [](int, int) { return rgb(8, 19, 21); });
+    lift(s, 1.6);
     sealAgainstKey(s);
     return s;
 }
