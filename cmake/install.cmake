@@ -21,6 +21,11 @@ configure_file(${VELDOR_DESKTOP_DIR}/veldor.metainfo.xml ${VELDOR_STAGE_DIR}/org
 configure_file(${VELDOR_DESKTOP_DIR}/changelog.in ${VELDOR_STAGE_DIR}/changelog @ONLY)
 # veldor-render finds its pictures beside the file the link points to.
 file(CREATE_LINK ${VELDOR_BIN_TO_APP}/veldor-render ${VELDOR_STAGE_DIR}/veldor-render SYMBOLIC)
+if(TARGET veldor-pack)
+  file(CREATE_LINK ${VELDOR_BIN_TO_APP}/veldor-pack ${VELDOR_STAGE_DIR}/veldor-pack SYMBOLIC)
+  install(TARGETS veldor-pack RUNTIME DESTINATION ${VELDOR_INSTALL_APPDIR})
+  install(PROGRAMS ${VELDOR_STAGE_DIR}/veldor-pack DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 # Debian wants manual pages and the changelog compressed, reproducibly (-n).
 file(GLOB VELDOR_MAN_PAGES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../docs/man/*.1)

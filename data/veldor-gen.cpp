@@ -1,7 +1,10 @@
 // veldor-gen APPDIR UIDIR: writes every picture and sample file the program
 // ships with. APPDIR receives the installed files (and packs/), UIDIR the
 // pictures that are built into the windows and, in icons/, the desktop's icons.
+// veldor-gen --pack-sources DIR: writes the source folders of the packs that
+// the build makes with veldor-pack, one folder per pack in DIR.
 #include "data/art.h"
+#include "data/artpacks.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
 
@@ -29,12 +32,20 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes)
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::cerr << "usage: veldor-gen APPDIR UIDIR\n";
+        std::cerr << "usage: veldor-gen APPDIR UIDIR | veldor-gen --pack-sources DIR\n";
         return 2;
     }
     const std::filesystem::path appDir = argv[1];
     const std::filesystem::path uiDir = argv[2];
     try {
+        if (std::string(argv[1]) == "--pack-sources") {
+            const std::filesystem::path sourceDir = argv[2];
+            for (const veldor::art::GeneratedFile& file : veldor::art::extraPackSources()) {
+                std::filesystem::create_directories(sourceDir / file.folder);
+                writeBytes(sourceDir / file.folder / file.name, file.bytes);
+            }
+            return 0;
+        }
         for (const veldor::art::GeneratedFile& file : veldor::art::generateAll()) {
             std::filesystem::path dir;
             if (file.folder == "ui")

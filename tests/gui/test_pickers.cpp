@@ -499,17 +499,20 @@ void PickersTest::packListFollowsTheFolder()
     f.sky->show();
     f.sky->newpack->click();
     TSkyPack& b = *f.SkyPack;
-    QCOMPARE(listed(b), QStringList{"sample.vpk"});
+    const QStringList shipped = listed(b); // the packs that come with the program
+    QVERIFY(shipped.contains("sample.vpk"));
     select(b, "sample.vpk");
     b.FileListBox1DblClick();
 
     writeFile(p, "packs/Another.vpk", "x");
     writeFile(p, "packs/readme.txt", "x");
-    QCOMPARE(listed(b), QStringList{"sample.vpk"}); // not until shown again
+    QCOMPARE(listed(b), shipped); // not until shown again
     // Shown again by the renderer after a choice.
     b.pic0Click();
     QVERIFY(b.isVisible());
-    QCOMPARE(listed(b), (QStringList{"Another.vpk", "sample.vpk"}));
+    QStringList more = shipped + QStringList{"Another.vpk"};
+    more.sort(Qt::CaseInsensitive);
+    QCOMPARE(listed(b), more);
     QCOMPARE(b.FileListBox1->currentItem()->text(), QStringLiteral("sample.vpk")); // selection kept
 
     QFile::remove(p.appDir.path("packs/Another.vpk"));
@@ -517,7 +520,7 @@ void PickersTest::packListFollowsTheFolder()
     QVERIFY(!b.isVisible());
     f.sky->show();
     f.sky->newpack->click();
-    QCOMPARE(listed(b), QStringList{"sample.vpk"});
+    QCOMPARE(listed(b), shipped);
     QCOMPARE(b.packname->text(), QStringLiteral("Winter and Desert")); // closing kept the pack
 }
 

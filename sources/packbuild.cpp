@@ -1,0 +1,348 @@
+#include "sources/packbuild.h"
+
+#include "platform/error.h"
+#include "platform/textfile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <map>
+
+namespace veldor {
+
+namespace {
+
+// One source pixel's share of one output pixel along an axis.
+struct Tap {
+    int index;
+    double weight;
+};
+
+// taps[first[i] .. first[i + 1]) cover output i: the interval
+// [start + i * step, start + (i + 1) * step) clipped to the picture.
+struct AxisTaps {
+    std::vector<Tap> taps;
+    std::vector<std::size_t> first;
+};
+
+AxisTaps axisTaps(double start, double length, int out, int size)
+{
+    AxisTaps a;
+    a.first.reserve(std::size_t(out) + 1);
+    const double step = length / out;
+    for (int i = 0; i < out; ++i) {
+        a.first.push_back(a.taps.size());
+        const double lo = std::max(0.0, start + i * step);
+        const double hi = std::min(double(size), start + (i + 1) * step);
+        for (int s = int(std::floor(lo)); s < hi; ++s) {
+            const double w = std::min(hi, s + 1.0) - std::max(lo, double(s));
+            if (w > 0)
+                a.taps.push_back({s, w});
+        }
+    }
+    a.first.push_back(a.taps.size());
+    return a;
+}
+
+int roundedChannel(double v) { return std::clamp(int(std::lround(v)), 0, 255); }
+
+RgbaPicture opaque(const Surface& s)
+{
+    RgbaPicture p{s.width(), s.height(), {}};
+    p.pixels.reserve(s.data().size());
+    for (Color c : s.data())
+        p.pixels.push_back(c | 0xFF000000u);
+    return p;
+}
+
+int roundedSide(double v) { return std::max(1, int(std::lround(v))); }
+
+std::string trimmed(std::string_view s)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return std::string(s);
+}
+
+std::optional<SkyLight> parseLight(const std::string& value)
+{
+    std::array<std::int32_t, 3> v{};
+    std::size_t start = 0;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t comma = value.find(',', start);
+        if ((comma == std::string::npos) != (i == 2))
+            return std::nullopt;
+        try {
+            v[std::size_t(i)] = toInteger(trimmed(std::string_view(value).substr(start, comma - start)));
+        } catch (const Error&) {
+            return std::nullopt;
+        }
+        start = comma + 1;
+    }
+    return SkyLight{v[0], v[1], v[2]};
+}
+
+} // namespace
+
+RgbaPicture scaleArea(const RgbaPicture& src, SourceRect rect, int outW, int outH)
+{
+    const AxisTaps xs = axisTaps(rect.x, rect.width, outW, src.width);
+    const AxisTaps ys = axisTaps(rect.y, rect.height, outH, src.height);
+    RgbaPicture out{outW, outH, std::vector<std::uint32_t>(std::size_t(outW) * std::size_t(outH))};
+    for (int oy = 0; oy < outH; ++oy)
+        for (int ox = 0; ox < outW; ++ox) {
+            double area = 0, alpha = 0, r = 0, g = 0, b = 0;
+            for (std::size_t ty = ys.first[std::size_t(oy)]; ty < ys.first[std::size_t(oy) + 1]; ++ty) {
+                const std::uint32_t* row = src.pixels.data() + std::size_t(ys.taps[ty].index) * std::size_t(src.width);
+                for (std::size_t tx = xs.first[std::size_t(ox)]; tx < xs.first[std::size_t(ox) + 1]; ++tx) {
+                    const std::uint32_t p = row[xs.taps[tx].index];
+                    const double w = ys.taps[ty].weight * xs.taps[tx].weight;
+                    const double wa = w * alphaOf(p);
+                    area += w;
+                    alpha += wa;
+                    r += wa * redOf(p);
+                    g += wa * greenOf(p);
+                    b += wa * blueOf(p);
+                }
+            }
+            if (alpha > 0)
+                out.pixels[std::size_t(oy) * std::size_t(outW) + std::size_t(ox)] =
+                    rgba(roundedChannel(r / alpha), roundedChannel(g / alpha), roundedChannel(b / alpha),
+                         roundedChannel(alpha / area));
+        }
+    return out;
+}
+
+Surface toKeyedSurface(const RgbaPicture& src, bool keyed)
+{
+    std::vector<Color> pixels;
+    pixels.reserve(src.pixels.size());
+    for (std::uint32_t p : src.pixels) {
+        Color c = alphaOf(p) < 128 ? kWhite : Color(p & 0x00FFFFFFu);
+        if (keyed && alphaOf(p) >= 128 && isPureWhite(c))
+            c = rgb(254, 254, 254);
+        pixels.push_back(c);
+    }
+    Surface s;
+    s.replaceBitmap(src.width, src.height, std::move(pixels));
+    return s;
+}
+
+Surface packSkyPicture(const RgbaPicture& src)
+{
+    const double scale = std::max(double(kPackPictureWidth) / src.width, double(kPackPictureHeight) / src.height);
+    const double w = kPackPictureWidth / scale, h = kPackPictureHeight / scale;
+    return toKeyedSurface(
+        scaleArea(src, {(src.width - w) / 2, (src.height - h) / 2, w, h}, kPackPictureWidth, kPackPictureHeight),
+        false);
+}
+
+Surface packGroundPicture(const RgbaPicture& src)
+{
+    const int full = roundedSide(double(src.height) * kPackPictureWidth / src.width);
+    const int kept = std::min(full, kPackPictureHeight);
+    const double rowsPerOut = double(src.height) / full;
+    return toKeyedSurface(
+        scaleArea(src, {0, (full - kept) * rowsPerOut, double(src.width), kept * rowsPerOut}, kPackPictureWidth, kept),
+        true);
+}
+
+Surface packObjectPicture(const RgbaPicture& src)
+{
+    const double scale = std::min(double(kPackObjectBox) / src.width, double(kPackObjectBox) / src.height);
+    return toKeyedSurface(scaleArea(src, {0, 0, double(src.width), double(src.height)}, roundedSide(src.width * scale),
+                                    roundedSide(src.height * scale)),
+                          true);
+}
+
+Surface packSkyThumbnail(const Surface& sky)
+{
+    const double scale = std::min(double(kPackThumbnailSize) / sky.width(), double(kPackThumbnailSize) / sky.height());
+    const int w = roundedSide(sky.width() * scale), h = roundedSide(sky.height() * scale);
+    const RgbaPicture small = scaleArea(opaque(sky), {0, 0, double(sky.width()), double(sky.height())}, w, h);
+    const int left = (kPackThumbnailSize - w) / 2, top = (kPackThumbnailSize - h) / 2;
+    // A band takes the mean colour of the edge row or column it continues:
+    // the sky's gradient goes on without streaks from clouds or stars.
+    const auto meanOf = [&](int x0, int y0, int dx, int dy, int n) {
+        double r = 0, g = 0, b = 0;
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t p = small.pixels[std::size_t(y0 + i * dy) * std::size_t(w) + std::size_t(x0 + i * dx)];
+            r += redOf(p);
+            g += greenOf(p);
+            b += blueOf(p);
+        }
+        return rgb(roundedChannel(r / n), roundedChannel(g / n), roundedChannel(b / n));
+    };
+    const Color above = meanOf(0, 0, 1, 0, w), below = meanOf(0, h - 1, 1, 0, w);
+    const Color leftOf = meanOf(0, 0, 0, 1, h), rightOf = meanOf(w - 1, 0, 0, 1, h);
+    Surface out(kPackThumbnailSize, kPackThumbnailSize);
+    for (int y = 0; y < kPackThumbnailSize; ++y)
+        for (int x = 0; x < kPackThumbnailSize; ++x) {
+            const int sx = x - left, sy = y - top;
+            Color c = sy < 0 ? above : sy >= h ? below : sx < 0 ? leftOf : sx >= w ? rightOf : kBlack;
+            if (sx >= 0 && sx < w && sy >= 0 && sy < h)
+                c = small.pixels[std::size_t(sy) * std::size_t(w) + std::size_t(sx)] & 0x00FFFFFFu;
+            out.setPixel(x, y, c);
+        }
+    return out;
+}
+
+Surface packGroundThumbnail(const Surface& ground)
+{
+    const int side = std::max(ground.width(), ground.height());
+    RgbaPicture square{side, side, std::vector<std::uint32_t>(std::size_t(side) * std::size_t(side))};
+    const int left = (side - ground.width()) / 2, top = side - ground.height();
+    for (int y = 0; y < side; ++y) {
+        // The same daylight backdrop the built-in ground thumbnails use.
+        const double t = double(y) / std::max(1, side - 1);
+        const std::uint32_t sky =
+            rgba(roundedChannel(120 + 80 * t), roundedChannel(160 + 58 * t), roundedChannel(210 + 26 * t), 255);
+        for (int x = 0; x < side; ++x) {
+            const Color c = ground.pixel(x - left, y - top);
+            square.pixels[std::size_t(y) * std::size_t(side) + std::size_t(x)] =
+                c == kInvalidColor || isPureWhite(c) ? sky : (c | 0xFF000000u);
+        }
+    }
+    return toKeyedSurface(scaleArea(square, {0, 0, double(side), double(side)}, kPackThumbnailSize, kPackThumbnailSize),
+                          false);
+}
+
+SkyLight skyLightFromPicture(const Surface& sky)
+{
+    std::int64_t r = 0, g = 0, b = 0;
+    for (Color c : sky.data()) {
+        r += redOf(c);
+        g += greenOf(c);
+        b += blueOf(c);
+    }
+    const double n = std::max<double>(1, double(sky.data().size()));
+    const auto light = [&](std::int64_t sum, std::int32_t neutral) {
+        return std::clamp(std::int32_t(std::lround((sum / n - neutral) / 2)), kSkyLightMin, kSkyLightMax);
+    };
+    return {light(r, redOf(kNeutralDaylight)), light(g, greenOf(kNeutralDaylight)), light(b, blueOf(kNeutralDaylight))};
+}
+
+PackDescription parsePackDescription(std::string_view text)
+{
+    PackDescription d;
+    std::map<std::string, std::string*> texts{
+        {"name", &d.header.name}, {"author", &d.header.author}, {"description", &d.header.description},
+        {"prefix", &d.header.prefix}};
+    for (int i = 0; i < kChoiceSlots; ++i) {
+        const std::string n = std::to_string(i);
+        texts["sky" + n] = &d.skies[std::size_t(i)];
+        texts["ground" + n] = &d.grounds[std::size_t(i)];
+        texts["object" + n] = &d.objects[std::size_t(i)];
+    }
+    std::vector<std::string> problems;
+    std::map<std::string, int> seen;
+    int number = 0;
+    for (std::size_t start = 0; start <= text.size(); ++number) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view raw = text.substr(start, end - start);
+        start = end + 1;
+        if (!raw.empty() && raw.back() == '\r')
+            raw.remove_suffix(1);
+        const std::string line = trimmed(raw);
+        const std::string where = "line " + std::to_string(number + 1) + ": ";
+        if (line.empty() || line.front() == '#')
+            continue;
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos) {
+            problems.push_back(where + "expected 'key = value'");
+            continue;
+        }
+        const std::string key = trimmed(std::string_view(line).substr(0, eq));
+        const std::string value = trimmed(std::string_view(line).substr(eq + 1));
+        if (seen.count(key)) {
+            problems.push_back(where + "'" + key + "' was already given on line " + std::to_string(seen[key]));
+            continue;
+        }
+        seen[key] = number + 1;
+        // A CR would end the pack's line early and a Ctrl-Z the whole file.
+        if (value.find_first_of("\r\x1a") != std::string::npos) {
+            problems.push_back(where + "a CR or Ctrl-Z in the value would cut the pack file short");
+            continue;
+        }
+        if (const auto c = texts.find(key); c != texts.end()) {
+            *c->second = value;
+            continue;
+        }
+        if (key.size() == 9 && key.starts_with("sky") && key.ends_with(".tint") && key[3] >= '0' && key[3] <= '4') {
+            const std::optional<SkyLight> light = parseLight(value);
+            if (!light)
+                problems.push_back(where + key + " needs three integers 'R, G, B', not '" + value + "'");
+            d.lights[std::size_t(key[3] - '0')] = light;
+            continue;
+        }
+        problems.push_back(where + "unknown key '" + key + "'");
+    }
+    for (const char* key : {"name", "prefix"})
+        if (!seen.count(key))
+            problems.push_back(std::string("missing key '") + key + "'");
+    for (const char* kind : {"sky", "ground", "object"})
+        for (int i = 0; i < kChoiceSlots; ++i)
+            if (!seen.count(kind + std::to_string(i)))
+                problems.push_back("missing key '" + (kind + std::to_string(i)) + "' (its caption)");
+    if (seen.count("prefix"))
+        if (const std::string why = prefixProblem(d.header.prefix); !why.empty())
+            problems.push_back("line " + std::to_string(seen["prefix"]) + ": " + why);
+    if (!problems.empty()) {
+        std::string all;
+        for (const std::string& p : problems)
+            all += (all.empty() ? "" : "\n") + p;
+        throw Error(all);
+    }
+    return d;
+}
+
+std::string prefixProblem(std::string_view prefix)
+{
+    constexpr std::size_t kMaxPrefix = 32;
+    if (prefix.empty() || prefix.size() > kMaxPrefix)
+        return "the prefix must be 1 to 32 characters long";
+    for (char c : prefix)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '-')
+            return "the prefix '" + std::string(prefix) + "' may hold only letters A-Z a-z, digits, '_' and '-'";
+    return {};
+}
+
+std::vector<std::string> packBitmapNames(std::string_view prefix)
+{
+    std::vector<std::string> names;
+    for (PackKind kind : {PackKind::Sky, PackKind::Ground, PackKind::Object})
+        for (int i = 0; i < kChoiceSlots; ++i) {
+            if (kind != PackKind::Object)
+                names.push_back(packThumbnailName(prefix, kind, i).substr(sizeof("packs\\") - 1));
+            names.push_back(packImageName(prefix, kind, i).substr(sizeof("packs\\") - 1));
+        }
+    return names;
+}
+
+std::string packFileText(const PackDescription& d, const std::array<SkyLight, kChoiceSlots>& lights)
+{
+    LineWriter w;
+    w.writeLine(kPackIdentification);
+    w.writeLine(d.header.name);
+    w.writeLine(d.header.author);
+    w.writeLine(d.header.description);
+    w.writeLine(d.header.prefix);
+    for (std::size_t i = 0; i < kChoiceSlots; ++i) {
+        w.writeLine(d.skies[i]);
+        w.writeLine(lights[i].red);
+        w.writeLine(lights[i].green);
+        w.writeLine(lights[i].blue);
+    }
+    for (const std::string& c : d.grounds)
+        w.writeLine(c);
+    for (const std::string& c : d.objects)
+        w.writeLine(c);
+    return w.bytes();
+}
+
+} // namespace veldor

@@ -1,0 +1,114 @@
+#pragma once
+// Making an image pack from an author's own pictures: the pixel rules that
+// turn any picture into the bitmaps the browsers and the renderer read, and
+// the small description file "pack.txt" that names the pack.
+//
+// Every picture of a pack ends up 24-bit with pure white as its only
+// transparency, so the rules below settle what happens to the author's
+// alpha, sizes and whites once, for every caller.
+#include "platform/surface.h"
+#include "sources/builtins.h"
+#include "sources/pack.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace veldor {
+
+// An author's picture as read: top-down rows of 0xAABBGGRR (the Color
+// layout with alpha in the top byte, 255 opaque).
+struct RgbaPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
+constexpr std::uint32_t rgba(int r, int g, int b, int a) { return rgb(r, g, b) | (std::uint32_t(a & 0xFF) << 24); }
+constexpr int alphaOf(std::uint32_t p) { return int(p >> 24); }
+
+// Part of a picture in source pixel units; fractions are allowed.
+struct SourceRect {
+    double x = 0, y = 0, width = 0, height = 0;
+};
+
+// Area-averaging scale of `rect` of `src` to outW x outH (both >= 1): each
+// output pixel is the mean of the source area it covers, every source pixel
+// weighted by the part of it inside that area. Colours are averaged weighted
+// by alpha as well, so a transparent pixel's colour never bleeds into an
+// opaque neighbour; alpha is the plain area mean. Channels round to nearest.
+RgbaPicture scaleArea(const RgbaPicture& src, SourceRect rect, int outW, int outH);
+
+// The white key: alpha below half (< 128) becomes pure white, the only
+// transparency the renderer knows; everything else drops its alpha. With
+// `keyed` (grounds, objects) an opaque pure white becomes (254, 254, 254) so
+// that it stays visible; a sky is never keyed and keeps its white.
+Surface toKeyedSurface(const RgbaPicture& src, bool keyed);
+
+inline constexpr int kPackPictureWidth = 630;
+inline constexpr int kPackPictureHeight = 340;
+inline constexpr int kPackObjectBox = 256;
+inline constexpr int kPackThumbnailSize = 100;
+
+// A sky covers 630 x 340: scaled by the larger of the two ratios, then the
+// middle is kept.
+Surface packSkyPicture(const RgbaPicture& src);
+// A ground is scaled to 630 wide, its height rounded to nearest (at least 1).
+// The renderer bottom-aligns it and never shows rows above the 340th from
+// the bottom, so only the bottom 340 rows are kept.
+Surface packGroundPicture(const RgbaPicture& src);
+// An object fits 256 x 256, keeping its aspect, each side rounded to nearest
+// (at least 1).
+Surface packObjectPicture(const RgbaPicture& src);
+
+// 100 x 100 thumbnails of the whole picture (the browsers show them unscaled
+// from the top-left corner). A sky is scaled to 100 wide, kept in
+// proportion and centred; the bands above and below take the mean colour
+// of its top and bottom rows. A ground is drawn bottom-aligned over a neutral daylight
+// sky in a square as wide as it, its white transparent, and that square is
+// scaled down.
+Surface packSkyThumbnail(const Surface& sky);
+Surface packGroundThumbnail(const Surface& ground);
+
+// The light of a sky the author gave none: half of how far its average
+// colour lies from a neutral daylight sky, per channel, within the range the
+// built-in skies use:
+//   tint = clamp(round((average - kNeutralDaylight) / 2), -90, 70)
+// A blue midday sky gets (about) no light, a dark one darkens the land and a
+// warm one warms it.
+inline constexpr Color kNeutralDaylight = rgb(116, 159, 216);
+inline constexpr int kSkyLightMin = -90;
+inline constexpr int kSkyLightMax = 70;
+SkyLight skyLightFromPicture(const Surface& sky);
+
+// "pack.txt": `key = value` lines; a line whose first non-blank character is
+// "#" is a comment (a "#" inside a value is kept); blank lines are skipped;
+// blanks around keys and values are dropped and a trailing CR is ignored.
+// Keys: name, author, description, prefix, sky0..sky4, ground0..ground4,
+// object0..object4 and sky0.tint..sky4.tint ("R, G, B", signed 32-bit).
+// name, prefix and the fifteen captions are required. Values are kept as
+// their bytes.
+struct PackDescription {
+    PackHeader header;
+    std::array<std::string, kChoiceSlots> skies, grounds, objects;
+    std::array<std::optional<SkyLight>, kChoiceSlots> lights;
+};
+
+// Throws veldor::Error naming the line ("line 4: unknown key 'sky5'") or
+// the missing key.
+PackDescription parsePackDescription(std::string_view text);
+
+// An empty text when `prefix` makes valid file names on every system the
+// packs travel to (1 to 32 of A-Z a-z 0-9 _ -); otherwise why not.
+std::string prefixProblem(std::string_view prefix);
+
+// The 25 bitmap names of a pack with this prefix, as in the pack folder.
+std::vector<std::string> packBitmapNames(std::string_view prefix);
+
+// The 35 lines of the pack file, CR LF each.
+std::string packFileText(const PackDescription& d, const std::array<SkyLight, kChoiceSlots>& lights);
+
+} // namespace veldor

@@ -1,0 +1,179 @@
+#include "sources/packcheck.h"
+
+#include "platform/bmp.h"
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "sources/pack.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace veldor {
+
+namespace {
+
+constexpr int kPackLines = 35;
+constexpr int kPictureWidth = 630;
+constexpr int kPictureHeight = 340;
+constexpr int kThumbnailSide = 100;
+
+std::string sizeText(const Bitmap& b) { return std::to_string(b.width) + " x " + std::to_string(b.height); }
+
+// Pure white meant as a colour: a patch of pure white that touches no edge
+// of the picture and is bordered mostly by light colour (every channel 200
+// or more), as a white surface with its shading is. A hole (the sky between
+// branches, the middle of a ring) is bordered by the darker thing around it,
+// and the background touches the edge. The renderer keys every pure white
+// pixel, so such a patch shows what lies below.
+struct VanishingWhite {
+    std::size_t pixels = 0;
+    int patches = 0;
+    int x = 0, y = 0; // first pixel of the first patch in reading order
+};
+
+VanishingWhite vanishingWhite(const Bitmap& b)
+{
+    constexpr int kLight = 200;
+    const std::size_t w = std::size_t(b.width), h = std::size_t(b.height);
+    std::vector<char> seen(b.pixels.size(), 0);
+    std::vector<std::size_t> stack;
+    VanishingWhite v;
+    for (std::size_t start = 0; start < b.pixels.size(); ++start) {
+        if (seen[start] || !isPureWhite(b.pixels[start]))
+            continue;
+        std::size_t count = 0, border = 0, light = 0;
+        bool edge = false;
+        seen[start] = 1;
+        stack.push_back(start);
+        while (!stack.empty()) {
+            const std::size_t i = stack.back();
+            stack.pop_back();
+            ++count;
+            const std::size_t x = i % w, y = i / w;
+            edge = edge || x == 0 || y == 0 || x + 1 == w || y + 1 == h;
+            for (const std::size_t n : {x > 0 ? i - 1 : i, x + 1 < w ? i + 1 : i, y > 0 ? i - w : i,
+                                        y + 1 < h ? i + w : i}) {
+                if (n == i || seen[n])
+                    continue;
+                if (isPureWhite(b.pixels[n])) {
+                    seen[n] = 1;
+                    stack.push_back(n);
+                    continue;
+                }
+                const Color c = b.pixels[n];
+                ++border;
+                light += std::min({redOf(c), greenOf(c), blueOf(c)}) >= kLight;
+            }
+        }
+        if (edge || 2 * light <= border)
+            continue;
+        if (v.patches++ == 0) {
+            v.x = int(start % w);
+            v.y = int(start / w);
+        }
+        v.pixels += count;
+    }
+    return v;
+}
+
+void checkBitmap(const std::string& folder, const std::string& name, PackKind kind, bool thumbnail,
+                 std::vector<PackFinding>& out)
+{
+    // The stored names begin with the pack folder's own name.
+    const std::string file = name.substr(sizeof("packs\\") - 1);
+    Bitmap b;
+    try {
+        b = loadBmpFile(appPath(folder, file));
+    } catch (const Error& e) {
+        out.push_back({true, file + ": " + (fileExists(appPath(folder, file)) ? e.what() : "missing")});
+        return;
+    }
+    const auto odd = [&](const std::string& why) { out.push_back({false, file + ": " + why}); };
+    if (thumbnail) {
+        if (b.width != kThumbnailSide || b.height != kThumbnailSide)
+            odd(sizeText(b) + ", not 100 x 100: the browser shows its top-left 100 x 100 unscaled");
+        return;
+    }
+    if (kind == PackKind::Sky && (b.width != kPictureWidth || b.height != kPictureHeight))
+        odd(sizeText(b) + ", not 630 x 340: the picture takes the size of its sky");
+    if (kind == PackKind::Ground) {
+        if (b.width < kPictureWidth)
+            odd(sizeText(b) + ", narrower than 630: the sky shows in the columns to its right");
+        else if (b.width > kPictureWidth)
+            odd(sizeText(b) + ", wider than 630: the columns beyond 630 never show");
+        if (b.height > kPictureHeight)
+            odd(sizeText(b) + ", higher than 340: its top " + std::to_string(b.height - kPictureHeight)
+                + " rows never show");
+    }
+    if (kind != PackKind::Sky) {
+        const VanishingWhite v = vanishingWhite(b);
+        if (v.patches > 0)
+            odd(std::to_string(v.pixels) + " pure white pixels inside light colour, first at (" + std::to_string(v.x)
+                + ", " + std::to_string(v.y) + "), will show what lies below");
+    }
+}
+
+} // namespace
+
+std::vector<PackFinding> checkPack(const std::string& path)
+{
+    std::vector<PackFinding> out;
+    std::string bytes;
+    try {
+        bytes = readWholeFile(path);
+    } catch (const Error& e) {
+        out.push_back({true, e.what()});
+        return out;
+    }
+    if (bytes.find('\r') == std::string::npos && bytes.find('\n') != std::string::npos) {
+        out.push_back({true, "the lines end with LF alone; the browsers need CR LF and read one long line"});
+        // The rest is checked as the author meant the lines.
+        for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 2))
+            bytes.insert(at, 1, '\r');
+    }
+
+    LineReader count(bytes);
+    int lines = 0;
+    while (!count.atEnd() && lines < kPackLines) {
+        count.readLine();
+        ++lines;
+    }
+
+    LineReader reader(bytes);
+    const std::string first = reader.readLine();
+    if (first != kPackIdentification) {
+        constexpr std::size_t kQuoted = 64;
+        const std::string shown = first.size() <= kQuoted ? first : first.substr(0, kQuoted) + "...";
+        out.push_back({true, "line 1: '" + shown + "' is not the identification line '" + kPackIdentification + "'"});
+    }
+    for (int i = 0; i < 3; ++i)
+        reader.readLine(); // name, author, description: any text will do
+    const std::string prefix = reader.readLine();
+    if (lines < kPackLines)
+        out.push_back({false, "the file ends after line " + std::to_string(lines)
+                                  + " of 35: the lines after it read as empty captions"});
+    for (int slot = 0; slot < kChoiceSlots; ++slot) {
+        reader.readLine(); // caption
+        for (int c = 0; c < 3; ++c) {
+            const std::string line = reader.readLine();
+            try {
+                toInteger(line);
+            } catch (const Error& e) {
+                out.push_back({true, "line " + std::to_string(7 + 4 * slot + c) + ": " + e.what()});
+            }
+        }
+    }
+
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const std::string dir = folder.empty() ? "." : folder;
+    for (PackKind kind : {PackKind::Sky, PackKind::Ground, PackKind::Object})
+        for (int i = 0; i < kChoiceSlots; ++i) {
+            if (kind != PackKind::Object)
+                checkBitmap(dir, packThumbnailName(prefix, kind, i), kind, true, out);
+            checkBitmap(dir, packImageName(prefix, kind, i), kind, false, out);
+        }
+    return out;
+}
+
+} // namespace veldor

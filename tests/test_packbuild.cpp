@@ -1,0 +1,267 @@
+// Making and checking image packs: the pixel rules of the builder, the
+// author's description file, and what the checker names in broken packs.
+#include "platform/bmp.h"
+#include "platform/error.h"
+#include "platform/replacefile.h"
+#include "sources/packbuild.h"
+#include "sources/packcheck.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <unistd.h>
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+
+// w x h picture whose pixel (x, y) is f(x, y).
+RgbaPicture picture(int w, int h, const std::function<std::uint32_t(int, int)>& f)
+{
+    RgbaPicture p{w, h, {}};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            p.pixels.push_back(f(x, y));
+    return p;
+}
+
+constexpr std::uint32_t kRed = rgba(200, 0, 0, 255);
+constexpr std::uint32_t kGreen = rgba(0, 150, 0, 255);
+constexpr std::uint32_t kBlue = rgba(0, 0, 220, 255);
+
+Surface keyedOne(std::vector<std::uint32_t> pixels, bool keyed)
+{
+    const int n = int(pixels.size());
+    return toKeyedSurface(scaleArea({n, 1, std::move(pixels)}, {0, 0, double(n), 1}, 1, 1), keyed);
+}
+
+TEST(PackBuild, PixelRules)
+{
+    struct Probe {
+        int x, y;
+        Color color;
+    };
+    struct Case {
+        const char* what;
+        Surface made;
+        int width, height;
+        std::vector<Probe> probes;
+    };
+    const auto flat = [](std::uint32_t c) { return [c](int, int) { return c; }; };
+    const auto stripes = [](int x, int) { return x % 2 ? rgba(100, 100, 100, 255) : rgba(0, 0, 0, 255); };
+    const auto redThenBlue = [](int x, int) { return x == 0 ? kRed : kBlue; };
+    const auto wide = [](int x, int) { return x < 315 ? kRed : x < 945 ? kGreen : kBlue; };
+    const auto tall = [](int, int y) { return y < 170 || y >= 510 ? kRed : kGreen; };
+    const auto high = [](int, int y) { return y < 660 ? kGreen : kRed; };
+    const auto halves = [](int, int y) { return y < 170 ? kRed : kBlue; };
+    const auto land = [](int, int y) { return y < 170 ? rgba(0, 0, 0, 0) : kGreen; };
+    const Color red = rgb(200, 0, 0), green = rgb(0, 150, 0), blue = rgb(0, 0, 220);
+    const Case cases[] = {
+        {"area average of 2 x 2", packGroundPicture(picture(1260, 2, stripes)), 630, 1,
+         {{0, 0, rgb(50, 50, 50)}, {629, 0, rgb(50, 50, 50)}}},
+        {"upscale repeats pixels", packSkyPicture(picture(63, 34, redThenBlue)), 630, 340,
+         {{9, 0, red}, {10, 339, blue}}},
+        {"transparent colour does not bleed", keyedOne({kRed, rgba(0, 255, 0, 0)}, true), 1, 1, {{0, 0, red}}},
+        {"alpha below half is white", keyedOne({kRed, rgba(0, 0, 0, 0), rgba(0, 0, 0, 0)}, true), 1, 1,
+         {{0, 0, kWhite}}},
+        {"opaque white stays visible", keyedOne({rgba(255, 255, 255, 128)}, true), 1, 1, {{0, 0, rgb(254, 254, 254)}}},
+        {"a sky is never keyed", keyedOne({rgba(255, 255, 255, 255)}, false), 1, 1, {{0, 0, kWhite}}},
+        {"wide sky: the middle covers", packSkyPicture(picture(1260, 340, wide)), 630, 340,
+         {{0, 0, green}, {629, 339, green}}},
+        {"tall sky: the middle covers", packSkyPicture(picture(630, 680, tall)), 630, 340,
+         {{0, 0, green}, {629, 339, green}}},
+        {"high ground keeps its bottom rows", packGroundPicture(picture(630, 1000, high)), 630, 340,
+         {{0, 0, red}, {629, 339, red}}},
+        {"low ground is scaled to 630 wide", packGroundPicture(picture(315, 100, flat(kGreen))), 630, 200, {}},
+        {"wide object fits 256", packObjectPicture(picture(512, 128, flat(kRed))), 256, 64, {}},
+        {"odd object fits 256, sides rounded", packObjectPicture(picture(3, 7, flat(kRed))), 110, 256, {}},
+        {"sky thumbnail: the whole sky, bands in the edge rows' mean",
+         packSkyThumbnail(toKeyedSurface(picture(630, 340, halves), false)), 100, 100,
+         {{0, 0, red}, {99, 49, red}, {0, 51, blue}, {99, 99, blue}}},
+        {"ground thumbnail: over a daylight sky", packGroundThumbnail(toKeyedSurface(picture(630, 340, land), true)),
+         100, 100, {{0, 0, rgb(120, 160, 210)}, {50, 74, green}, {99, 99, green}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.made.width(), c.width);
+        EXPECT_EQ(c.made.height(), c.height);
+        for (const Probe& p : c.probes)
+            EXPECT_EQ(c.made.pixel(p.x, p.y), p.color) << p.x << ", " << p.y;
+    }
+
+    // Half the distance from a neutral daylight sky, within -90 ... 70.
+    EXPECT_EQ(skyLightFromPicture(Surface(4, 4, rgb(116, 159, 216))), (SkyLight{0, 0, 0}));
+    EXPECT_EQ(skyLightFromPicture(Surface(4, 4, kWhite)), (SkyLight{70, 48, 20}));
+    EXPECT_EQ(skyLightFromPicture(Surface(4, 4, kBlack)), (SkyLight{-58, -80, -90}));
+}
+
+const char* const kCaptions =
+    "sky0 = Dawn\nsky1 = B\nsky2 = C\nsky3 = D\nsky4 = E\nground0 = G\nground1 = G\nground2 = G\nground3 = G\n"
+    "ground4 = G\nobject0 = O\nobject1 = O\nobject2 = O\nobject3 = O\nobject4 = Last\n";
+
+TEST(PackBuild, DescriptionFile)
+{
+    const PackDescription d = parsePackDescription(std::string("# a comment\r\n\n  name =  Pack #1 \r\nprefix=ab_1\n")
+                                                   + kCaptions + "sky3.tint = -45,65 , 300\n");
+    EXPECT_EQ(d.header.name, "Pack #1");
+    EXPECT_EQ(d.header.prefix, "ab_1");
+    EXPECT_EQ(d.lights[3], (SkyLight{-45, 65, 300}));
+    EXPECT_FALSE(d.lights[0].has_value());
+    const std::string text = packFileText(d, {});
+    EXPECT_TRUE(text.starts_with("Tolvane Veldor Image Pack\r\nPack #1\r\n\r\n\r\nab_1\r\nDawn\r\n0\r\n"));
+    EXPECT_TRUE(text.ends_with("\r\nLast\r\n"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 35);
+
+    const struct {
+        std::string text;
+        std::string error;
+    } broken[] = {
+        {"name = n\nprefix = p\n", "missing key 'sky0' (its caption)"},
+        {std::string("prefix = p\n") + kCaptions, "missing key 'name'"},
+        {std::string("name = n\nprefix = a/b\n") + kCaptions,
+         "line 2: the prefix 'a/b' may hold only letters A-Z a-z, digits, '_' and '-'"},
+        {std::string("name = n\nprefix = \n") + kCaptions, "line 2: the prefix must be 1 to 32 characters long"},
+        {std::string("name = n\nprefix = p\nsky5 = x\n") + kCaptions, "line 3: unknown key 'sky5'"},
+        {std::string("name = n\nprefix = p\nname = m\n") + kCaptions, "line 3: 'name' was already given on line 1"},
+        {std::string("name = n\nprefix = p\njust words\n") + kCaptions, "line 3: expected 'key = value'"},
+        {std::string("name = n\nprefix = p\nsky1.tint = 1, 2\n") + kCaptions,
+         "line 3: sky1.tint needs three integers 'R, G, B', not '1, 2'"},
+        {std::string("name = a\rb\nprefix = p\n") + kCaptions,
+         "line 1: a CR or Ctrl-Z in the value would cut the pack file short"},
+    };
+    for (const auto& b : broken) {
+        SCOPED_TRACE(b.text);
+        try {
+            parsePackDescription(b.text);
+            ADD_FAILURE() << "accepted";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(b.error), std::string::npos) << e.what();
+        }
+    }
+}
+
+class PackCheck : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() / ("veldor-packcheck-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // A sound pack with the prefix "tst".
+    void writeSoundPack()
+    {
+        PackDescription d = parsePackDescription(std::string("name = n\nprefix = tst\n") + kCaptions);
+        writeFileReplacing(path("tst.vpk"), packFileText(d, {}));
+        Surface ground(630, 340, rgb(0, 120, 0));
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 630; ++x)
+                ground.setPixel(x, y, kWhite);
+        Surface object(40, 30, rgb(200, 0, 0));
+        object.setPixel(0, 0, kWhite);
+        for (int i = 0; i < 5; ++i) {
+            const std::string n = std::to_string(i);
+            save(Surface(100, 100, rgb(0, 0, 200)), "tstST" + n + ".bmp");
+            save(Surface(630, 340, rgb(0, 0, 200)), "tstS" + n + ".bmp");
+            save(Surface(100, 100, rgb(0, 120, 0)), "tstgT" + n + ".bmp");
+            save(ground, "tstg" + n + ".bmp");
+            save(object, "tsto" + n + ".bmp");
+        }
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    void save(const Surface& s, const std::string& name) const { saveBmpFile(s, path(name)); }
+
+    fs::path dir_;
+};
+
+TEST_F(PackCheck, NamesEverythingWrong)
+{
+    const auto replaceLine = [&](int number, const std::string& text) {
+        std::string bytes = readWholeFile(path("tst.vpk"));
+        std::size_t at = 0;
+        for (int i = 1; i < number; ++i)
+            at = bytes.find("\r\n", at) + 2;
+        bytes.replace(at, bytes.find("\r\n", at) - at, text);
+        writeFileReplacing(path("tst.vpk"), bytes);
+    };
+    Surface lightPatch(40, 30, rgb(230, 230, 230));
+    lightPatch.setPixel(20, 10, kWhite);
+    lightPatch.setPixel(21, 10, kWhite);
+    Surface ringHole(40, 30, rgb(60, 40, 20));
+    ringHole.setPixel(20, 10, kWhite);
+
+    const struct {
+        const char* what;
+        std::function<void()> damage;
+        std::vector<PackFinding> found;
+    } cases[] = {
+        {"sound pack", [] {}, {}},
+        {"missing pack file", [&] { fs::remove(path("tst.vpk")); }, {{true, "File not found"}}},
+        {"identification line", [&] { replaceLine(1, "Tolvane veldor Image Pack"); },
+         {{true, "line 1: 'Tolvane veldor Image Pack' is not the identification line 'Tolvane Veldor Image Pack'"}}},
+        {"tints", [&] { replaceLine(12, "1.5"); replaceLine(25, ""); },
+         {{true, "line 12: '1.5' is not a valid integer value"}, {true, "line 25: '' is not a valid integer value"}}},
+        {"LF line ends",
+         [&] {
+             std::string bytes = readWholeFile(path("tst.vpk"));
+             std::erase(bytes, '\r');
+             writeFileReplacing(path("tst.vpk"), bytes);
+         },
+         {{true, "the lines end with LF alone; the browsers need CR LF and read one long line"}}},
+        {"short file", [&] {
+             const std::string bytes = readWholeFile(path("tst.vpk"));
+             writeFileReplacing(path("tst.vpk"), bytes.substr(0, bytes.rfind("O\r\n", bytes.size() - 8)));
+         },
+         {{false, "the file ends after line 33 of 35: the lines after it read as empty captions"}}},
+        {"bitmaps missing or invalid",
+         [&] {
+             fs::remove(path("tstgT2.bmp"));
+             fs::remove(path("tsto4.bmp"));
+             writeFileReplacing(path("tstS1.bmp"), "BM not really");
+         },
+         {{true, "tstS1.bmp: Bitmap image is not valid"}, {true, "tstgT2.bmp: missing"}, {true, "tsto4.bmp: missing"}}},
+        {"odd sizes",
+         [&] {
+             save(Surface(640, 480), "tstS0.bmp");
+             save(Surface(630, 340), "tstST3.bmp");
+             save(Surface(600, 340, kBlack), "tstg1.bmp");
+             save(Surface(700, 400, kBlack), "tstg2.bmp");
+         },
+         {{false, "tstS0.bmp: 640 x 480, not 630 x 340: the picture takes the size of its sky"},
+          {false, "tstST3.bmp: 630 x 340, not 100 x 100: the browser shows its top-left 100 x 100 unscaled"},
+          {false, "tstg1.bmp: 600 x 340, narrower than 630: the sky shows in the columns to its right"},
+          {false, "tstg2.bmp: 700 x 400, wider than 630: the columns beyond 630 never show"},
+          {false, "tstg2.bmp: 700 x 400, higher than 340: its top 60 rows never show"}}},
+        {"white meant as colour, not a hole",
+         [&] {
+             save(lightPatch, "tsto1.bmp");
+             save(ringHole, "tsto2.bmp");
+         },
+         {{false, "tsto1.bmp: 2 pure white pixels inside light colour, first at (20, 10), will show what lies below"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeSoundPack();
+        c.damage();
+        EXPECT_EQ(checkPack(path("tst.vpk")), c.found);
+    }
+}
+
+// Every pack that comes with the program, the ones veldor-pack built included.
+TEST(ShippedPacks, AreSound)
+{
+    const std::string folder = std::string(VELDOR_TEST_APP_DIR) + "/packs";
+    const std::vector<std::string> packs = listPackFiles(folder);
+    EXPECT_FALSE(packs.empty());
+    for (const std::string& pack : packs) {
+        SCOPED_TRACE(pack);
+        EXPECT_EQ(checkPack(folder + "/" + pack), std::vector<PackFinding>{});
+    }
+}
+
+} // namespace
+} // namespace veldor
