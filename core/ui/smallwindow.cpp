@@ -2,8 +2,12 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -53,6 +57,23 @@ void fitText(QWidget& control, int maxWidth)
     }
 }
 
+QString bytesToText(const std::string& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    return text;
+}
+
+void setElidedText(QLabel& label, const QString& text, int width)
+{
+    const QString shown = label.fontMetrics().elidedText(text, Qt::ElideRight, width);
+    label.setText(shown);
+    label.setToolTip(shown == text ? QString() : text);
+    label.setAccessibleName(text);
+}
+
 SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,
                          const WindowStyle& style, QWidget* parent)
     : QWidget(parent), scene(scene), forms(forms), services(services), buttons_(style.buttons)
@@ -67,14 +88,49 @@ SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
+void SmallWindow::setKeyButtons(QPushButton* onReturn, QPushButton* onEscape)
+{
+    onReturn_ = onReturn;
+    onEscape_ = onEscape;
+}
+
 void SmallWindow::showEvent(QShowEvent* event)
 {
     // Centred once; afterwards the window stays where the user left it.
     if (!centred_ && !event->spontaneous()) {
         centred_ = true;
         centreOnScreen(*this);
+        // Outside a QDialog a push button ignores Return unless it is an
+        // auto-default one; then the focused button presses itself.
+        for (QPushButton* button : findChildren<QPushButton*>())
+            button->setAutoDefault(true);
+        if (onReturn_)
+            onReturn_->setDefault(true);
     }
     QWidget::showEvent(event);
+}
+
+void SmallWindow::keyPressEvent(QKeyEvent* event)
+{
+    QPushButton* button = nullptr;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        button = onReturn_;
+        break;
+    case Qt::Key_Escape:
+        button = onEscape_;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (button) {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
+    } else if (buttons_ != TitleButtons::None) {
+        close();
+    }
 }
 
 void SmallWindow::closeEvent(QCloseEvent* event)

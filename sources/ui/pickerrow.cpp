@@ -43,6 +43,7 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
         const int left = kPictureFirstLeft + i * kPictureStep;
         auto* picture = new Thumbnail(spec.pictureName.arg(i), {left, kPictureTop}, &window);
         picture->setPicture(loadPictureResource(spec.pictureFile.arg(i)));
+        picture->setAccessibleName(QString::fromLatin1(spec.captions[std::size_t(i)]));
         row.pictures[std::size_t(i)] = picture;
 
         auto* caption = new QLabel(QString::fromLatin1(spec.captions[std::size_t(i)]), &window);
@@ -51,8 +52,9 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
         caption->move(left + kThumbnailSize / 2 - caption->width() / 2, kCaptionTop);
         row.captions[std::size_t(i)] = caption;
     }
-    row.cancel = addButton(window, "cancel", QObject::tr("Close"), {480, 144, 75, 25});
+    // Created left to right, which is their tab order.
     row.newpack = addButton(window, "newpack", QObject::tr("Load Image Pack"), {376, 144, 99, 25});
+    row.cancel = addButton(window, "cancel", QObject::tr("Close"), {480, 144, 75, 25});
     return row;
 }
 
