@@ -36,7 +36,7 @@ TAboutBox::TAboutBox(SceneState& scene, Forms& forms, UiServices& services, QWid
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setGeometry(12, 8, 193, 97);
     ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/ui/logo.bmp")));
+    ProgramIcon->setPixmap(screenPixmap(QStringLiteral(":/ui/logo.bmp"), *this));
     ProgramIcon->setAccessibleName(tr("Veldor logo"));
 
     ProductName = centredLabel(Panel1, "ProductName", QStringLiteral("Veldor"), 112, 16);

@@ -69,7 +69,7 @@ Thelpbox::Thelpbox(SceneState& scene, Forms& forms, UiServices& services, QWidge
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setGeometry(117, 8, 193, 97);
     ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/ui/logo.bmp")));
+    ProgramIcon->setPixmap(screenPixmap(QStringLiteral(":/ui/logo.bmp"), *this));
     ProgramIcon->setAccessibleName(tr("Veldor logo"));
 
     // Created after the logo so that it is drawn over it; a label has no

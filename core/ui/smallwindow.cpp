@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -72,6 +73,25 @@ void setElidedText(QLabel& label, const QString& text, int width)
     label.setText(shown);
     label.setToolTip(shown == text ? QString() : text);
     label.setAccessibleName(text);
+}
+
+QString doubleSizeName(const QString& resource)
+{
+    QString name = resource;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return name.insert(dot < 0 ? name.size() : dot, QStringLiteral("@2x"));
+}
+
+QPixmap screenPixmap(const QString& resource, const QWidget& widget)
+{
+    if (widget.devicePixelRatioF() >= 2) {
+        QPixmap sharp(doubleSizeName(resource));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(resource);
 }
 
 SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,

@@ -12,6 +12,7 @@
 #include <string>
 
 class QLabel;
+class QPixmap;
 class QPushButton;
 
 namespace veldor {
@@ -48,6 +49,11 @@ QString bytesToText(const std::string& bytes);
 // Shows `text` in `label`, cut with an ellipsis where it is wider than
 // `width`; the whole text stays readable as the tooltip.
 void setElidedText(QLabel& label, const QString& text, int width);
+// A built-in picture for `widget`'s screen: on a screen of two or more device
+// pixels per pixel, its twice-as-large drawing ("name@2x.bmp") where the
+// build made one, so that it stays sharp.
+QPixmap screenPixmap(const QString& resource, const QWidget& widget);
+QString doubleSizeName(const QString& resource);
 
 class SmallWindow : public QWidget {
     Q_OBJECT
