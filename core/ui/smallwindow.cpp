@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStringDecoder>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -35,14 +36,61 @@ Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop)
     return flags;
 }
 
-void centreOnScreen(QWidget& window)
+namespace {
+
+// The window manager's frame around `window`, none before it is framed.
+QMargins frameOf(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return handle && window.isVisible() ? handle->frameMargins() : QMargins();
+}
+
+void moveFrameToCentre(QWidget& window)
 {
     QScreen* screen = window.screen();
     if (!screen)
         return;
-    QRect frame = window.frameGeometry();
+    const QMargins margins = frameOf(window);
+    QRect frame = window.geometry().marginsAdded(margins);
+    const QPoint now = frame.topLeft();
     frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    if (frame.topLeft() == now)
+        return;
+    // Said explicitly of the frame: a plain move may be taken for the
+    // client area's position while the frame is still being learnt.
+    if (!margins.isNull())
+        window.windowHandle()->setFramePosition(frame.topLeft());
+    else
+        window.move(frame.topLeft());
+}
+
+// A window manager frames a window only after it is shown, so a window
+// centred before then is centred without its frame (about half a title bar
+// too low). The first event that finds the frame centres it again.
+class CentreWhenFramed : public QObject {
+public:
+    explicit CentreWhenFramed(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto& window = static_cast<QWidget&>(*watched);
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Paint || type == QEvent::WindowActivate)
+            && !frameOf(window).isNull()) {
+            window.removeEventFilter(this);
+            moveFrameToCentre(window);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnScreen(QWidget& window)
+{
+    moveFrameToCentre(window);
+    if (frameOf(window).isNull())
+        new CentreWhenFramed(window);
 }
 
 void fitText(QWidget& control, int maxWidth)
