@@ -38,6 +38,10 @@ Surface packObject(int slot);
 Surface skyThumbnail(const Surface& sky);
 Surface groundThumbnail(const Surface& ground);
 Surface objectThumbnail(const Surface& object);
+// The same, `size` pixels square.
+Surface skyThumbnail(const Surface& sky, int size);
+Surface groundThumbnail(const Surface& ground, int size);
+Surface objectThumbnail(const Surface& object, int size);
 
 enum class Glyph { Ground, Sky, Object, Effects, New, Print, Save, Open, Export, Refresh };
 inline constexpr Glyph kAllGlyphs[] = {Glyph::Ground, Glyph::Sky,   Glyph::Object, Glyph::Effects,
@@ -47,6 +51,10 @@ const char* glyphName(Glyph g); // "ground", "sky", ...
 Surface glyph(Glyph g);         // 32x32 on the button face
 
 Surface logo();              // 192x96: a small landscape with the word VELDOR
+// The glyph and the logo drawn `scale` times larger (not enlarged), for
+// screens of that many device pixels per pixel.
+Surface glyph(Glyph g, int scale);
+Surface logo(int scale);
 Surface appIcon(int size);   // size x size window and menu icon
 
 // 8-bit RGB PNG with stored (uncompressed) deflate blocks.

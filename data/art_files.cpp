@@ -54,6 +54,23 @@ std::string samplePackText()
                   "Pine Tree", "Cottage", "Cactus", "Sailing Boat", "Snowman"});
 }
 
+// The windows' pictures at twice their size, named as Qt looks them up for
+// screens of twice the density ("logo@2x.bmp" beside "logo.bmp").
+void addDoubleSize(std::vector<GeneratedFile>& out)
+{
+    const std::string ui = "ui";
+    for (int i = 0; i < 5; ++i) {
+        const std::string n = std::to_string(i);
+        out.push_back(picture(ui, "thumb_sky" + n + "@2x.bmp", skyThumbnail(builtinSky(i), 2 * kThumbSize)));
+        out.push_back(picture(ui, "thumb_ground" + n + "@2x.bmp", groundThumbnail(builtinGround(i), 2 * kThumbSize)));
+        out.push_back(picture(ui, "thumb_object" + n + "@2x.bmp", objectThumbnail(builtinObject(i), 2 * kThumbSize)));
+    }
+    for (Glyph g : kAllGlyphs)
+        out.push_back(picture(ui, std::string("glyph_") + glyphName(g) + "@2x.bmp", glyph(g, 2)));
+    out.push_back(picture(ui, "logo@2x.bmp", logo(2)));
+    out.push_back(picture(ui, "icon@2x.bmp", appIcon(64)));
+}
+
 std::vector<GeneratedFile> generateAll()
 {
     std::vector<GeneratedFile> out;
@@ -97,6 +114,7 @@ std::vector<GeneratedFile> generateAll()
     out.push_back(data(app, "veldor.png", png));
     for (GeneratedFile& icon : desktopIcons())
         out.push_back(std::move(icon));
+    addDoubleSize(out);
     return out;
 }
 

@@ -222,26 +222,29 @@ Surface packSky(int slot)
     }
 }
 
-Surface skyThumbnail(const Surface& sky)
+Surface skyThumbnail(const Surface& sky) { return skyThumbnail(sky, kThumbSize); }
+Surface groundThumbnail(const Surface& ground) { return groundThumbnail(ground, kThumbSize); }
+Surface objectThumbnail(const Surface& object) { return objectThumbnail(object, kThumbSize); }
+
+Surface skyThumbnail(const Surface& sky, int size)
 {
     // The right-hand square keeps the sky's proportions and holds the sun.
     const int side = std::min(sky.width(), sky.height());
-    return downscale(sky, sky.width() - side, 0, side, side, kThumbSize, kThumbSize);
+    return downscale(sky, sky.width() - side, 0, side, side, size, size);
 }
 
-Surface groundThumbnail(const Surface& ground)
+Surface groundThumbnail(const Surface& ground, int size)
 {
     Surface backdrop(ground.width(), ground.height());
     fillVertical(backdrop, {{0, rgb(120, 160, 210)}, {1, rgb(200, 218, 236)}});
     keyOver(backdrop, ground);
     const int side = std::min(backdrop.width(), backdrop.height());
-    return downscale(backdrop, (backdrop.width() - side) / 2, backdrop.height() - side, side, side, kThumbSize,
-                     kThumbSize);
+    return downscale(backdrop, (backdrop.width() - side) / 2, backdrop.height() - side, side, side, size, size);
 }
 
-Surface objectThumbnail(const Surface& object)
+Surface objectThumbnail(const Surface& object, int size)
 {
-    return downscale(object, 0, 0, object.width(), object.height(), kThumbSize, kThumbSize);
+    return downscale(object, 0, 0, object.width(), object.height(), size, size);
 }
 
 } // namespace veldor::art

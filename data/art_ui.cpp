@@ -10,13 +10,57 @@ namespace {
 
 constexpr Color kInk = rgb(32, 32, 40);
 
-void outlinedRect(Surface& s, int x0, int y0, int x1, int y1, Color fill)
+// The Surface drawing functions stay visible beside the Canvas ones below.
+using art::drawLine;
+using art::fillEllipse;
+using art::fillPolygon;
+using art::fillRect;
+using art::paintEllipse;
+
+// A glyph's surface, addressed in the units of a 32-pixel glyph and drawn
+// `k` device pixels per unit, so that a larger glyph gains detail.
+struct Canvas {
+    explicit Canvas(int scale) : k(scale), surface(kGlyphSize * scale, kGlyphSize * scale, kButtonFace) {}
+    int k;
+    Surface surface;
+    void setPixel(int x, int y, Color c) { fillRect(surface, x * k, y * k, (x + 1) * k, (y + 1) * k, c); }
+};
+
+void fillRect(Canvas& s, int x0, int y0, int x1, int y1, Color c)
+{
+    fillRect(s.surface, x0 * s.k, y0 * s.k, x1 * s.k, y1 * s.k, c);
+}
+
+void fillEllipse(Canvas& s, double cx, double cy, double rx, double ry, Color c)
+{
+    fillEllipse(s.surface, cx * s.k, cy * s.k, rx * s.k, ry * s.k, c);
+}
+
+void paintEllipse(Canvas& s, double cx, double cy, double rx, double ry,
+                  const std::function<Color(double, double)>& f)
+{
+    paintEllipse(s.surface, cx * s.k, cy * s.k, rx * s.k, ry * s.k, f);
+}
+
+void fillPolygon(Canvas& s, std::vector<Pt> pts, Color c)
+{
+    for (Pt& p : pts)
+        p = {p.x * s.k, p.y * s.k};
+    fillPolygon(s.surface, pts, c);
+}
+
+void drawLine(Canvas& s, double x0, double y0, double x1, double y1, double width, Color c)
+{
+    drawLine(s.surface, x0 * s.k, y0 * s.k, x1 * s.k, y1 * s.k, width * s.k, c);
+}
+
+void outlinedRect(Canvas& s, int x0, int y0, int x1, int y1, Color fill)
 {
     fillRect(s, x0, y0, x1, y1, kInk);
     fillRect(s, x0 + 1, y0 + 1, x1 - 1, y1 - 1, fill);
 }
 
-void drawArrowHead(Surface& s, Pt tip, Pt back, double half, Color c)
+void drawArrowHead(Canvas& s, Pt tip, Pt back, double half, Color c)
 {
     const double dx = tip.x - back.x;
     const double dy = tip.y - back.y;
@@ -42,31 +86,31 @@ void miniLandscape(Surface& s, int x0, int y0, int w, int h)
     }
 }
 
-Surface glyphGround()
+Surface glyphGround(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     fillPolygon(s, {{2, 26}, {12, 10}, {20, 20}, {24, 15}, {30, 26}}, rgb(120, 108, 96));
     fillPolygon(s, {{9, 15}, {12, 10}, {15, 14}}, rgb(240, 242, 246));
     for (int x = 2; x < 30; ++x)
         fillRect(s, x, 22 + int(2 * std::sin(x / 4.0)), x + 1, 29, rgb(60, 150, 50));
     fillRect(s, 2, 29, 30, 30, kInk);
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphSky()
+Surface glyphSky(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     outlinedRect(s, 2, 3, 30, 29, rgb(90, 150, 230));
     fillEllipse(s, 11, 11, 5, 5, rgb(250, 210, 40));
     fillEllipse(s, 18, 21, 6, 4, rgb(250, 250, 250));
     fillEllipse(s, 24, 19, 5, 5, rgb(250, 250, 250));
     fillEllipse(s, 13, 22, 4, 3, rgb(250, 250, 250));
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphObject()
+Surface glyphObject(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     fillEllipse(s, 16, 11, 10, 10, kInk);
     fillPolygon(s, {{7, 14}, {25, 14}, {18, 23}, {14, 23}}, kInk);
     paintEllipse(s, 16, 11, 9, 9, [](double nx, double) {
@@ -76,12 +120,12 @@ Surface glyphObject()
     drawLine(s, 14, 22, 13, 26, 1, kInk);
     drawLine(s, 18, 22, 19, 26, 1, kInk);
     fillRect(s, 12, 26, 21, 31, rgb(140, 96, 50));
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphEffects()
+Surface glyphEffects(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     drawLine(s, 5, 27, 20, 12, 4, kInk);
     drawLine(s, 5, 27, 20, 12, 2, rgb(120, 80, 160));
     const Pt stars[] = {{23, 8}, {12, 6}, {27, 18}};
@@ -90,23 +134,23 @@ Surface glyphEffects()
         drawLine(s, p.x, p.y - 4, p.x, p.y + 4, 1, rgb(230, 180, 20));
         s.setPixel(int(p.x), int(p.y), rgb(255, 255, 200));
     }
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphNew()
+Surface glyphNew(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     fillPolygon(s, {{6, 2}, {20, 2}, {27, 9}, {27, 30}, {6, 30}}, kInk);
     fillPolygon(s, {{7, 3}, {20, 3}, {26, 9}, {26, 29}, {7, 29}}, rgb(250, 250, 250));
     fillPolygon(s, {{19, 3}, {26, 10}, {19, 10}}, rgb(200, 200, 200));
     drawLine(s, 19, 3, 19, 10, 1, kInk);
     drawLine(s, 19, 10, 26, 10, 1, kInk);
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphPrint()
+Surface glyphPrint(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     outlinedRect(s, 9, 3, 23, 14, rgb(250, 250, 250));
     outlinedRect(s, 3, 12, 29, 25, rgb(150, 150, 156));
     fillRect(s, 4, 13, 28, 15, rgb(190, 190, 196));
@@ -114,12 +158,12 @@ Surface glyphPrint()
     outlinedRect(s, 9, 21, 23, 30, rgb(250, 250, 250));
     fillRect(s, 11, 24, 21, 25, rgb(120, 120, 120));
     fillRect(s, 11, 27, 19, 28, rgb(120, 120, 120));
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphSave()
+Surface glyphSave(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     fillPolygon(s, {{3, 3}, {26, 3}, {29, 6}, {29, 29}, {3, 29}}, kInk);
     fillPolygon(s, {{4, 4}, {25, 4}, {28, 7}, {28, 28}, {4, 28}}, rgb(40, 80, 170));
     fillRect(s, 9, 4, 23, 13, rgb(210, 210, 214));
@@ -127,33 +171,33 @@ Surface glyphSave()
     fillRect(s, 7, 17, 25, 28, rgb(250, 250, 250));
     fillRect(s, 9, 20, 23, 21, rgb(150, 150, 160));
     fillRect(s, 9, 24, 23, 25, rgb(150, 150, 160));
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphOpen()
+Surface glyphOpen(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     fillPolygon(s, {{2, 8}, {11, 8}, {14, 11}, {26, 11}, {26, 28}, {2, 28}}, kInk);
     fillPolygon(s, {{3, 9}, {10, 9}, {13, 12}, {25, 12}, {25, 27}, {3, 27}}, rgb(200, 160, 60));
     fillPolygon(s, {{6, 16}, {31, 16}, {26, 28}, {2, 28}}, kInk);
     fillPolygon(s, {{7, 17}, {29, 17}, {25, 27}, {4, 27}}, rgb(240, 204, 96));
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphExport()
+Surface glyphExport(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     fillRect(s, 2, 8, 24, 28, kInk);
-    miniLandscape(s, 3, 9, 20, 18);
+    miniLandscape(s.surface, 3 * k, 9 * k, 20 * k, 18 * k);
     drawLine(s, 16, 6, 26, 6, 3, rgb(20, 130, 40));
     drawLine(s, 26, 6, 26, 14, 3, rgb(20, 130, 40));
     drawArrowHead(s, {26, 21}, {26, 13}, 5, rgb(20, 130, 40));
-    return s;
+    return std::move(s.surface);
 }
 
-Surface glyphRefresh()
+Surface glyphRefresh(int k)
 {
-    Surface s(kGlyphSize, kGlyphSize, kButtonFace);
+    Canvas s(k);
     constexpr double kPi = 3.14159265358979323846;
     // Two arcs chasing each other round the centre.
     for (int half = 0; half < 2; ++half) {
@@ -169,7 +213,7 @@ Surface glyphRefresh()
         const Pt tip{16 + 10 * std::cos(aEnd + 0.45), 16 + 10 * std::sin(aEnd + 0.45)};
         drawArrowHead(s, tip, prev, 5, rgb(30, 100, 190));
     }
-    return s;
+    return std::move(s.surface);
 }
 
 } // namespace
@@ -191,42 +235,46 @@ const char* glyphName(Glyph g)
     return "";
 }
 
-Surface glyph(Glyph g)
+Surface glyph(Glyph g) { return glyph(g, 1); }
+
+Surface glyph(Glyph g, int scale)
 {
     switch (g) {
-    case Glyph::Ground: return glyphGround();
-    case Glyph::Sky: return glyphSky();
-    case Glyph::Object: return glyphObject();
-    case Glyph::Effects: return glyphEffects();
-    case Glyph::New: return glyphNew();
-    case Glyph::Print: return glyphPrint();
-    case Glyph::Save: return glyphSave();
-    case Glyph::Open: return glyphOpen();
-    case Glyph::Export: return glyphExport();
-    case Glyph::Refresh: return glyphRefresh();
+    case Glyph::Ground: return glyphGround(scale);
+    case Glyph::Sky: return glyphSky(scale);
+    case Glyph::Object: return glyphObject(scale);
+    case Glyph::Effects: return glyphEffects(scale);
+    case Glyph::New: return glyphNew(scale);
+    case Glyph::Print: return glyphPrint(scale);
+    case Glyph::Save: return glyphSave(scale);
+    case Glyph::Open: return glyphOpen(scale);
+    case Glyph::Export: return glyphExport(scale);
+    case Glyph::Refresh: return glyphRefresh(scale);
     }
-    return Surface(kGlyphSize, kGlyphSize, kButtonFace);
+    return Surface(kGlyphSize * scale, kGlyphSize * scale, kButtonFace);
 }
 
-Surface logo()
+Surface logo() { return logo(1); }
+
+Surface logo(int k)
 {
-    constexpr int w = 192;
-    constexpr int h = 96;
+    const int w = 192 * k;
+    const int h = 96 * k;
     Surface s(w, h);
     fillVertical(s, {{0, rgb(30, 60, 140)}, {0.55, rgb(220, 110, 70)}, {0.75, rgb(250, 190, 90)}, {1, rgb(250, 190, 90)}});
-    fillEllipse(s, 140, 66, 14, 14, rgb(255, 236, 150));
+    fillEllipse(s, 140 * k, 66 * k, 14 * k, 14 * k, rgb(255, 236, 150));
     Rng rng(9001);
-    const std::vector<double> far = ridgeColumns(rng, w, 66, 60, 16, 0.55);
-    const std::vector<double> near = ridgeColumns(rng, w, 80, 78, 6, 0.5);
+    const std::vector<double> far = ridgeColumns(rng, w, 66 * k, 60 * k, 16 * k, 0.55);
+    const std::vector<double> near = ridgeColumns(rng, w, 80 * k, 78 * k, 6 * k, 0.5);
     for (int x = 0; x < w; ++x) {
         fillRect(s, x, int(far[std::size_t(x)]), x + 1, h, rgb(70, 50, 90));
         fillRect(s, x, int(near[std::size_t(x)]), x + 1, h, rgb(30, 70, 40));
     }
     const char* word = "VELDOR";
-    constexpr int cell = 4;
+    const int cell = 4 * k;
     const int x0 = (w - blockTextWidth(word, cell)) / 2;
-    drawBlockText(s, x0 + 2, 14 + 2, word, cell, rgb(20, 20, 30)); // drop shadow
-    drawBlockText(s, x0, 14, word, cell, rgb(252, 220, 80));
+    drawBlockText(s, x0 + 2 * k, 16 * k, word, cell, rgb(20, 20, 30)); // drop shadow
+    drawBlockText(s, x0, 14 * k, word, cell, rgb(252, 220, 80));
     return s;
 }
 

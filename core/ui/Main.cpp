@@ -125,6 +125,7 @@ void TMainForm::buildToolbar()
         button->setIconSize(QSize(32, 32));
         button->setIcon(QIcon(QStringLiteral(":/ui/glyph_%1.bmp").arg(QLatin1String(b.glyph))));
         button->setToolTip(QString::fromLatin1(b.tip));
+        button->setAccessibleName(button->toolTip());
         connect(button, &QToolButton::clicked, this, b.handler);
         b.field = button;
     }

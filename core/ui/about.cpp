@@ -36,7 +36,8 @@ TAboutBox::TAboutBox(SceneState& scene, Forms& forms, UiServices& services, QWid
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setGeometry(12, 8, 193, 97);
     ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/ui/logo.bmp")));
+    ProgramIcon->setPixmap(screenPixmap(QStringLiteral(":/ui/logo.bmp"), *this));
+    ProgramIcon->setAccessibleName(tr("Veldor logo"));
 
     ProductName = centredLabel(Panel1, "ProductName", QStringLiteral("Veldor"), 112, 16);
     Version = centredLabel(Panel1, "Version", tr("Version 1.00"), 128, 16);
@@ -49,10 +50,8 @@ TAboutBox::TAboutBox(SceneState& scene, Forms& forms, UiServices& services, QWid
     OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(79, 188, 75, 25);
-    // The only control that takes focus, so Enter presses it.
-    OKButton->setDefault(true);
-    OKButton->setAutoDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    setKeyButtons(OKButton, OKButton);
 }
 
 void TAboutBox::OKButtonClick() { close(); }

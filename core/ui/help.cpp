@@ -69,7 +69,8 @@ Thelpbox::Thelpbox(SceneState& scene, Forms& forms, UiServices& services, QWidge
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setGeometry(117, 8, 193, 97);
     ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/ui/logo.bmp")));
+    ProgramIcon->setPixmap(screenPixmap(QStringLiteral(":/ui/logo.bmp"), *this));
+    ProgramIcon->setAccessibleName(tr("Veldor logo"));
 
     // Created after the logo so that it is drawn over it; a label has no
     // background of its own, so the logo shows through.
@@ -92,6 +93,7 @@ Thelpbox::Thelpbox(SceneState& scene, Forms& forms, UiServices& services, QWidge
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     Memo1->setPalette(palette);
     Memo1->setPlainText(QString::fromUtf8(kQuickStartText));
+    Memo1->setAccessibleName(tr("Help text"));
 }
 
 } // namespace veldor

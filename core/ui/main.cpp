@@ -3,12 +3,17 @@
 #include "core/ui/program.h"
 #include "core/ui/services.h"
 
+#include <QGuiApplication>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 int main(int argc, char** argv)
 {
+    // Whole device pixels per pixel, so that the picture's pixels stay
+    // square and exact on every screen (150 % shows as 200 %).
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     veldor::VeldorApplication app(argc, argv);
     // Qt has taken its own options out; what is left is at most one scene.
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {

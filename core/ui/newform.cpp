@@ -25,6 +25,7 @@ Tnewbox::Tnewbox(SceneState& scene, Forms& forms, UiServices& services, QWidget*
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(88, 32, 75, 25);
     connect(Button2, &QPushButton::clicked, this, &Tnewbox::Button2Click);
+    setKeyButtons(Button1, Button2);
 }
 
 void Tnewbox::Button1Click()

@@ -51,6 +51,8 @@ void PictureView::paintEvent(QPaintEvent* event)
     // Outside a smaller picture the control shows its face colour.
     if (shown != area)
         painter.fillRect(area, palette().window());
+    // Without SmoothPixmapTransform the scaling to the screen repeats pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!shown.isEmpty())
         painter.drawImage(shown.topLeft(), toQImage(picture_, shown));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Shows a Surface unscaled at its top-left corner and reports the mouse in
-// picture coordinates. The surface stays owned by its holder; whoever draws
+// picture coordinates. On a denser screen each picture pixel becomes a block
+// of device pixels, never smoothed. The surface stays owned by its holder; whoever draws
 // on it calls updateRect (or update) for what changed.
 #include "platform/surface.h"
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -100,7 +102,12 @@ void QtUiServices::beep() { QApplication::beep(); }
 
 void QtUiServices::showError(const QString& text)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), text);
+    // Most of the program's windows stay on top; a message box that did not
+    // would open under the one that caused it.
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
 }
 
 std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& request)
@@ -123,7 +130,16 @@ std::optional<QColor> QtUiServices::chooseColor(QColor initial)
 
 bool QtUiServices::printerSetup(QPrinter& printer)
 {
+    // The platform's print dialog, as a set-up: it chooses the printer and
+    // its options (a PDF file included) for the next Print, printing nothing.
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QObject::tr("Print Setup"));
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // One page; the copies are chosen in the print window, one job each.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QObject::tr("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -2,8 +2,14 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStringDecoder>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -30,14 +36,61 @@ Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop)
     return flags;
 }
 
-void centreOnScreen(QWidget& window)
+namespace {
+
+// The window manager's frame around `window`, none before it is framed.
+QMargins frameOf(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return handle && window.isVisible() ? handle->frameMargins() : QMargins();
+}
+
+void moveFrameToCentre(QWidget& window)
 {
     QScreen* screen = window.screen();
     if (!screen)
         return;
-    QRect frame = window.frameGeometry();
+    const QMargins margins = frameOf(window);
+    QRect frame = window.geometry().marginsAdded(margins);
+    const QPoint now = frame.topLeft();
     frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    if (frame.topLeft() == now)
+        return;
+    // Said explicitly of the frame: a plain move may be taken for the
+    // client area's position while the frame is still being learnt.
+    if (!margins.isNull())
+        window.windowHandle()->setFramePosition(frame.topLeft());
+    else
+        window.move(frame.topLeft());
+}
+
+// A window manager frames a window only after it is shown, so a window
+// centred before then is centred without its frame (about half a title bar
+// too low). The first event that finds the frame centres it again.
+class CentreWhenFramed : public QObject {
+public:
+    explicit CentreWhenFramed(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto& window = static_cast<QWidget&>(*watched);
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Paint || type == QEvent::WindowActivate)
+            && !frameOf(window).isNull()) {
+            window.removeEventFilter(this);
+            moveFrameToCentre(window);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnScreen(QWidget& window)
+{
+    moveFrameToCentre(window);
+    if (frameOf(window).isNull())
+        new CentreWhenFramed(window);
 }
 
 void fitText(QWidget& control, int maxWidth)
@@ -51,6 +104,42 @@ void fitText(QWidget& control, int maxWidth)
         font.setStretch(stretch);
         control.setFont(font);
     }
+}
+
+QString bytesToText(const std::string& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    return text;
+}
+
+void setElidedText(QLabel& label, const QString& text, int width)
+{
+    const QString shown = label.fontMetrics().elidedText(text, Qt::ElideRight, width);
+    label.setText(shown);
+    label.setToolTip(shown == text ? QString() : text);
+    label.setAccessibleName(text);
+}
+
+QString doubleSizeName(const QString& resource)
+{
+    QString name = resource;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return name.insert(dot < 0 ? name.size() : dot, QStringLiteral("@2x"));
+}
+
+QPixmap screenPixmap(const QString& resource, const QWidget& widget)
+{
+    if (widget.devicePixelRatioF() >= 2) {
+        QPixmap sharp(doubleSizeName(resource));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(resource);
 }
 
 SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,
@@ -67,14 +156,49 @@ SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
+void SmallWindow::setKeyButtons(QPushButton* onReturn, QPushButton* onEscape)
+{
+    onReturn_ = onReturn;
+    onEscape_ = onEscape;
+}
+
 void SmallWindow::showEvent(QShowEvent* event)
 {
     // Centred once; afterwards the window stays where the user left it.
     if (!centred_ && !event->spontaneous()) {
         centred_ = true;
         centreOnScreen(*this);
+        // Outside a QDialog a push button ignores Return unless it is an
+        // auto-default one; then the focused button presses itself.
+        for (QPushButton* button : findChildren<QPushButton*>())
+            button->setAutoDefault(true);
+        if (onReturn_)
+            onReturn_->setDefault(true);
     }
     QWidget::showEvent(event);
+}
+
+void SmallWindow::keyPressEvent(QKeyEvent* event)
+{
+    QPushButton* button = nullptr;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        button = onReturn_;
+        break;
+    case Qt::Key_Escape:
+        button = onEscape_;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (button) {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
+    } else if (buttons_ != TitleButtons::None) {
+        close();
+    }
 }
 
 void SmallWindow::closeEvent(QCloseEvent* event)

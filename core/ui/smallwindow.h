@@ -9,6 +9,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
+
+class QLabel;
+class QPixmap;
+class QPushButton;
+
 namespace veldor {
 
 class UiServices;
@@ -36,6 +42,18 @@ void centreOnScreen(QWidget& window);
 // control up to `maxWidth` and, where that is not enough, condenses its font
 // a little. The layouts were made for a narrower face than this platform's.
 void fitText(QWidget& control, int maxWidth);
+// Pack and object texts are bytes: valid UTF-8 reads as UTF-8, anything
+// else as Latin-1, so that both old and new packs read right. The bytes
+// themselves are kept wherever they are stored again.
+QString bytesToText(const std::string& bytes);
+// Shows `text` in `label`, cut with an ellipsis where it is wider than
+// `width`; the whole text stays readable as the tooltip.
+void setElidedText(QLabel& label, const QString& text, int width);
+// A built-in picture for `widget`'s screen: on a screen of two or more device
+// pixels per pixel, its twice-as-large drawing ("name@2x.bmp") where the
+// build made one, so that it stays sharp.
+QPixmap screenPixmap(const QString& resource, const QWidget& widget);
+QString doubleSizeName(const QString& resource);
 
 class SmallWindow : public QWidget {
     Q_OBJECT
@@ -45,8 +63,14 @@ public:
 
     TitleButtons titleButtons() const { return buttons_; }
 
+    // What Return and Escape do when the focused control does not take them
+    // (a focused push button takes Return itself): press `onReturn` or
+    // `onEscape`; where one is null, close the window if it has a close box.
+    void setKeyButtons(QPushButton* onReturn, QPushButton* onEscape);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // A window without a close box ignores the window manager's close
     // request (Alt+F4), since its buttons are the only way out of the edit
     // it belongs to.
@@ -59,6 +83,8 @@ protected:
 private:
     TitleButtons buttons_;
     bool centred_ = false;
+    QPushButton* onReturn_ = nullptr;
+    QPushButton* onEscape_ = nullptr;
 };
 
 } // namespace veldor

@@ -1,9 +1,13 @@
 #pragma once
 // The controls of the editing dialogs: labels 13 pixels high and as wide as
 // their text, push buttons 25 pixels high, both at fixed client positions.
+#include "core/ui/smallwindow.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
+
+#include <algorithm>
 
 namespace veldor {
 
@@ -16,11 +20,13 @@ inline QLabel* placeLabel(QWidget* window, const char* name, const QString& text
     return label;
 }
 
-// A label whose text changes keeps following its width.
+// A label whose text changes keeps following its width, up to the window's
+// right margin, where a longer text is cut with an ellipsis.
 inline void setLabelText(QLabel* label, const QString& text)
 {
-    label->setText(text);
-    label->resize(label->sizeHint().width(), 13);
+    const int room = label->parentWidget()->width() - label->x() - 8;
+    setElidedText(*label, text, room);
+    label->resize(std::min(label->sizeHint().width(), room), 13);
 }
 
 template <class Window>

@@ -54,9 +54,8 @@ void PictureEditView::setCursor(EditCursor cursor)
 
 void PictureEditView::setObjectLabel(EditWindow which, const std::string& title)
 {
-    // Titles are bytes, shown as Latin-1 like the pack captions they come
-    // from, so a title reads the same in both windows.
-    const QString text = QString::fromLatin1(title.data(), qsizetype(title.size()));
+    // Read as the pack browser shows the caption a title comes from.
+    const QString text = bytesToText(title);
     if (which == EditWindow::obchange)
         setLabelText(forms_.obchange->oblabel, text);
     else if (which == EditWindow::obhind)

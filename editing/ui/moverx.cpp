@@ -12,6 +12,7 @@ Tmover::Tmover(SceneState& scene, Forms& forms, UiServices& services, QWidget* p
     Button1 = placeButton(this, "Button1", tr("Confirm Move"), 8, 32, 97, &Tmover::Button1Click);
     Button2 = placeButton(this, "Button2", tr("Redo Move"), 112, 32, 89, &Tmover::Button2Click);
     Button3 = placeButton(this, "Button3", tr("Cancel Move"), 208, 32, 83, &Tmover::Button3Click);
+    setKeyButtons(Button1, Button3);
 }
 
 void Tmover::Button1Click() { forms.MainForm->editMachine().confirmMove(); }

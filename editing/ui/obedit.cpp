@@ -20,6 +20,8 @@ Tobchange::Tobchange(SceneState& scene, Forms& forms, UiServices& services, QWid
     // "Cancel" comes before "Send Behind Land" in the tab order.
     setTabOrder(Button4, Button5);
     setTabOrder(Button5, Button6);
+    // Nothing happens to the object unless the user chooses it.
+    setKeyButtons(Button5, Button5);
 }
 
 void Tobchange::button1Click() { forms.MainForm->editMachine().deleteFront(); }

@@ -14,6 +14,7 @@ Tobconfirm::Tobconfirm(SceneState& scene, Forms& forms, UiServices& services, QW
     keep = placeButton(this, "keep", tr("Keep It"), 8, 32, 97, &Tobconfirm::keepClick);
     replot = placeButton(this, "replot", tr("Re-Size It"), 112, 32, 105, &Tobconfirm::replotClick);
     del = placeButton(this, "del", tr("Do Not Keep It"), 224, 32, 99, &Tobconfirm::delClick);
+    setKeyButtons(keep, del);
 }
 
 void Tobconfirm::keepClick() { forms.MainForm->editMachine().keepNew(); }

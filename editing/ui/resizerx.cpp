@@ -14,6 +14,7 @@ Tresizer::Tresizer(SceneState& scene, Forms& forms, UiServices& services, QWidge
     Button1 = placeButton(this, "Button1", tr("Keep Changes"), 8, 32, 97, &Tresizer::Button1Click);
     Button2 = placeButton(this, "Button2", tr("Redo Re-Size"), 112, 32, 99, &Tresizer::Button2Click);
     Button3 = placeButton(this, "Button3", tr("Cancel Re-Size"), 216, 32, 91, &Tresizer::Button3Click);
+    setKeyButtons(Button1, Button3);
 }
 
 void Tresizer::Button1Click() { forms.MainForm->editMachine().keepResize(); }

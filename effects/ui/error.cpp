@@ -100,6 +100,7 @@ Teffects::Teffects(SceneState& scene, Forms& forms, UiServices& services, QWidge
     connect(Button2, &QPushButton::clicked, this, &Teffects::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &Teffects::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &Teffects::Button4Click);
+    setKeyButtons(Button2, Button1);
 }
 
 void Teffects::showEvent(QShowEvent* event)

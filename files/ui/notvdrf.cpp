@@ -13,6 +13,8 @@ Tnotvdr::Tnotvdr(SceneState& scene, Forms& forms, UiServices& services, QWidget*
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(8, 8, 169, 25);
     connect(Button1, &QPushButton::clicked, this, &Tnotvdr::Button1Click);
+    // No Escape: "Continue" is the only way back to the main window.
+    setKeyButtons(Button1, nullptr);
 }
 
 void Tnotvdr::Button1Click()

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <algorithm>
@@ -78,8 +79,10 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent)
     downButton->setArrowType(Qt::DownArrow);
     for (QToolButton* b : {upButton, downButton}) {
         b->setAutoRepeat(true);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
     }
+    upButton->setAccessibleName(tr("More copies"));
+    downButton->setAccessibleName(tr("Fewer copies"));
     connect(upButton, &QToolButton::clicked, this, &SpinButton::upClick);
     connect(downButton, &QToolButton::clicked, this, &SpinButton::downClick);
 }
@@ -160,6 +163,14 @@ TPrintForm::TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QW
     connect(Button1, &QPushButton::clicked, this, &TPrintForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TPrintForm::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TPrintForm::Button3Click);
+    setKeyButtons(Button2, Button2);
+    // Up and Down change the copies wherever the focus is; the arrows
+    // themselves are reached with Tab.
+    auto* more = new QShortcut(QKeySequence(Qt::Key_Up), this);
+    auto* fewer = new QShortcut(QKeySequence(Qt::Key_Down), this);
+    connect(more, &QShortcut::activated, this, &TPrintForm::SpinButton1UpClick);
+    connect(fewer, &QShortcut::activated, this, &TPrintForm::SpinButton1DownClick);
+    copies->setAccessibleName(tr("Number of copies"));
 }
 
 void TPrintForm::SpinButton1UpClick()

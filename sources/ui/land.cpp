@@ -25,6 +25,9 @@ Tlandscape::Tlandscape(SceneState& scene, Forms& forms, UiServices& services, QW
     cancel = row.cancel;
     newpack = row.newpack;
     Button1 = addButton(*this, "Button1", tr("No Landscape"), {8, 144, 97, 25});
+    // Leftmost of the row of buttons, so first of them in the tab order.
+    setTabOrder(land4, Button1);
+    setTabOrder(Button1, newpack);
 
     void (Tlandscape::*const clicks[])() = {&Tlandscape::land0Click, &Tlandscape::land1Click,
                                             &Tlandscape::land2Click, &Tlandscape::land3Click,

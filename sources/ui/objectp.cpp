@@ -1,7 +1,5 @@
 #include "sources/ui/objectp.h"
 
-#include <QLabel>
-
 namespace veldor {
 
 TObjectPack::TObjectPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
@@ -17,8 +15,7 @@ void TObjectPack::chooseSlot(int slot)
         return;
     scene.placing = 1;
     scene.pendingImageFile = slotFile[std::size_t(slot)];
-    // Captions are shown byte for byte as Latin-1, so this gives the pack's bytes back.
-    scene.pendingTitle = names()[std::size_t(slot)]->text().toLatin1().toStdString();
+    scene.pendingTitle = slotCaption[std::size_t(slot)];
     close();
 }
 

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QFile>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 
 namespace veldor {
@@ -20,13 +21,12 @@ namespace veldor {
 namespace {
 
 const QString kNoPack = QStringLiteral("No Pack Selected");
-
-// Pack texts are bytes; Latin-1 shows each byte as one character and gives
-// the same bytes back, so a caption read back as a title is unchanged.
-QString packText(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
+// The pack's own texts stop short of the thumbnails to their right.
+constexpr int kPackTextLeft = 72;
+constexpr int kPackTextWidth = 280 - 8 - kPackTextLeft;
+// Each list entry keeps the file name's bytes, which need not be valid in
+// the locale's encoding.
+constexpr int kFileNameRole = Qt::UserRole;
 
 QLabel* addLabel(QWidget& window, const char* objectName, const QString& text, QPoint topLeft)
 {
@@ -49,10 +49,11 @@ QLabel* addName(QWidget& window, int slot, QPoint topLeft)
     return label;
 }
 
-void setAutoSizedText(QLabel* label, const QString& text)
+QLabel* addPackText(QWidget& window, const char* objectName, int top)
 {
-    label->setText(text);
-    label->adjustSize();
+    QLabel* label = addLabel(window, objectName, kNoPack, {kPackTextLeft, top});
+    label->resize(kPackTextWidth, label->height());
+    return label;
 }
 
 } // namespace
@@ -71,7 +72,13 @@ PackBrowser::PackBrowser(SceneState& scene, Forms& forms, UiServices& services, 
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setGeometry(8, 32, 145, 185);
     FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    FileListBox1->setAccessibleName(tr("Image packs"));
     connect(FileListBox1, &QListWidget::itemDoubleClicked, this, &PackBrowser::FileListBox1DblClick);
+    // Return in the list loads the selected pack, as a double click does.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* load = new QShortcut(QKeySequence(key), FileListBox1, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(load, &QShortcut::activated, this, &PackBrowser::FileListBox1DblClick);
+    }
 
     const QPoint picturePlaces[kChoiceSlots] = {{168, 64}, {280, 64}, {392, 64}, {280, 192}, {392, 192}};
     const QPoint namePlaces[kChoiceSlots] = {{168, 168}, {280, 168}, {392, 168}, {280, 296}, {392, 296}};
@@ -82,14 +89,15 @@ PackBrowser::PackBrowser(SceneState& scene, Forms& forms, UiServices& services, 
         connect(picture, &Thumbnail::clicked, this, [this, i] { pick(i); });
         *pictureFields[i] = picture;
         *nameFields[i] = addName(*this, i, namePlaces[i]);
+        picture->setAccessibleName(kNoPack);
     }
 
     Label5 = addLabel(*this, "Label5", tr("Pack Name:"), {8, 232});
-    packname = addLabel(*this, "packname", kNoPack, {72, 232});
+    packname = addPackText(*this, "packname", 232);
     Label6 = addLabel(*this, "Label6", tr("Created By:"), {8, 248});
-    created = addLabel(*this, "created", kNoPack, {72, 248});
+    created = addPackText(*this, "created", 248);
     Label7 = addLabel(*this, "Label7", tr("Description:"), {8, 264});
-    description = addLabel(*this, "description", kNoPack, {72, 264});
+    description = addPackText(*this, "description", 264);
 
     Button1 = addButton(*this, "Button1", tr("Close"), {8, 288, 145, 25});
     connect(Button1, &QPushButton::clicked, this, &PackBrowser::Button1Click);
@@ -129,11 +137,14 @@ void PackBrowser::showEvent(QShowEvent* event)
 void PackBrowser::fillList(const std::vector<std::string>& names)
 {
     const QListWidgetItem* current = FileListBox1->currentItem();
-    const QString selected = current && current->isSelected() ? current->text() : QString();
+    const QByteArray selected = current && current->isSelected() ? current->data(kFileNameRole).toByteArray()
+                                                                 : QByteArray();
     FileListBox1->clear();
     for (const std::string& name : names) {
-        auto* item = new QListWidgetItem(QFile::decodeName(QByteArray::fromStdString(name)), FileListBox1);
-        if (!selected.isEmpty() && item->text() == selected)
+        const QByteArray bytes = QByteArray::fromStdString(name);
+        auto* item = new QListWidgetItem(QFile::decodeName(bytes), FileListBox1);
+        item->setData(kFileNameRole, bytes);
+        if (!selected.isEmpty() && bytes == selected)
             FileListBox1->setCurrentItem(item);
     }
 }
@@ -143,7 +154,7 @@ void PackBrowser::FileListBox1DblClick()
     const QListWidgetItem* item = FileListBox1->currentItem();
     if (!item || !item->isSelected())
         return;
-    loadPack(QFile::encodeName(item->text()).toStdString());
+    loadPack(item->data(kFileNameRole).toByteArray().toStdString());
 }
 
 QImage PackBrowser::thumbnail(const std::string& prefix, int slot) const
@@ -170,16 +181,19 @@ void PackBrowser::loadPack(const std::string& fileName)
     const PackSlots contents = readPackSlots(reader, kind_);
 
     packLoaded = 1;
-    setAutoSizedText(packname, packText(header->name));
-    setAutoSizedText(created, packText(header->author));
-    setAutoSizedText(description, packText(header->description));
+    setElidedText(*packname, bytesToText(header->name), kPackTextWidth);
+    setElidedText(*created, bytesToText(header->author), kPackTextWidth);
+    setElidedText(*description, bytesToText(header->description), kPackTextWidth);
     const auto shownPictures = pictures();
     const auto shownNames = names();
     for (int i = 0; i < kChoiceSlots; ++i) {
         const std::size_t s = std::size_t(i);
         shownPictures[s]->setPicture(std::move(thumbnails[s]));
         slotFile[s] = packImageName(header->prefix, kind_, i);
-        shownNames[s]->setText(packText(contents.captions[s]));
+        slotCaption[s] = contents.captions[s];
+        const QString caption = bytesToText(contents.captions[s]);
+        setElidedText(*shownNames[s], caption, kThumbnailSize);
+        shownPictures[s]->setAccessibleName(caption);
     }
     keepSlots(contents);
 }

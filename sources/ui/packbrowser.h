@@ -36,6 +36,8 @@ public:
     // Full-size image names of the loaded pack, relative to the application
     // folder ("packs\<prefix>g0.bmp", ...).
     std::array<std::string, kChoiceSlots> slotFile;
+    // The captions of the loaded pack as the file gives them.
+    std::array<std::string, kChoiceSlots> slotCaption;
 
     // Lists the pack folder's packs; throws the input/output error when the
     // folder cannot be read, leaving the list as it was.

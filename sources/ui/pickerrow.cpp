@@ -1,6 +1,7 @@
 #include "sources/ui/pickerrow.h"
 
 #include "core/ui/pictureview.h"
+#include "core/ui/smallwindow.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
 #include "platform/surface.h"
@@ -42,7 +43,8 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
     for (int i = 0; i < 5; ++i) {
         const int left = kPictureFirstLeft + i * kPictureStep;
         auto* picture = new Thumbnail(spec.pictureName.arg(i), {left, kPictureTop}, &window);
-        picture->setPicture(loadPictureResource(spec.pictureFile.arg(i)));
+        picture->setPicture(loadScreenPicture(spec.pictureFile.arg(i), window));
+        picture->setAccessibleName(QString::fromLatin1(spec.captions[std::size_t(i)]));
         row.pictures[std::size_t(i)] = picture;
 
         auto* caption = new QLabel(QString::fromLatin1(spec.captions[std::size_t(i)]), &window);
@@ -51,9 +53,20 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
         caption->move(left + kThumbnailSize / 2 - caption->width() / 2, kCaptionTop);
         row.captions[std::size_t(i)] = caption;
     }
-    row.cancel = addButton(window, "cancel", QObject::tr("Close"), {480, 144, 75, 25});
+    // Created left to right, which is their tab order.
     row.newpack = addButton(window, "newpack", QObject::tr("Load Image Pack"), {376, 144, 99, 25});
+    row.cancel = addButton(window, "cancel", QObject::tr("Close"), {480, 144, 75, 25});
     return row;
+}
+
+QImage loadScreenPicture(const QString& resource, const QWidget& window)
+{
+    if (window.devicePixelRatioF() >= 2 && QFile::exists(doubleSizeName(resource))) {
+        QImage sharp = loadPictureResource(doubleSizeName(resource));
+        sharp.setDevicePixelRatio(2);
+        return sharp;
+    }
+    return loadPictureResource(resource);
 }
 
 QImage loadPictureResource(const QString& resource)

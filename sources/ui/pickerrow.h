@@ -38,6 +38,9 @@ QPushButton* addButton(QWidget& window, const char* objectName, const QString& t
 // A BMP built into the program; a null image (and a warning) if the build
 // left it out, since a window must still be created without it.
 QImage loadPictureResource(const QString& resource);
+// The same for `window`'s screen: its twice-as-large drawing on a screen of
+// twice the density, where the build made one.
+QImage loadScreenPicture(const QString& resource, const QWidget& window);
 
 
 } // namespace veldor

@@ -1,7 +1,9 @@
 #include "sources/ui/thumbnail.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace veldor {
 
@@ -9,6 +11,7 @@ Thumbnail::Thumbnail(const QString& objectName, QPoint topLeft, QWidget* parent)
 {
     setObjectName(objectName);
     setGeometry(QRect(topLeft, QSize(kThumbnailSize, kThumbnailSize)));
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void Thumbnail::setPicture(QImage picture)
@@ -19,10 +22,27 @@ void Thumbnail::setPicture(QImage picture)
 
 void Thumbnail::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
-        return;
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), picture_);
+    if (!picture_.isNull())
+        painter.drawImage(QPoint(0, 0), picture_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void Thumbnail::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void Thumbnail::mousePressEvent(QMouseEvent* event)

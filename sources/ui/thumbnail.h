@@ -1,7 +1,8 @@
 #pragma once
 // A 100 x 100 picture that reacts to a click, as the pickers' and browsers'
 // thumbnails do. The picture is drawn unscaled from the top-left corner;
-// what it does not cover shows the window's background.
+// what it does not cover shows the window's background. It takes the focus
+// from Tab, and Space or Return then choose it as a click does.
 #include <QImage>
 #include <QWidget>
 
@@ -23,6 +24,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

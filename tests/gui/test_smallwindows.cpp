@@ -1,0 +1,449 @@
+// The small windows as a desktop user meets them: the keyboard, screen
+// readers, message boxes over stay-on-top windows, the printer set-up, dense
+// screens and the texts of image packs. Run at scale 1 and again at scale 2.
+#include "harness.h"
+
+#include "core/ui/about.h"
+#include "core/ui/application.h"
+#include "core/ui/help.h"
+#include "core/ui/newform.h"
+#include "core/ui/pictureview.h"
+#include "core/ui/wait.h"
+#include "editing/ui/dialogparts.h"
+#include "editing/ui/moverx.h"
+#include "editing/ui/obedit.h"
+#include "editing/ui/obhinder.h"
+#include "editing/ui/obnew.h"
+#include "editing/ui/resizerx.h"
+#include "effects/ui/error.h"
+#include "files/ui/notvdrf.h"
+#include "output/ui/bmpsaver.h"
+#include "output/ui/printx.h"
+#include "sources/ui/land.h"
+#include "sources/ui/landp.h"
+#include "sources/ui/objectbox.h"
+#include "sources/ui/objectp.h"
+#include "sources/ui/skyform.h"
+#include "sources/ui/skyp.h"
+#include "sources/ui/thumbnail.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace veldor;
+using veldor::test::TestProgram;
+
+namespace {
+
+std::vector<std::pair<QString, SmallWindow*>> smallWindows(const Forms& f)
+{
+    return {{"landscape", f.landscape}, {"sky", f.sky},         {"WaitBox", f.WaitBox},
+            {"Objectx", f.Objectx},     {"obconfirm", f.obconfirm}, {"obchange", f.obchange},
+            {"mover", f.mover},         {"resizer", f.resizer},     {"notvdr", f.notvdr},
+            {"obhind", f.obhind},       {"PrintForm", f.PrintForm}, {"SkyPack", f.SkyPack},
+            {"LandPack", f.LandPack},   {"ObjectPack", f.ObjectPack}, {"BMPSave", f.BMPSave},
+            {"effects", f.effects},     {"newbox", f.newbox},       {"helpbox", f.helpbox},
+            {"AboutBox", f.AboutBox}};
+}
+
+SmallWindow* windowNamed(const Forms& f, const QString& name)
+{
+    for (const auto& [n, w] : smallWindows(f))
+        if (n == name)
+            return w;
+    return nullptr;
+}
+
+// The controls a user reaches with Tab, in the window's focus chain order.
+QList<QWidget*> tabChain(QWidget& window)
+{
+    QList<QWidget*> chain;
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&window) && w->isEnabled())
+            chain << w;
+    return chain;
+}
+
+QString accessibleName(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+// Runs `inspect` on the modal dialog that `open` brings up, then closes it.
+void withModal(const std::function<void()>& open, const std::function<void(QWidget&)>& inspect)
+{
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal) {
+            seen = true;
+            inspect(*modal);
+            if (modal->isVisible())
+                modal->close();
+        }
+    });
+    open();
+    QVERIFY(seen);
+}
+
+void writePack(TestProgram& p, const QByteArray& fileName, const QByteArray& name, const QByteArray& caption)
+{
+    // The sample pack's pictures under another header and first caption.
+    QFile sample(p.appDir.path("packs/sample.vpk"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = sample.readAll().split('\n');
+    lines[1] = name + '\r';
+    lines[3] = "A description far longer than the room the window has beside its thumbnails\r";
+    lines[30] = caption + '\r'; // the first object's
+
+    QFile pack(QFile::decodeName(QFile::encodeName(p.appDir.path("packs")) + '/' + fileName));
+    QVERIFY(pack.open(QIODevice::WriteOnly));
+    pack.write(lines.join('\n'));
+}
+
+} // namespace
+
+class SmallWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void returnAndEscape_data();
+    void returnAndEscape();
+    void tabOrderAndNames();
+    void printCopiesFromKeyboard();
+    void messageBoxStaysAboveEverything();
+    void printSetupChoosesWherePrintGoes();
+    void textsFitTheirPlaces();
+    void pictureKeepsItsPixels();
+    void denseScreensGetSharpPictures();
+    void packTextsAndFileNames_data();
+    void packTextsAndFileNames();
+    void smallWindowsPicture();
+};
+
+void SmallWindowsTest::returnAndEscape_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("focus"); // a button given the focus first, or none
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pressed"); // the button pressed, "closed" or "nothing"
+    struct Row {
+        const char* window;
+        const char* focus;
+        Qt::Key key;
+        const char* pressed;
+    };
+    const Row rows[] = {
+        {"newbox", "", Qt::Key_Return, "Button1"},      {"newbox", "", Qt::Key_Escape, "Button2"},
+        {"newbox", "Button2", Qt::Key_Return, "Button2"}, {"AboutBox", "", Qt::Key_Enter, "OKButton"},
+        {"AboutBox", "", Qt::Key_Escape, "OKButton"},   {"helpbox", "", Qt::Key_Escape, "closed"},
+        {"notvdr", "", Qt::Key_Return, "Button1"},      {"notvdr", "", Qt::Key_Escape, "nothing"},
+        {"obconfirm", "", Qt::Key_Return, "keep"},      {"obconfirm", "", Qt::Key_Escape, "del"},
+        {"obconfirm", "replot", Qt::Key_Return, "replot"}, {"obchange", "", Qt::Key_Return, "Button5"},
+        {"obchange", "", Qt::Key_Escape, "Button5"},    {"mover", "", Qt::Key_Return, "Button1"},
+        {"mover", "", Qt::Key_Escape, "Button3"},       {"resizer", "", Qt::Key_Return, "Button1"},
+        {"resizer", "", Qt::Key_Escape, "Button3"},     {"obhind", "", Qt::Key_Return, "Button3"},
+        {"obhind", "Button2", Qt::Key_Escape, "Button3"}, {"effects", "", Qt::Key_Return, "Button2"},
+        {"effects", "", Qt::Key_Escape, "Button1"},     {"PrintForm", "", Qt::Key_Return, "Button2"},
+        {"PrintForm", "Button3", Qt::Key_Escape, "Button2"}, {"BMPSave", "", Qt::Key_Return, "closed"},
+        {"BMPSave", "", Qt::Key_Escape, "closed"},      {"landscape", "", Qt::Key_Escape, "closed"},
+        {"sky", "newpack", Qt::Key_Escape, "closed"},   {"Objectx", "cancel", Qt::Key_Return, "cancel"},
+        {"LandPack", "", Qt::Key_Escape, "closed"},     {"WaitBox", "", Qt::Key_Escape, "nothing"},
+    };
+    for (const Row& r : rows)
+        QTest::addRow("%s %s %s", r.window, r.focus, QKeySequence(r.key).toString().toLatin1().constData())
+            << QString::fromLatin1(r.window) << QString::fromLatin1(r.focus) << int(r.key)
+            << QString::fromLatin1(r.pressed);
+}
+
+void SmallWindowsTest::returnAndEscape()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, pressed);
+    TestProgram p;
+    p.start();
+    SmallWindow* w = windowNamed(p.forms(), window);
+    QVERIFY(w);
+    w->show();
+    QStringList clicked;
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        connect(b, &QPushButton::clicked, w, [&clicked, b] { clicked << b->objectName(); });
+    QWidget* target = w;
+    if (!focus.isEmpty()) {
+        target = w->findChild<QWidget*>(focus);
+        QVERIFY(target);
+        target->setFocus();
+    }
+    QTest::keyClick(target, Qt::Key(key));
+    if (pressed == QLatin1String("closed")) {
+        QVERIFY(clicked.isEmpty());
+        QVERIFY(!w->isVisible());
+    } else if (pressed == QLatin1String("nothing")) {
+        QVERIFY(clicked.isEmpty());
+        QVERIFY(w->isVisible());
+    } else {
+        QCOMPARE(clicked, QStringList{pressed});
+    }
+}
+
+void SmallWindowsTest::tabOrderAndNames()
+{
+    TestProgram p;
+    p.start();
+    for (const auto& [name, w] : smallWindows(p.forms())) {
+        w->show();
+        // Tab goes through the controls as they are read: row by row, left to
+        // right; "Object Edit" puts "Cancel" before "Send Behind Land".
+        QList<QWidget*> expected = tabChain(*w);
+        std::stable_sort(expected.begin(), expected.end(), [](QWidget* a, QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        if (w == p.forms().obchange)
+            expected.swapItemsAt(expected.indexOf(p.forms().obchange->Button5),
+                                 expected.indexOf(p.forms().obchange->Button6));
+        QVERIFY2(tabChain(*w) == expected, qPrintable(name));
+        // Everything a screen reader may land on has a name.
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            const bool control = (c->focusPolicy() & Qt::TabFocus) || qobject_cast<QLabel*>(c);
+            if (control && c->isVisibleTo(w))
+                QVERIFY2(!accessibleName(c).isEmpty(), qPrintable(name + '.' + c->objectName()));
+        }
+        w->hide();
+    }
+    for (QToolButton* b : p.main().SpeedBar->findChildren<QToolButton*>())
+        QCOMPARE(accessibleName(b), b->toolTip());
+}
+
+void SmallWindowsTest::printCopiesFromKeyboard()
+{
+    TestProgram p;
+    p.start();
+    TPrintForm& print = *p.forms().PrintForm;
+    print.show();
+    print.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&print));
+    QCOMPARE(tabChain(print).mid(0, 2), (QList<QWidget*>{print.SpinButton1->upButton, print.SpinButton1->downButton}));
+    print.Button1->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(print.Button1, Qt::Key_Up);
+    QCOMPARE(print.copies->text(), QStringLiteral("4"));
+    print.SpinButton1->downButton->setFocus();
+    QTest::keyClick(print.SpinButton1->downButton, Qt::Key_Space);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(print.SpinButton1->downButton, Qt::Key_Down);
+    QCOMPARE(print.copies->text(), QStringLiteral("1"));
+}
+
+void SmallWindowsTest::messageBoxStaysAboveEverything()
+{
+    TestProgram p;
+    p.start();
+    QtUiServices services;
+    p.forms().BMPSave->show();
+    p.forms().BMPSave->activateWindow();
+    withModal([&] { services.showError(QStringLiteral("Cannot create file /x.bmp")); },
+              [](QWidget& box) {
+                  QVERIFY(qobject_cast<QMessageBox*>(&box));
+                  QCOMPARE(qobject_cast<QMessageBox*>(&box)->text(), QStringLiteral("Cannot create file /x.bmp"));
+                  QVERIFY(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+              });
+}
+
+void SmallWindowsTest::printSetupChoosesWherePrintGoes()
+{
+    TestProgram p;
+    p.start();
+    QtUiServices services;
+    const QString pdf = p.appDir.path("chosen.pdf");
+    bool accepted = false;
+    withModal([&] { accepted = services.printerSetup(services.printer()); },
+              [&](QWidget& dialog) {
+                  QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Setup"));
+                  QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+                  QCOMPARE(ok->text(), QStringLiteral("OK"));
+                  auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+                  QVERIFY(printers);
+                  printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
+                  dialog.findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+                  ok->click();
+              });
+    QVERIFY(accepted);
+    QCOMPARE(services.printer().outputFormat(), QPrinter::PdfFormat);
+    QCOMPARE(services.printer().outputFileName(), pdf);
+    // The print window prints where the set-up chose.
+    QVERIFY(hasPrinter(services.printer()));
+}
+
+void SmallWindowsTest::textsFitTheirPlaces()
+{
+    TestProgram p;
+    p.start();
+    Forms& f = p.forms();
+    // Every label's text shows whole and clear of its neighbours (a label
+    // drawn over a picture on purpose aside).
+    for (const auto& [name, w] : smallWindows(f)) {
+        const QList<QWidget*> controls = w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QLabel* label : w->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (!label->isVisibleTo(w) || label->text().isEmpty())
+                continue;
+            const QString where = name + '.' + label->objectName();
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(where));
+            QRect text = label->geometry();
+            text.setWidth(label->sizeHint().width());
+            QVERIFY2(text.right() < w->width(), qPrintable(where));
+            for (QWidget* other : controls)
+                if (other != label && other->isVisibleTo(w) && !(w == f.helpbox && other == f.helpbox->ProgramIcon))
+                    QVERIFY2(!text.intersects(other->geometry()), qPrintable(where + " over " + other->objectName()));
+        }
+    }
+    // "...with object: Apple", with a gap.
+    Tobhind& hind = *f.obhind;
+    QVERIFY(hind.Label2->x() + hind.Label2->sizeHint().width()
+            + hind.fontMetrics().horizontalAdvance(QLatin1Char(' ')) <= hind.oblabel->x());
+    // A long title stays inside the window.
+    setLabelText(hind.oblabel, QString(80, QLatin1Char('W')));
+    QVERIFY(hind.oblabel->geometry().right() < hind.width());
+}
+
+void SmallWindowsTest::pictureKeepsItsPixels()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    // A one-pixel checkerboard: any smoothing would turn it grey.
+    Surface& picture = m.surfaces.mainImage;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            picture.setPixel(x, y, (x + y) % 2 ? kWhite : 0x00102030);
+    const QImage shown = m.MainImage->grab(QRect(0, 0, 40, 40)).toImage();
+    const int k = qRound(shown.devicePixelRatio());
+    QCOMPARE(shown.width(), 40 * k);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            QCOMPARE(shown.pixel(x, y) & 0xFFFFFF, (x / k + y / k) % 2 ? 0xFFFFFFu : 0x302010u);
+}
+
+void SmallWindowsTest::denseScreensGetSharpPictures()
+{
+    TestProgram p;
+    const qreal dpr = p.main().devicePixelRatioF();
+    // Drawn for the screen: at twice the density, twice the pixels.
+    const QPixmap glyph = p.main().SpeedButton1->icon().pixmap(QSize(32, 32), dpr);
+    QCOMPARE(glyph.size(), QSize(32, 32) * dpr);
+    QCOMPARE(p.forms().AboutBox->ProgramIcon->pixmap().size(), QSize(192, 96) * dpr);
+    QCOMPARE(p.forms().sky->sky0->picture().size(), QSize(100, 100) * dpr);
+    QCOMPARE(p.forms().sky->sky0->picture().deviceIndependentSize(), QSizeF(100, 100));
+    if (dpr == 2) {
+        // Not the small picture blown up: some 2 x 2 block has two colours.
+        const QImage big = p.forms().sky->sky0->picture();
+        bool detail = false;
+        for (int y = 0; y < big.height() && !detail; y += 2)
+            for (int x = 0; x < big.width() && !detail; x += 2)
+                detail = big.pixel(x, y) != big.pixel(x + 1, y + 1);
+        QVERIFY(detail);
+    }
+}
+
+void SmallWindowsTest::packTextsAndFileNames_data()
+{
+    QTest::addColumn<QByteArray>("fileName");
+    QTest::addColumn<QByteArray>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("UTF-8 file name, UTF-8 text") << QByteArray("f\xc3\xb6hn.vpk") << QByteArray("F\xc3\xb6hn")
+                                                 << QString::fromUtf8("F\xc3\xb6hn");
+    QTest::newRow("Latin-1 file name, Latin-1 text") << QByteArray("\xe9t\xe9.vpk") << QByteArray("\xc9t\xe9")
+                                                     << QString::fromLatin1("\xc9t\xe9");
+    QTest::newRow("ASCII") << QByteArray("plain.vpk") << QByteArray("Tree") << QStringLiteral("Tree");
+}
+
+void SmallWindowsTest::packTextsAndFileNames()
+{
+    QFETCH(QByteArray, fileName);
+    QFETCH(QByteArray, caption);
+    QFETCH(QString, shown);
+    TestProgram p;
+    p.start();
+    writePack(p, fileName, caption + " Pack", caption);
+    TObjectPack& browser = *p.forms().ObjectPack;
+    browser.show();
+    browser.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&browser));
+    const auto items = browser.FileListBox1->findItems(QFile::decodeName(fileName), Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    browser.FileListBox1->setCurrentItem(items.front());
+    browser.FileListBox1->setFocus();
+    QVERIFY(dispatchGuarded(&p.services, [&] {
+        QTest::keyClick(browser.FileListBox1, Qt::Key_Return);
+        return true;
+    }));
+    QCOMPARE(p.services.errors, QStringList());
+    QCOMPARE(browser.packname->text(), shown + " Pack");
+    QCOMPARE(browser.name0->text(), shown);
+    // Long texts are cut short of the thumbnails, which all show whole.
+    QVERIFY(browser.description->text().endsWith(QChar(0x2026)));
+    for (QLabel* l : {browser.packname, browser.created, browser.description})
+        for (Thumbnail* t : browser.pictures())
+            QVERIFY(!l->geometry().intersects(t->geometry()));
+    // The pack's bytes go into the scene unchanged.
+    browser.pic0Click();
+    QCOMPARE(QByteArray::fromStdString(p.scene().pendingTitle), caption);
+}
+
+void SmallWindowsTest::smallWindowsPicture()
+{
+    // Run by hand for the README's pictures:
+    //   VELDOR_SHOT=docs/small-windows.png gui_test_desktop smallWindowsPicture
+    const QString out = qEnvironmentVariable("VELDOR_SHOT");
+    if (out.isEmpty())
+        QSKIP("VELDOR_SHOT names the picture to write");
+    TestProgram p;
+    p.start();
+    const qreal dpr = p.main().devicePixelRatioF();
+    constexpr int kWidth = 1160, kGap = 8, kCaption = 16;
+    struct Placed {
+        QPoint at;
+        QPixmap shot;
+        QString caption;
+    };
+    std::vector<Placed> placed;
+    QPoint at(kGap, kGap);
+    int rowHeight = 0;
+    for (const auto& [name, w] : smallWindows(p.forms())) {
+        const QPixmap shot = w->grab();
+        const QSize size = shot.deviceIndependentSize().toSize();
+        if (at.x() + size.width() > kWidth) {
+            at = {kGap, at.y() + rowHeight + kGap};
+            rowHeight = 0;
+        }
+        placed.push_back({at, shot, w->windowTitle()});
+        at.rx() += size.width() + kGap;
+        rowHeight = std::max(rowHeight, size.height() + kCaption);
+    }
+    QImage sheet((QSizeF(kWidth, at.y() + rowHeight + kGap) * dpr).toSize(), QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(dpr);
+    sheet.fill(QColor(90, 96, 110));
+    QPainter painter(&sheet);
+    painter.setPen(Qt::white);
+    for (const Placed& pl : placed) {
+        painter.drawText(QRect(pl.at, QSize(400, kCaption)), Qt::AlignLeft | Qt::AlignVCenter, pl.caption);
+        painter.drawPixmap(pl.at + QPoint(0, kCaption), pl.shot);
+    }
+    painter.end();
+    // 256 colours, without dithering, keep the picture small.
+    QVERIFY(sheet.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither).save(out));
+}
+
+QTEST_MAIN(SmallWindowsTest)
+#include "test_smallwindows.moc"
