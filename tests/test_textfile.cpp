@@ -109,10 +109,28 @@ TEST(ToInteger, RejectsEverythingElseWithTheLineInTheText)
             EXPECT_EQ(std::string(e.what()), "'" + bad + "' is not a valid integer value");
         }
     }
-    // A line of any length: the message quotes its first 64 bytes only.
-    const std::string longLine = std::string(64, '7') + std::string(1000, 'x');
+    // A line of any length: the message quotes its start and end only.
+    const std::string longLine = std::string(160, '7') + std::string(1000, 'x') + std::string(93, 'y');
     EXPECT_EQ(thrownText([&] { toInteger(longLine); }),
-              "'" + std::string(64, '7') + "...' is not a valid integer value");
+              "'" + std::string(160, '7') + "..." + std::string(93, 'y') + "' is not a valid integer value");
+}
+
+TEST(QuotedInMessage, LongTextKeepsItsStartAndEndWithoutSplittingACharacter)
+{
+    const std::string e = "\xC3\xA9"; // two-byte UTF-8
+    struct Case {
+        std::string text, quoted;
+    };
+    const std::vector<Case> cases = {
+        {"", ""},
+        {std::string(256, 'a'), std::string(256, 'a')},
+        {std::string(257, 'a'), std::string(160, 'a') + "..." + std::string(93, 'a')},
+        // A character across either cut goes whole to the ellipsis.
+        {std::string(159, 'a') + e + std::string(200, 'b') + e + std::string(92, 'c'),
+         std::string(159, 'a') + "..." + std::string(92, 'c')},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(quotedInMessage(c.text), c.quoted) << c.text.size();
 }
 
 TEST(IoErrors, Texts)
