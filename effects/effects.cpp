@@ -1,7 +1,5 @@
 #include "effects/effects.h"
 
-#include "platform/stretch.h"
-
 #include <algorithm>
 #include <cstring>
 #include <cstdint>
@@ -119,9 +117,8 @@ void meanRow(Color* out, const Color* above, const Color* here, const Color* bel
 void readPaddedRow(const Surface& picture, int y, Color* out)
 {
     const int inside = (y >= 0 && y < picture.height()) ? std::min(picture.width(), kAreaWidth + 1) : 0;
-    const Color* s = inside > 0 ? picture.row(y) : nullptr;
-    for (int x = 0; x < inside; ++x)
-        out[x] = s[x];
+    if (inside > 0)
+        std::memcpy(out, picture.row(y), std::size_t(inside) * sizeof(Color));
     std::fill(out + inside, out + kAreaWidth + 1, kWhite);
 }
 
@@ -164,8 +161,17 @@ void applyAntiAlias(Surface& picture, Surface& scratch)
     readPaddedRow(picture, 0, here);
     readPaddedRow(picture, 1, below);
 
+    // Each result row is copied back while it is still in the cache. The
+    // picture's row y is no longer read once row y + 1 is in `below`.
+    const int backWidth = std::min(picture.width(), kAreaWidth);
+    const int backHeight = std::min(picture.height(), kAreaHeight);
+    auto copyBack = [&](int y) {
+        if (y < backHeight && backWidth > 0)
+            std::memcpy(picture.row(y), scratch.row(y), std::size_t(backWidth) * sizeof(Color));
+    };
     Color* top = scratch.row(0);
     std::copy(here, here + kAreaWidth, top);
+    copyBack(0);
     for (int y = 1; y < kAreaHeight; ++y) {
         std::swap(above, here);
         std::swap(here, below);
@@ -173,8 +179,8 @@ void applyAntiAlias(Surface& picture, Surface& scratch)
         Color* out = scratch.row(y);
         out[0] = here[0];
         meanRow(out, above, here, below, kAreaWidth);
+        copyBack(y);
     }
-    stretchCopy(picture, 0, 0, kAreaWidth, kAreaHeight, scratch, 0, 0, kAreaWidth, kAreaHeight);
 }
 
 void applyEffects(const EffectOptions& options, Surface& picture, Surface& scratch)
