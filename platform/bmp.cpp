@@ -457,8 +457,10 @@ private:
 //
 // Every code but a move by (0, 0) advances by at least one pixel or row for
 // at most four bytes, so no encoding of the picture needs more than
-// 4 * (pixels + rows) bytes; nothing beyond that is read, which keeps a file
-// padded with empty moves from costing more than its picture.
+// 4 * (pixels + rows) bytes. Nothing beyond that is read: data that reaches
+// it ends there as at an end-of-bitmap code (a code cut by it is dropped),
+// which keeps a file padded with empty moves from costing more than its
+// picture.
 void decodeRle(ByteSource& source, const Layout& layout, Bitmap& out)
 {
     const std::array<Color, 256> palette = readPalette(source, layout);
@@ -466,6 +468,7 @@ void decodeRle(ByteSource& source, const Layout& layout, Bitmap& out)
     const std::int64_t w = layout.width;
     const std::int64_t rows = layout.rows;
     const std::uint64_t meaningful = 4 * (std::uint64_t(w) * std::uint64_t(rows) + std::uint64_t(rows)) + 64;
+    const bool bounded = meaningful < source.size() - layout.pixelOffset;
     RunCursor in(source, layout.pixelOffset,
                  layout.pixelOffset + std::min(meaningful, source.size() - layout.pixelOffset));
     std::int64_t x = 0;
@@ -477,7 +480,7 @@ void decodeRle(ByteSource& source, const Layout& layout, Bitmap& out)
     for (;;) {
         if (!in.need(2)) {
             // Data that stops after its last row is complete lacks only the end marker.
-            if (y >= rows)
+            if (y >= rows || bounded)
                 return;
             invalidBitmap();
         }
@@ -503,8 +506,11 @@ void decodeRle(ByteSource& source, const Layout& layout, Bitmap& out)
         } else if (value == 1) { // end of bitmap
             return;
         } else if (value == 2) { // move
-            if (!in.need(2))
+            if (!in.need(2)) {
+                if (bounded)
+                    return;
                 invalidBitmap();
+            }
             x += in.p()[0];
             y += in.p()[1];
             in.skip(2);
@@ -513,6 +519,8 @@ void decodeRle(ByteSource& source, const Layout& layout, Bitmap& out)
         } else { // literal pixels
             const std::size_t bytes = nibbles ? (value + 1) / 2 : value;
             const std::size_t padded = (bytes + 1) & ~std::size_t(1);
+            if (!in.need(padded) && bounded)
+                return;
             if (!in.need(padded) || y >= rows || value > w - x)
                 invalidBitmap();
             const std::uint8_t* p = in.p();
