@@ -178,7 +178,7 @@ protected:
 TEST_F(TextFiles, AFileReadsAsItsBytesWhereverTheWindowsEnd)
 {
     for (const std::size_t at : {4094u, 4095u, 4096u, 4097u, 69630u, 69631u, 69632u, 69633u})
-        for (const std::string end : {"\r\n"s, "\r"s, "\n"s, "\x1A"s, "\r\x1A\n"s, "\r\r\n"s}) {
+        for (const std::string& end : {"\r\n"s, "\r"s, "\n"s, "\x1A"s, "\r\x1A\n"s, "\r\r\n"s}) {
             SCOPED_TRACE(std::to_string(at) + " " + std::to_string(end.size()));
             const std::string bytes = "one\r\n" + std::string(at - 5, 'q') + end + "two\r\nthree";
             std::ofstream(path("lines.txt"), std::ios::binary) << bytes;
