@@ -16,13 +16,13 @@ namespace {
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr char kEndOfText = 26; // Ctrl-Z
-} // namespace
 
 // The first read is small, so that a file that is not what the caller
 // expects is told apart after a few kilobytes; later ones are larger.
 constexpr std::size_t kFirstRead = 4096;
 constexpr std::size_t kRead = 65536;
 constexpr std::size_t kAll = std::string::npos;
+} // namespace
 
 LineReader::LineReader(std::string bytes) : window_(std::move(bytes)) {}
 
@@ -87,9 +87,10 @@ std::string_view LineReader::scanLine(std::size_t keep, std::size_t stopAfter, b
         const std::size_t avail = window_.size() - pos_;
         const char* cr = static_cast<const char*>(std::memchr(begin, kCr, avail));
         std::size_t upto = cr ? std::size_t(cr - begin) : avail;
-        const bool endOfText = std::memchr(begin, kEndOfText, upto) != nullptr;
+        const char* eot = static_cast<const char*>(std::memchr(begin, kEndOfText, upto));
+        const bool endOfText = eot != nullptr;
         if (endOfText)
-            upto = std::size_t(static_cast<const char*>(std::memchr(begin, kEndOfText, upto)) - begin);
+            upto = std::size_t(eot - begin);
         if (stopAfter != kAll && length + upto > stopAfter) {
             tooLong = true;
             ended_ = true;
