@@ -122,7 +122,7 @@ void stretchBlock(const Surface& src, Index sx, Index sy, Index sw, Index sh, In
         const Color* line = rowAnd.data();
         if (yFirst == yLast && !rowAnd.empty()) {
             line = src.row(int(yFirst)) + spanFirst;
-        } else if (yFirst > yLast) {
+        } else if (yFirst > yLast || rowAnd.empty()) {
             std::fill(rowAnd.begin(), rowAnd.end(), kInvalidColor);
         } else {
             std::memcpy(rowAnd.data(), src.row(int(yFirst)) + spanFirst, rowAnd.size() * sizeof(Color));
