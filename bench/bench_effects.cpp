@@ -1,5 +1,5 @@
 // Effects, the stretching copy and the exports on a full-size picture.
-// Targets on the reference 2-core machine: each effect at most 0.5 ms.
+// Targets on the reference 2-core machine: each effect at most 0.15 ms.
 #include "effects/effects.h"
 #include "output/exportbmp.h"
 #include "platform/stretch.h"

@@ -1,9 +1,12 @@
-// A full rendering as the program makes it: the built-in sky and ground and
-// 20 objects, every picture file read afresh.
+// Full renderings as the program makes them, every picture file read afresh:
+// the built-in sky and ground under 20 objects, 2,000 objects of many sizes,
+// and 200,000 small ones.
 #include "core/renderer.h"
 #include "platform/paths.h"
 
 #include <benchmark/benchmark.h>
+
+#include <random>
 
 namespace {
 
@@ -34,9 +37,28 @@ veldor::SceneState twentyObjectScene()
     return scene;
 }
 
-void BM_RenderTwentyObjects(benchmark::State& state)
+// `count` rows over the five built-in objects; sizes and places drawn from
+// [minSize, maxSize] and [minPos, maxPos] (the same for both axes).
+veldor::SceneState randomScene(int count, int minSize, int maxSize, int minPos, int maxPos)
 {
-    const SceneState scene = twentyObjectScene();
+    SceneState scene = twentyObjectScene();
+    std::mt19937 rng(11);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    scene.objects.recreate(std::size_t(count));
+    for (std::size_t row = 0; row < std::size_t(count); ++row) {
+        scene.objects.status[row] = pick(0, 9) == 0 ? Behind : Front;
+        scene.objects.imageFile[row] = "object" + std::to_string(pick(0, 4)) + ".bmp";
+        scene.objects.left[row] = pick(minPos, maxPos);
+        scene.objects.top[row] = pick(minPos, maxPos);
+        scene.objects.width[row] = pick(minSize, maxSize);
+        scene.objects.height[row] = pick(minSize, maxSize);
+    }
+    scene.objectCount = count;
+    return scene;
+}
+
+void runRendering(benchmark::State& state, const SceneState& scene)
+{
     for (const char* name : {"sky0.bmp", "ground2.bmp", "object0.bmp", "object4.bmp"}) {
         if (!fileExists(appPath(scene.appDir, name))) {
             state.SkipWithError("the pictures have not been generated");
@@ -50,7 +72,30 @@ void BM_RenderTwentyObjects(benchmark::State& state)
         benchmark::DoNotOptimize(surfaces.mainImage.data().data());
     }
 }
+
+// Target: at most 0.8 ms.
+void BM_RenderTwentyObjects(benchmark::State& state)
+{
+    runRendering(state, twentyObjectScene());
+}
 BENCHMARK(BM_RenderTwentyObjects)->Unit(benchmark::kMillisecond)->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// Target: at most 50 ms. Sizes 20 to 200, placed anywhere, most of them
+// partly or wholly off the picture.
+void BM_RenderTwoThousandObjects(benchmark::State& state)
+{
+    runRendering(state, randomScene(2000, 20, 200, -1000, 1000));
+}
+BENCHMARK(BM_RenderTwoThousandObjects)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Target: at most 0.5 s. Every one of them lands on the picture.
+void BM_RenderTwoHundredThousandDrawn(benchmark::State& state)
+{
+    runRendering(state, randomScene(200000, 20, 20, 0, 320));
+}
+BENCHMARK(BM_RenderTwoHundredThousandDrawn)->Unit(benchmark::kMillisecond)->Repetitions(3)
+    ->Iterations(1)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -1,9 +1,12 @@
-// Reading and writing a scene file of 10,000 object rows.
+// Reading and writing a scene file of 10,000 object rows, and reading one of
+// 2,000,000 deleted rows with the heap it needs.
 #include "files/scenefile.h"
+#include "heap_peak.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -52,6 +55,34 @@ void BM_SceneRead10000Rows(benchmark::State& state)
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_SceneRead10000Rows)->Unit(benchmark::kMillisecond);
+
+// Target: at most 1 s, with a heap peak of at most three times the file.
+void BM_SceneReadTwoMillionDeletedRows(benchmark::State& state)
+{
+    constexpr int kRows = 2000000;
+    const std::string path = tempPath("deleted.vdr");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << kSceneMagic << "\r\nsky1.bmp\r\nground1.bmp\r\n0\r\n0\r\n10\r\n" << kRows << "\r\n";
+        const std::string row = "0\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n";
+        for (int i = 0; i < kRows; ++i)
+            out << row;
+    }
+    const double fileBytes = double(std::filesystem::file_size(path));
+    double peak = 0;
+    for (auto _ : state) {
+        veldor::bench::resetHeapPeak();
+        auto d = readSceneFile(path);
+        benchmark::DoNotOptimize(d);
+        peak = double(veldor::bench::heapPeakSinceReset());
+    }
+    state.counters["file_MB"] = fileBytes / 1e6;
+    state.counters["peak_MB"] = peak / 1e6;
+    state.counters["peak_per_byte"] = peak / fileBytes;
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SceneReadTwoMillionDeletedRows)->Unit(benchmark::kMillisecond)->Iterations(1)
+    ->Repetitions(3)->ReportAggregatesOnly(true);
 
 void BM_SceneWrite10000Rows(benchmark::State& state)
 {

@@ -1,7 +1,8 @@
 #pragma once
 // Composes the picture from the scene: sky; objects behind the ground; the
 // ground, bottom-aligned, white transparent, tinted; objects in front. Every
-// picture file is read afresh at each call.
+// picture file is read afresh at each call, once however many rows name it,
+// and nothing is kept from one call to the next.
 #include "core/scene.h"
 #include "platform/surface.h"
 

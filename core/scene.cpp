@@ -7,8 +7,8 @@ void ObjectTable::recreate(std::size_t rows)
     if (rows < 1)
         rows = 1;
     status.assign(rows, 0);
-    imageFile.assign(rows, std::string());
-    title.assign(rows, std::string());
+    imageFile.assign(rows, CompactString());
+    title.assign(rows, CompactString());
     left.assign(rows, 0);
     top.assign(rows, 0);
     width.assign(rows, 0);
@@ -27,6 +27,17 @@ void ObjectTable::growToHold(std::size_t index)
     top.resize(rows, 0);
     width.resize(rows, 0);
     height.resize(rows, 0);
+}
+
+void ObjectTable::reserve(std::size_t rows)
+{
+    status.reserve(rows);
+    imageFile.reserve(rows);
+    title.reserve(rows);
+    left.reserve(rows);
+    top.reserve(rows);
+    width.reserve(rows);
+    height.reserve(rows);
 }
 
 void SceneDocument::fillDefaultNames()

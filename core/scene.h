@@ -2,6 +2,8 @@
 // The one scene every window works on: the persistent part that scene files
 // hold, and the run-time fields through which the windows hand work to each
 // other.
+#include "core/compactstring.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -36,11 +38,12 @@ inline constexpr int kPictureWidth = 630;
 inline constexpr int kPictureHeight = 340;
 
 // Seven parallel columns of one common length, always at least one row;
-// only rows below objectCount mean anything.
+// only rows below objectCount mean anything. A row takes 36 bytes plus its
+// names when they are longer than 7 bytes.
 struct ObjectTable {
     std::vector<std::int32_t> status;
-    std::vector<std::string> imageFile;
-    std::vector<std::string> title;
+    std::vector<CompactString> imageFile;
+    std::vector<CompactString> title;
     std::vector<std::int32_t> left;
     std::vector<std::int32_t> top;
     std::vector<std::int32_t> width;
@@ -53,6 +56,8 @@ struct ObjectTable {
     void recreate(std::size_t rows);
     // Grows every column so that it can hold index `index`.
     void growToHold(std::size_t index);
+    // Room for `rows` rows in every column without changing what it holds.
+    void reserve(std::size_t rows);
 
     bool operator==(const ObjectTable&) const = default;
 };

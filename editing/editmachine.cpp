@@ -253,7 +253,7 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
     }
     const std::size_t r = std::size_t(scene_.selected);
     try {
-        drawPreview(resizing ? scene_.objects.imageFile[r] : scene_.pendingImageFile);
+        drawPreview(resizing ? scene_.objects.imageFile[r].str() : scene_.pendingImageFile);
     } catch (...) {
         // Nothing half-done stays behind: the windows come back, nothing is
         // armed, and an object being re-sized gets its old size back.

@@ -3,14 +3,26 @@
 #include "platform/error.h"
 #include "platform/textfile.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace veldor {
 
-std::optional<SceneDocument> parseScene(std::string bytes)
+namespace {
+
+// The shortest an object row can be: seven lines, the five integers one
+// digit each, every line ended by a CR alone. The program writes CR LF, so
+// its rows are at least 19 bytes.
+constexpr std::uint64_t kShortestRow = 12;
+constexpr std::uint64_t kShortestWrittenRow = 19;
+
+std::optional<SceneDocument> readScene(LineReader& in)
 {
-    LineReader in(std::move(bytes));
-    if (in.readLine() != kSceneMagic)
+    // The first line decides, read no further than the magic is long: a file
+    // that is not a scene costs a few kilobytes whatever its size.
+    const std::string_view magic = kSceneMagic;
+    const std::optional<std::string> first = in.readShortLine(magic.size());
+    if (!first || *first != magic)
         return std::nullopt;
 
     // Everything goes into a fresh document, so a file that fails half-way
@@ -18,35 +30,54 @@ std::optional<SceneDocument> parseScene(std::string bytes)
     SceneDocument doc;
     doc.skyFile = in.readLine();
     doc.groundFile = in.readLine();
-    doc.tintRed = toInteger(in.readLine());
-    doc.tintGreen = toInteger(in.readLine());
-    doc.tintBlue = toInteger(in.readLine());
-    const std::int32_t count = toInteger(in.readLine());
+    doc.tintRed = toInteger(in.readLineView());
+    doc.tintGreen = toInteger(in.readLineView());
+    doc.tintBlue = toInteger(in.readLineView());
+    const std::int32_t count = toInteger(in.readLineView());
     if (count < 0)
         throw Error("Invalid object count " + std::to_string(count));
 
-    // Rows are added as they are read, never sized up front from the count:
-    // a file claiming billions of rows fails at its first missing line
-    // instead of allocating for them.
+    // Rows are added as they are read, never sized from the count alone: a
+    // file claiming billions of rows fails at its first missing line instead
+    // of allocating for them. Room is made for as many rows as the bytes
+    // left can hold, first as the program writes them, then, should more
+    // come, as tightly as they can be written; so the columns need no spare
+    // room beyond what the file can fill.
     ObjectTable& t = doc.objects;
-    for (std::int32_t i = 0; i < count; ++i) {
-        const std::size_t row = std::size_t(i);
+    const std::size_t rows = std::size_t(count);
+    auto makeRoom = [&](std::size_t row, std::uint64_t rowBytes) {
+        const std::uint64_t more = std::max<std::uint64_t>(in.bytesLeftHint() / rowBytes, 1);
+        t.reserve(std::size_t(std::min<std::uint64_t>(rows, row + more)));
+    };
+    makeRoom(0, kShortestWrittenRow);
+    for (std::size_t row = 0; row < rows; ++row) {
+        if (row >= t.status.capacity())
+            makeRoom(row, kShortestRow);
         t.growToHold(row);
-        t.status[row] = toInteger(in.readLine());
-        t.imageFile[row] = in.readLine();
-        t.title[row] = in.readLine();
-        t.left[row] = toInteger(in.readLine());
-        t.top[row] = toInteger(in.readLine());
-        t.width[row] = toInteger(in.readLine());
-        t.height[row] = toInteger(in.readLine());
+        t.status[row] = toInteger(in.readLineView());
+        t.imageFile[row] = in.readLineView();
+        t.title[row] = in.readLineView();
+        t.left[row] = toInteger(in.readLineView());
+        t.top[row] = toInteger(in.readLineView());
+        t.width[row] = toInteger(in.readLineView());
+        t.height[row] = toInteger(in.readLineView());
     }
     doc.objectCount = count;
     return doc;
 }
 
+} // namespace
+
+std::optional<SceneDocument> parseScene(std::string bytes)
+{
+    LineReader in(std::move(bytes));
+    return readScene(in);
+}
+
 std::optional<SceneDocument> readSceneFile(const std::string& path)
 {
-    return parseScene(readWholeFile(path));
+    LineReader in = LineReader::openFile(path);
+    return readScene(in);
 }
 
 std::string formatScene(const SceneDocument& scene)

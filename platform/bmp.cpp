@@ -19,18 +19,85 @@ namespace veldor {
 
 namespace {
 
-// 16384 x 16384: far beyond any picture the program uses, small enough that
-// the pixel buffer (1 GiB at most) can be allocated.
-constexpr std::uint64_t kMaxPixels = std::uint64_t(1) << 28;
-// Largest file worth reading: the biggest valid 32-bit picture plus headers
-// and palette. Anything past it could only be trailing junk.
-constexpr std::uint64_t kMaxFileBytes = kMaxPixels * 4 + (std::uint64_t(1) << 16);
+// The largest picture read. The program shows 630 x 340 and exports 640 x 480,
+// but skies and objects are stretched from files of any size; 2^23 pixels
+// (a 3840 x 2160 photograph fits) decode to 32 MiB, and no side may exceed
+// 16384. Larger claims are refused before anything is allocated, which is
+// what bounds run-length data that describes a vast picture in a few bytes.
+constexpr std::uint64_t kMaxPixels = std::uint64_t(1) << 23;
+constexpr std::int64_t kMaxSide = 16384;
+
+// Pixel data is read this many bytes at a time, so a file costs its picture
+// and one window, never its whole size.
+constexpr std::size_t kWindowBytes = std::size_t(256) << 10;
 
 constexpr std::size_t kFileHeaderSize = 14;
 
 enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3 };
 
 [[noreturn]] void invalidBitmap() { throw Error("Bitmap image is not valid"); }
+
+// Where the bytes come from: a buffer, or a file read piecewise at offsets.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    std::uint64_t size() const { return size_; }
+    // `count` bytes from `offset`, valid until the next call; nullptr when
+    // the source ends first.
+    virtual const std::uint8_t* at(std::uint64_t offset, std::size_t count) = 0;
+
+protected:
+    bool holds(std::uint64_t offset, std::size_t count) const
+    {
+        return offset <= size_ && count <= size_ - offset;
+    }
+    std::uint64_t size_ = 0;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    MemorySource(const std::uint8_t* data, std::size_t size) : data_(data) { size_ = data ? size : 0; }
+    const std::uint8_t* at(std::uint64_t offset, std::size_t count) override
+    {
+        return holds(offset, count) ? data_ + offset : nullptr;
+    }
+
+private:
+    const std::uint8_t* data_;
+};
+
+class FileSource final : public ByteSource {
+public:
+    FileSource(int fd, std::uint64_t size, const std::string& path) : fd_(fd), path_(path) { size_ = size; }
+    const std::uint8_t* at(std::uint64_t offset, std::size_t count) override
+    {
+        if (!holds(offset, count))
+            return nullptr;
+        if (count > capacity_) {
+            // Uninitialised on purpose: every byte is read over at once.
+            buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(count);
+            capacity_ = count;
+        }
+        std::size_t done = 0;
+        while (done < count) {
+            const ssize_t n = ::pread(fd_, buffer_.get() + done, count - done, off_t(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                throw Error("Cannot open file " + quotedInMessage(path_));
+            if (n == 0)
+                return nullptr; // the file shrank meanwhile
+            done += std::size_t(n);
+        }
+        return buffer_.get();
+    }
+
+private:
+    int fd_;
+    const std::string& path_;
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t capacity_ = 0;
+};
 
 std::uint32_t le16(const std::uint8_t* p) { return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8; }
 std::uint32_t le32(const std::uint8_t* p) { return le16(p) | le16(p + 2) << 16; }
@@ -97,8 +164,14 @@ bool validCombination(std::uint32_t compression, int bitCount, bool coreHeader, 
     }
 }
 
-Layout parseLayout(const std::uint8_t* data, std::size_t size)
+// Every header field lies in the first 150 bytes: the file header, the
+// largest info header and the three masks after a 40-byte one.
+constexpr std::size_t kHeadBytes = kFileHeaderSize + 124 + 12;
+
+Layout parseLayout(ByteSource& source)
 {
+    const std::uint64_t size = source.size();
+    const std::uint8_t* data = source.at(0, std::size_t(std::min<std::uint64_t>(size, kHeadBytes)));
     if (!data || size < kFileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
         invalidBitmap();
     const std::uint32_t headerSize = le32(data + kFileHeaderSize);
@@ -137,7 +210,7 @@ Layout parseLayout(const std::uint8_t* data, std::size_t size)
     Layout layout;
     layout.topDown = height < 0;
     const std::int64_t rows = height < 0 ? -height : height;
-    if (planes != 1 || width <= 0 || rows == 0
+    if (planes != 1 || width <= 0 || rows == 0 || width > kMaxSide || rows > kMaxSide
         || std::uint64_t(width) * std::uint64_t(rows) > kMaxPixels)
         invalidBitmap();
     if (!validCombination(compression, int(bitCount), coreHeader, windowsHeader, layout.topDown))
@@ -180,12 +253,14 @@ Layout parseLayout(const std::uint8_t* data, std::size_t size)
 
 // Entries missing from a short palette, or cut off by the pixel data, read
 // as black; so does any index past the palette.
-std::array<Color, 256> readPalette(const std::uint8_t* data, const Layout& layout)
+std::array<Color, 256> readPalette(ByteSource& source, const Layout& layout)
 {
     std::array<Color, 256> palette{};
     const std::size_t room = (layout.pixelOffset - layout.paletteStart) / layout.paletteEntrySize;
     const std::size_t count = std::min(layout.paletteEntries, room);
-    const std::uint8_t* e = data + layout.paletteStart;
+    const std::uint8_t* e = source.at(layout.paletteStart, count * layout.paletteEntrySize);
+    if (!e)
+        invalidBitmap();
     for (std::size_t i = 0; i < count; ++i, e += layout.paletteEntrySize)
         palette[i] = fromBgr(e[0], e[1], e[2]);
     return palette;
@@ -270,7 +345,7 @@ std::uint64_t rowStride(const Layout& layout)
 
 // Checked before the pixel buffer exists, so a short file claiming a vast
 // picture costs nothing.
-void requireUncompressedData(std::size_t size, const Layout& layout)
+void requireUncompressedData(std::uint64_t size, const Layout& layout)
 {
     const std::uint64_t rowBytes =
         (std::uint64_t(layout.width) * std::uint64_t(layout.bitCount) + 7) / 8;
@@ -280,65 +355,122 @@ void requireUncompressedData(std::size_t size, const Layout& layout)
         invalidBitmap();
 }
 
-void decodeUncompressed(const std::uint8_t* data, const Layout& layout, Bitmap& out)
+// Reads the rows in windows of about kWindowBytes: only the bytes the
+// pixels occupy, whatever follows them in the file.
+void decodeUncompressed(ByteSource& source, const Layout& layout, Bitmap& out)
 {
     const int w = layout.width;
     const int bpp = layout.bitCount;
     const std::uint64_t stride = rowStride(layout);
-    const std::array<Color, 256> palette = readPalette(data, layout);
+    const std::uint64_t rowBytes = (std::uint64_t(w) * std::uint64_t(bpp) + 7) / 8;
+    const std::array<Color, 256> palette = readPalette(source, layout);
     const bool plain32 = bpp == 32 && layout.compression == kRgb;
     const Channel red(layout.masks[0]);
     const Channel green(layout.masks[1]);
     const Channel blue(layout.masks[2]);
+    const int rowsPerWindow = int(std::max<std::uint64_t>(1, kWindowBytes / stride));
 
-    for (int fileRow = 0; fileRow < layout.rows; ++fileRow) {
-        const std::uint8_t* src = data + layout.pixelOffset + std::uint64_t(fileRow) * stride;
-        const int y = layout.topDown ? fileRow : layout.rows - 1 - fileRow;
-        Color* dst = out.pixels.data() + std::size_t(y) * std::size_t(w);
-        switch (bpp) {
-        case 1:
-            for (int x = 0; x < w; ++x)
-                dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
-            break;
-        case 4:
-            for (int x = 0; x < w; ++x)
-                dst[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF];
-            break;
-        case 8:
-            for (int x = 0; x < w; ++x)
-                dst[x] = palette[src[x]];
-            break;
-        case 24:
-            decodeBgrRow(src, dst, w);
-            break;
-        case 32:
-            if (plain32) {
-                for (int x = 0; x < w; ++x, src += 4)
-                    dst[x] = fromBgrxWord(src);
+    for (int first = 0; first < layout.rows; first += rowsPerWindow) {
+        const int count = std::min(rowsPerWindow, layout.rows - first);
+        const std::uint64_t bytes = stride * std::uint64_t(count - 1) + rowBytes;
+        const std::uint8_t* window =
+            source.at(layout.pixelOffset + std::uint64_t(first) * stride, std::size_t(bytes));
+        if (!window)
+            invalidBitmap();
+        for (int fileRow = first; fileRow < first + count; ++fileRow) {
+            const std::uint8_t* src = window + std::uint64_t(fileRow - first) * stride;
+            const int y = layout.topDown ? fileRow : layout.rows - 1 - fileRow;
+            Color* dst = out.pixels.data() + std::size_t(y) * std::size_t(w);
+            switch (bpp) {
+            case 1:
+                for (int x = 0; x < w; ++x)
+                    dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+                break;
+            case 4:
+                for (int x = 0; x < w; ++x)
+                    dst[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF];
+                break;
+            case 8:
+                for (int x = 0; x < w; ++x)
+                    dst[x] = palette[src[x]];
+                break;
+            case 24:
+                decodeBgrRow(src, dst, w);
+                break;
+            case 32:
+                if (plain32) {
+                    for (int x = 0; x < w; ++x, src += 4)
+                        dst[x] = fromBgrxWord(src);
+                    break;
+                }
+                decodeMaskedRow(src, dst, w, 4, red, green, blue);
+                break;
+            default: // 16
+                decodeMaskedRow(src, dst, w, 2, red, green, blue);
                 break;
             }
-            decodeMaskedRow(src, dst, w, 4, red, green, blue);
-            break;
-        default: // 16
-            decodeMaskedRow(src, dst, w, 2, red, green, blue);
-            break;
         }
     }
 }
+
+// Run-length data read forward in windows.
+class RunCursor {
+public:
+    RunCursor(ByteSource& source, std::uint64_t from, std::uint64_t end)
+        : source_(source), pos_(from), end_(end)
+    {
+    }
+    // At least n bytes at p(); false when the data ends first.
+    bool need(std::size_t n)
+    {
+        if (avail_ >= n)
+            return true;
+        const std::uint64_t left = end_ - pos_;
+        if (left < n)
+            return false;
+        const std::size_t take = std::size_t(std::min<std::uint64_t>(left, std::max(n, kWindowBytes)));
+        p_ = source_.at(pos_, take);
+        avail_ = p_ ? take : 0;
+        return p_ != nullptr;
+    }
+    const std::uint8_t* p() const { return p_; }
+    void skip(std::size_t n)
+    {
+        p_ += n;
+        avail_ -= n;
+        pos_ += n;
+    }
+
+private:
+    ByteSource& source_;
+    std::uint64_t pos_;
+    std::uint64_t end_;
+    const std::uint8_t* p_ = nullptr;
+    std::size_t avail_ = 0;
+};
 
 // Run-length data: pairs (count, value) paint runs; (0, 0) ends a row,
 // (0, 1) ends the bitmap, (0, 2, dx, dy) moves the position, (0, n >= 3)
 // copies n literal pixels padded to a 16-bit boundary. Rows run bottom-up.
 // Pixels the data never reaches stay black. A run, copy or move past the
 // bitmap is rejected rather than clipped.
-void decodeRle(const std::uint8_t* data, std::size_t size, const Layout& layout, Bitmap& out)
+//
+// Every code but a move by (0, 0) advances by at least one pixel or row for
+// at most four bytes, so no encoding of the picture needs more than
+// 4 * (pixels + rows) bytes. Nothing beyond that is read: data that reaches
+// it ends there as at an end-of-bitmap code (a code cut by it is dropped),
+// which keeps a file padded with empty moves from costing more than its
+// picture.
+void decodeRle(ByteSource& source, const Layout& layout, Bitmap& out)
 {
-    const std::array<Color, 256> palette = readPalette(data, layout);
+    const std::array<Color, 256> palette = readPalette(source, layout);
     const bool nibbles = layout.compression == kRle4;
     const std::int64_t w = layout.width;
     const std::int64_t rows = layout.rows;
-    const std::uint8_t* p = data + layout.pixelOffset;
-    const std::uint8_t* const end = data + size;
+    const std::uint64_t meaningful = 4 * (std::uint64_t(w) * std::uint64_t(rows) + std::uint64_t(rows)) + 64;
+    const bool bounded = meaningful < source.size() - layout.pixelOffset;
+    RunCursor in(source, layout.pixelOffset,
+                 layout.pixelOffset + std::min(meaningful, source.size() - layout.pixelOffset));
     std::int64_t x = 0;
     std::int64_t y = 0; // counted from the bottom row
     auto rowAt = [&](std::int64_t fileRow) {
@@ -346,15 +478,15 @@ void decodeRle(const std::uint8_t* data, std::size_t size, const Layout& layout,
     };
 
     for (;;) {
-        if (end - p < 2) {
+        if (!in.need(2)) {
             // Data that stops after its last row is complete lacks only the end marker.
-            if (y >= rows)
+            if (y >= rows || bounded)
                 return;
             invalidBitmap();
         }
-        const std::uint32_t count = p[0];
-        const std::uint32_t value = p[1];
-        p += 2;
+        const std::uint32_t count = in.p()[0];
+        const std::uint32_t value = in.p()[1];
+        in.skip(2);
         if (count > 0) {
             if (y >= rows || count > w - x)
                 invalidBitmap();
@@ -374,44 +506,56 @@ void decodeRle(const std::uint8_t* data, std::size_t size, const Layout& layout,
         } else if (value == 1) { // end of bitmap
             return;
         } else if (value == 2) { // move
-            if (end - p < 2)
+            if (!in.need(2)) {
+                if (bounded)
+                    return;
                 invalidBitmap();
-            x += p[0];
-            y += p[1];
-            p += 2;
+            }
+            x += in.p()[0];
+            y += in.p()[1];
+            in.skip(2);
             if (x > w || y >= rows)
                 invalidBitmap();
         } else { // literal pixels
             const std::size_t bytes = nibbles ? (value + 1) / 2 : value;
             const std::size_t padded = (bytes + 1) & ~std::size_t(1);
-            if (std::size_t(end - p) < padded || y >= rows || value > w - x)
+            if (!in.need(padded) && bounded)
+                return;
+            if (!in.need(padded) || y >= rows || value > w - x)
                 invalidBitmap();
+            const std::uint8_t* p = in.p();
             Color* dst = rowAt(y) + x;
             for (std::uint32_t i = 0; i < value; ++i)
                 dst[i] = palette[nibbles ? (p[i >> 1] >> ((i & 1) ? 0 : 4)) & 0xF : p[i]];
             x += value;
-            p += padded;
+            in.skip(padded);
         }
     }
+}
+
+Bitmap decode(ByteSource& source)
+{
+    const Layout layout = parseLayout(source);
+    const bool runLength = layout.compression == kRle8 || layout.compression == kRle4;
+    if (!runLength)
+        requireUncompressedData(source.size(), layout);
+    Bitmap out;
+    out.width = layout.width;
+    out.height = layout.rows;
+    out.pixels.resize(std::size_t(layout.width) * std::size_t(layout.rows));
+    if (runLength)
+        decodeRle(source, layout, out);
+    else
+        decodeUncompressed(source, layout, out);
+    return out;
 }
 
 } // namespace
 
 Bitmap decodeBmp(const std::uint8_t* data, std::size_t size)
 {
-    const Layout layout = parseLayout(data, size);
-    const bool runLength = layout.compression == kRle8 || layout.compression == kRle4;
-    if (!runLength)
-        requireUncompressedData(size, layout);
-    Bitmap out;
-    out.width = layout.width;
-    out.height = layout.rows;
-    out.pixels.resize(std::size_t(layout.width) * std::size_t(layout.rows));
-    if (runLength)
-        decodeRle(data, size, layout, out);
-    else
-        decodeUncompressed(data, layout, out);
-    return out;
+    MemorySource source(data, size);
+    return decode(source);
 }
 
 Bitmap loadBmpFile(const std::string& path)
@@ -421,22 +565,9 @@ Bitmap loadBmpFile(const std::string& path)
     const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        throw Error("Cannot open file " + path);
-    const std::size_t size = std::size_t(std::min<std::uint64_t>(std::uint64_t(info.st_size), kMaxFileBytes));
-    // Uninitialised on purpose: every byte is read over at once.
-    const std::unique_ptr<std::uint8_t[]> bytes = std::make_unique_for_overwrite<std::uint8_t[]>(size);
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(file.get(), bytes.get() + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw Error("Cannot open file " + path);
-        if (n == 0)
-            break; // the file shrank meanwhile: decode what is there
-        done += std::size_t(n);
-    }
-    return decodeBmp(bytes.get(), done);
+        throw Error("Cannot open file " + quotedInMessage(path));
+    FileSource source(file.get(), std::uint64_t(info.st_size), path);
+    return decode(source);
 }
 
 } // namespace veldor

@@ -1,6 +1,12 @@
 #pragma once
 // Our own BMP reader and writer. The reader accepts what Windows accepts and
 // rejects everything else with "Bitmap image is not valid".
+//
+// The reader takes pictures of at most 2^23 pixels (32 MiB decoded; a
+// 3840 x 2160 photograph fits) and 16384 pixels a side: the program shows
+// 630 x 340 and exports 640 x 480, and stretches skies and objects from
+// anything up to that. Larger claims are refused before anything is
+// allocated. A file is read only as far as its pixels go.
 #include "platform/color.h"
 
 #include <cstddef>

@@ -24,4 +24,24 @@ void raiseIoError(int errnoValue)
     throw Error(ioErrorText(errnoValue));
 }
 
+std::string quotedInMessage(std::string_view text)
+{
+    constexpr std::size_t kWhole = 256;
+    constexpr std::size_t kHead = 160;
+    constexpr std::size_t kTail = 93;
+    if (text.size() <= kWhole)
+        return std::string(text);
+    auto continuation = [&](std::size_t at) { return (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80; };
+    std::size_t head = kHead;
+    for (int i = 0; i < 3 && continuation(head); ++i)
+        --head;
+    std::size_t tail = text.size() - kTail;
+    for (int i = 0; i < 3 && continuation(tail); ++i)
+        ++tail;
+    std::string out(text.substr(0, head));
+    out += "...";
+    out += text.substr(tail);
+    return out;
+}
+
 } // namespace veldor

@@ -3,6 +3,7 @@
 // text the user sees, and the handler that raised it stops there.
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace veldor {
 
@@ -15,5 +16,11 @@ public:
 // "File access denied", "Disk full", or "I/O error %d".
 std::string ioErrorText(int errnoValue);
 [[noreturn]] void raiseIoError(int errnoValue);
+
+// A name or a line as a message quotes it: whole up to 256 bytes; longer, its
+// start and its end around "...", so that a path keeps its file name and a
+// message box stays readable whatever the file held. No UTF-8 sequence is
+// cut in two.
+std::string quotedInMessage(std::string_view text);
 
 } // namespace veldor

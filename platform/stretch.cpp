@@ -5,6 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace veldor {
 
 namespace {
@@ -47,6 +51,22 @@ std::vector<Group> axisGroups(Index s, Index d, Index i0, Index i1)
         groups.push_back({first, next - first});
     }
     return groups;
+}
+
+// acc[k] &= row[k], four pixels at a time: shrinking a picture ANDs many
+// rows together, and this is most of its cost.
+void andInto(Color* acc, const Color* row, std::size_t count)
+{
+    std::size_t k = 0;
+#if defined(__SSE2__)
+    for (; k + 4 <= count; k += 4) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(acc + k));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + k));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(acc + k), _mm_and_si128(a, b));
+    }
+#endif
+    for (; k < count; ++k)
+        acc[k] &= row[k];
 }
 
 // Destination indices [i0, i1) of the stretched source rectangle starting at
@@ -102,13 +122,12 @@ void stretchBlock(const Surface& src, Index sx, Index sy, Index sw, Index sh, In
         const Color* line = rowAnd.data();
         if (yFirst == yLast && !rowAnd.empty()) {
             line = src.row(int(yFirst)) + spanFirst;
-        } else {
+        } else if (yFirst > yLast || rowAnd.empty()) {
             std::fill(rowAnd.begin(), rowAnd.end(), kInvalidColor);
-            for (Index y = yFirst; y <= yLast; ++y) {
-                const Color* s = src.row(int(y)) + spanFirst;
-                for (std::size_t k = 0; k < rowAnd.size(); ++k)
-                    rowAnd[k] &= s[k];
-            }
+        } else {
+            std::memcpy(rowAnd.data(), src.row(int(yFirst)) + spanFirst, rowAnd.size() * sizeof(Color));
+            for (Index y = yFirst + 1; y <= yLast; ++y)
+                andInto(rowAnd.data(), src.row(int(y)) + spanFirst, rowAnd.size());
         }
 
         // Outside reads leave all ones; stored pixels keep the top byte clear.

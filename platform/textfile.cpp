@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,29 +16,167 @@ namespace {
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr char kEndOfText = 26; // Ctrl-Z
+
+// The first read is small, so that a file that is not what the caller
+// expects is told apart after a few kilobytes; later ones are larger.
+constexpr std::size_t kFirstRead = 4096;
+constexpr std::size_t kRead = 65536;
+constexpr std::size_t kAll = std::string::npos;
 } // namespace
 
-LineReader::LineReader(std::string bytes) : bytes_(std::move(bytes))
+LineReader::LineReader(std::string bytes) : window_(std::move(bytes)) {}
+
+LineReader::LineReader(LineReader&&) noexcept = default;
+LineReader::~LineReader() = default;
+
+LineReader LineReader::openFile(const std::string& path)
 {
-    const std::size_t eot = bytes_.find(kEndOfText);
-    end_ = eot == std::string::npos ? bytes_.size() : eot;
+    // Opened without blocking and read only when it is a regular file, so
+    // that a name leading to a pipe or a device cannot hang or flood us.
+    auto fd = std::make_unique<UniqueFd>(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd->get() < 0)
+        raiseIoError(errno);
+    struct stat info {};
+    if (::fstat(fd->get(), &info) != 0)
+        raiseIoError(errno);
+    if (!S_ISREG(info.st_mode))
+        raiseIoError(EACCES);
+    LineReader reader;
+    reader.file_ = std::move(fd);
+    reader.fileSize_ = std::uint64_t(info.st_size);
+    reader.nextRead_ = kFirstRead;
+    return reader;
+}
+
+bool LineReader::refill()
+{
+    if (!file_)
+        return false;
+    // Only called once the window is used up, so nothing in it is kept.
+    consumed_ += window_.size();
+    window_.clear();
+    pos_ = 0;
+    const std::size_t want = nextRead_;
+    nextRead_ = kRead;
+    window_.resize(want);
+    for (;;) {
+        const ssize_t n = ::read(file_->get(), window_.data(), want);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            raiseIoError(errno);
+        window_.resize(std::size_t(n));
+        return n > 0;
+    }
+}
+
+std::string_view LineReader::scanLine(std::size_t keep, std::size_t stopAfter, bool& tooLong)
+{
+    tooLong = false;
+    lastLength_ = 0;
+    if (ended_)
+        return {};
+    bool spilled = false; // the line is being gathered in line_
+    std::size_t length = 0;
+    for (;;) {
+        if (pos_ == window_.size() && !refill()) {
+            ended_ = true;
+            return spilled ? std::string_view(line_) : std::string_view();
+        }
+        const char* begin = window_.data() + pos_;
+        const std::size_t avail = window_.size() - pos_;
+        const char* cr = static_cast<const char*>(std::memchr(begin, kCr, avail));
+        std::size_t upto = cr ? std::size_t(cr - begin) : avail;
+        const char* eot = static_cast<const char*>(std::memchr(begin, kEndOfText, upto));
+        const bool endOfText = eot != nullptr;
+        if (endOfText)
+            upto = std::size_t(eot - begin);
+        if (stopAfter != kAll && length + upto > stopAfter) {
+            tooLong = true;
+            ended_ = true;
+            return {};
+        }
+        const bool found = endOfText || cr;
+        // Most lines lie whole in the window, before its last byte (an LF
+        // after the CR may need the next read, which replaces the window).
+        if (!spilled && found && (endOfText || upto + 1 < avail)) {
+            lastLength_ = upto;
+            pos_ += upto;
+            const std::string_view line(begin, std::min(upto, keep));
+            if (endOfText) {
+                ended_ = true;
+                return line;
+            }
+            ++pos_; // the CR
+            if (window_[pos_] == kLf)
+                ++pos_;
+            return line;
+        }
+        if (!spilled) {
+            line_.clear();
+            spilled = true;
+        }
+        if (length < keep)
+            line_.append(begin, std::min(upto, keep - length));
+        length += upto;
+        lastLength_ = length;
+        pos_ += upto;
+        if (endOfText) {
+            ended_ = true;
+            return line_;
+        }
+        if (cr) {
+            ++pos_;
+            if ((pos_ < window_.size() || refill()) && window_[pos_] == kLf)
+                ++pos_;
+            return line_;
+        }
+    }
+}
+
+std::string_view LineReader::readLineView()
+{
+    bool tooLong = false;
+    return scanLine(kAll, kAll, tooLong);
 }
 
 std::string LineReader::readLine()
 {
-    if (pos_ >= end_)
-        return std::string();
-    std::size_t cr = bytes_.find(kCr, pos_);
-    if (cr == std::string::npos || cr > end_)
-        cr = end_;
-    std::string line = bytes_.substr(pos_, cr - pos_);
-    pos_ = cr;
-    if (pos_ < end_) {
-        ++pos_; // the CR
-        if (pos_ < end_ && bytes_[pos_] == kLf)
-            ++pos_;
-    }
+    return std::string(readLineView());
+}
+
+std::optional<std::string> LineReader::readShortLine(std::size_t limit)
+{
+    bool tooLong = false;
+    const std::string_view line = scanLine(kAll, limit, tooLong);
+    if (tooLong)
+        return std::nullopt;
+    return std::string(line);
+}
+
+std::string LineReader::readLineStart(std::size_t keep, bool* cut)
+{
+    bool tooLong = false;
+    std::string line(scanLine(keep, kAll, tooLong));
+    if (cut)
+        *cut = lastLength_ > keep;
     return line;
+}
+
+bool LineReader::atEnd()
+{
+    if (!ended_ && pos_ == window_.size() && !refill())
+        ended_ = true;
+    if (!ended_ && window_[pos_] == kEndOfText)
+        ended_ = true;
+    return ended_;
+}
+
+std::uint64_t LineReader::bytesLeftHint() const
+{
+    const std::uint64_t read = consumed_ + pos_;
+    const std::uint64_t size = file_ ? fileSize_ : window_.size();
+    return size > read ? size - read : 0;
 }
 
 void LineWriter::writeLine(std::string_view line)
@@ -84,7 +223,7 @@ std::string readWholeFile(const std::string& path)
     return bytes;
 }
 
-std::int32_t toInteger(const std::string& line)
+std::int32_t toInteger(std::string_view line)
 {
     // Only the written form: an optional '-' and decimal digits, nothing
     // around them. from_chars already refuses '+', spaces and overflow.
@@ -97,10 +236,7 @@ std::int32_t toInteger(const std::string& line)
         if (ec == std::errc() && end == last)
             return value;
     }
-    // A line may be of any length; the message quotes only its start.
-    constexpr std::size_t kQuoted = 64;
-    const std::string quoted = line.size() <= kQuoted ? line : line.substr(0, kQuoted) + "...";
-    throw Error("'" + quoted + "' is not a valid integer value");
+    throw Error("'" + quotedInMessage(line) + "' is not a valid integer value");
 }
 
 } // namespace veldor

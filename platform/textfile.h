@@ -6,21 +6,60 @@
 #include "platform/replacefile.h"
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace veldor {
 
+class UniqueFd;
+
+// Reads lines from bytes in memory or from a file, which is read a window
+// at a time as the lines are asked for: a file costs the lines kept, never
+// its whole size.
 class LineReader {
 public:
     explicit LineReader(std::string bytes);
+    // Opens `path` without blocking and reads it only when it is a regular
+    // file; throws the input/output error ("File not found", ...) otherwise.
+    static LineReader openFile(const std::string& path);
+    LineReader(LineReader&&) noexcept;
+    ~LineReader();
+
     std::string readLine();
-    bool atEnd() const { return pos_ >= end_; }
+    // The next line, valid until the next read.
+    std::string_view readLineView();
+    // The next line when it has at most `limit` bytes. Otherwise nothing,
+    // having read little more than `limit` bytes: for a caller that gives up
+    // on such a file, since the reader no longer stands at a line start.
+    std::optional<std::string> readShortLine(std::size_t limit);
+    // The next line's first `keep` bytes; the rest of it is passed over
+    // without being kept, and *cut (when given) tells whether there was any.
+    std::string readLineStart(std::size_t keep, bool* cut = nullptr);
+    bool atEnd();
+    // Bytes not yet read, as far as known when the reader was made; for
+    // sizing storage, never for correctness.
+    std::uint64_t bytesLeftHint() const;
 
 private:
-    std::string bytes_;
-    std::size_t pos_ = 0;
-    std::size_t end_ = 0; // first Ctrl-Z or the physical end
+    LineReader() = default;
+    // Appends more of the file to the window; false at its physical end.
+    bool refill();
+    // The rest of the line into line_ (at most `keep` bytes of it, the rest
+    // passed over; or, when `stopAfter` is set, stopping once that many
+    // bytes are exceeded), then past its end.
+    std::string_view scanLine(std::size_t keep, std::size_t stopAfter, bool& tooLong);
+
+    std::string window_;   // the bytes in hand
+    std::size_t pos_ = 0;  // next byte in window_
+    std::string line_;     // a line that did not lie whole in the window
+    bool ended_ = false;   // Ctrl-Z or the physical end was reached
+    std::unique_ptr<UniqueFd> file_;
+    std::uint64_t fileSize_ = 0;
+    std::uint64_t consumed_ = 0; // bytes dropped from the front of window_
+    std::size_t nextRead_ = 0;
+    std::size_t lastLength_ = 0; // the whole length of the line last read
 };
 
 class LineWriter {
@@ -38,6 +77,6 @@ std::string readWholeFile(const std::string& path);
 
 // Signed 32-bit decimal with an optional leading '-'; anything else throws
 // "'<line>' is not a valid integer value".
-std::int32_t toInteger(const std::string& line);
+std::int32_t toInteger(std::string_view line);
 
 } // namespace veldor

@@ -16,10 +16,31 @@ namespace {
 
 constexpr int kSkyLines = 4 * kChoiceSlots; // caption + three tint lines each
 
+// A pack's texts only ever show in labels, and its prefix names files (whose
+// names cannot be longer than this anyway): what a line holds beyond this
+// is passed over, so a vast line costs time to read past but no memory.
+constexpr std::size_t kKeptBytes = 4096;
+
+std::string readText(LineReader& reader)
+{
+    return reader.readLineStart(kKeptBytes);
+}
+
+// An integer line too long to be kept is refused as one that is not an
+// integer, quoting the part kept.
+std::int32_t readInteger(LineReader& reader)
+{
+    bool cut = false;
+    const std::string line = reader.readLineStart(kKeptBytes, &cut);
+    if (cut)
+        throw Error("'" + quotedInMessage(line) + "' is not a valid integer value");
+    return toInteger(line);
+}
+
 void skipLines(LineReader& reader, int count)
 {
     for (int i = 0; i < count; ++i)
-        reader.readLine();
+        reader.readLineStart(0);
 }
 
 std::string lowerAscii(std::string_view text)
@@ -50,13 +71,17 @@ std::string packName(std::string_view prefix, std::string_view kindLetters, int 
 
 std::optional<PackHeader> readPackHeader(LineReader& reader)
 {
-    if (reader.readLine() != kPackIdentification)
+    // Read no further than the identification is long, so that any other
+    // file is refused after its first few kilobytes.
+    const std::string_view identification = kPackIdentification;
+    const std::optional<std::string> first = reader.readShortLine(identification.size());
+    if (!first || *first != identification)
         return std::nullopt;
     PackHeader header;
-    header.name = reader.readLine();
-    header.author = reader.readLine();
-    header.description = reader.readLine();
-    header.prefix = reader.readLine();
+    header.name = readText(reader);
+    header.author = readText(reader);
+    header.description = readText(reader);
+    header.prefix = readText(reader);
     return header;
 }
 
@@ -66,11 +91,11 @@ PackSlots readPackSlots(LineReader& reader, PackKind kind)
     switch (kind) {
     case PackKind::Sky:
         for (int i = 0; i < kChoiceSlots; ++i) {
-            slots.captions[std::size_t(i)] = reader.readLine();
+            slots.captions[std::size_t(i)] = readText(reader);
             SkyLight& light = slots.lights[std::size_t(i)];
-            light.red = toInteger(reader.readLine());
-            light.green = toInteger(reader.readLine());
-            light.blue = toInteger(reader.readLine());
+            light.red = readInteger(reader);
+            light.green = readInteger(reader);
+            light.blue = readInteger(reader);
         }
         return slots;
     case PackKind::Ground:
@@ -81,7 +106,7 @@ PackSlots readPackSlots(LineReader& reader, PackKind kind)
         break;
     }
     for (std::string& caption : slots.captions)
-        caption = reader.readLine();
+        caption = readText(reader);
     return slots;
 }
 

@@ -7,7 +7,8 @@
 //   5 prefix P of the bitmap names
 //   6..25  five skies, each a caption and three tint lines (red, green, blue)
 //   26..30 ground captions          31..35 object captions
-// Lines after 35 are never read; a short file reads as empty lines.
+// Lines after 35 are never read; a short file reads as empty lines. Of each
+// line only the first 4096 bytes are kept.
 //
 // Bitmaps, slot i in 0..4, as names relative to the application folder:
 //   ground  thumbnail packs\<P>gT<i>.bmp   image packs\<P>g<i>.bmp
@@ -47,13 +48,13 @@ struct PackSlots {
 
 // Reads line 1 and, when it is exactly the identification line (no
 // trimming, case counts), lines 2 to 5. Otherwise returns nothing, having
-// read only line 1.
+// read no more of line 1 than the identification's length tells apart.
 std::optional<PackHeader> readPackHeader(LineReader& reader);
 
 // Reads on from line 6 what a browser of `kind` needs: skip lines that
 // belong to other kinds, then the five captions (and, for skies, the tints).
 // Throws "'<line>' is not a valid integer value" for a tint line that is
-// not a signed 32-bit decimal, an empty line included.
+// not a signed 32-bit decimal, an empty line or one too long to keep included.
 PackSlots readPackSlots(LineReader& reader, PackKind kind);
 
 // Stored names, relative to the application folder with "\" separators,

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace veldor;
@@ -258,6 +259,15 @@ TEST(BmpDecode, Rle8RunsLiteralsMovesAndEscapes)
                  {K, K, K, G, G,
                   B, K, K, K, K,
                   R, R, G, B, R});
+
+    // Data is read no further than any encoding of the picture can need
+    // (4 bytes a pixel and a row, plus 64): empty moves past that end it as
+    // an end-of-bitmap code would, so the last run is never reached.
+    Bytes padded = {1, 1};
+    for (int i = 0; i < 40; ++i)
+        padded.insert(padded.end(), {0, 2, 0, 0});
+    padded.insert(padded.end(), {1, 2, 0, 1});
+    expectPixels(decode(buildBmp(rle(8, 2, 1, padded))), 2, 1, {R, K});
 }
 
 TEST(BmpDecode, Rle4RunsAlternateNibblesAndLiteralsPad)
@@ -408,8 +418,18 @@ TEST(BmpReject, HugeDimensionsFailBeforeAllocating)
     big.width = INT_MAX;
     big.height = INT_MIN;
     expectInvalid(buildBmp(big));
-    // Tiny run-length data may describe a vast bitmap: the size limit catches it.
+    // Tiny run-length data may describe a vast bitmap: the size limit, 2^23
+    // pixels and 16384 a side, catches it.
     expectInvalid(buildBmp(rle(8, 20000, 20000, {0, 1})));
+    for (const auto& [w, h, valid] : std::vector<std::tuple<int, int, bool>>{
+             {4096, 2048, true}, {4097, 2048, false}, {16384, 512, true}, {16385, 1, false}, {1, 16385, false}}) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        const Bytes b = buildBmp(rle(8, w, h, {0, 1}));
+        if (valid)
+            EXPECT_EQ(decode(b).pixels.size(), std::size_t(w) * std::size_t(h));
+        else
+            expectInvalid(b);
+    }
     FileParts core = pal8Picture(12);
     core.width = 0xFFFF;
     core.height = 0xFFFF;

@@ -88,6 +88,31 @@ TEST(PackReader, IdentificationLineMustMatchExactly)
               (PackHeader{"  spaced  ", "", "a\nb", ""}));
 }
 
+// A pack's lines only show in labels or name files: of a long one the first
+// 4096 bytes are kept, and a tint line that long is no integer.
+TEST(PackReader, LongLinesKeepTheirStart)
+{
+    const std::string longText = std::string(4096, 'k') + std::string(100000, 'x');
+    Lines lines = fullPack();
+    lines[1] = longText;       // the name
+    lines[5] = longText;       // the first sky caption
+    lines[29] = longText;      // the last ground caption
+    const std::string bytes = crlf(lines);
+    EXPECT_EQ(header(bytes)->name, std::string(4096, 'k'));
+    EXPECT_EQ(header(bytes)->author, fullPack()[2]);
+    EXPECT_EQ(slotsOf(bytes, PackKind::Sky).captions[0], std::string(4096, 'k'));
+    EXPECT_EQ(slotsOf(bytes, PackKind::Ground).captions[4], std::string(4096, 'k'));
+    EXPECT_EQ(slotsOf(bytes, PackKind::Object).captions[0], "object caption 0");
+
+    lines = fullPack();
+    lines[6] = std::string(4097, '0') + "1";
+    const std::string text = integerError(crlf(lines));
+    EXPECT_EQ(text.substr(0, 4), "'000");
+    EXPECT_LE(text.size(), 300u);
+    // A first line longer than the identification is not one.
+    EXPECT_FALSE(header(std::string(kPackIdentification) + longText + "\r\n"));
+}
+
 TEST(PackReader, EachKindReadsItsOwnLines)
 {
     const std::string bytes = crlf(fullPack());

@@ -7,6 +7,7 @@
 #include <climits>
 #include <filesystem>
 #include <map>
+#include <random>
 #include <unistd.h>
 
 namespace veldor {
@@ -328,6 +329,61 @@ TEST_F(Renderer, GeometryNearTheInt32Limits)
     // that column on x = 300 and that row on y = 200.
     addObject(Front, "quad.bmp", -1073741824 + 300, -1073741824 + 200, INT32_MAX, INT32_MAX);
     EXPECT_EQ(render(298, 198, 4, 4), (Grid{"AABB", "AABB", "CCDD", "CCDD"}));
+}
+
+// A rendering reads each file once and reuses stretched pictures; drawing
+// every row on its own from a freshly loaded file must give the same picture,
+// whatever the sizes, repeats, layers and tints.
+TEST_F(Renderer, RandomScenesMatchDrawingEachRowOnItsOwn)
+{
+    std::mt19937 rng(5);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto picture = [&](int w, int h) {
+        Surface s(w, h);
+        for (Color& c : s.data())
+            c = pick(0, 2) == 0 ? kWhite : Color(rng() & 0x00FFFFFFu);
+        return s;
+    };
+    put("sky3.bmp", picture(630, 340));
+    put("ground.bmp", picture(600, 120));
+    const std::vector<std::string> files = {"a.bmp", "b.bmp", "c.bmp"};
+    put("a.bmp", picture(7, 5));
+    put("b.bmp", picture(160, 160));
+    put("c.bmp", picture(1, 1));
+    const std::vector<int> sizes = {-3, 0, 1, 2, 7, 33, 160, 641, 900};
+    const std::vector<std::int32_t> tints = {INT32_MIN, -300, -20, 0, 40, 300};
+    scene_.groundFile = "ground.bmp";
+
+    for (int round = 0; round < 6; ++round) {
+        scene_.tintRed = tints[std::size_t(pick(0, 5))];
+        scene_.tintGreen = tints[std::size_t(pick(0, 5))];
+        scene_.tintBlue = tints[std::size_t(pick(0, 5))];
+        scene_.objectCount = 0;
+        for (int i = 0; i < 80; ++i)
+            addObject(std::vector<int>{Front, Front, Behind, Deleted, Retired}[std::size_t(pick(0, 4))],
+                      files[std::size_t(pick(0, 2))], pick(-400, 650), pick(-400, 350),
+                      sizes[std::size_t(pick(0, 8))], sizes[std::size_t(pick(0, 8))]);
+        renderScene(scene_, surfaces_);
+
+        Surface expected;
+        expected.load((dir_ / "sky3.bmp").string());
+        auto drawRows = [&](int status) {
+            for (std::size_t r = 0; r < std::size_t(scene_.objectCount); ++r) {
+                if (scene_.objects.status[r] != status)
+                    continue;
+                Surface object;
+                object.load((dir_ / scene_.objects.imageFile[r].str()).string());
+                drawObject(expected, object, scene_.objects.left[r], scene_.objects.top[r], scene_.objects.width[r],
+                           scene_.objects.height[r], scene_.tintRed, scene_.tintGreen, scene_.tintBlue);
+            }
+        };
+        drawRows(Behind);
+        Surface ground;
+        ground.load((dir_ / "ground.bmp").string());
+        drawObject(expected, ground, 0, 220, 600, 120, scene_.tintRed, scene_.tintGreen, scene_.tintBlue);
+        drawRows(Front);
+        EXPECT_TRUE(surfaces_.mainImage == expected) << "round " << round;
+    }
 }
 
 } // namespace

@@ -13,6 +13,7 @@ namespace veldor {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 const char* const kGolfBallScene = "Tolvane Veldor File\r\n"
                                    "sky0.bmp\r\n"
@@ -169,6 +170,27 @@ TEST(SceneFile, HugeClaimedCountDoesNotAllocateForIt)
     EXPECT_EQ(text, "'' is not a valid integer value");
 }
 
+// Names are kept inline up to 7 bytes and on the heap beyond: every byte
+// survives copies, moves and assignments on either side of that line.
+TEST(CompactString, KeepsEveryByteThroughCopyMoveAndAssign)
+{
+    for (const std::string& text : {""s, "a"s, "\0\xFF"s, "seven 7"s, "eight 88"s, std::string(300, '\0') + "z"}) {
+        SCOPED_TRACE(text.size());
+        CompactString a = text;
+        EXPECT_EQ(a.view(), text);
+        CompactString b = a;
+        EXPECT_EQ(b, a);
+        CompactString c = std::move(b);
+        EXPECT_EQ(c.str(), text);
+        const CompactString& same = c;
+        c = same; // self-assignment keeps the text
+        c = c.view().substr(c.size() / 2); // so does assigning a part of itself
+        EXPECT_EQ(c.view(), std::string_view(text).substr(text.size() / 2));
+        a = "x";
+        EXPECT_EQ(a, "x");
+    }
+}
+
 class SceneFiles : public ::testing::Test {
 protected:
     void SetUp() override
@@ -187,6 +209,23 @@ TEST_F(SceneFiles, WriteAndReadBack)
     EXPECT_EQ(readWholeFile(path("work.vdr")), kGolfBallScene);
     EXPECT_EQ(readSceneFile(path("work.vdr")), golfBallScene());
     EXPECT_THROW(readSceneFile(path("missing.vdr")), Error);
+}
+
+// Read as a stream, names of every length, including ones across the
+// reader's windows, come back byte for byte.
+TEST_F(SceneFiles, NamesOfEveryLengthReadBackFromAFile)
+{
+    SceneDocument d = golfBallScene();
+    const std::vector<std::string> names = {"", "1234567", "12345678", "\xC3\xA9\x01 t", std::string(70000, 'n')};
+    d.objects.recreate(names.size());
+    d.objectCount = std::int32_t(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        d.objects.status[i] = Front;
+        d.objects.imageFile[i] = names[i];
+        d.objects.title[i] = names[names.size() - 1 - i];
+    }
+    writeSceneFile(d, path("names.vdr"));
+    EXPECT_EQ(readSceneFile(path("names.vdr")), d);
 }
 
 TEST_F(SceneFiles, FailedOpenLeavesTheCallersSceneAlone)

@@ -109,10 +109,28 @@ TEST(ToInteger, RejectsEverythingElseWithTheLineInTheText)
             EXPECT_EQ(std::string(e.what()), "'" + bad + "' is not a valid integer value");
         }
     }
-    // A line of any length: the message quotes its first 64 bytes only.
-    const std::string longLine = std::string(64, '7') + std::string(1000, 'x');
+    // A line of any length: the message quotes its start and end only.
+    const std::string longLine = std::string(160, '7') + std::string(1000, 'x') + std::string(93, 'y');
     EXPECT_EQ(thrownText([&] { toInteger(longLine); }),
-              "'" + std::string(64, '7') + "...' is not a valid integer value");
+              "'" + std::string(160, '7') + "..." + std::string(93, 'y') + "' is not a valid integer value");
+}
+
+TEST(QuotedInMessage, LongTextKeepsItsStartAndEndWithoutSplittingACharacter)
+{
+    const std::string e = "\xC3\xA9"; // two-byte UTF-8
+    struct Case {
+        std::string text, quoted;
+    };
+    const std::vector<Case> cases = {
+        {"", ""},
+        {std::string(256, 'a'), std::string(256, 'a')},
+        {std::string(257, 'a'), std::string(160, 'a') + "..." + std::string(93, 'a')},
+        // A character across either cut goes whole to the ellipsis.
+        {std::string(159, 'a') + e + std::string(200, 'b') + e + std::string(92, 'c'),
+         std::string(159, 'a') + "..." + std::string(92, 'c')},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(quotedInMessage(c.text), c.quoted) << c.text.size();
 }
 
 TEST(IoErrors, Texts)
@@ -154,6 +172,40 @@ protected:
 };
 
 
+// A file is read a window at a time (4 KiB, then 64 KiB): its lines are
+// those of its bytes in memory wherever a window ends, in the middle of a
+// line, between CR and LF, or at a Ctrl-Z.
+TEST_F(TextFiles, AFileReadsAsItsBytesWhereverTheWindowsEnd)
+{
+    for (const std::size_t at : {4094u, 4095u, 4096u, 4097u, 69630u, 69631u, 69632u, 69633u})
+        for (const std::string& end : {"\r\n"s, "\r"s, "\n"s, "\x1A"s, "\r\x1A\n"s, "\r\r\n"s}) {
+            SCOPED_TRACE(std::to_string(at) + " " + std::to_string(end.size()));
+            const std::string bytes = "one\r\n" + std::string(at - 5, 'q') + end + "two\r\nthree";
+            std::ofstream(path("lines.txt"), std::ios::binary) << bytes;
+            LineReader memory(bytes);
+            LineReader file = LineReader::openFile(path("lines.txt"));
+            for (int i = 0; i < 5; ++i) {
+                EXPECT_EQ(file.atEnd(), memory.atEnd()) << i;
+                EXPECT_EQ(file.readLine(), memory.readLine()) << i;
+            }
+        }
+}
+
+TEST(LineReader, ShortLinesAndLineStarts)
+{
+    LineReader in("abcdef\r\nxyz\r\nlast");
+    EXPECT_EQ(in.readShortLine(6), "abcdef");
+    bool cut = false;
+    EXPECT_EQ(in.readLineStart(2, &cut), "xy");
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(in.readLineStart(4, &cut), "last");
+    EXPECT_FALSE(cut);
+    EXPECT_TRUE(in.atEnd());
+    // A first line longer than asked for is refused without reading on.
+    LineReader longer("abcdefg\r\n");
+    EXPECT_EQ(longer.readShortLine(6), std::nullopt);
+}
+
 TEST_F(TextFiles, WriteThenReadBack)
 {
     const std::string bytes = "a\r\nb\x1A\0\xFF"s;
@@ -168,12 +220,15 @@ TEST_F(TextFiles, WriteThenReadBack)
 TEST_F(TextFiles, MissingFileAndFolder)
 {
     EXPECT_EQ(thrownText([&] { readWholeFile(path("nope.vdr")); }), "File not found");
+    EXPECT_EQ(thrownText([&] { LineReader::openFile(path("nope.vdr")); }), "File not found");
     // Only regular files are read: a folder or a pipe without a writer
     // (which would block a plain open for ever) is refused at once.
     fs::create_directory(path("folder.vdr"));
     EXPECT_EQ(thrownText([&] { readWholeFile(path("folder.vdr")); }), "File access denied");
+    EXPECT_EQ(thrownText([&] { LineReader::openFile(path("folder.vdr")); }), "File access denied");
     ASSERT_EQ(::mkfifo(path("pipe.vdr").c_str(), 0600), 0);
     EXPECT_EQ(thrownText([&] { readWholeFile(path("pipe.vdr")); }), "File access denied");
+    EXPECT_EQ(thrownText([&] { LineReader::openFile(path("pipe.vdr")); }), "File access denied");
     EXPECT_EQ(thrownText([&] { writeFileReplacing(path("no/such/dir.vdr"), "x"); }),
               "File not found");
 }

@@ -170,7 +170,7 @@ QImage PackBrowser::thumbnail(const std::string& prefix, int slot) const
 
 void PackBrowser::loadPack(const std::string& fileName)
 {
-    LineReader reader(readWholeFile(packFolder(scene.appDir) + '/' + fileName));
+    LineReader reader = LineReader::openFile(packFolder(scene.appDir) + '/' + fileName);
     const std::optional<PackHeader> header = readPackHeader(reader);
     if (!header)
         return;

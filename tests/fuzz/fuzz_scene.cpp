@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scene.appDir = gAppDir.string();
     scene.skyFile = mapName(scene.skyFile);
     scene.groundFile = mapName(scene.groundFile);
-    for (std::string& name : scene.objects.imageFile)
+    for (CompactString& name : scene.objects.imageFile)
         name = mapName(name);
     // Kept between inputs: a fresh 640 x 480 scratch surface each time would
     // cost more than the rendering. Every rendering reloads the picture, and
