@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -222,13 +223,13 @@ void renderOnce(const Options& o, const SceneState& opened, SceneState& scene, M
 
 int run(const Options& o)
 {
-    const std::optional<SceneDocument> doc = readSceneFile(o.scene);
+    std::optional<SceneDocument> doc = readSceneFile(o.scene);
     if (!doc) {
         std::fprintf(stderr, "This is not a Veldor File\n");
         return 1;
     }
     SceneState opened;
-    static_cast<SceneDocument&>(opened) = *doc;
+    static_cast<SceneDocument&>(opened) = std::move(*doc); // a large scene is held once
     opened.appDir = o.appDir;
 
     SceneState scene;

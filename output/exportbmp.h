@@ -12,7 +12,7 @@ enum class PictureFormat { Bmp, Png };
 // PNG for a name ending in ".png" (any case), BMP for every other name, as
 // the export has always written.
 PictureFormat formatForPath(const std::string& path);
-// Writes `picture` in `format`; throws "Cannot create file <path>".
+// Writes `picture` in `format`; throws "Cannot create file <path>: <reason>".
 void savePicture(const Surface& picture, const std::string& path, PictureFormat format);
 
 // The picture's bitmap unchanged.

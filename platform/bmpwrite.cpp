@@ -84,7 +84,7 @@ void saveBmpFile(const Surface& surface, const std::string& path)
         }
         file.commit();
     } catch (const Error& e) {
-        throw Error("Cannot create file " + path + ": " + e.what());
+        raiseCannotCreate(path, e.what());
     }
 }
 

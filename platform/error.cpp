@@ -44,4 +44,9 @@ std::string quotedInMessage(std::string_view text)
     return out;
 }
 
+void raiseCannotCreate(const std::string& path, const std::string& reason)
+{
+    throw Error("Cannot create file " + quotedInMessage(path) + ": " + reason);
+}
+
 } // namespace veldor

@@ -23,4 +23,9 @@ std::string ioErrorText(int errnoValue);
 // cut in two.
 std::string quotedInMessage(std::string_view text);
 
+// A picture that could not be written: the framework's "Cannot create file
+// <path>" followed by the reason, so the user learns why (a full disk, a
+// read-only file).
+[[noreturn]] void raiseCannotCreate(const std::string& path, const std::string& reason);
+
 } // namespace veldor

@@ -54,8 +54,8 @@ void savePngFile(const Surface& surface, const std::string& path)
         ReplacementFile file(path);
         file.write(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         file.commit();
-    } catch (const Error&) {
-        throw Error("Cannot create file " + path);
+    } catch (const Error& e) {
+        raiseCannotCreate(path, e.what());
     }
 }
 

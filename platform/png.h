@@ -13,7 +13,7 @@ class Surface;
 // The whole file; throws veldor::Error("Cannot encode PNG") when libpng
 // refuses (an empty surface, for one).
 std::vector<std::uint8_t> encodePng(const Surface& surface, bool whiteTransparent = false);
-// Writes through a replacement file; throws "Cannot create file <path>" when
+// Writes through a replacement file; throws "Cannot create file <path>: <reason>" when
 // it cannot, and leaves any previous file intact.
 void savePngFile(const Surface& surface, const std::string& path);
 
