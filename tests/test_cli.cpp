@@ -1,13 +1,13 @@
 #include "platform/bmp.h"
 #include "platform/surface.h"
 #include "platform/textfile.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <regex>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace veldor {
 namespace {
@@ -32,23 +32,18 @@ struct Outcome {
 };
 
 // Runs veldor-render from the application folder, as users do.
-class Cli : public ::testing::Test {
+class Cli : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path()
-            / ("veldor-cli-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_ / "app");
         saveBmpFile(Surface(630, 340, kSky), app("sky3.bmp"));
         saveBmpFile(Surface(630, 340, kWhite), app("none.bmp"));
         saveBmpFile(Surface(1, 1, kObject), app("object3.bmp"));
         writeScene("scene.vdr", "sky3.bmp", "object3.bmp");
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     std::string app(const std::string& name) const { return (dir_ / "app" / name).string(); }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
     // One golf ball at (100, 50), 80 x 60, light (0, 0, 10).
     void writeScene(const std::string& name, const std::string& sky, const std::string& object)
@@ -82,8 +77,6 @@ protected:
         EXPECT_EQ(r.err, text + "\n");
         EXPECT_FALSE(fs::exists(path("out.bmp")));
     }
-
-    fs::path dir_;
 };
 
 TEST_F(Cli, RendersTheSceneToABmp)

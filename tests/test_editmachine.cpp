@@ -1,6 +1,7 @@
 #include "editing/editmachine.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "tempfolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace veldor {
@@ -58,14 +58,10 @@ private:
 
 // A throw-away application folder: a patterned sky (so that inverted
 // pixels show), an empty ground and a few tiny objects.
-class EditMachineTest : public ::testing::Test {
+class EditMachineTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path()
-            / ("veldor-edit-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
         Surface sky(630, 340);
         for (int y = 0; y < 340; ++y)
             for (int x = 0; x < 630; ++x)
@@ -85,9 +81,8 @@ protected:
         scene.tintRed = scene.tintGreen = scene.tintBlue = 0;
         renderScene(scene, surfaces);
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    void put(const std::string& name, const Surface& s) { saveBmpFile(s, (dir_ / name).string()); }
+    void put(const std::string& name, const Surface& s) { saveBmpFile(s, path(name)); }
 
     int addObject(std::int32_t status, int left, int top, int width, int height,
                   const std::string& title = "Thing")
@@ -122,7 +117,6 @@ protected:
         ASSERT_EQ(scene.editMode, Clicked);
     }
 
-    fs::path dir_;
     SceneState scene;
     MainSurfaces surfaces;
     FakeView view{scene, surfaces};

@@ -3,6 +3,7 @@
 #include "platform/bmp.h"
 #include "platform/error.h"
 #include "platform/stretch.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,28 +11,20 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <unistd.h>
 
 using namespace veldor;
 
 namespace {
 
-class Export : public ::testing::Test {
+class Export : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        dir_ = std::filesystem::temp_directory_path() / ("veldor-export-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
         std::mt19937 rng(21);
         picture_ = Surface(630, 340);
         for (Color& c : picture_.data())
             c = Color(rng() & 0x00FFFFFFu);
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::string file(const char* name) const { return (dir_ / name).string(); }
-
-    std::filesystem::path dir_;
     Surface picture_;
 };
 
@@ -39,8 +32,8 @@ protected:
 
 TEST_F(Export, StandardWritesThePictureAsItStands)
 {
-    exportStandard(picture_, file("a.bmp"));
-    const Bitmap b = loadBmpFile(file("a.bmp"));
+    exportStandard(picture_, path("a.bmp"));
+    const Bitmap b = loadBmpFile(path("a.bmp"));
     EXPECT_EQ(b.width, 630);
     EXPECT_EQ(b.height, 340);
     EXPECT_EQ(b.pixels, picture_.data());
@@ -49,8 +42,8 @@ TEST_F(Export, StandardWritesThePictureAsItStands)
 TEST_F(Export, StretchedIsAlways640By480)
 {
     Surface scratch(17, 3, kBlack); // whatever shape it was left in
-    exportStretched(picture_, scratch, file("s.bmp"));
-    const Bitmap b = loadBmpFile(file("s.bmp"));
+    exportStretched(picture_, scratch, path("s.bmp"));
+    const Bitmap b = loadBmpFile(path("s.bmp"));
     ASSERT_EQ(b.width, 640);
     ASSERT_EQ(b.height, 480);
     EXPECT_EQ(b.pixels, scratch.data());
@@ -64,8 +57,8 @@ TEST_F(Export, StretchedIsAlways640By480)
 
     // A smaller picture still gives 640x480, white where it has no pixels.
     Surface small(315, 170, kBlack);
-    exportStretched(small, scratch, file("small.bmp"));
-    const Bitmap s = loadBmpFile(file("small.bmp"));
+    exportStretched(small, scratch, path("small.bmp"));
+    const Bitmap s = loadBmpFile(path("small.bmp"));
     EXPECT_EQ(s.width, 640);
     EXPECT_EQ(s.height, 480);
     EXPECT_EQ(scratch.pixel(0, 0), kBlack);
@@ -76,22 +69,22 @@ TEST_F(Export, WritingLeavesOtherFilesBesideTheTargetAlone)
 {
     // A file that merely shares the target's name with a suffix is the
     // user's, not a leftover of ours.
-    const std::string neighbour = file("a.bmp.part");
+    const std::string neighbour = path("a.bmp.part");
     {
         std::ofstream out(neighbour, std::ios::binary);
         out << "keep";
     }
-    exportStandard(picture_, file("a.bmp"));
+    exportStandard(picture_, path("a.bmp"));
     std::ifstream in(neighbour, std::ios::binary);
     const std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(kept, "keep");
-    EXPECT_EQ(loadBmpFile(file("a.bmp")).pixels, picture_.data());
+    EXPECT_EQ(loadBmpFile(path("a.bmp")).pixels, picture_.data());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 2);
 }
 
 TEST_F(Export, UnwritableTargetRaisesAndWritesNothing)
 {
-    const std::string target = file("missing/dir/x.bmp");
+    const std::string target = path("missing/dir/x.bmp");
     try {
         exportStandard(picture_, target);
         FAIL() << "no error";

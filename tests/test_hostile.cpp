@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include "sanitizers.h"
+#include "tempfolder.h"
 
 namespace veldor {
 namespace {
@@ -55,23 +56,19 @@ std::string objectRow(const std::string& file, std::int64_t left, std::int64_t t
 
 // An application folder `app` inside a private folder, so that names may
 // lead out of it into places the test controls.
-class HostileScene : public ::testing::Test {
+class HostileScene : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        root_ = fs::temp_directory_path()
-            / ("veldor-hostile-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(root_ / "app");
-        fs::create_directories(root_ / "outside");
-        scene_.appDir = (root_ / "app").string();
+        fs::create_directories(dir_ / "app");
+        fs::create_directories(dir_ / "outside");
+        scene_.appDir = (dir_ / "app").string();
         put("app/sky3.bmp", Surface(6, 4, Sky));
         put("app/none.bmp", Surface(6, 4, kWhite));
         put("app/red.bmp", Surface(2, 2, Red));
     }
-    void TearDown() override { fs::remove_all(root_); }
 
-    void put(const std::string& name, const Surface& s) { saveBmpFile(s, (root_ / name).string()); }
+    void put(const std::string& name, const Surface& s) { saveBmpFile(s, path(name)); }
 
     // Reads `bytes` as a scene file and renders it; the text of the error
     // that stopped either, or "" when both went through.
@@ -90,7 +87,6 @@ protected:
     }
     Color at(int x, int y) const { return surfaces_.mainImage.pixel(x, y); }
 
-    fs::path root_;
     SceneState scene_;
     MainSurfaces surfaces_;
 };
@@ -152,7 +148,7 @@ TEST_F(HostileScene, NamesStayRelativeToTheApplicationFolder)
 
 TEST_F(HostileScene, ANamedPipeIsRefusedWithoutWaitingForAWriter)
 {
-    const fs::path pipe = root_ / "outside" / "pipe.bmp";
+    const fs::path pipe = dir_ / "outside" / "pipe.bmp";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     auto rendering = std::async(std::launch::async, [&] {
         return openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("..\\outside\\pipe.bmp", 0, 0, 6, 4));
@@ -204,7 +200,7 @@ TEST_F(HostileScene, AHundredMegabyteLineWithoutALineEnd)
         {lines({kSceneMagic}), "'' is not a valid integer value"}, // in the sky's name
         {intro, "(the long line)"},                                 // where a tint belongs
     };
-    const fs::path file = root_ / "long.vdr";
+    const fs::path file = dir_ / "long.vdr";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
         {
@@ -294,7 +290,7 @@ TEST_F(HostileScene, FilesFarLargerThanTheirPicture)
         return b;
     };
     auto make = [&](const std::string& name, const std::string& bytes, std::uint64_t size) {
-        const fs::path path = root_ / "app" / name;
+        const fs::path path = dir_ / "app" / name;
         std::ofstream(path, std::ios::binary) << bytes;
         if (size > bytes.size())
             fs::resize_file(path, size);
@@ -330,7 +326,7 @@ TEST_F(HostileScene, FilesFarLargerThanTheirPicture)
              return text.empty() && at(5, 3) != Red ? "not drawn" : text;
          },
          ""},
-        {"1 GiB not a scene", [this] { return readSceneFile((root_ / "app" / "notascene.vdr").string()) ? "" : "not a scene"; }, "not a scene"},
+        {"1 GiB not a scene", [this] { return readSceneFile((dir_ / "app" / "notascene.vdr").string()) ? "" : "not a scene"; }, "not a scene"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,11 +1,11 @@
 #include "platform/error.h"
 #include "sources/pack.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace veldor {
 namespace {
@@ -178,32 +178,28 @@ TEST(PackNames, BuiltFromThePrefix)
     EXPECT_EQ(packFolder("/opt/veldor"), "/opt/veldor/packs");
 }
 
-class PackFolder : public ::testing::Test {
+class PackFolder : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("veldor-packs-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir / "folder.vpk");
+        fs::create_directories(dir_ / "folder.vpk");
         for (const char* name : {"b.vpk", "A.VPK", "c.vpk", "notes.txt", "d.vpkx", "e.vpk.bak"})
-            std::ofstream(dir / name) << "x";
+            std::ofstream(dir_ / name) << "x";
     }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
 };
 
 TEST_F(PackFolder, ListsPackFilesAlphabetically)
 {
-    EXPECT_EQ(listPackFiles(dir.string()), (Lines{"A.VPK", "b.vpk", "c.vpk"}));
-    std::ofstream(dir / "aa.vpk") << "x";
-    EXPECT_EQ(listPackFiles(dir.string()), (Lines{"A.VPK", "aa.vpk", "b.vpk", "c.vpk"}));
+    EXPECT_EQ(listPackFiles(dir_.string()), (Lines{"A.VPK", "b.vpk", "c.vpk"}));
+    std::ofstream(dir_ / "aa.vpk") << "x";
+    EXPECT_EQ(listPackFiles(dir_.string()), (Lines{"A.VPK", "aa.vpk", "b.vpk", "c.vpk"}));
 }
 
 TEST_F(PackFolder, MissingFolderIsAnInputOutputError)
 {
-    EXPECT_EQ(listPackFiles((dir / "folder.vpk").string()), Lines{});
+    EXPECT_EQ(listPackFiles((dir_ / "folder.vpk").string()), Lines{});
     try {
-        listPackFiles((dir / "missing").string());
+        listPackFiles((dir_ / "missing").string());
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "File not found");

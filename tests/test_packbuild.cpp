@@ -5,12 +5,12 @@
 #include "platform/replacefile.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
-#include <unistd.h>
 
 namespace veldor {
 namespace {
@@ -142,16 +142,8 @@ TEST(PackBuild, DescriptionFile)
     }
 }
 
-class PackCheck : public ::testing::Test {
+class PackCheck : public TempFolderTest {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("veldor-packcheck-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // A sound pack with the prefix "tst".
     void writeSoundPack()
     {
@@ -172,10 +164,7 @@ protected:
             save(object, "tsto" + n + ".bmp");
         }
     }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
     void save(const Surface& s, const std::string& name) const { saveBmpFile(s, path(name)); }
-
-    fs::path dir_;
 };
 
 TEST_F(PackCheck, NamesEverythingWrong)

@@ -1,6 +1,7 @@
 #include "core/renderer.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 #include <filesystem>
 #include <map>
 #include <random>
-#include <unistd.h>
 
 namespace veldor {
 namespace {
@@ -59,13 +59,10 @@ Grid toGrid(const Surface& s, int x0, int y0, int w, int h)
 }
 
 // A throw-away application folder with hand-built pictures.
-class Renderer : public ::testing::Test {
+class Renderer : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path()
-            / ("veldor-renderer-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_ / "packs");
         scene_.appDir = dir_.string();
         scene_.tintRed = scene_.tintGreen = scene_.tintBlue = 0;
@@ -74,9 +71,8 @@ protected:
         put("sky3.bmp", Surface(8, 340, S));
         put("none.bmp", Surface(630, 340, W));
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    void put(const std::string& name, const Surface& s) { saveBmpFile(s, (dir_ / name).string()); }
+    void put(const std::string& name, const Surface& s) { saveBmpFile(s, path(name)); }
     void put(const std::string& name, const Grid& g) { put(name, fromGrid(g)); }
 
     void addObject(std::int32_t status, const std::string& file, std::int32_t left,
@@ -110,7 +106,6 @@ protected:
     // The bottom six rows of the 8-column picture.
     Grid bottom() { return render(0, 334, 8, 6); }
 
-    fs::path dir_;
     SceneState scene_;
     MainSurfaces surfaces_;
 };

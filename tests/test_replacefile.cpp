@@ -1,6 +1,7 @@
 #include "platform/error.h"
 #include "platform/replacefile.h"
 #include "platform/textfile.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,45 +26,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string thrownText(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(nothing thrown)";
-}
-
-class ReplaceFile : public ::testing::Test {
+class ReplaceFile : public TempFolderTest {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path()
-            / ("veldor-replace-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    std::vector<std::string> entries() const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir_))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     mode_t modeOf(const std::string& name) const
     {
         struct stat st {};
         EXPECT_EQ(::lstat(path(name).c_str(), &st), 0) << name;
         return st.st_mode;
     }
-
-    fs::path dir_;
 };
 
 TEST_F(ReplaceFile, TheTargetKeepsWhatItIs)

@@ -2,12 +2,12 @@
 #include "platform/error.h"
 #include "platform/textfile.h"
 #include "sanitizers.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace veldor {
 namespace {
@@ -191,17 +191,7 @@ TEST(CompactString, KeepsEveryByteThroughCopyMoveAndAssign)
     }
 }
 
-class SceneFiles : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("veldor-scenefile-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
-};
+class SceneFiles : public TempFolderTest {};
 
 TEST_F(SceneFiles, WriteAndReadBack)
 {

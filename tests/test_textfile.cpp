@@ -1,11 +1,9 @@
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <functional>
 
 #include <cerrno>
 #include <climits>
@@ -28,16 +26,6 @@ std::vector<std::string> readLines(const std::string& bytes, int count)
     for (int i = 0; i < count; ++i)
         lines.push_back(in.readLine());
     return lines;
-}
-
-std::string thrownText(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(nothing thrown)";
 }
 
 using Lines = std::vector<std::string>;
@@ -143,34 +131,7 @@ TEST(IoErrors, Texts)
     EXPECT_THROW(raiseIoError(ENOSPC), Error);
 }
 
-class TextFiles : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path()
-            / ("veldor-textfile-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override
-    {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    std::vector<std::string> entries() const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir_))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path dir_;
-};
-
+class TextFiles : public TempFolderTest {};
 
 // A file is read a window at a time (4 KiB, then 64 KiB): its lines are
 // those of its bytes in memory wherever a window ends, in the middle of a
