@@ -432,7 +432,6 @@ void TMainForm::RefreshButtonClick()
     if (!scene.idle())
         return;
     scene.reopenPicker = 0;
-    const WindowsBackOnError windowsBack(*this, *forms.WaitBox);
     hide();
     forms.WaitBox->show();
     Refresh();
