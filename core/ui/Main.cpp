@@ -362,13 +362,10 @@ void TMainForm::FormActivate()
     started_ = true;
     scene.objects.recreate(1);
     scene.objectCount = 0;
-    bool missing = false;
     for (const char* name : kStartupFiles)
-        if (!fileExists(name)) {
-            missing = true;
+        if (!fileExists(name))
             missingFiles_.push_back(name);
-        }
-    if (missing) {
+    if (!missingFiles_.empty()) {
         services.beep();
         close();
         return;
