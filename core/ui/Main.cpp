@@ -21,7 +21,6 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFrame>
 #include <QLayout>
 #include <QMenu>
@@ -268,7 +267,7 @@ std::optional<std::string> draggedScene(const QMimeData* mime)
     const QString path = mime->urls().constFirst().toLocalFile();
     if (!path.endsWith(QLatin1String(".vdr"), Qt::CaseInsensitive))
         return std::nullopt;
-    return QFile::encodeName(path).toStdString();
+    return localPath(path);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -94,6 +95,8 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
 }
 
 } // namespace
+
+std::string localPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
 QtUiServices::QtUiServices() = default;
 QtUiServices::~QtUiServices() = default;

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 class QPrinter;
 
@@ -21,6 +22,10 @@ struct FileDialogRequest {
     QString initialName;      // proposed file name
     bool confirmOverwrite = false;
 };
+
+// A file name from a dialog or a drop as a path for the platform's file
+// functions: the bytes Qt itself would open it by.
+std::string localPath(const QString& name);
 
 class UiServices {
 public:

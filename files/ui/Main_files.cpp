@@ -6,14 +6,9 @@
 #include "files/ui/notvdrf.h"
 #include "platform/paths.h"
 
-#include <QFile>
-
 namespace veldor {
 
 namespace {
-
-// A dialog's answer as a path of this platform's file functions.
-std::string localPath(const QString& chosen) { return QFile::encodeName(chosen).toStdString(); }
 
 // Picture files are named relative to the application folder, so every file
 // command puts the current directory back there.

@@ -5,7 +5,6 @@
 #include "output/exportbmp.h"
 #include "platform/paths.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
@@ -40,7 +39,7 @@ std::string TBMPSave::chooseFile(const QString& caption)
     // Picture files are named relative to the application folder.
     if (!scene.appDir.empty())
         setCurrentDirectory(scene.appDir);
-    return chosen ? QFile::encodeName(*chosen).toStdString() : std::string();
+    return chosen ? localPath(*chosen) : std::string();
 }
 
 void TBMPSave::Button1Click()
