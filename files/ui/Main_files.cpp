@@ -18,6 +18,13 @@ void restoreAppDir(const SceneState& scene)
         setCurrentDirectory(scene.appDir);
 }
 
+// The defaults are what the picture shows, so they are what is stored.
+void writeScene(SceneState& scene, const std::string& file)
+{
+    scene.fillDefaultNames();
+    writeSceneFile(scene, file);
+}
+
 } // namespace
 
 void TMainForm::FileOpen()
@@ -55,9 +62,7 @@ void TMainForm::FileSaveItemClick()
         FileSaveAsItemClick();
         return;
     }
-    // The defaults are what the picture shows, so they are what is stored.
-    scene.fillDefaultNames();
-    writeSceneFile(scene, scene.currentFile);
+    writeScene(scene, scene.currentFile);
     restoreAppDir(scene);
 }
 
@@ -72,8 +77,7 @@ void TMainForm::FileSaveAsItemClick()
     if (chosen) {
         vdrsaveFileName = *chosen;
         const std::string file = localPath(*chosen);
-        scene.fillDefaultNames();
-        writeSceneFile(scene, file);
+        writeScene(scene, file);
         // Only a name the scene was written to becomes the one Save uses:
         // a failed Save As leaves the previous name, so Save still works.
         scene.currentFile = file;
