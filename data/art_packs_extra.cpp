@@ -4,6 +4,7 @@
 #include "data/artpacks.h"
 #include "data/artdraw.h"
 #include "data/artground.h"
+#include "platform/png.h"
 
 #include <array>
 #include <cmath>
@@ -1049,31 +1050,7 @@ const PackPlan kPlans[] = {
      {objectOwl, objectLantern, objectRocket, objectCandle, objectCrescentMoon}},
 };
 
-std::uint32_t crc32(const std::uint8_t* p, std::size_t n)
-{
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < n; ++i) {
-        c ^= p[i];
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    }
-    return c ^ 0xFFFFFFFFu;
-}
-
 } // namespace
-
-std::vector<std::uint8_t> encodePngWhiteTransparent(const Surface& surface)
-{
-    std::vector<std::uint8_t> png = encodePng(surface);
-    // tRNS for truecolour: one 16-bit sample per channel, here 255, 255, 255.
-    std::vector<std::uint8_t> chunk{0, 0, 0, 6, 't', 'R', 'N', 'S', 0, 255, 0, 255, 0, 255};
-    const std::uint32_t crc = crc32(chunk.data() + 4, chunk.size() - 4);
-    for (int shift = 24; shift >= 0; shift -= 8)
-        chunk.push_back(std::uint8_t(crc >> shift));
-    constexpr std::size_t kAfterHeader = 8 + 4 + 4 + 13 + 4; // signature, then the IHDR chunk
-    png.insert(png.begin() + std::ptrdiff_t(kAfterHeader), chunk.begin(), chunk.end());
-    return png;
-}
 
 Surface extraPackPicture(int pack, const char* kind, int slot)
 {
@@ -1091,7 +1068,7 @@ std::vector<GeneratedFile> extraPackSources()
         out.push_back({plan.folder, "pack.txt", std::nullopt, plan.text});
         for (const char* kind : {"sky", "ground", "object"})
             for (int i = 0; i < 5; ++i) {
-                const std::vector<std::uint8_t> png = encodePngWhiteTransparent(extraPackPicture(p, kind, i));
+                const std::vector<std::uint8_t> png = veldor::encodePng(extraPackPicture(p, kind, i), true);
                 out.push_back({plan.folder, kind + std::to_string(i) + ".png", std::nullopt,
                                std::string(png.begin(), png.end())});
             }

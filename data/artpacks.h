@@ -15,8 +15,4 @@ Surface extraPackPicture(int pack, const char* kind, int slot);
 // ...), which also names the built .vpk. Deterministic like everything here.
 std::vector<GeneratedFile> extraPackSources();
 
-// Truecolour PNG whose pure white is transparent (a tRNS chunk), so that a
-// reader sees an alpha channel.
-std::vector<std::uint8_t> encodePngWhiteTransparent(const Surface& surface);
-
 } // namespace veldor::art
