@@ -40,7 +40,7 @@ int main(int argc, char** argv)
         for (const std::string& name : mainForm.missingFiles())
             names += (names.empty() ? "" : ", ") + name;
         std::fprintf(stderr, "veldor: %s not found in %s; start Veldor from the folder with its pictures\n",
-                     names.c_str(), std::filesystem::current_path().c_str());
+                     names.c_str(), program.scene().appDir.c_str());
         return 1;
     }
     return result;
