@@ -33,28 +33,21 @@ Surface packSky(int slot);
 Surface packGround(int slot);
 Surface packObject(int slot);
 
-// 100x100 thumbnails: a sky scaled down; a ground over a neutral sky, scaled
-// down; an object scaled down on white.
-Surface skyThumbnail(const Surface& sky);
-Surface groundThumbnail(const Surface& ground);
-Surface objectThumbnail(const Surface& object);
-// The same, `size` pixels square.
-Surface skyThumbnail(const Surface& sky, int size);
-Surface groundThumbnail(const Surface& ground, int size);
-Surface objectThumbnail(const Surface& object, int size);
+// `size` x `size` thumbnails (100x100 in the windows): a sky scaled down; a
+// ground over a neutral sky, scaled down; an object scaled down on white.
+Surface skyThumbnail(const Surface& sky, int size = kThumbSize);
+Surface groundThumbnail(const Surface& ground, int size = kThumbSize);
+Surface objectThumbnail(const Surface& object, int size = kThumbSize);
 
 enum class Glyph { Ground, Sky, Object, Effects, New, Print, Save, Open, Export, Refresh };
 inline constexpr Glyph kAllGlyphs[] = {Glyph::Ground, Glyph::Sky,   Glyph::Object, Glyph::Effects,
                                        Glyph::New,    Glyph::Print, Glyph::Save,   Glyph::Open,
                                        Glyph::Export, Glyph::Refresh};
 const char* glyphName(Glyph g); // "ground", "sky", ...
-Surface glyph(Glyph g);         // 32x32 on the button face
-
-Surface logo();              // 192x96: a small landscape with the word VELDOR
-// The glyph and the logo drawn `scale` times larger (not enlarged), for
-// screens of that many device pixels per pixel.
-Surface glyph(Glyph g, int scale);
-Surface logo(int scale);
+// A `scale` above 1 draws the glyph and the logo that many times larger (not
+// enlarged), for screens of that many device pixels per pixel.
+Surface glyph(Glyph g, int scale = 1); // 32x32 on the button face
+Surface logo(int scale = 1);           // 192x96: a small landscape with the word VELDOR
 Surface appIcon(int size);   // size x size window and menu icon
 
 // 8-bit RGB PNG with stored (uncompressed) deflate blocks.

@@ -222,10 +222,6 @@ Surface packSky(int slot)
     }
 }
 
-Surface skyThumbnail(const Surface& sky) { return skyThumbnail(sky, kThumbSize); }
-Surface groundThumbnail(const Surface& ground) { return groundThumbnail(ground, kThumbSize); }
-Surface objectThumbnail(const Surface& object) { return objectThumbnail(object, kThumbSize); }
-
 Surface skyThumbnail(const Surface& sky, int size)
 {
     // The right-hand square keeps the sky's proportions and holds the sun.

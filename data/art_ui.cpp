@@ -235,8 +235,6 @@ const char* glyphName(Glyph g)
     return "";
 }
 
-Surface glyph(Glyph g) { return glyph(g, 1); }
-
 Surface glyph(Glyph g, int scale)
 {
     switch (g) {
@@ -253,8 +251,6 @@ Surface glyph(Glyph g, int scale)
     }
     return Surface(kGlyphSize * scale, kGlyphSize * scale, kButtonFace);
 }
-
-Surface logo() { return logo(1); }
 
 Surface logo(int k)
 {
