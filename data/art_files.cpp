@@ -27,6 +27,14 @@ GeneratedFile data(std::string folder, std::string name, std::string bytes)
     return {std::move(folder), std::move(name), std::nullopt, std::move(bytes)};
 }
 
+// A window's picture, and the same at twice its size named as Qt looks it
+// up for screens of twice the density ("logo@2x.bmp" beside "logo.bmp").
+void addUiPicture(std::vector<GeneratedFile>& out, const std::string& name, Surface normal, Surface doubled)
+{
+    out.push_back(picture("ui", name + ".bmp", std::move(normal)));
+    out.push_back(picture("ui", name + "@2x.bmp", std::move(doubled)));
+}
+
 } // namespace
 
 std::string demoSceneText()
@@ -54,23 +62,6 @@ std::string samplePackText()
                   "Pine Tree", "Cottage", "Cactus", "Sailing Boat", "Snowman"});
 }
 
-// The windows' pictures at twice their size, named as Qt looks them up for
-// screens of twice the density ("logo@2x.bmp" beside "logo.bmp").
-void addDoubleSize(std::vector<GeneratedFile>& out)
-{
-    const std::string ui = "ui";
-    for (int i = 0; i < 5; ++i) {
-        const std::string n = std::to_string(i);
-        out.push_back(picture(ui, "thumb_sky" + n + "@2x.bmp", skyThumbnail(builtinSky(i), 2 * kThumbSize)));
-        out.push_back(picture(ui, "thumb_ground" + n + "@2x.bmp", groundThumbnail(builtinGround(i), 2 * kThumbSize)));
-        out.push_back(picture(ui, "thumb_object" + n + "@2x.bmp", objectThumbnail(builtinObject(i), 2 * kThumbSize)));
-    }
-    for (Glyph g : kAllGlyphs)
-        out.push_back(picture(ui, std::string("glyph_") + glyphName(g) + "@2x.bmp", glyph(g, 2)));
-    out.push_back(picture(ui, "logo@2x.bmp", logo(2)));
-    out.push_back(picture(ui, "icon@2x.bmp", appIcon(64)));
-}
-
 std::vector<GeneratedFile> generateAll()
 {
     std::vector<GeneratedFile> out;
@@ -83,9 +74,9 @@ std::vector<GeneratedFile> generateAll()
         Surface sky = builtinSky(i);
         Surface ground = builtinGround(i);
         Surface object = builtinObject(i);
-        out.push_back(picture(ui, "thumb_sky" + n + ".bmp", skyThumbnail(sky)));
-        out.push_back(picture(ui, "thumb_ground" + n + ".bmp", groundThumbnail(ground)));
-        out.push_back(picture(ui, "thumb_object" + n + ".bmp", objectThumbnail(object)));
+        addUiPicture(out, "thumb_sky" + n, skyThumbnail(sky), skyThumbnail(sky, 2 * kThumbSize));
+        addUiPicture(out, "thumb_ground" + n, groundThumbnail(ground), groundThumbnail(ground, 2 * kThumbSize));
+        addUiPicture(out, "thumb_object" + n, objectThumbnail(object), objectThumbnail(object, 2 * kThumbSize));
         out.push_back(picture(app, "sky" + n + ".bmp", std::move(sky)));
         out.push_back(picture(app, "ground" + n + ".bmp", std::move(ground)));
         out.push_back(picture(app, "object" + n + ".bmp", std::move(object)));
@@ -106,15 +97,14 @@ std::vector<GeneratedFile> generateAll()
     }
 
     for (Glyph g : kAllGlyphs)
-        out.push_back(picture(ui, std::string("glyph_") + glyphName(g) + ".bmp", glyph(g)));
-    out.push_back(picture(ui, "logo.bmp", logo()));
-    out.push_back(picture(ui, "icon.bmp", appIcon(32)));
+        addUiPicture(out, std::string("glyph_") + glyphName(g), glyph(g), glyph(g, 2));
+    addUiPicture(out, "logo", logo(), logo(2));
+    addUiPicture(out, "icon", appIcon(32), appIcon(64));
     const std::string png = bytesOf(encodePng(appIcon(128)));
     out.push_back(data(ui, "veldor.png", png));
     out.push_back(data(app, "veldor.png", png));
     for (GeneratedFile& icon : desktopIcons())
         out.push_back(std::move(icon));
-    addDoubleSize(out);
     return out;
 }
 
