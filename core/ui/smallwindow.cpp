@@ -79,6 +79,8 @@ public:
             && !frameOf(window).isNull()) {
             window.removeEventFilter(this);
             moveFrameToCentre(window);
+            // Done with: not kept as a child until the window goes.
+            deleteLater();
         }
         return false;
     }
