@@ -234,6 +234,11 @@ std::int32_t toInteger(std::string_view line)
         if (ec == std::errc() && end == last)
             return value;
     }
+    raiseNotInteger(line);
+}
+
+void raiseNotInteger(std::string_view line)
+{
     throw Error("'" + quotedInMessage(line) + "' is not a valid integer value");
 }
 
