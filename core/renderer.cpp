@@ -134,6 +134,19 @@ void loadPicture(Surface& into, std::string_view appDir, std::string_view name)
     into.load(appPath(appDir, name));
 }
 
+// Only the window of the w x h stretched object that lands on the picture
+// (placed at p) is stretched, into `window`: bounded by the picture, however
+// large the object claims to be.
+void drawObjectWindow(Surface& picture, const Surface& object, std::int32_t w, std::int32_t h,
+                      const Placement& p, const TintTable& tint, std::vector<Color>& window)
+{
+    const int cw = p.x1 - p.x0;
+    const int ch = p.y1 - p.y0;
+    window.resize(std::size_t(cw) * std::size_t(ch));
+    stretchWindow(object, w, h, p.cx, p.cy, cw, ch, window.data());
+    drawKeyed(picture, window.data(), std::size_t(cw), p.x0, p.y0, cw, ch, tint);
+}
+
 // Transparent in a tinted picture: no stored colour has its top byte set.
 constexpr Color kClear = 0xFF000000u;
 
@@ -227,11 +240,7 @@ public:
                 const Color* first = kept->second.pixels.data() + std::size_t(p.cy) * std::size_t(w) + std::size_t(p.cx);
                 drawTinted(picture, first, std::size_t(w), p.x0, p.y0, cw, ch);
             } else {
-                // Only the window that lands on the picture is stretched:
-                // bounded by the picture, however large the object claims to be.
-                window_.resize(std::size_t(cw) * std::size_t(ch));
-                stretchWindow(object, w, h, p.cx, p.cy, cw, ch, window_.data());
-                drawKeyed(picture, window_.data(), std::size_t(cw), p.x0, p.y0, cw, ch, tint_);
+                drawObjectWindow(picture, object, w, h, p, tint_, window_);
             }
             if (kept != stretched_.end() && --kept->second.uses == 0) {
                 budget_ -= kept->second.pixels.size();
@@ -334,14 +343,8 @@ void drawObject(Surface& picture, const Surface& object, std::int32_t left, std:
     Placement p;
     if (object.empty() || !placeObject(picture, left, top, width, height, &p))
         return;
-    const int cw = p.x1 - p.x0;
-    const int ch = p.y1 - p.y0;
-    // Only the window that lands on the picture is stretched: bounded by the
-    // picture, however large the object claims to be.
-    std::vector<Color> window(std::size_t(cw) * std::size_t(ch));
-    stretchWindow(object, width, height, p.cx, p.cy, cw, ch, window.data());
-    drawKeyed(picture, window.data(), std::size_t(cw), p.x0, p.y0, cw, ch,
-              TintTable(tintRed, tintGreen, tintBlue));
+    std::vector<Color> window;
+    drawObjectWindow(picture, object, width, height, p, TintTable(tintRed, tintGreen, tintBlue), window);
 }
 
 void renderScene(SceneState& scene, MainSurfaces& surfaces)
