@@ -519,9 +519,12 @@ void decodeRle(ByteSource& source, const Layout& layout, Bitmap& out)
         } else { // literal pixels
             const std::size_t bytes = nibbles ? (value + 1) / 2 : value;
             const std::size_t padded = (bytes + 1) & ~std::size_t(1);
-            if (!in.need(padded) && bounded)
-                return;
-            if (!in.need(padded) || y >= rows || value > w - x)
+            if (!in.need(padded)) {
+                if (bounded)
+                    return;
+                invalidBitmap();
+            }
+            if (y >= rows || value > w - x)
                 invalidBitmap();
             const std::uint8_t* p = in.p();
             Color* dst = rowAt(y) + x;
