@@ -129,7 +129,7 @@ void loadPicture(Surface& into, std::string_view appDir, std::string_view name)
     if (name.size() >= PATH_MAX) {
         constexpr std::size_t kEnds = 512; // more than the message keeps of either end
         const std::string ends = std::string(name.substr(0, kEnds)) + std::string(name.substr(name.size() - kEnds));
-        throw Error("Cannot open file " + quotedInMessage(appPath(appDir, ends)));
+        raiseCannotOpen(appPath(appDir, ends));
     }
     into.load(appPath(appDir, name));
 }

@@ -84,7 +84,7 @@ public:
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
-                throw Error("Cannot open file " + quotedInMessage(path_));
+                raiseCannotOpen(path_);
             if (n == 0)
                 return nullptr; // the file shrank meanwhile
             done += std::size_t(n);
@@ -568,7 +568,7 @@ Bitmap loadBmpFile(const std::string& path)
     const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        throw Error("Cannot open file " + quotedInMessage(path));
+        raiseCannotOpen(path);
     FileSource source(file.get(), std::uint64_t(info.st_size), path);
     return decode(source);
 }
