@@ -147,6 +147,13 @@ void drawObjectWindow(Surface& picture, const Surface& object, std::int32_t w, s
     drawKeyed(picture, window.data(), std::size_t(cw), p.x0, p.y0, cw, ch, tint);
 }
 
+// The rows a rendering draws. RenderPictures plans its reads over the same
+// rows, in the same order, as drawPass draws them.
+std::size_t drawnRows(const SceneState& scene)
+{
+    return std::min(std::size_t(std::max<std::int32_t>(scene.objectCount, 0)), scene.objects.size());
+}
+
 // Transparent in a tinted picture: no stored colour has its top byte set.
 constexpr Color kClear = 0xFF000000u;
 
@@ -189,8 +196,7 @@ public:
         : scene_(scene), tint_(scene.tintRed, scene.tintGreen, scene.tintBlue)
     {
         const ObjectTable& t = scene.objects;
-        const std::size_t rows =
-            std::min(std::size_t(std::max<std::int32_t>(scene.objectCount, 0)), t.size());
+        const std::size_t rows = drawnRows(scene);
         // Draw order: behind the ground first, then in front.
         std::unordered_map<std::string_view, std::uint32_t> ids;
         for (const std::int32_t pass : {std::int32_t(Behind), std::int32_t(Front)})
@@ -301,8 +307,7 @@ private:
 
 void drawPass(SceneState& scene, MainSurfaces& s, RenderPictures& pictures, std::int32_t wanted)
 {
-    const std::size_t rows =
-        std::min(std::size_t(std::max<std::int32_t>(scene.objectCount, 0)), scene.objects.size());
+    const std::size_t rows = drawnRows(scene);
     for (std::size_t row = 0; row < rows; ++row)
         if (scene.objects.status[row] == wanted)
             pictures.drawRow(s.mainImage, row);
