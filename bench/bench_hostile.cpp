@@ -9,6 +9,7 @@
 #include "platform/bmp.h"
 #include "platform/error.h"
 #include "sources/pack.h"
+#include "sources/packcheck.h"
 
 #include <benchmark/benchmark.h>
 
@@ -71,6 +72,8 @@ struct HostileFiles {
         // A pack whose name line is 100 MB.
         std::ofstream pack(dir / "long.vpk", std::ios::binary);
         pack << kPackIdentification << "\r\n" << std::string(100 << 20, 'N') << "\r\nauthor\r\n";
+        // 8 MB of lines ended by LF alone, for the pack checker.
+        write("lf.vpk", std::vector<std::uint8_t>(8 << 20, '\n'), 0);
         saveBmpFile(Surface(630, 340, rgb(10, 20, 30)), (dir / "sky3.bmp").string());
         saveBmpFile(Surface(630, 340, kWhite), (dir / "none.bmp").string());
     }
@@ -186,6 +189,11 @@ void BM_HostilePackWithAHundredMegabyteTitle(benchmark::State& state)
     state.counters["name_bytes"] = double(kept);
 }
 
+void BM_HostileCheckPackWithLfLineEnds(benchmark::State& state)
+{
+    measure(state, [] { benchmark::DoNotOptimize(checkPack(files().path("lf.vpk"))); });
+}
+
 } // namespace
 
 BENCHMARK(BM_HostileRunLengthBombAsSky)->Unit(benchmark::kMillisecond);
@@ -194,3 +202,4 @@ BENCHMARK(BM_HostilePictureBeforeFiveGigabytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileGibibyteThatIsNotAScene)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileHundredMegabytePictureName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostilePackWithAHundredMegabyteTitle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HostileCheckPackWithLfLineEnds)->Unit(benchmark::kMillisecond);

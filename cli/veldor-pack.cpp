@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -161,7 +160,7 @@ void checkPrefixIsFree(const fs::path& out, const std::string& packFile, const s
     for (const std::string& other : listPackFiles(out.string())) {
         std::optional<PackHeader> header;
         try {
-            LineReader reader(readWholeFile((out / other).string()));
+            LineReader reader = LineReader::openFile((out / other).string());
             header = readPackHeader(reader);
         } catch (const Error&) {
         }

@@ -129,9 +129,29 @@ void loadPicture(Surface& into, std::string_view appDir, std::string_view name)
     if (name.size() >= PATH_MAX) {
         constexpr std::size_t kEnds = 512; // more than the message keeps of either end
         const std::string ends = std::string(name.substr(0, kEnds)) + std::string(name.substr(name.size() - kEnds));
-        throw Error("Cannot open file " + quotedInMessage(appPath(appDir, ends)));
+        raiseCannotOpen(appPath(appDir, ends));
     }
     into.load(appPath(appDir, name));
+}
+
+// Only the window of the w x h stretched object that lands on the picture
+// (placed at p) is stretched, into `window`: bounded by the picture, however
+// large the object claims to be.
+void drawObjectWindow(Surface& picture, const Surface& object, std::int32_t w, std::int32_t h,
+                      const Placement& p, const TintTable& tint, std::vector<Color>& window)
+{
+    const int cw = p.x1 - p.x0;
+    const int ch = p.y1 - p.y0;
+    window.resize(std::size_t(cw) * std::size_t(ch));
+    stretchWindow(object, w, h, p.cx, p.cy, cw, ch, window.data());
+    drawKeyed(picture, window.data(), std::size_t(cw), p.x0, p.y0, cw, ch, tint);
+}
+
+// The rows a rendering draws. RenderPictures plans its reads over the same
+// rows, in the same order, as drawPass draws them.
+std::size_t drawnRows(const SceneState& scene)
+{
+    return std::min(std::size_t(std::max<std::int32_t>(scene.objectCount, 0)), scene.objects.size());
 }
 
 // Transparent in a tinted picture: no stored colour has its top byte set.
@@ -176,8 +196,7 @@ public:
         : scene_(scene), tint_(scene.tintRed, scene.tintGreen, scene.tintBlue)
     {
         const ObjectTable& t = scene.objects;
-        const std::size_t rows =
-            std::min(std::size_t(std::max<std::int32_t>(scene.objectCount, 0)), t.size());
+        const std::size_t rows = drawnRows(scene);
         // Draw order: behind the ground first, then in front.
         std::unordered_map<std::string_view, std::uint32_t> ids;
         for (const std::int32_t pass : {std::int32_t(Behind), std::int32_t(Front)})
@@ -227,11 +246,7 @@ public:
                 const Color* first = kept->second.pixels.data() + std::size_t(p.cy) * std::size_t(w) + std::size_t(p.cx);
                 drawTinted(picture, first, std::size_t(w), p.x0, p.y0, cw, ch);
             } else {
-                // Only the window that lands on the picture is stretched:
-                // bounded by the picture, however large the object claims to be.
-                window_.resize(std::size_t(cw) * std::size_t(ch));
-                stretchWindow(object, w, h, p.cx, p.cy, cw, ch, window_.data());
-                drawKeyed(picture, window_.data(), std::size_t(cw), p.x0, p.y0, cw, ch, tint_);
+                drawObjectWindow(picture, object, w, h, p, tint_, window_);
             }
             if (kept != stretched_.end() && --kept->second.uses == 0) {
                 budget_ -= kept->second.pixels.size();
@@ -292,8 +307,7 @@ private:
 
 void drawPass(SceneState& scene, MainSurfaces& s, RenderPictures& pictures, std::int32_t wanted)
 {
-    const std::size_t rows =
-        std::min(std::size_t(std::max<std::int32_t>(scene.objectCount, 0)), scene.objects.size());
+    const std::size_t rows = drawnRows(scene);
     for (std::size_t row = 0; row < rows; ++row)
         if (scene.objects.status[row] == wanted)
             pictures.drawRow(s.mainImage, row);
@@ -334,14 +348,8 @@ void drawObject(Surface& picture, const Surface& object, std::int32_t left, std:
     Placement p;
     if (object.empty() || !placeObject(picture, left, top, width, height, &p))
         return;
-    const int cw = p.x1 - p.x0;
-    const int ch = p.y1 - p.y0;
-    // Only the window that lands on the picture is stretched: bounded by the
-    // picture, however large the object claims to be.
-    std::vector<Color> window(std::size_t(cw) * std::size_t(ch));
-    stretchWindow(object, width, height, p.cx, p.cy, cw, ch, window.data());
-    drawKeyed(picture, window.data(), std::size_t(cw), p.x0, p.y0, cw, ch,
-              TintTable(tintRed, tintGreen, tintBlue));
+    std::vector<Color> window;
+    drawObjectWindow(picture, object, width, height, p, TintTable(tintRed, tintGreen, tintBlue), window);
 }
 
 void renderScene(SceneState& scene, MainSurfaces& surfaces)

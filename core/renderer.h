@@ -1,8 +1,9 @@
 #pragma once
 // Composes the picture from the scene: sky; objects behind the ground; the
 // ground, bottom-aligned, white transparent, tinted; objects in front. Every
-// picture file is read afresh at each call, once however many rows name it,
-// and nothing is kept from one call to the next.
+// picture file is read afresh at each call, once however many rows name it
+// while what is kept fits a budget (again where needed beyond it), and
+// nothing is kept from one call to the next.
 #include "core/scene.h"
 #include "platform/surface.h"
 

@@ -18,10 +18,9 @@ void savePicture(const Surface& picture, const std::string& path, PictureFormat 
 // The picture's bitmap unchanged.
 void exportStandard(const Surface& picture, const std::string& path);
 // The picture's (0, 0)-(630, 340) stretched onto the whole 640x480 scratch
-// surface; returns the scratch.
+// surface with the stretching copy; returns the scratch.
 const Surface& stretchForExport(const Surface& picture, Surface& scratch);
-// The picture's (0, 0)-(630, 340) stretched onto the whole 640x480 scratch
-// surface with the stretching copy, and that surface written.
+// stretchForExport's result written.
 void exportStretched(const Surface& picture, Surface& scratch, const std::string& path);
 
 } // namespace veldor

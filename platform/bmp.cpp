@@ -84,7 +84,7 @@ public:
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
-                throw Error("Cannot open file " + quotedInMessage(path_));
+                raiseCannotOpen(path_);
             if (n == 0)
                 return nullptr; // the file shrank meanwhile
             done += std::size_t(n);
@@ -519,9 +519,12 @@ void decodeRle(ByteSource& source, const Layout& layout, Bitmap& out)
         } else { // literal pixels
             const std::size_t bytes = nibbles ? (value + 1) / 2 : value;
             const std::size_t padded = (bytes + 1) & ~std::size_t(1);
-            if (!in.need(padded) && bounded)
-                return;
-            if (!in.need(padded) || y >= rows || value > w - x)
+            if (!in.need(padded)) {
+                if (bounded)
+                    return;
+                invalidBitmap();
+            }
+            if (y >= rows || value > w - x)
                 invalidBitmap();
             const std::uint8_t* p = in.p();
             Color* dst = rowAt(y) + x;
@@ -565,7 +568,7 @@ Bitmap loadBmpFile(const std::string& path)
     const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        throw Error("Cannot open file " + quotedInMessage(path));
+        raiseCannotOpen(path);
     FileSource source(file.get(), std::uint64_t(info.st_size), path);
     return decode(source);
 }

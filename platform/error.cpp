@@ -44,6 +44,11 @@ std::string quotedInMessage(std::string_view text)
     return out;
 }
 
+void raiseCannotOpen(const std::string& path)
+{
+    throw Error("Cannot open file " + quotedInMessage(path));
+}
+
 void raiseCannotCreate(const std::string& path, const std::string& reason)
 {
     throw Error("Cannot create file " + quotedInMessage(path) + ": " + reason);

@@ -23,6 +23,10 @@ std::string ioErrorText(int errnoValue);
 // cut in two.
 std::string quotedInMessage(std::string_view text);
 
+// A picture file that could not be read: "Cannot open file <path>", the
+// path quoted as a message quotes it.
+[[noreturn]] void raiseCannotOpen(const std::string& path);
+
 // A picture that could not be written: the framework's "Cannot create file
 // <path>" followed by the reason, so the user learns why (a full disk, a
 // read-only file).

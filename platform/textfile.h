@@ -78,5 +78,7 @@ std::string readWholeFile(const std::string& path);
 // Signed 32-bit decimal with an optional leading '-'; anything else throws
 // "'<line>' is not a valid integer value".
 std::int32_t toInteger(std::string_view line);
+// That error, for a caller that refuses a line before toInteger sees it.
+[[noreturn]] void raiseNotInteger(std::string_view line);
 
 } // namespace veldor

@@ -33,7 +33,7 @@ std::int32_t readInteger(LineReader& reader)
     bool cut = false;
     const std::string line = reader.readLineStart(kKeptBytes, &cut);
     if (cut)
-        throw Error("'" + quotedInMessage(line) + "' is not a valid integer value");
+        raiseNotInteger(line);
     return toInteger(line);
 }
 

@@ -7,6 +7,7 @@
 #include "sources/pack.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 
 namespace veldor {
@@ -128,42 +129,45 @@ std::vector<PackFinding> checkPack(const std::string& path)
     }
     if (bytes.find('\r') == std::string::npos && bytes.find('\n') != std::string::npos) {
         out.push_back({true, "the lines end with LF alone; the browsers need CR LF and read one long line"});
-        // The rest is checked as the author meant the lines.
-        for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 2))
-            bytes.insert(at, 1, '\r');
+        // The rest is checked as the author meant the lines. Built anew in
+        // one pass: an insert per line would move the rest of the file each time.
+        std::string withCr;
+        withCr.reserve(bytes.size() + std::size_t(std::count(bytes.begin(), bytes.end(), '\n')));
+        for (const char c : bytes) {
+            if (c == '\n')
+                withCr += '\r';
+            withCr += c;
+        }
+        bytes = std::move(withCr);
     }
 
-    LineReader count(bytes);
+    // The lines the browsers read, once; those past the end stay empty.
+    LineReader reader(std::move(bytes));
+    std::array<std::string, kPackLines> line;
     int lines = 0;
-    while (!count.atEnd() && lines < kPackLines) {
-        count.readLine();
-        ++lines;
-    }
+    while (!reader.atEnd() && lines < kPackLines)
+        line[std::size_t(lines++)] = reader.readLine();
 
-    LineReader reader(bytes);
-    const std::string first = reader.readLine();
+    const std::string& first = line[0];
     if (first != kPackIdentification) {
         constexpr std::size_t kQuoted = 64;
         const std::string shown = first.size() <= kQuoted ? first : first.substr(0, kQuoted) + "...";
         out.push_back({true, "line 1: '" + shown + "' is not the identification line '" + kPackIdentification + "'"});
     }
-    for (int i = 0; i < 3; ++i)
-        reader.readLine(); // name, author, description: any text will do
-    const std::string prefix = reader.readLine();
+    // Lines 2 to 4 (name, author, description): any text will do.
+    const std::string& prefix = line[4];
     if (lines < kPackLines)
         out.push_back({false, "the file ends after line " + std::to_string(lines)
                                   + " of 35: the lines after it read as empty captions"});
-    for (int slot = 0; slot < kChoiceSlots; ++slot) {
-        reader.readLine(); // caption
-        for (int c = 0; c < 3; ++c) {
-            const std::string line = reader.readLine();
+    for (int slot = 0; slot < kChoiceSlots; ++slot)
+        for (int c = 0; c < 3; ++c) { // after the caption, the three tint lines
+            const int number = 7 + 4 * slot + c;
             try {
-                toInteger(line);
+                toInteger(line[std::size_t(number - 1)]);
             } catch (const Error& e) {
-                out.push_back({true, "line " + std::to_string(7 + 4 * slot + c) + ": " + e.what()});
+                out.push_back({true, "line " + std::to_string(number) + ": " + e.what()});
             }
         }
-    }
 
     const std::string folder = std::filesystem::path(path).parent_path().string();
     const std::string dir = folder.empty() ? "." : folder;
