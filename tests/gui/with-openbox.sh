@@ -1,9 +1,22 @@
 #!/bin/sh
 # Runs "$@" on the current X display under the openbox window manager, as
 # xvfb-run -a tests/gui/with-openbox.sh PROGRAM does for the window tests.
-openbox --sm-disable >/dev/null 2>&1 &
+# The program starts only once openbox has taken the screen (its --startup
+# command runs then): a fixed pause is too short on a busy machine.
+ready=$(mktemp -u "${TMPDIR:-/tmp}/openbox-ready.XXXXXX")
+openbox --sm-disable --startup "touch $ready" >/dev/null 2>&1 &
 wm=$!
-sleep 1
+tries=0
+while [ ! -e "$ready" ]; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 300 ] || ! kill -0 "$wm" 2>/dev/null; then
+        echo "with-openbox: openbox did not start" >&2
+        kill "$wm" 2>/dev/null
+        exit 1
+    fi
+    sleep 0.1
+done
+rm -f "$ready"
 "$@"
 status=$?
 kill "$wm" 2>/dev/null
