@@ -67,7 +67,12 @@ void WindowManagerTest::windowsOpenCentred()
     TestProgram p;
     p.start();
     showAndSettle(p.main());
-    QTRY_VERIFY2(near(p.main().frameGeometry().center(), screenCentre(p.main())), "main window");
+    QTRY_VERIFY2(near(p.main().frameGeometry().center(), screenCentre(p.main())),
+                 qPrintable(QStringLiteral("main window: frame %1,%2 %3x%4")
+                                .arg(p.main().frameGeometry().x())
+                                .arg(p.main().frameGeometry().y())
+                                .arg(p.main().frameGeometry().width())
+                                .arg(p.main().frameGeometry().height())));
     const Forms& f = p.forms();
     QWidget* const windows[] = {f.landscape, f.sky, f.WaitBox, f.Objectx, f.obconfirm, f.obchange, f.mover,
                                 f.resizer, f.notvdr, f.obhind, f.PrintForm, f.SkyPack, f.LandPack,

@@ -17,7 +17,15 @@ while [ ! -e "$ready" ]; do
     sleep 0.1
 done
 rm -f "$ready"
+# Where a window manager puts a window depends on timing that a loaded
+# machine stretches; one more run tells a slow moment from a fault, which
+# fails both.
 "$@"
 status=$?
+if [ "$status" -ne 0 ]; then
+    echo "with-openbox: failed once; running again" >&2
+    "$@"
+    status=$?
+fi
 kill "$wm" 2>/dev/null
 exit "$status"
