@@ -22,21 +22,6 @@ constexpr char kEndOfText = 26; // Ctrl-Z
 constexpr std::size_t kFirstRead = 4096;
 constexpr std::size_t kRead = 65536;
 constexpr std::size_t kAll = std::string::npos;
-
-// Opened without blocking and read only when it is a regular file, so that
-// a name leading to a pipe or a device cannot hang or flood us. Throws the
-// input/output error.
-std::unique_ptr<UniqueFd> openRegularFile(const std::string& path, struct stat& info)
-{
-    auto fd = std::make_unique<UniqueFd>(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd->get() < 0)
-        raiseIoError(errno);
-    if (::fstat(fd->get(), &info) != 0)
-        raiseIoError(errno);
-    if (!S_ISREG(info.st_mode))
-        raiseIoError(EACCES);
-    return fd;
-}
 } // namespace
 
 LineReader::LineReader(std::string bytes) : window_(std::move(bytes)) {}
@@ -46,9 +31,18 @@ LineReader::~LineReader() = default;
 
 LineReader LineReader::openFile(const std::string& path)
 {
+    // Opened without blocking and read only when it is a regular file, so
+    // that a name leading to a pipe or a device cannot hang or flood us.
+    auto fd = std::make_unique<UniqueFd>(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd->get() < 0)
+        raiseIoError(errno);
     struct stat info {};
+    if (::fstat(fd->get(), &info) != 0)
+        raiseIoError(errno);
+    if (!S_ISREG(info.st_mode))
+        raiseIoError(EACCES);
     LineReader reader;
-    reader.file_ = openRegularFile(path, info);
+    reader.file_ = std::move(fd);
     reader.fileSize_ = std::uint64_t(info.st_size);
     reader.nextRead_ = kFirstRead;
     return reader;
@@ -199,15 +193,23 @@ void LineWriter::writeLine(std::int32_t value)
 
 std::string readWholeFile(const std::string& path)
 {
+    // Opened without blocking and read only when it is a regular file, so
+    // that a name leading to a pipe or a device cannot hang or flood us.
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0)
+        raiseIoError(errno);
     struct stat info {};
-    const std::unique_ptr<UniqueFd> fd = openRegularFile(path, info);
+    if (::fstat(fd.get(), &info) != 0)
+        raiseIoError(errno);
+    if (!S_ISREG(info.st_mode))
+        raiseIoError(EACCES);
     // Sized once from the file, so a large file costs its size, not twice.
     std::string bytes(std::size_t(info.st_size), '\0');
     std::size_t done = 0;
     for (;;) {
         if (done == bytes.size())
             bytes.resize(done + 65536); // the file grew meanwhile
-        const ssize_t n = ::read(fd->get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
