@@ -106,7 +106,7 @@ SceneState sceneWith(const std::string& sky, const std::string& object)
     s.groundFile = "none.bmp";
     if (!object.empty()) {
         s.objects.imageFile[0] = object;
-        s.objects.status[0] = Front;
+        s.objects.status[0] = ObjectStatus::Front;
         s.objects.width[0] = 100;
         s.objects.height[0] = 100;
         s.objectCount = 1;

@@ -25,7 +25,7 @@ veldor::SceneState twentyObjectScene()
         const std::size_t row = std::size_t(i);
         scene.objects.growToHold(row);
         // Mostly in front, some behind; sizes from small to a third of the picture.
-        scene.objects.status[row] = i % 4 == 3 ? Behind : Front;
+        scene.objects.status[row] = i % 4 == 3 ? ObjectStatus::Behind : ObjectStatus::Front;
         scene.objects.imageFile[row] = "object" + std::to_string(i % 5) + ".bmp";
         scene.objects.title[row] = "Object";
         scene.objects.left[row] = (i * 97) % 560 - 20;
@@ -46,7 +46,7 @@ veldor::SceneState randomScene(int count, int minSize, int maxSize, int minPos, 
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     scene.objects.recreate(std::size_t(count));
     for (std::size_t row = 0; row < std::size_t(count); ++row) {
-        scene.objects.status[row] = pick(0, 9) == 0 ? Behind : Front;
+        scene.objects.status[row] = pick(0, 9) == 0 ? ObjectStatus::Behind : ObjectStatus::Front;
         scene.objects.imageFile[row] = "object" + std::to_string(pick(0, 4)) + ".bmp";
         scene.objects.left[row] = pick(minPos, maxPos);
         scene.objects.top[row] = pick(minPos, maxPos);

@@ -25,7 +25,7 @@ SceneDocument bigScene()
     d.objects.recreate(rows);
     for (int i = 0; i < rows; ++i) {
         const std::size_t r = std::size_t(i);
-        d.objects.status[r] = i % 7 == 0 ? Retired : Front;
+        d.objects.status[r] = i % 7 == 0 ? ObjectStatus::Retired : ObjectStatus::Front;
         d.objects.imageFile[r] = "object" + std::to_string(i % 5) + ".bmp";
         d.objects.title[r] = "Hot Air Balloon";
         d.objects.left[r] = i % 630;

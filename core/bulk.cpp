@@ -21,15 +21,15 @@ void restatus(SceneDocument& scene, Predicate matches, std::int32_t to)
 
 } // namespace
 
-void deleteAll(SceneDocument& scene) { restatus(scene, isShown, Deleted); }
+void deleteAll(SceneDocument& scene) { restatus(scene, isShown, ObjectStatus::Deleted); }
 
 void unDeleteAll(SceneDocument& scene)
 {
-    restatus(scene, [](std::int32_t s) { return s == Deleted; }, Front);
+    restatus(scene, [](std::int32_t s) { return s == ObjectStatus::Deleted; }, ObjectStatus::Front);
 }
 
-void bringAllToFront(SceneDocument& scene) { restatus(scene, isShown, Front); }
+void bringAllToFront(SceneDocument& scene) { restatus(scene, isShown, ObjectStatus::Front); }
 
-void sendAllBehindLand(SceneDocument& scene) { restatus(scene, isShown, Behind); }
+void sendAllBehindLand(SceneDocument& scene) { restatus(scene, isShown, ObjectStatus::Behind); }
 
 } // namespace veldor

@@ -199,7 +199,7 @@ public:
         const std::size_t rows = drawnRows(scene);
         // Draw order: behind the ground first, then in front.
         std::unordered_map<std::string_view, std::uint32_t> ids;
-        for (const std::int32_t pass : {std::int32_t(Behind), std::int32_t(Front)})
+        for (const std::int32_t pass : {ObjectStatus::Behind, ObjectStatus::Front})
             for (std::size_t row = 0; row < rows; ++row) {
                 if (t.status[row] != pass)
                     continue;
@@ -357,9 +357,9 @@ void renderScene(SceneState& scene, MainSurfaces& surfaces)
     scene.fillDefaultNames();
     loadPicture(surfaces.mainImage, scene.appDir, scene.skyFile);
     RenderPictures pictures(scene, surfaces.mainImage);
-    drawPass(scene, surfaces, pictures, Behind);
+    drawPass(scene, surfaces, pictures, ObjectStatus::Behind);
     drawGround(scene, surfaces);
-    drawPass(scene, surfaces, pictures, Front);
+    drawPass(scene, surfaces, pictures, ObjectStatus::Front);
 }
 
 } // namespace veldor

@@ -53,7 +53,7 @@ void SceneState::appendPlacement()
     const std::size_t row = std::size_t(objectCount);
     ++objectCount;
     objects.growToHold(std::size_t(objectCount));
-    objects.status[row] = Front;
+    objects.status[row] = ObjectStatus::Front;
     objects.imageFile[row] = pendingImageFile;
     objects.title[row] = pendingTitle;
     objects.left[row] = newLeft;
@@ -65,11 +65,11 @@ void SceneState::appendPlacement()
 void SceneState::bringToFront(int row)
 {
     const std::size_t from = std::size_t(row);
-    objects.status[from] = Retired;
+    objects.status[from] = ObjectStatus::Retired;
     const std::size_t to = std::size_t(objectCount);
     ++objectCount;
     objects.growToHold(std::size_t(objectCount));
-    objects.status[to] = Front;
+    objects.status[to] = ObjectStatus::Front;
     objects.imageFile[to] = objects.imageFile[from];
     objects.title[to] = objects.title[from];
     objects.left[to] = objects.left[from];
@@ -86,9 +86,9 @@ void SceneState::resetForNew()
     tintRed = 0;
     tintGreen = 0;
     tintBlue = 10;
-    placing = 0;
-    dragging = 0;
-    editMode = Idle;
+    placing = false;
+    dragging = false;
+    editMode = EditMode::Idle;
     objects.recreate(1);
     objectCount = 0;
 }

@@ -11,18 +11,24 @@
 
 namespace veldor {
 
-enum ObjectStatus : std::int32_t {
-    Deleted = 0,
-    Front = 1,
-    Behind = 2,
-    Retired = 99,
-};
+// A row's status. The column keeps a plain integer, because a scene file may
+// hold any value and it is kept as read; rows are compared and set through
+// these names.
+namespace ObjectStatus {
+inline constexpr std::int32_t Deleted = 0;
+inline constexpr std::int32_t Front = 1;
+inline constexpr std::int32_t Behind = 2;
+inline constexpr std::int32_t Retired = 99; // superseded by its copy at the end of the table
+} // namespace ObjectStatus
 
 // Selection and the Delete All / Bring All To Front / Send All Behind Land
 // commands act only on these rows.
-constexpr bool isShown(std::int32_t status) { return status > 0 && status < 99; }
+constexpr bool isShown(std::int32_t status)
+{
+    return status > ObjectStatus::Deleted && status < ObjectStatus::Retired;
+}
 
-enum EditMode : int {
+enum class EditMode {
     Idle = 0,
     NewDrawn = 1,
     Clicked = 2,
@@ -78,25 +84,31 @@ struct SceneDocument {
     bool operator==(const SceneDocument&) const = default;
 };
 
+// The picker or pack browser that the next rendering shows again, so that
+// the user can try one sky or ground after another.
+enum class PickerToShow { None, Sky, Landscape, SkyPack, LandPack };
+
 struct SceneState : SceneDocument {
     std::string appDir;
     std::string currentFile;
-    int reopenPicker = 0; // 0 none, 1 sky, 2 landscape, 3 SkyPack, 4 LandPack
+    PickerToShow reopenPicker = PickerToShow::None;
 
-    int placing = 0;
+    // A picker has armed a placement of the pending picture.
+    bool placing = false;
     std::string pendingImageFile;
     std::string pendingTitle;
 
-    int editMode = Idle;
+    EditMode editMode = EditMode::Idle;
     int selected = 0;
-    int dragging = 0;
+    // A band or an outline is following the pointer with a button held.
+    bool dragging = false;
     int dragStartX = 0, dragStartY = 0;
     int dragX = 0, dragY = 0;
     int newLeft = 0, newTop = 0, newRight = 0, newBottom = 0;
 
     // Nothing is being edited and no object waits to be placed: the state in
     // which Refresh and the picker launchers act.
-    bool idle() const { return editMode == Idle && placing == 0; }
+    bool idle() const { return editMode == EditMode::Idle && !placing; }
 
     // Appends the placement just drawn (newLeft..newBottom, pending file and
     // title) as a Front row.

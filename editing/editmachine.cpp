@@ -65,7 +65,7 @@ int EditMachine::hitTest(int x, int y) const
     for (int i = rows - 1; i >= 0; --i) {
         const std::size_t r = std::size_t(i);
         // Rows of any other status are neither drawn nor owned by a dialog.
-        if (t.status[r] != Front && t.status[r] != Behind)
+        if (t.status[r] != ObjectStatus::Front && t.status[r] != ObjectStatus::Behind)
             continue;
         if (strictlyInside(x, y, t.left[r], t.top[r], t.width[r], t.height[r]))
             return i;
@@ -80,8 +80,8 @@ bool EditMachine::rowExists(int row) const
 
 void EditMachine::endEdit()
 {
-    scene_.editMode = Idle;
-    scene_.dragging = 0;
+    scene_.editMode = EditMode::Idle;
+    scene_.dragging = false;
 }
 
 bool EditMachine::selectedRowOr(EditWindow window)
@@ -96,32 +96,33 @@ bool EditMachine::selectedRowOr(EditWindow window)
 bool EditMachine::press(int x, int y)
 {
     bool acted = false;
-    if (scene_.editMode == Resizing && scene_.dragging == 0) {
+    if (scene_.editMode == EditMode::Resizing && !scene_.dragging) {
         startBand(x, y);
         acted = true;
     }
-    if (scene_.placing == 1) {
+    if (scene_.placing) {
         startBand(x, y);
         acted = true;
     }
-    if (scene_.placing == 0 && scene_.editMode == Idle && scene_.objectCount > 0) {
+    if (!scene_.placing && scene_.editMode == EditMode::Idle && scene_.objectCount > 0) {
         const int row = hitTest(x, y);
         if (row >= 0) {
             scene_.selected = row;
-            scene_.editMode = Clicked;
+            scene_.editMode = EditMode::Clicked;
             const std::size_t r = std::size_t(row);
-            clickedWindow_ = scene_.objects.status[r] == Front ? EditWindow::obchange : EditWindow::obhind;
+            clickedWindow_ = scene_.objects.status[r] == ObjectStatus::Front ? EditWindow::obchange
+                                                                              : EditWindow::obhind;
             view_.setObjectLabel(clickedWindow_, scene_.objects.title[r]);
             view_.showWindow(clickedWindow_);
             acted = true;
         }
     }
-    if (scene_.placing == 0 && scene_.editMode == Moving) {
-        scene_.editMode = MoveDropped;
+    if (!scene_.placing && scene_.editMode == EditMode::Moving) {
+        scene_.editMode = EditMode::MoveDropped;
         view_.showWindow(EditWindow::mover);
         acted = true;
     }
-    return acted || scene_.dragging == 1;
+    return acted || scene_.dragging;
 }
 
 void EditMachine::startBand(int x, int y)
@@ -131,16 +132,16 @@ void EditMachine::startBand(int x, int y)
     // placement taking over from a move, would otherwise leave its band or
     // outline on the picture until the next rendering. The band takes over
     // dragX and dragY, so the outline must go now.
-    if (scene_.dragging == 1 && drawingStillShown()) {
+    if (scene_.dragging && drawingStillShown()) {
         Surface& picture = surfaces_.mainImage;
         picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
         view_.repaint(drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX,
                                   scene_.dragY));
-    } else if ((scene_.editMode == Moving || scene_.editMode == MoveDropped) && scene_.dragging == 0
-               && drawingStillShown() && rowExists(scene_.selected)) {
+    } else if ((scene_.editMode == EditMode::Moving || scene_.editMode == EditMode::MoveDropped)
+               && !scene_.dragging && drawingStillShown() && rowExists(scene_.selected)) {
         view_.repaint(toggleMoveOutline());
     }
-    scene_.dragging = 1;
+    scene_.dragging = true;
     scene_.dragStartX = x;
     scene_.dragStartY = y;
     scene_.dragX = x;
@@ -193,25 +194,25 @@ PictureRect EditMachine::toggleMoveOutline()
 
 void EditMachine::move(int x, int y)
 {
-    const bool hover = scene_.placing == 0 && scene_.editMode == Idle && scene_.objectCount > 0
+    const bool hover = !scene_.placing && scene_.editMode == EditMode::Idle && scene_.objectCount > 0
         && hitTest(x, y) >= 0;
     view_.setCursor(hover ? EditCursor::Cross : EditCursor::Arrow);
 
     // Bands only ever grow to the right of and below their anchor.
     const bool beyondAnchor = x > scene_.dragStartX && y > scene_.dragStartY;
-    if (scene_.dragging == 1 && scene_.editMode == Resizing && scene_.placing == 0 && beyondAnchor)
+    if (scene_.dragging && scene_.editMode == EditMode::Resizing && !scene_.placing && beyondAnchor)
         redrawBand(x, y);
-    if (scene_.dragging == 1 && scene_.placing == 1 && beyondAnchor)
+    if (scene_.dragging && scene_.placing && beyondAnchor)
         redrawBand(x, y);
-    if (scene_.placing == 0 && scene_.editMode == Moving && rowExists(scene_.selected))
+    if (!scene_.placing && scene_.editMode == EditMode::Moving && rowExists(scene_.selected))
         drawMoveOutline(x, y);
 }
 
 void EditMachine::release(int x, int y)
 {
-    if (scene_.editMode == Resizing && scene_.dragging == 1 && scene_.placing == 0)
+    if (scene_.editMode == EditMode::Resizing && scene_.dragging && !scene_.placing)
         finishRelease(true, x, y);
-    else if (scene_.dragging == 1 && scene_.placing == 1)
+    else if (scene_.dragging && scene_.placing)
         finishRelease(false, x, y);
 }
 
@@ -226,7 +227,7 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
         y = scene_.dragY;
     x = std::min(x, kPictureWidth);
     y = std::min(y, kPictureHeight);
-    scene_.dragging = 0;
+    scene_.dragging = false;
     scene_.newLeft = scene_.dragStartX;
     scene_.newTop = scene_.dragStartY;
     scene_.newRight = x;
@@ -260,20 +261,20 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
         view_.hideWindow(EditWindow::WaitBox);
         view_.showWindow(EditWindow::MainForm);
         giveBackResizedRow();
-        scene_.editMode = Idle;
-        scene_.placing = 0;
+        scene_.editMode = EditMode::Idle;
+        scene_.placing = false;
         throw;
     }
     view_.repaint({scene_.newLeft, scene_.newTop, scene_.newRight, scene_.newBottom});
     view_.hideWindow(EditWindow::WaitBox);
     view_.showWindow(EditWindow::MainForm);
 
-    scene_.placing = 0;
+    scene_.placing = false;
     if (resizing) {
-        scene_.editMode = ResizeDrawn;
+        scene_.editMode = EditMode::ResizeDrawn;
         view_.showWindow(EditWindow::resizer);
     } else {
-        scene_.editMode = NewDrawn;
+        scene_.editMode = EditMode::NewDrawn;
         view_.showWindow(EditWindow::obconfirm);
     }
 }
@@ -287,13 +288,13 @@ void EditMachine::drawPreview(const std::string& imageFile)
                scene_.tintGreen, scene_.tintBlue);
 }
 
-bool EditMachine::buttonActs(EditWindow window, int mode, bool needsRow)
+bool EditMachine::buttonActs(EditWindow window, EditMode mode, bool needsRow)
 {
     // Closing comes first, so the window is gone before any rendering.
     view_.hideWindow(window);
     if (scene_.editMode != mode)
         return false;
-    if (mode == Clicked && clickedWindow_ != window)
+    if (mode == EditMode::Clicked && clickedWindow_ != window)
         return false;
     if (needsRow && !selectedRowOr(window))
         return false;
@@ -302,35 +303,36 @@ bool EditMachine::buttonActs(EditWindow window, int mode, bool needsRow)
 
 void EditMachine::keepNew()
 {
-    if (!buttonActs(EditWindow::obconfirm, NewDrawn, false))
+    if (!buttonActs(EditWindow::obconfirm, EditMode::NewDrawn, false))
         return;
-    scene_.editMode = Idle;
+    scene_.editMode = EditMode::Idle;
     scene_.appendPlacement();
 }
 
 void EditMachine::redrawNew()
 {
-    if (!buttonActs(EditWindow::obconfirm, NewDrawn, false))
+    if (!buttonActs(EditWindow::obconfirm, EditMode::NewDrawn, false))
         return;
-    scene_.editMode = Idle;
-    scene_.placing = 1;
-    scene_.reopenPicker = 0;
+    scene_.editMode = EditMode::Idle;
+    scene_.placing = true;
+    scene_.reopenPicker = PickerToShow::None;
     view_.render();
 }
 
 void EditMachine::dropNew()
 {
-    if (!buttonActs(EditWindow::obconfirm, NewDrawn, false))
+    if (!buttonActs(EditWindow::obconfirm, EditMode::NewDrawn, false))
         return;
-    scene_.editMode = Idle;
-    scene_.reopenPicker = 0;
+    scene_.editMode = EditMode::Idle;
+    scene_.reopenPicker = PickerToShow::None;
     view_.render();
 }
 
 void EditMachine::giveBackResizedRow()
 {
-    if ((scene_.editMode == Resizing || scene_.editMode == ResizeDrawn) && rowExists(scene_.selected))
-        setSelectedStatus(Front);
+    if ((scene_.editMode == EditMode::Resizing || scene_.editMode == EditMode::ResizeDrawn)
+        && rowExists(scene_.selected))
+        setSelectedStatus(ObjectStatus::Front);
 }
 
 void EditMachine::setSelectedStatus(std::int32_t status)
@@ -338,23 +340,26 @@ void EditMachine::setSelectedStatus(std::int32_t status)
     scene_.objects.status[std::size_t(scene_.selected)] = status;
 }
 
-void EditMachine::restatusAndRender(EditWindow window, int mode, std::int32_t status)
+void EditMachine::restatusAndRender(EditWindow window, EditMode mode, std::int32_t status)
 {
     if (!buttonActs(window, mode, true))
         return;
-    scene_.editMode = Idle;
+    scene_.editMode = EditMode::Idle;
     setSelectedStatus(status);
     view_.render();
 }
 
-void EditMachine::deleteFront() { restatusAndRender(EditWindow::obchange, Clicked, Deleted); }
+void EditMachine::deleteFront()
+{
+    restatusAndRender(EditWindow::obchange, EditMode::Clicked, ObjectStatus::Deleted);
+}
 
 void EditMachine::startMove()
 {
-    if (!buttonActs(EditWindow::obchange, Clicked, true))
+    if (!buttonActs(EditWindow::obchange, EditMode::Clicked, true))
         return;
     const std::size_t r = std::size_t(scene_.selected);
-    scene_.editMode = Moving;
+    scene_.editMode = EditMode::Moving;
     scene_.dragX = scene_.objects.left[r];
     scene_.dragY = scene_.objects.top[r];
     // The outline takes whatever colour the picture's pen has now, and keeps
@@ -366,88 +371,97 @@ void EditMachine::startMove()
 
 void EditMachine::startResize()
 {
-    if (!buttonActs(EditWindow::obchange, Clicked, true))
+    if (!buttonActs(EditWindow::obchange, EditMode::Clicked, true))
         return;
-    scene_.editMode = Resizing;
-    scene_.dragging = 0;
-    setSelectedStatus(Deleted);
+    scene_.editMode = EditMode::Resizing;
+    scene_.dragging = false;
+    setSelectedStatus(ObjectStatus::Deleted);
     view_.render();
 }
 
 void EditMachine::bringToFront()
 {
-    if (!buttonActs(EditWindow::obchange, Clicked, true))
+    if (!buttonActs(EditWindow::obchange, EditMode::Clicked, true))
         return;
     scene_.bringToFront(scene_.selected);
-    scene_.editMode = Idle;
+    scene_.editMode = EditMode::Idle;
     view_.render();
 }
 
-void EditMachine::sendBehindLand() { restatusAndRender(EditWindow::obchange, Clicked, Behind); }
+void EditMachine::sendBehindLand()
+{
+    restatusAndRender(EditWindow::obchange, EditMode::Clicked, ObjectStatus::Behind);
+}
 
 void EditMachine::cancelFront()
 {
-    if (buttonActs(EditWindow::obchange, Clicked, false))
-        scene_.editMode = Idle;
+    if (buttonActs(EditWindow::obchange, EditMode::Clicked, false))
+        scene_.editMode = EditMode::Idle;
 }
 
-void EditMachine::sendToFrontOfLandscape() { restatusAndRender(EditWindow::obhind, Clicked, Front); }
+void EditMachine::sendToFrontOfLandscape()
+{
+    restatusAndRender(EditWindow::obhind, EditMode::Clicked, ObjectStatus::Front);
+}
 
-void EditMachine::deleteBehind() { restatusAndRender(EditWindow::obhind, Clicked, Deleted); }
+void EditMachine::deleteBehind()
+{
+    restatusAndRender(EditWindow::obhind, EditMode::Clicked, ObjectStatus::Deleted);
+}
 
 void EditMachine::cancelBehind()
 {
-    if (buttonActs(EditWindow::obhind, Clicked, false))
-        scene_.editMode = Idle;
+    if (buttonActs(EditWindow::obhind, EditMode::Clicked, false))
+        scene_.editMode = EditMode::Idle;
 }
 
 void EditMachine::confirmMove()
 {
-    if (!buttonActs(EditWindow::mover, MoveDropped, true))
+    if (!buttonActs(EditWindow::mover, EditMode::MoveDropped, true))
         return;
-    scene_.editMode = Idle;
+    scene_.editMode = EditMode::Idle;
     if (drawingStillShown())
         view_.repaint(toggleMoveOutline());
     const std::size_t r = std::size_t(scene_.selected);
     scene_.objects.left[r] = scene_.dragX;
     scene_.objects.top[r] = scene_.dragY;
-    scene_.reopenPicker = 0;
+    scene_.reopenPicker = PickerToShow::None;
     view_.render();
 }
 
 void EditMachine::redoMove()
 {
-    if (buttonActs(EditWindow::mover, MoveDropped, true))
-        scene_.editMode = Moving;
+    if (buttonActs(EditWindow::mover, EditMode::MoveDropped, true))
+        scene_.editMode = EditMode::Moving;
 }
 
 void EditMachine::cancelMove()
 {
-    if (!buttonActs(EditWindow::mover, MoveDropped, true))
+    if (!buttonActs(EditWindow::mover, EditMode::MoveDropped, true))
         return;
-    scene_.editMode = Idle;
+    scene_.editMode = EditMode::Idle;
     if (drawingStillShown())
         view_.repaint(toggleMoveOutline());
 }
 
 void EditMachine::keepResize()
 {
-    if (!buttonActs(EditWindow::resizer, ResizeDrawn, true))
+    if (!buttonActs(EditWindow::resizer, EditMode::ResizeDrawn, true))
         return;
     const std::size_t r = std::size_t(scene_.selected);
     if (scene_.newRight <= scene_.newLeft || scene_.newBottom <= scene_.newTop) {
         // A click without a drag: an empty rectangle would leave an object
         // that is never drawn and can never be clicked again. It keeps its
         // old place and size and is drawn again, as after "Cancel Re-Size".
-        scene_.editMode = Idle;
-        scene_.dragging = 0;
-        setSelectedStatus(Front);
+        scene_.editMode = EditMode::Idle;
+        scene_.dragging = false;
+        setSelectedStatus(ObjectStatus::Front);
         view_.render();
         return;
     }
-    scene_.editMode = Idle;
-    scene_.dragging = 0;
-    scene_.objects.status[r] = Front;
+    scene_.editMode = EditMode::Idle;
+    scene_.dragging = false;
+    scene_.objects.status[r] = ObjectStatus::Front;
     scene_.objects.left[r] = scene_.newLeft;
     scene_.objects.top[r] = scene_.newTop;
     scene_.objects.width[r] = scene_.newRight - scene_.newLeft;
@@ -456,15 +470,18 @@ void EditMachine::keepResize()
 
 void EditMachine::redoResize()
 {
-    if (!buttonActs(EditWindow::resizer, ResizeDrawn, true))
+    if (!buttonActs(EditWindow::resizer, EditMode::ResizeDrawn, true))
         return;
-    scene_.editMode = Resizing;
-    scene_.dragging = 0;
+    scene_.editMode = EditMode::Resizing;
+    scene_.dragging = false;
     view_.render();
 }
 
 // The old geometry was never overwritten: the status alone brings it back.
-void EditMachine::cancelResize() { restatusAndRender(EditWindow::resizer, ResizeDrawn, Front); }
+void EditMachine::cancelResize()
+{
+    restatusAndRender(EditWindow::resizer, EditMode::ResizeDrawn, ObjectStatus::Front);
+}
 
 void EditMachine::sceneReplaced()
 {

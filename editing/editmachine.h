@@ -123,14 +123,14 @@ private:
     // Closes `window`, then says whether its button may act now: the edit is
     // in `mode`, the window is the one that step waits on, and (when
     // `needsRow`) the selected row still exists.
-    bool buttonActs(EditWindow window, int mode, bool needsRow);
+    bool buttonActs(EditWindow window, EditMode mode, bool needsRow);
     void setSelectedStatus(std::int32_t status);
     // A re-size that ends other than by "Keep Changes" or "Redo Re-Size"
     // gives the row back the status "Re-Size It" took from it.
     void giveBackResizedRow();
     // The buttons that end the edit by giving the selected row a new status
     // and rendering it.
-    void restatusAndRender(EditWindow window, int mode, std::int32_t status);
+    void restatusAndRender(EditWindow window, EditMode mode, std::int32_t status);
 
     SceneState& scene_;
     MainSurfaces& surfaces_;

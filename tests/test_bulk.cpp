@@ -9,6 +9,7 @@
 #include <vector>
 
 using namespace veldor;
+using namespace veldor::ObjectStatus;
 
 namespace {
 

@@ -101,7 +101,7 @@ protected:
     }
     void arm(const std::string& file = "obj.bmp")
     {
-        scene.placing = 1;
+        scene.placing = true;
         scene.pendingImageFile = file;
         scene.pendingTitle = "Apple";
     }
@@ -114,7 +114,7 @@ protected:
     void select(int x, int y)
     {
         machine.press(x, y);
-        ASSERT_EQ(scene.editMode, Clicked);
+        ASSERT_EQ(scene.editMode, EditMode::Clicked);
     }
 
     SceneState scene;
@@ -125,7 +125,7 @@ protected:
 
 TEST_F(EditMachineTest, HitTestIsStrictAndTheLastShownRowWins)
 {
-    const int front = addObject(Front, 20, 30, 10, 10);
+    const int front = addObject(ObjectStatus::Front, 20, 30, 10, 10);
     // Edges never hit: left, right (left + width), top, bottom (top + height).
     EXPECT_EQ(machine.hitTest(20, 35), -1);
     EXPECT_EQ(machine.hitTest(30, 35), -1);
@@ -135,20 +135,20 @@ TEST_F(EditMachineTest, HitTestIsStrictAndTheLastShownRowWins)
     EXPECT_EQ(machine.hitTest(29, 39), front);
 
     // A later Behind row wins over an earlier Front one, whatever the layer.
-    const int behind = addObject(Behind, 15, 25, 20, 20);
+    const int behind = addObject(ObjectStatus::Behind, 15, 25, 20, 20);
     EXPECT_EQ(machine.hitTest(25, 35), behind);
     // Deleted, retired and unknown statuses are passed over, not blocking.
-    addObject(Deleted, 0, 0, 100, 100);
-    addObject(Retired, 0, 0, 100, 100);
+    addObject(ObjectStatus::Deleted, 0, 0, 100, 100);
+    addObject(ObjectStatus::Retired, 0, 0, 100, 100);
     addObject(7, 0, 0, 100, 100);
     EXPECT_EQ(machine.hitTest(25, 35), behind);
     // Rows beyond objectCount do not exist.
-    const int late = addObject(Front, 0, 0, 100, 100);
+    const int late = addObject(ObjectStatus::Front, 0, 0, 100, 100);
     scene.objectCount = late;
     EXPECT_EQ(machine.hitTest(25, 35), behind);
     // A zero-size row can never be hit.
     scene.objectCount = 0;
-    addObject(Front, 50, 50, 0, 10);
+    addObject(ObjectStatus::Front, 50, 50, 0, 10);
     EXPECT_EQ(machine.hitTest(50, 55), -1);
 }
 
@@ -156,25 +156,25 @@ TEST_F(EditMachineTest, PlacementDragPreviewsAndKeepItAppendsWithoutRendering)
 {
     arm();
     EXPECT_TRUE(machine.press(100, 50));
-    EXPECT_EQ(scene.dragging, 1);
+    EXPECT_TRUE(scene.dragging);
     EXPECT_EQ(view.cursor, EditCursor::Cross);
     machine.move(120, 70);
     machine.move(130, 80);
     EXPECT_EQ(view.cursor, EditCursor::Arrow); // every move during a drag resets it
     machine.release(130, 80);
 
-    EXPECT_EQ(scene.editMode, NewDrawn);
-    EXPECT_EQ(scene.placing, 0);
-    EXPECT_EQ(scene.dragging, 0);
+    EXPECT_EQ(scene.editMode, EditMode::NewDrawn);
+    EXPECT_FALSE(scene.placing);
+    EXPECT_FALSE(scene.dragging);
     EXPECT_EQ((PictureRect{scene.newLeft, scene.newTop, scene.newRight, scene.newBottom}),
               (PictureRect{100, 50, 130, 80}));
     EXPECT_THAT(view.log, ElementsAre("hide MainForm", "show WaitBox", "hide WaitBox",
                                       "show MainForm", "show obconfirm"));
 
     machine.keepNew();
-    EXPECT_EQ(scene.editMode, Idle);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
     ASSERT_EQ(scene.objectCount, 1);
-    EXPECT_EQ(scene.objects.status[0], Front);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Front);
     EXPECT_EQ(scene.objects.imageFile[0], "obj.bmp");
     EXPECT_EQ(scene.objects.title[0], "Apple");
     EXPECT_EQ(scene.objects.left[0], 100);
@@ -214,7 +214,7 @@ TEST_F(EditMachineTest, ReleaseCornerRules)
     machine.keepNew();
     EXPECT_EQ(scene.objects.width[0], 0);
     EXPECT_EQ(scene.objects.height[0], 10);
-    EXPECT_EQ(scene.objects.status[0], Front);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Front);
 }
 
 TEST_F(EditMachineTest, NewObjectRedrawAndDrop)
@@ -222,23 +222,23 @@ TEST_F(EditMachineTest, NewObjectRedrawAndDrop)
     arm();
     drag(10, 10, 40, 40);
     machine.redrawNew();
-    EXPECT_EQ(scene.editMode, Idle);
-    EXPECT_EQ(scene.placing, 1);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
+    EXPECT_TRUE(scene.placing);
     EXPECT_EQ(scene.pendingImageFile, "obj.bmp");
     EXPECT_EQ(view.count("render"), 1);
     EXPECT_EQ(scene.objectCount, 0);
 
     drag(10, 10, 40, 40);
     machine.dropNew();
-    EXPECT_EQ(scene.editMode, Idle);
-    EXPECT_EQ(scene.placing, 0);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
+    EXPECT_FALSE(scene.placing);
     EXPECT_EQ(view.count("render"), 2);
     EXPECT_EQ(scene.objectCount, 0);
 }
 
 TEST_F(EditMachineTest, PlacementWinsOverAnyEditAndAlwaysRestartsTheBand)
 {
-    addObject(Front, 10, 10, 50, 50, "Rock");
+    addObject(ObjectStatus::Front, 10, 10, 50, 50, "Rock");
     select(20, 20);
     arm("white.bmp"); // an all-white preview draws nothing
     const Surface before = surfaces.mainImage;
@@ -248,26 +248,26 @@ TEST_F(EditMachineTest, PlacementWinsOverAnyEditAndAlwaysRestartsTheBand)
     EXPECT_EQ(scene.dragStartX, 120);
     EXPECT_EQ(scene.dragX, 120);
     machine.release(160, 160);
-    EXPECT_EQ(scene.editMode, NewDrawn);
+    EXPECT_EQ(scene.editMode, EditMode::NewDrawn);
     EXPECT_EQ(scene.newLeft, 120);
     EXPECT_EQ(surfaces.mainImage, before); // the first band went with the restart
     // The stale "Object Edit" window only closes.
     machine.deleteFront();
-    EXPECT_EQ(scene.objects.status[0], Front);
-    EXPECT_EQ(scene.editMode, NewDrawn);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Front);
+    EXPECT_EQ(scene.editMode, EditMode::NewDrawn);
 }
 
 TEST_F(EditMachineTest, ClickSelectsAndShowsTheWindowOfTheLayer)
 {
-    addObject(Front, 10, 10, 50, 50, "Rock");
-    addObject(Behind, 100, 10, 50, 50, "Cave");
-    addObject(Deleted, 200, 10, 50, 50);
+    addObject(ObjectStatus::Front, 10, 10, 50, 50, "Rock");
+    addObject(ObjectStatus::Behind, 100, 10, 50, 50, "Cave");
+    addObject(ObjectStatus::Deleted, 200, 10, 50, 50);
     machine.move(20, 20); // hovering a hittable object in Idle shows the cross
     EXPECT_EQ(view.cursor, EditCursor::Cross);
     machine.move(220, 20);
     EXPECT_EQ(view.cursor, EditCursor::Arrow);
     EXPECT_FALSE(machine.press(220, 20));
-    EXPECT_EQ(scene.editMode, Idle);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
     EXPECT_TRUE(view.log.empty());
 
     select(20, 20);
@@ -277,7 +277,7 @@ TEST_F(EditMachineTest, ClickSelectsAndShowsTheWindowOfTheLayer)
     machine.move(20, 20);
     EXPECT_EQ(view.cursor, EditCursor::Arrow);
     machine.cancelFront();
-    EXPECT_EQ(scene.editMode, Idle);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
 
     view.log.clear();
     select(120, 20);
@@ -287,19 +287,19 @@ TEST_F(EditMachineTest, ClickSelectsAndShowsTheWindowOfTheLayer)
 
 TEST_F(EditMachineTest, ObjectEditButtons)
 {
-    addObject(Front, 10, 10, 50, 50);
+    addObject(ObjectStatus::Front, 10, 10, 50, 50);
     const struct {
         std::int32_t from;
         void (EditMachine::*click)();
         std::int32_t to;
         int renders;
     } cases[] = {
-        {Front, &EditMachine::sendBehindLand, Behind, 1},
-        {Behind, &EditMachine::sendToFrontOfLandscape, Front, 1},
-        {Front, &EditMachine::deleteFront, Deleted, 1},
-        {Behind, &EditMachine::deleteBehind, Deleted, 1},
-        {Front, &EditMachine::cancelFront, Front, 0},
-        {Behind, &EditMachine::cancelBehind, Behind, 0},
+        {ObjectStatus::Front, &EditMachine::sendBehindLand, ObjectStatus::Behind, 1},
+        {ObjectStatus::Behind, &EditMachine::sendToFrontOfLandscape, ObjectStatus::Front, 1},
+        {ObjectStatus::Front, &EditMachine::deleteFront, ObjectStatus::Deleted, 1},
+        {ObjectStatus::Behind, &EditMachine::deleteBehind, ObjectStatus::Deleted, 1},
+        {ObjectStatus::Front, &EditMachine::cancelFront, ObjectStatus::Front, 0},
+        {ObjectStatus::Behind, &EditMachine::cancelBehind, ObjectStatus::Behind, 0},
     };
     for (const auto& c : cases) {
         scene.objects.status[0] = c.from;
@@ -307,14 +307,14 @@ TEST_F(EditMachineTest, ObjectEditButtons)
         view.log.clear();
         (machine.*c.click)();
         EXPECT_EQ(scene.objects.status[0], c.to);
-        EXPECT_EQ(scene.editMode, Idle);
+        EXPECT_EQ(scene.editMode, EditMode::Idle);
         EXPECT_EQ(view.count("render"), c.renders);
     }
 }
 
 TEST_F(EditMachineTest, BringItToFrontGrowsAChainOfRetiredRows)
 {
-    addObject(Front, 10, 10, 50, 50, "Rock");
+    addObject(ObjectStatus::Front, 10, 10, 50, 50, "Rock");
     for (int round = 1; round <= 3; ++round) {
         select(20, 20);
         EXPECT_EQ(scene.selected, round - 1); // always the newest copy
@@ -322,28 +322,28 @@ TEST_F(EditMachineTest, BringItToFrontGrowsAChainOfRetiredRows)
         EXPECT_EQ(scene.objectCount, round + 1);
     }
     EXPECT_THAT(std::vector<std::int32_t>(scene.objects.status.begin(), scene.objects.status.begin() + 4),
-                ElementsAre(Retired, Retired, Retired, Front));
+                ElementsAre(ObjectStatus::Retired, ObjectStatus::Retired, ObjectStatus::Retired, ObjectStatus::Front));
     EXPECT_EQ(scene.objects.title[3], "Rock");
     EXPECT_EQ(scene.objects.width[3], 50);
-    EXPECT_EQ(scene.editMode, Idle);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
 }
 
 TEST_F(EditMachineTest, MoveConfirmRedoAndCancel)
 {
-    addObject(Front, 10, 20, 30, 40);
+    addObject(ObjectStatus::Front, 10, 20, 30, 40);
     const Surface before = surfaces.mainImage;
     select(15, 25);
     machine.startMove();
-    EXPECT_EQ(scene.editMode, Moving);
+    EXPECT_EQ(scene.editMode, EditMode::Moving);
     EXPECT_EQ(scene.dragX, 10);
     EXPECT_EQ(scene.dragY, 20);
     machine.move(100, 110);
     EXPECT_TRUE(machine.press(300, 300)); // the press point itself is not used
-    EXPECT_EQ(scene.editMode, MoveDropped);
+    EXPECT_EQ(scene.editMode, EditMode::MoveDropped);
     EXPECT_EQ(view.log.back(), "show mover");
 
     machine.cancelMove();
-    EXPECT_EQ(scene.editMode, Idle);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
     EXPECT_EQ(scene.objects.left[0], 10);
     EXPECT_EQ(scene.objects.top[0], 20);
     EXPECT_EQ(surfaces.mainImage, before); // outline erased, nothing rendered
@@ -354,12 +354,12 @@ TEST_F(EditMachineTest, MoveConfirmRedoAndCancel)
     machine.move(100, 110);
     machine.press(0, 0);
     machine.redoMove();
-    EXPECT_EQ(scene.editMode, Moving);
+    EXPECT_EQ(scene.editMode, EditMode::Moving);
     machine.move(200, 210);
     machine.press(0, 0);
-    EXPECT_EQ(scene.editMode, MoveDropped);
+    EXPECT_EQ(scene.editMode, EditMode::MoveDropped);
     machine.confirmMove();
-    EXPECT_EQ(scene.editMode, Idle);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
     EXPECT_EQ(scene.objects.left[0], 200);
     EXPECT_EQ(scene.objects.top[0], 210);
     EXPECT_EQ(view.count("render"), 1);
@@ -367,21 +367,21 @@ TEST_F(EditMachineTest, MoveConfirmRedoAndCancel)
 
 TEST_F(EditMachineTest, ResizeButtonsAndTheStatusAfterEach)
 {
-    addObject(Front, 10, 20, 30, 40);
+    addObject(ObjectStatus::Front, 10, 20, 30, 40);
     auto resizeTo = [&](int x0, int y0, int x1, int y1) {
         select(15, 25);
         machine.startResize();
-        EXPECT_EQ(scene.editMode, Resizing);
-        EXPECT_EQ(scene.objects.status[0], Deleted);
+        EXPECT_EQ(scene.editMode, EditMode::Resizing);
+        EXPECT_EQ(scene.objects.status[0], ObjectStatus::Deleted);
         drag(x0, y0, x1, y1);
-        EXPECT_EQ(scene.editMode, ResizeDrawn);
+        EXPECT_EQ(scene.editMode, EditMode::ResizeDrawn);
         EXPECT_EQ(view.log.back(), "show resizer");
     };
 
     resizeTo(100, 100, 150, 120);
     machine.redoResize();
-    EXPECT_EQ(scene.editMode, Resizing);
-    EXPECT_EQ(scene.objects.status[0], Deleted);
+    EXPECT_EQ(scene.editMode, EditMode::Resizing);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Deleted);
     // While the band is held a second press does not restart it.
     machine.press(110, 110);
     machine.move(130, 130);
@@ -389,15 +389,15 @@ TEST_F(EditMachineTest, ResizeButtonsAndTheStatusAfterEach)
     EXPECT_EQ(scene.dragStartX, 110);
     machine.release(140, 150);
     machine.cancelResize();
-    EXPECT_EQ(scene.editMode, Idle);
-    EXPECT_EQ(scene.objects.status[0], Front);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Front);
     EXPECT_EQ(scene.objects.width[0], 30);
 
     resizeTo(100, 100, 150, 120);
     const int rendersBefore = view.count("render");
     machine.keepResize();
-    EXPECT_EQ(scene.editMode, Idle);
-    EXPECT_EQ(scene.objects.status[0], Front);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Front);
     EXPECT_EQ(scene.objects.left[0], 100);
     EXPECT_EQ(scene.objects.top[0], 100);
     EXPECT_EQ(scene.objects.width[0], 50);
@@ -407,7 +407,7 @@ TEST_F(EditMachineTest, ResizeButtonsAndTheStatusAfterEach)
 
 TEST_F(EditMachineTest, AnEditTakenOverOrLeftEmptyKeepsItsObject)
 {
-    addObject(Front, 10, 20, 30, 40);
+    addObject(ObjectStatus::Front, 10, 20, 30, 40);
     renderScene(scene, surfaces);
     const Surface rendered = surfaces.mainImage;
 
@@ -416,8 +416,8 @@ TEST_F(EditMachineTest, AnEditTakenOverOrLeftEmptyKeepsItsObject)
     machine.startResize();
     arm("white.bmp");
     drag(100, 100, 150, 150);
-    EXPECT_EQ(scene.editMode, NewDrawn);
-    EXPECT_EQ(scene.objects.status[0], Front);
+    EXPECT_EQ(scene.editMode, EditMode::NewDrawn);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Front);
     machine.dropNew();
 
     // "Keep Changes" after a click without a drag keeps place and size.
@@ -425,7 +425,7 @@ TEST_F(EditMachineTest, AnEditTakenOverOrLeftEmptyKeepsItsObject)
     machine.startResize();
     drag(200, 200, 200, 200);
     machine.keepResize();
-    EXPECT_EQ(scene.objects.status[0], Front);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Front);
     EXPECT_EQ(scene.objects.left[0], 10);
     EXPECT_EQ(scene.objects.width[0], 30);
     EXPECT_EQ(scene.objects.height[0], 40);
@@ -443,8 +443,8 @@ TEST_F(EditMachineTest, AnEditTakenOverOrLeftEmptyKeepsItsObject)
 
 TEST_F(EditMachineTest, StaleButtonsOnlyCloseTheirWindow)
 {
-    addObject(Front, 10, 10, 50, 50);
-    addObject(Behind, 100, 10, 50, 50);
+    addObject(ObjectStatus::Front, 10, 10, 50, 50);
+    addObject(ObjectStatus::Behind, 100, 10, 50, 50);
     struct Button {
         void (EditMachine::*click)();
         const char* window;
@@ -466,7 +466,7 @@ TEST_F(EditMachineTest, StaleButtonsOnlyCloseTheirWindow)
         for (const Button& b : buttons) {
             if (clicked && std::string(b.window) == "obchange")
                 continue;
-            scene.editMode = Idle;
+            scene.editMode = EditMode::Idle;
             if (clicked)
                 select(20, 20);
             const SceneState saved = scene;
@@ -489,47 +489,47 @@ TEST_F(EditMachineTest, UnloadablePictureEndsTheEditCleanly)
     machine.press(100, 50);
     machine.move(140, 90);
     EXPECT_THROW(machine.release(140, 90), Error);
-    EXPECT_EQ(scene.editMode, Idle);
-    EXPECT_EQ(scene.placing, 0);
-    EXPECT_EQ(scene.dragging, 0);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
+    EXPECT_FALSE(scene.placing);
+    EXPECT_FALSE(scene.dragging);
     EXPECT_EQ(surfaces.mainImage, before);
     EXPECT_THAT(view.log, ElementsAre("hide MainForm", "show WaitBox", "hide WaitBox", "show MainForm"));
 
     // A re-size gets the object back at its old size.
-    addObject(Front, 10, 10, 50, 50);
+    addObject(ObjectStatus::Front, 10, 10, 50, 50);
     select(20, 20);
     machine.startResize();
     fs::remove(dir_ / "obj.bmp");
     machine.press(100, 100);
     machine.move(120, 120);
     EXPECT_THROW(machine.release(120, 120), Error);
-    EXPECT_EQ(scene.editMode, Idle);
-    EXPECT_EQ(scene.objects.status[0], Front);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
+    EXPECT_EQ(scene.objects.status[0], ObjectStatus::Front);
     EXPECT_EQ(scene.objects.width[0], 50);
 }
 
 TEST_F(EditMachineTest, ReplacedTableEndsThePendingEditAndNoRowBeyondTheCountIsTouched)
 {
-    addObject(Front, 10, 10, 50, 50);
+    addObject(ObjectStatus::Front, 10, 10, 50, 50);
     select(20, 20);
     machine.startMove();
     arm();
-    scene.placing = 1;
+    scene.placing = true;
     machine.sceneReplaced();
     for (const char* w : {"obconfirm", "obchange", "mover", "resizer", "obhind"})
         EXPECT_EQ(view.count(std::string("hide ") + w), w == std::string("obchange") ? 2 : 1) << w;
-    EXPECT_EQ(scene.editMode, Idle);
-    EXPECT_EQ(scene.dragging, 0);
-    EXPECT_EQ(scene.placing, 1); // the chosen picture is still waiting
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
+    EXPECT_FALSE(scene.dragging);
+    EXPECT_TRUE(scene.placing); // the chosen picture is still waiting
 
     // Had the table shrunk under a pending edit anyway, the buttons leave
     // the table alone and end the edit.
-    scene.placing = 0;
+    scene.placing = false;
     scene.objectCount = 0;
     scene.selected = 0;
     const ObjectTable table = scene.objects;
-    const int picked[] = {Clicked, MoveDropped, ResizeDrawn, Moving};
-    for (int mode : picked) {
+    const EditMode picked[] = {EditMode::Clicked, EditMode::MoveDropped, EditMode::ResizeDrawn, EditMode::Moving};
+    for (EditMode mode : picked) {
         scene.editMode = mode;
         machine.move(30, 30);
         machine.deleteFront();
@@ -538,13 +538,13 @@ TEST_F(EditMachineTest, ReplacedTableEndsThePendingEditAndNoRowBeyondTheCountIsT
         machine.cancelResize();
         EXPECT_EQ(scene.objects, table);
     }
-    scene.editMode = Resizing;
+    scene.editMode = EditMode::Resizing;
     const Surface picture = surfaces.mainImage;
     machine.press(10, 10);
     machine.move(30, 30);
     machine.release(30, 30);
     EXPECT_EQ(scene.objects, table);
-    EXPECT_EQ(scene.editMode, Idle);
+    EXPECT_EQ(scene.editMode, EditMode::Idle);
     EXPECT_EQ(surfaces.mainImage, picture);
 }
 
@@ -566,7 +566,7 @@ TEST_F(EditMachineTest, BandIsInvertedAndLeavesNoTrace)
 
 TEST_F(EditMachineTest, MoveCostsTwoOutlinesAndASmallRepaint)
 {
-    addObject(Front, 10, 20, 30, 40);
+    addObject(ObjectStatus::Front, 10, 20, 30, 40);
     select(15, 25);
     const Surface before = surfaces.mainImage;
     // Whatever colour the pen had stays the outline's colour.
@@ -590,7 +590,7 @@ TEST_F(EditMachineTest, MoveCostsTwoOutlinesAndASmallRepaint)
 
 TEST_F(EditMachineTest, PreviewDrawsTheObjectLitOverEverything)
 {
-    addObject(Front, 0, 0, 630, 340); // the whole picture is covered in obj.bmp
+    addObject(ObjectStatus::Front, 0, 0, 630, 340); // the whole picture is covered in obj.bmp
     renderScene(scene, surfaces);
     const Color under = surfaces.mainImage.pixel(12, 12);
     scene.tintRed = 10;
@@ -614,7 +614,7 @@ TEST_F(EditMachineTest, PreviewDrawsTheObjectLitOverEverything)
 
 TEST_F(EditMachineTest, ARenderingElsewhereLeavesNoStrayOutlineOrBand)
 {
-    addObject(Front, 10, 20, 30, 40);
+    addObject(ObjectStatus::Front, 10, 20, 30, 40);
     renderScene(scene, surfaces);
     const Surface rendered = surfaces.mainImage;
 

@@ -48,7 +48,7 @@ std::string sceneHeader(std::int64_t tr, std::int64_t tg, std::int64_t tb, std::
 }
 
 std::string objectRow(const std::string& file, std::int64_t left, std::int64_t top,
-                      std::int64_t width, std::int64_t height, int status = Front)
+                      std::int64_t width, std::int64_t height, int status = ObjectStatus::Front)
 {
     return lines({std::to_string(status), file, "T", std::to_string(left), std::to_string(top),
                   std::to_string(width), std::to_string(height)});

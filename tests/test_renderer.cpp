@@ -191,15 +191,15 @@ TEST_F(Renderer, LayersAndRowOrder)
     put("a.bmp", Grid{"A"});
     put("b.bmp", Grid{"B"});
     put("c.bmp", Grid{"CW", "CC"});
-    addObject(Front, "b.bmp", 4, 334, 3, 3);
-    addObject(Behind, "a.bmp", 0, 335, 8, 5); // under every non-white ground pixel
-    addObject(Front, "c.bmp", 5, 335, 2, 2);  // later row: over b
-    addObject(Deleted, "c.bmp", 0, 334, 8, 6);
-    addObject(Retired, "c.bmp", 0, 334, 8, 6);
+    addObject(ObjectStatus::Front, "b.bmp", 4, 334, 3, 3);
+    addObject(ObjectStatus::Behind, "a.bmp", 0, 335, 8, 5); // under every non-white ground pixel
+    addObject(ObjectStatus::Front, "c.bmp", 5, 335, 2, 2);  // later row: over b
+    addObject(ObjectStatus::Deleted, "c.bmp", 0, 334, 8, 6);
+    addObject(ObjectStatus::Retired, "c.bmp", 0, 334, 8, 6);
     addObject(7, "c.bmp", 0, 334, 8, 6);
     // Rows present in the table but not counted.
     scene_.objects.growToHold(8);
-    scene_.objects.status[7] = scene_.objects.status[8] = Front;
+    scene_.objects.status[7] = scene_.objects.status[8] = ObjectStatus::Front;
     scene_.objects.imageFile[7] = scene_.objects.imageFile[8] = "c.bmp";
     scene_.objects.width[7] = scene_.objects.height[8] = 630;
     scene_.objects.height[7] = scene_.objects.width[8] = 340;
@@ -222,10 +222,10 @@ TEST_F(Renderer, TransparencyIsDecidedOnTheStretchedPixel)
     put("wwa.bmp", Grid{"WWA"});
     put("wnww.bmp", Grid{"WNWA"});
     put("ab.bmp", Grid{"AB", "CW"});
-    addObject(Front, "wad.bmp", 0, 334, 1, 1);
-    addObject(Front, "wwa.bmp", 1, 334, 1, 1);
-    addObject(Front, "wnww.bmp", 2, 334, 3, 1);
-    addObject(Front, "ab.bmp", 0, 335, 3, 5);
+    addObject(ObjectStatus::Front, "wad.bmp", 0, 334, 1, 1);
+    addObject(ObjectStatus::Front, "wwa.bmp", 1, 334, 1, 1);
+    addObject(ObjectStatus::Front, "wnww.bmp", 2, 334, 3, 1);
+    addObject(ObjectStatus::Front, "ab.bmp", 0, 335, 3, 5);
     EXPECT_EQ(bottom(), (Grid{
                             "ASSNASSS",
                             "AABSSSSS",
@@ -239,8 +239,8 @@ TEST_F(Renderer, TransparencyIsDecidedOnTheStretchedPixel)
 TEST_F(Renderer, ClippedAtEveryEdge)
 {
     put("o.bmp", Grid{"ABC", "DAB", "CDA"});
-    addObject(Front, "o.bmp", -1, 338, 3, 3);
-    addObject(Front, "o.bmp", 6, 333, 3, 3);
+    addObject(ObjectStatus::Front, "o.bmp", -1, 338, 3, 3);
+    addObject(ObjectStatus::Front, "o.bmp", 6, 333, 3, 3);
     EXPECT_EQ(render(0, 333, 8, 7), (Grid{
                                         "SSSSSSAB",
                                         "SSSSSSDA",
@@ -250,10 +250,10 @@ TEST_F(Renderer, ClippedAtEveryEdge)
                                         "BCSSSSSS",
                                         "ABSSSSSS",
                                     }));
-    addObject(Front, "o.bmp", -3, 0, 3, 3);
-    addObject(Front, "o.bmp", 8, 0, 3, 3);
-    addObject(Front, "o.bmp", 0, 340, 3, 3);
-    addObject(Front, "o.bmp", 0, -3, 3, 3);
+    addObject(ObjectStatus::Front, "o.bmp", -3, 0, 3, 3);
+    addObject(ObjectStatus::Front, "o.bmp", 8, 0, 3, 3);
+    addObject(ObjectStatus::Front, "o.bmp", 0, 340, 3, 3);
+    addObject(ObjectStatus::Front, "o.bmp", 0, -3, 3, 3);
     renderScene(scene_, surfaces_);
     const Surface before = surfaces_.mainImage;
     scene_.objectCount = 2;
@@ -264,12 +264,12 @@ TEST_F(Renderer, ClippedAtEveryEdge)
 TEST_F(Renderer, EmptyRectanglesDrawNothingButStillNeedTheirFile)
 {
     put("a.bmp", Grid{"A"});
-    addObject(Front, "a.bmp", 0, 334, 0, 6);
-    addObject(Front, "a.bmp", 0, 334, 8, 0);
-    addObject(Front, "a.bmp", 8, 340, -8, -6);
+    addObject(ObjectStatus::Front, "a.bmp", 0, 334, 0, 6);
+    addObject(ObjectStatus::Front, "a.bmp", 0, 334, 8, 0);
+    addObject(ObjectStatus::Front, "a.bmp", 8, 340, -8, -6);
     EXPECT_EQ(bottom(), Grid(6, "SSSSSSSS"));
 
-    addObject(Front, "gone.bmp", 0, 0, 0, 0);
+    addObject(ObjectStatus::Front, "gone.bmp", 0, 0, 0, 0);
     EXPECT_EQ(renderError(), "Cannot open file " + (dir_ / "gone.bmp").string());
 }
 
@@ -278,7 +278,7 @@ TEST_F(Renderer, AFailedPictureKeepsTheLayersDrawnSoFar)
     put("packs/mineO2.bmp", Grid{"A"});
     put("bad.bmp", Surface(1, 1, B));
     fs::resize_file(dir_ / "bad.bmp", 30); // cut short: no longer decodes
-    addObject(Behind, "packs\\mineO2.bmp", 0, 339, 2, 1);
+    addObject(ObjectStatus::Behind, "packs\\mineO2.bmp", 0, 339, 2, 1);
     scene_.groundFile = "packs\\missing.bmp";
     EXPECT_EQ(renderError(), "Cannot open file " + (dir_ / "packs" / "missing.bmp").string());
     EXPECT_EQ(toGrid(surfaces_.mainImage, 0, 339, 4, 1), (Grid{"AASS"}));
@@ -293,7 +293,7 @@ TEST_F(Renderer, ObjectsLargerThanTheScratchSurface)
     put("quad.bmp", Grid{"AB", "CD"});
     // 2 -> 1000 repeats source 0 for 0..499 and source 1 for 500..999; the
     // same picture at 600 x 400 goes through the scratch surface.
-    addObject(Front, "quad.bmp", -200, -300, 1000, 1000);
+    addObject(ObjectStatus::Front, "quad.bmp", -200, -300, 1000, 1000);
     EXPECT_EQ(render(298, 198, 4, 4), (Grid{"AABB", "AABB", "CCDD", "CCDD"}));
     EXPECT_EQ(toGrid(surfaces_.mainImage, 0, 0, 1, 1), (Grid{"A"}));
     EXPECT_EQ(toGrid(surfaces_.mainImage, 629, 339, 1, 1), (Grid{"D"}));
@@ -311,18 +311,18 @@ TEST_F(Renderer, GeometryNearTheInt32Limits)
     put("sky3.bmp", Surface(630, 340, S));
     put("quad.bmp", Grid{"AB", "CD"});
     // Each of these must finish in time bounded by the picture.
-    addObject(Front, "quad.bmp", INT32_MAX - 5, INT32_MAX, INT32_MAX, INT32_MAX);
-    addObject(Front, "quad.bmp", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX); // ends at -1
+    addObject(ObjectStatus::Front, "quad.bmp", INT32_MAX - 5, INT32_MAX, INT32_MAX, INT32_MAX);
+    addObject(ObjectStatus::Front, "quad.bmp", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX); // ends at -1
     EXPECT_EQ(render(0, 0, 1, 1), (Grid{"S"}));
     EXPECT_EQ(surfaces_.mainImage, Surface(630, 340, S));
 
-    addObject(Front, "quad.bmp", 0, 0, INT32_MAX, INT32_MAX);
+    addObject(ObjectStatus::Front, "quad.bmp", 0, 0, INT32_MAX, INT32_MAX);
     EXPECT_EQ(render(629, 339, 1, 1), (Grid{"A"}));
     EXPECT_EQ(surfaces_.mainImage, Surface(630, 340, A));
 
     // Over 2^31 - 1 columns the second source starts at 1073741824: place
     // that column on x = 300 and that row on y = 200.
-    addObject(Front, "quad.bmp", -1073741824 + 300, -1073741824 + 200, INT32_MAX, INT32_MAX);
+    addObject(ObjectStatus::Front, "quad.bmp", -1073741824 + 300, -1073741824 + 200, INT32_MAX, INT32_MAX);
     EXPECT_EQ(render(298, 198, 4, 4), (Grid{"AABB", "AABB", "CCDD", "CCDD"}));
 }
 
@@ -355,7 +355,7 @@ TEST_F(Renderer, RandomScenesMatchDrawingEachRowOnItsOwn)
         scene_.tintBlue = tints[std::size_t(pick(0, 5))];
         scene_.objectCount = 0;
         for (int i = 0; i < 80; ++i)
-            addObject(std::vector<int>{Front, Front, Behind, Deleted, Retired}[std::size_t(pick(0, 4))],
+            addObject(std::vector<int>{ObjectStatus::Front, ObjectStatus::Front, ObjectStatus::Behind, ObjectStatus::Deleted, ObjectStatus::Retired}[std::size_t(pick(0, 4))],
                       files[std::size_t(pick(0, 2))], pick(-400, 650), pick(-400, 350),
                       sizes[std::size_t(pick(0, 8))], sizes[std::size_t(pick(0, 8))]);
         renderScene(scene_, surfaces_);
@@ -372,11 +372,11 @@ TEST_F(Renderer, RandomScenesMatchDrawingEachRowOnItsOwn)
                            scene_.objects.height[r], scene_.tintRed, scene_.tintGreen, scene_.tintBlue);
             }
         };
-        drawRows(Behind);
+        drawRows(ObjectStatus::Behind);
         Surface ground;
         ground.load((dir_ / "ground.bmp").string());
         drawObject(expected, ground, 0, 220, 600, 120, scene_.tintRed, scene_.tintGreen, scene_.tintBlue);
-        drawRows(Front);
+        drawRows(ObjectStatus::Front);
         EXPECT_TRUE(surfaces_.mainImage == expected) << "round " << round;
     }
 }

@@ -39,7 +39,7 @@ SceneDocument golfBallScene()
     d.tintGreen = 58;
     d.tintBlue = 60;
     d.objectCount = 1;
-    d.objects.status = {Front};
+    d.objects.status = {ObjectStatus::Front};
     d.objects.imageFile = {"object3.bmp"};
     d.objects.title = {"Golf Ball"};
     d.objects.left = {100};
@@ -74,7 +74,7 @@ TEST(SceneFile, EveryFieldRoundTrips)
     d.tintGreen = INT32_MIN;
     d.tintBlue = INT32_MAX;
     d.objectCount = 4;
-    d.objects.status = {Deleted, Behind, Retired, Front};
+    d.objects.status = {ObjectStatus::Deleted, ObjectStatus::Behind, ObjectStatus::Retired, ObjectStatus::Front};
     d.objects.imageFile = {"object2.bmp", "packs\\mineO1.bmp", "", "object4.bmp"};
     d.objects.title = {"Hot Air Balloon", "  two  spaces ", "", "Yellow Flower"};
     d.objects.left = {-5, 0, INT32_MIN, 629};
@@ -210,7 +210,7 @@ TEST_F(SceneFiles, NamesOfEveryLengthReadBackFromAFile)
     d.objects.recreate(names.size());
     d.objectCount = std::int32_t(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
-        d.objects.status[i] = Front;
+        d.objects.status[i] = ObjectStatus::Front;
         d.objects.imageFile[i] = names[i];
         d.objects.title[i] = names[names.size() - 1 - i];
     }

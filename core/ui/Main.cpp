@@ -1,8 +1,12 @@
 #include "core/ui/Main.h"
 
 #include "core/bulk.h"
+#include "core/renderer.h"
+#include "editing/editmachine.h"
+#include "editing/ui/editview.h"
 #include "core/ui/newform.h"
 #include "core/ui/about.h"
+#include "core/ui/busyscope.h"
 #include "core/ui/help.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/services.h"
@@ -38,27 +42,33 @@ namespace veldor {
 
 namespace {
 
-QAction* addItem(QMenu* menu, const char* objectName, const QString& caption,
-                 const QString& hint = {})
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(objectName));
-    if (!hint.isEmpty())
-        action->setStatusTip(hint);
-    return action;
-}
+// One row of a menu table: an item, or a separator where `caption` is null.
+struct MenuItem {
+    QAction* TMainForm::*field;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    void (TMainForm::*handler)();
+};
 
-QMenu* addMenu(QWidget* owner, const char* objectName, const QString& caption)
-{
-    auto* menu = new QMenu(caption, owner);
-    menu->setObjectName(QString::fromLatin1(objectName));
-    return menu;
-}
+struct MenuTable {
+    QMenu* TMainForm::*field;
+    const char* name;
+    const char* caption;
+    std::initializer_list<MenuItem> items;
+};
 
 } // namespace
 
 TMainForm::TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : QMainWindow(parent), scene(scene), forms(forms), services(services)
+    : QMainWindow(parent),
+      surfaces_(std::make_unique<MainSurfaces>()),
+      surfaces(*surfaces_),
+      scene(scene),
+      forms(forms),
+      services(services),
+      editView_(std::make_unique<PictureEditView>(*this, forms)),
+      editMachine_(std::make_unique<EditMachine>(scene, surfaces, *editView_))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Veldor"));
@@ -130,126 +140,128 @@ void TMainForm::buildToolbar()
     }
 }
 
+namespace {
+
+QMenu* buildMenu(TMainForm& form, QWidget* owner, const MenuTable& table)
+{
+    auto* menu = new QMenu(TMainForm::tr(table.caption), owner);
+    menu->setObjectName(QString::fromLatin1(table.name));
+    form.*table.field = menu;
+    for (const MenuItem& item : table.items) {
+        if (!item.caption) {
+            menu->addSeparator()->setObjectName(QString::fromLatin1(item.name));
+            continue;
+        }
+        QAction* action = menu->addAction(TMainForm::tr(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        if (item.hint)
+            action->setStatusTip(TMainForm::tr(item.hint));
+        QObject::connect(action, &QAction::triggered, &form, item.handler);
+        form.*item.field = action;
+    }
+    return menu;
+}
+
+} // namespace
+
 void TMainForm::buildMainMenu()
 {
-    FileMenu = addMenu(this, "FileMenu", tr("&File"));
-    FileNewItem = addItem(FileMenu, "FileNewItem", tr("&New"), tr("Create a new file"));
-    FileOpenItem = addItem(FileMenu, "FileOpenItem", tr("&Open..."), tr("Open an existing file"));
-    FileSaveItem = addItem(FileMenu, "FileSaveItem", tr("&Save"), tr("Save current file"));
-    FileSaveAsItem = addItem(FileMenu, "FileSaveAsItem", tr("Save &As..."),
-                             tr("Save current file under a new name"));
-    Print1 = addItem(FileMenu, "Print1", tr("&Print..."));
-    PrintSetup1 = addItem(FileMenu, "PrintSetup1", tr("P&rint Setup"));
-    ExportasBMP2 = addItem(FileMenu, "ExportasBMP2", tr("Export &BMP..."));
-    FileMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    FileExitItem = addItem(FileMenu, "FileExitItem", tr("E&xit"), tr("Exit this application"));
-
-    EditMenu = addMenu(this, "EditMenu", tr("&Edit"));
-    EditCopyItem = addItem(EditMenu, "EditCopyItem", tr("&Copy"), tr("Copy selected item to clipboard"));
-
-    Tools1 = addMenu(this, "Tools1", tr("Too&ls"));
-    DeleteAll1 = addItem(Tools1, "DeleteAll1", tr("&Delete All"));
-    UnDeleteAll1 = addItem(Tools1, "UnDeleteAll1", tr("&Un-Delete All"));
-    BringAllToFront1 = addItem(Tools1, "BringAllToFront1", tr("Bring All To &Front"));
-    SendAllBehindLand1 = addItem(Tools1, "SendAllBehindLand1", tr("Send All &Behind Land"));
-
-    Veldor1 = addMenu(this, "Veldor1", tr("&Veldor"));
-    Landscape1 = addItem(Veldor1, "Landscape1", tr("&Landscape"));
-    Sky1 = addItem(Veldor1, "Sky1", tr("&Sky"));
-    Objects1 = addItem(Veldor1, "Objects1", tr("&Objects"));
-    SpecialEffects1 = addItem(Veldor1, "SpecialEffects1", tr("Special &Effects"));
-
-    HelpMenu = addMenu(this, "HelpMenu", tr("&Help"));
-    HelpContentsItem = addItem(HelpMenu, "HelpContentsItem", tr("&Help"),
-                               tr("Display the help contents screen"));
-    HelpMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
-    HelpAboutItem = addItem(HelpMenu, "HelpAboutItem", tr("&About..."), tr("Show program information"));
-
-    for (QMenu* menu : {FileMenu, EditMenu, Tools1, Veldor1, HelpMenu})
-        menuBar()->addMenu(menu);
-
-    connect(FileNewItem, &QAction::triggered, this, &TMainForm::FileNew);
-    connect(FileOpenItem, &QAction::triggered, this, &TMainForm::FileOpen);
-    connect(FileSaveItem, &QAction::triggered, this, &TMainForm::FileSaveItemClick);
-    connect(FileSaveAsItem, &QAction::triggered, this, &TMainForm::FileSaveAsItemClick);
-    connect(Print1, &QAction::triggered, this, &TMainForm::Print1Click);
-    connect(PrintSetup1, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
-    connect(ExportasBMP2, &QAction::triggered, this, &TMainForm::ExportasBMP2Click);
-    connect(FileExitItem, &QAction::triggered, this, &TMainForm::FileExit);
-    connect(EditCopyItem, &QAction::triggered, this, &TMainForm::EditCopy);
-    connect(DeleteAll1, &QAction::triggered, this, &TMainForm::DeleteAll1Click);
-    connect(UnDeleteAll1, &QAction::triggered, this, &TMainForm::UnDeleteAll1Click);
-    connect(BringAllToFront1, &QAction::triggered, this, &TMainForm::BringAllToFront1Click);
-    connect(SendAllBehindLand1, &QAction::triggered, this, &TMainForm::SendAllBehindLand1Click);
-    connect(Landscape1, &QAction::triggered, this, &TMainForm::Landscape1Click);
-    connect(Sky1, &QAction::triggered, this, &TMainForm::Sky1Click);
-    connect(Objects1, &QAction::triggered, this, &TMainForm::SpeedButton11Click);
-    connect(SpecialEffects1, &QAction::triggered, this, &TMainForm::SpecialEffects1Click);
-    connect(HelpContentsItem, &QAction::triggered, this, &TMainForm::Contents1Click);
-    connect(HelpAboutItem, &QAction::triggered, this, &TMainForm::HelpAbout);
+    using T = TMainForm;
+    const MenuTable menus[] = {
+        {&T::FileMenu, "FileMenu", QT_TR_NOOP("&File"), {
+            {&T::FileNewItem, "FileNewItem", QT_TR_NOOP("&New"), QT_TR_NOOP("Create a new file"), &T::FileNew},
+            {&T::FileOpenItem, "FileOpenItem", QT_TR_NOOP("&Open..."), QT_TR_NOOP("Open an existing file"),
+             &T::FileOpen},
+            {&T::FileSaveItem, "FileSaveItem", QT_TR_NOOP("&Save"), QT_TR_NOOP("Save current file"),
+             &T::FileSaveItemClick},
+            {&T::FileSaveAsItem, "FileSaveAsItem", QT_TR_NOOP("Save &As..."),
+             QT_TR_NOOP("Save current file under a new name"), &T::FileSaveAsItemClick},
+            {&T::Print1, "Print1", QT_TR_NOOP("&Print..."), nullptr, &T::Print1Click},
+            {&T::PrintSetup1, "PrintSetup1", QT_TR_NOOP("P&rint Setup"), nullptr, &T::PrintSetup1Click},
+            {&T::ExportasBMP2, "ExportasBMP2", QT_TR_NOOP("Export &BMP..."), nullptr, &T::ExportasBMP2Click},
+            {nullptr, "N1", nullptr, nullptr, nullptr},
+            {&T::FileExitItem, "FileExitItem", QT_TR_NOOP("E&xit"), QT_TR_NOOP("Exit this application"),
+             &T::FileExit},
+        }},
+        {&T::EditMenu, "EditMenu", QT_TR_NOOP("&Edit"), {
+            {&T::EditCopyItem, "EditCopyItem", QT_TR_NOOP("&Copy"), QT_TR_NOOP("Copy selected item to clipboard"),
+             &T::EditCopy},
+        }},
+        {&T::Tools1, "Tools1", QT_TR_NOOP("Too&ls"), {
+            {&T::DeleteAll1, "DeleteAll1", QT_TR_NOOP("&Delete All"), nullptr, &T::DeleteAll1Click},
+            {&T::UnDeleteAll1, "UnDeleteAll1", QT_TR_NOOP("&Un-Delete All"), nullptr, &T::UnDeleteAll1Click},
+            {&T::BringAllToFront1, "BringAllToFront1", QT_TR_NOOP("Bring All To &Front"), nullptr,
+             &T::BringAllToFront1Click},
+            {&T::SendAllBehindLand1, "SendAllBehindLand1", QT_TR_NOOP("Send All &Behind Land"), nullptr,
+             &T::SendAllBehindLand1Click},
+        }},
+        {&T::Veldor1, "Veldor1", QT_TR_NOOP("&Veldor"), {
+            {&T::Landscape1, "Landscape1", QT_TR_NOOP("&Landscape"), nullptr, &T::Landscape1Click},
+            {&T::Sky1, "Sky1", QT_TR_NOOP("&Sky"), nullptr, &T::Sky1Click},
+            {&T::Objects1, "Objects1", QT_TR_NOOP("&Objects"), nullptr, &T::SpeedButton11Click},
+            {&T::SpecialEffects1, "SpecialEffects1", QT_TR_NOOP("Special &Effects"), nullptr,
+             &T::SpecialEffects1Click},
+        }},
+        {&T::HelpMenu, "HelpMenu", QT_TR_NOOP("&Help"), {
+            {&T::HelpContentsItem, "HelpContentsItem", QT_TR_NOOP("&Help"),
+             QT_TR_NOOP("Display the help contents screen"), &T::Contents1Click},
+            {nullptr, "N2", nullptr, nullptr, nullptr},
+            {&T::HelpAboutItem, "HelpAboutItem", QT_TR_NOOP("&About..."), QT_TR_NOOP("Show program information"),
+             &T::HelpAbout},
+        }},
+    };
+    for (const MenuTable& table : menus)
+        menuBar()->addMenu(buildMenu(*this, this, table));
 }
 
 void TMainForm::buildPopupMenu()
 {
-    PopupMenu1 = addMenu(this, "PopupMenu1", QString());
+    using T = TMainForm;
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const MenuTable menus[] = {
+        {&T::File1, "File1", QT_TR_NOOP("&File"), {
+            {&T::New1, "New1", QT_TR_NOOP("&New"), nullptr, &T::FileNew},
+            {&T::Open1, "Open1", QT_TR_NOOP("&Open..."), nullptr, &T::FileOpen},
+            {&T::Save1, "Save1", QT_TR_NOOP("&Save"), nullptr, &T::FileSaveItemClick},
+            {&T::SaveAs1, "SaveAs1", QT_TR_NOOP("Save &As..."), nullptr, &T::FileSaveAsItemClick},
+            {&T::Print2, "Print2", QT_TR_NOOP("&Print..."), nullptr, &T::Print1Click},
+            {&T::PrintSetup2, "PrintSetup2", QT_TR_NOOP("P&rint Setup..."), nullptr, &T::PrintSetup1Click},
+            {&T::ExportasBMP1, "ExportasBMP1", QT_TR_NOOP("Export &BMP..."), nullptr, &T::ExportasBMP2Click},
+            {nullptr, "N9", nullptr, nullptr, nullptr},
+            {&T::Exit1, "Exit1", QT_TR_NOOP("E&xit"), nullptr, &T::Exit1Click},
+        }},
+        {&T::Edit1, "Edit1", QT_TR_NOOP("&Edit"), {
+            {&T::Copy1, "Copy1", QT_TR_NOOP("&Copy"), nullptr, &T::EditCopy},
+        }},
+        {&T::Tools2, "Tools2", QT_TR_NOOP("Too&ls"), {
+            {&T::DeleteAll2, "DeleteAll2", QT_TR_NOOP("&Delete All"), nullptr, &T::DeleteAll1Click},
+            {&T::UnDeleteAll2, "UnDeleteAll2", QT_TR_NOOP("&Un-Delete All"), nullptr, &T::UnDeleteAll1Click},
+            {&T::BringAllToFront2, "BringAllToFront2", QT_TR_NOOP("Bring All To &Front"), nullptr,
+             &T::BringAllToFront1Click},
+            {&T::SendAllBehindLand2, "SendAllBehindLand2", QT_TR_NOOP("Send All &Behind Land"), nullptr,
+             &T::SendAllBehindLand1Click},
+        }},
+        {&T::Veldor2, "Veldor2", QT_TR_NOOP("&Veldor"), {
+            {&T::Ground1, "Ground1", QT_TR_NOOP("&Ground"), nullptr, &T::Ground1Click},
+            {&T::Sky2, "Sky2", QT_TR_NOOP("&Sky"), nullptr, &T::Sky2Click},
+            {&T::Objects2, "Objects2", QT_TR_NOOP("&Objects"), nullptr, &T::SpeedButton11Click},
+            {&T::SpecialEffects2, "SpecialEffects2", QT_TR_NOOP("Special &Effects"), nullptr,
+             &T::SpecialEffects1Click},
+        }},
+        {&T::Help1, "Help1", QT_TR_NOOP("&Help"), {
+            {&T::Contents1, "Contents1", QT_TR_NOOP("&Help"), nullptr, &T::Contents1Click},
+            {nullptr, "N3", nullptr, nullptr, nullptr},
+            {&T::About1, "About1", QT_TR_NOOP("&About..."), nullptr, &T::HelpAbout},
+        }},
+    };
+    for (const MenuTable& table : menus)
+        PopupMenu1->addMenu(buildMenu(*this, PopupMenu1, table));
 
-    File1 = addMenu(PopupMenu1, "File1", tr("&File"));
-    New1 = addItem(File1, "New1", tr("&New"));
-    Open1 = addItem(File1, "Open1", tr("&Open..."));
-    Save1 = addItem(File1, "Save1", tr("&Save"));
-    SaveAs1 = addItem(File1, "SaveAs1", tr("Save &As..."));
-    Print2 = addItem(File1, "Print2", tr("&Print..."));
-    PrintSetup2 = addItem(File1, "PrintSetup2", tr("P&rint Setup..."));
-    ExportasBMP1 = addItem(File1, "ExportasBMP1", tr("Export &BMP..."));
-    File1->addSeparator()->setObjectName(QStringLiteral("N9"));
-    Exit1 = addItem(File1, "Exit1", tr("E&xit"));
-
-    Edit1 = addMenu(PopupMenu1, "Edit1", tr("&Edit"));
-    Copy1 = addItem(Edit1, "Copy1", tr("&Copy"));
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     // The popup is not open most of the time; the shortcut works anyway.
     Copy1->setShortcutContext(Qt::WindowShortcut);
     addAction(Copy1);
-
-    Tools2 = addMenu(PopupMenu1, "Tools2", tr("Too&ls"));
-    DeleteAll2 = addItem(Tools2, "DeleteAll2", tr("&Delete All"));
-    UnDeleteAll2 = addItem(Tools2, "UnDeleteAll2", tr("&Un-Delete All"));
-    BringAllToFront2 = addItem(Tools2, "BringAllToFront2", tr("Bring All To &Front"));
-    SendAllBehindLand2 = addItem(Tools2, "SendAllBehindLand2", tr("Send All &Behind Land"));
-
-    Veldor2 = addMenu(PopupMenu1, "Veldor2", tr("&Veldor"));
-    Ground1 = addItem(Veldor2, "Ground1", tr("&Ground"));
-    Sky2 = addItem(Veldor2, "Sky2", tr("&Sky"));
-    Objects2 = addItem(Veldor2, "Objects2", tr("&Objects"));
-    SpecialEffects2 = addItem(Veldor2, "SpecialEffects2", tr("Special &Effects"));
-
-    Help1 = addMenu(PopupMenu1, "Help1", tr("&Help"));
-    Contents1 = addItem(Help1, "Contents1", tr("&Help"));
-    Help1->addSeparator()->setObjectName(QStringLiteral("N3"));
-    About1 = addItem(Help1, "About1", tr("&About..."));
-
-    for (QMenu* menu : {File1, Edit1, Tools2, Veldor2, Help1})
-        PopupMenu1->addMenu(menu);
-
-    connect(New1, &QAction::triggered, this, &TMainForm::FileNew);
-    connect(Open1, &QAction::triggered, this, &TMainForm::FileOpen);
-    connect(Save1, &QAction::triggered, this, &TMainForm::FileSaveItemClick);
-    connect(SaveAs1, &QAction::triggered, this, &TMainForm::FileSaveAsItemClick);
-    connect(Print2, &QAction::triggered, this, &TMainForm::Print1Click);
-    connect(PrintSetup2, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
-    connect(ExportasBMP1, &QAction::triggered, this, &TMainForm::ExportasBMP2Click);
-    connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
-    connect(Copy1, &QAction::triggered, this, &TMainForm::EditCopy);
-    connect(DeleteAll2, &QAction::triggered, this, &TMainForm::DeleteAll1Click);
-    connect(UnDeleteAll2, &QAction::triggered, this, &TMainForm::UnDeleteAll1Click);
-    connect(BringAllToFront2, &QAction::triggered, this, &TMainForm::BringAllToFront1Click);
-    connect(SendAllBehindLand2, &QAction::triggered, this, &TMainForm::SendAllBehindLand1Click);
-    connect(Ground1, &QAction::triggered, this, &TMainForm::Ground1Click);
-    connect(Sky2, &QAction::triggered, this, &TMainForm::Sky2Click);
-    connect(Objects2, &QAction::triggered, this, &TMainForm::SpeedButton11Click);
-    connect(SpecialEffects2, &QAction::triggered, this, &TMainForm::SpecialEffects1Click);
-    connect(Contents1, &QAction::triggered, this, &TMainForm::Contents1Click);
-    connect(About1, &QAction::triggered, this, &TMainForm::HelpAbout);
 }
 
 void TMainForm::contextMenuEvent(QContextMenuEvent* event)
@@ -277,14 +289,14 @@ std::optional<std::string> draggedScene(const QMimeData* mime)
 // easy to make and hard to notice).
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (scene.editMode == Idle && draggedScene(event->mimeData()))
+    if (scene.editMode == EditMode::Idle && draggedScene(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void TMainForm::dropEvent(QDropEvent* event)
 {
     const std::optional<std::string> path = draggedScene(event->mimeData());
-    if (scene.editMode != Idle || !path)
+    if (scene.editMode != EditMode::Idle || !path)
         return;
     event->acceptProposedAction();
     openSceneFile(*path);
@@ -385,49 +397,11 @@ void TMainForm::FileExit() { close(); }
 
 void TMainForm::Exit1Click() { close(); }
 
-namespace {
-
-// The wait window down and the main window back, the end of every rendering.
-void endRendering(TMainForm& main, QWidget& waitBox)
-{
-    waitBox.hide();
-    main.show();
-    main.MainImage->update();
-}
-
-// Puts the windows back when a command that hides the main window stops on
-// an error, whichever step raised it: a hidden main window would leave the
-// user nothing to save the scene from. The normal path shows the windows
-// itself, in its own order.
-class WindowsBackOnError {
-public:
-    WindowsBackOnError(TMainForm& main, QWidget& waitBox) : main_(main), waitBox_(waitBox) {}
-    WindowsBackOnError(const WindowsBackOnError&) = delete;
-    WindowsBackOnError& operator=(const WindowsBackOnError&) = delete;
-    ~WindowsBackOnError()
-    {
-        if (std::uncaught_exceptions() <= unwinding_)
-            return;
-        try {
-            endRendering(main_, waitBox_);
-        } catch (...) {
-            // The error already on its way is the one to report.
-        }
-    }
-
-private:
-    TMainForm& main_;
-    QWidget& waitBox_;
-    const int unwinding_ = std::uncaught_exceptions();
-};
-
-} // namespace
-
 void TMainForm::RefreshButtonClick()
 {
     if (!scene.idle())
         return;
-    scene.reopenPicker = 0;
+    scene.reopenPicker = PickerToShow::None;
     hide();
     forms.WaitBox->show();
     Refresh();
@@ -435,27 +409,23 @@ void TMainForm::RefreshButtonClick()
 
 void TMainForm::Refresh()
 {
-    const WindowsBackOnError windowsBack(*this, *forms.WaitBox);
-    setCurrentDirectory(scene.appDir);
-    forms.WaitBox->show();
-    hide();
-    forms.sky->hide();
-    forms.landscape->hide();
-    forms.Objectx->hide();
-    // Let the wait window appear before the event loop is blocked.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    BusyScope busy(scene, forms);
     // Taken before rendering, so that a rendering that fails shows no picker
     // now and leaves none pending for the next one.
-    const int picker = scene.reopenPicker;
-    scene.reopenPicker = 0;
+    const PickerToShow picker = busy.hideWindows();
     renderScene(scene, surfaces);
-    endRendering(*this, *forms.WaitBox);
+    busy.finish();
+    QWidget* window = nullptr;
     switch (picker) {
-    case 1: forms.sky->show(); forms.sky->raise(); break;
-    case 2: forms.landscape->show(); forms.landscape->raise(); break;
-    case 3: forms.SkyPack->show(); forms.SkyPack->raise(); break;
-    case 4: forms.LandPack->show(); forms.LandPack->raise(); break;
-    default: break;
+    case PickerToShow::None: break;
+    case PickerToShow::Sky: window = forms.sky; break;
+    case PickerToShow::Landscape: window = forms.landscape; break;
+    case PickerToShow::SkyPack: window = forms.SkyPack; break;
+    case PickerToShow::LandPack: window = forms.LandPack; break;
+    }
+    if (window) {
+        window->show();
+        window->raise();
     }
 }
 
@@ -473,7 +443,7 @@ void showInFront(QWidget& window)
 
 void TMainForm::FileNew()
 {
-    if (scene.editMode != Idle)
+    if (scene.editMode != EditMode::Idle)
         return;
     showInFront(*forms.newbox);
 }

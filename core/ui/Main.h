@@ -3,13 +3,12 @@
 // the handlers every command starts from. Handlers that belong to another
 // subsystem live in that subsystem's ui/ folder (Main_files.cpp,
 // Main_mouse.cpp, Main_pickers.cpp, Main_effects.cpp, Main_output.cpp).
-#include "core/renderer.h"
 #include "core/scene.h"
 #include "core/ui/forms.h"
-#include "editing/ui/editview.h"
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,11 @@ class QToolButton;
 
 namespace veldor {
 
+class EditMachine;
+class PictureEditView;
 class PictureView;
 class UiServices;
+struct MainSurfaces;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -29,8 +31,14 @@ public:
     TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
+private:
+    // Held here, and reached through `surfaces`, so that this header does not
+    // bring the renderer's to every window.
+    std::unique_ptr<MainSurfaces> surfaces_;
+
+public:
     // The picture and the scratch surfaces; MainImage shows surfaces.mainImage.
-    MainSurfaces surfaces;
+    MainSurfaces& surfaces;
     // What the scene save dialog `vdrsave` proposes: "Work.vdr", then the
     // name last chosen in it.
     QString vdrsaveFileName = QStringLiteral("Work.vdr");
@@ -136,7 +144,7 @@ public:
     void sceneReplaced();
     // Placing and editing objects on the picture; the editing dialogs'
     // buttons forward to it.
-    EditMachine& editMachine() { return editMachine_; }
+    EditMachine& editMachine() { return *editMachine_; }
 
     // Core.
     void FileNew();
@@ -188,8 +196,8 @@ private:
     std::string startupScene_;
     std::vector<std::string> missingFiles_;
     // Last, so that they are built after the references they use.
-    PictureEditView editView_{*this, forms};
-    EditMachine editMachine_{scene, surfaces, editView_};
+    std::unique_ptr<PictureEditView> editView_;
+    std::unique_ptr<EditMachine> editMachine_;
 };
 
 // The files that must be in the application folder at start, by bare name.

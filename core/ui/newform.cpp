@@ -31,7 +31,7 @@ Tnewbox::Tnewbox(SceneState& scene, Forms& forms, UiServices& services, QWidget*
 void Tnewbox::Button1Click()
 {
     // The window is modeless: an edit may have begun since New showed it.
-    const bool idle = scene.editMode == Idle;
+    const bool idle = scene.editMode == EditMode::Idle;
     // Closed before rendering, so that a rendering that fails does not leave
     // the question up.
     close();

@@ -3,7 +3,7 @@
 namespace veldor {
 
 TWaitBox::TWaitBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Please Wait, Rendering...", {155, 1}, TitleButtons::None, true}, parent)
+    : SmallWindow(scene, forms, services, {kCaption, {155, 1}, TitleButtons::None, true}, parent)
 {
 }
 

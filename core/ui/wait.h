@@ -7,6 +7,8 @@ namespace veldor {
 class TWaitBox : public SmallWindow {
     Q_OBJECT
 public:
+    static constexpr const char* kCaption = "Please Wait, Rendering...";
+
     TWaitBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 };
 

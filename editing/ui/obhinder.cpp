@@ -1,6 +1,7 @@
 #include "editing/ui/obhinder.h"
 
 #include "core/ui/Main.h"
+#include "editing/editmachine.h"
 #include "editing/ui/dialogparts.h"
 
 namespace veldor {

@@ -8,7 +8,7 @@ namespace veldor {
 void TMainForm::SpecialEffects1Click()
 {
     // The effects work on the picture, which an edit in progress has drawn on.
-    if (scene.editMode != Idle)
+    if (scene.editMode != EditMode::Idle)
         return;
     forms.effects->show();
     forms.effects->raise();

@@ -1,16 +1,11 @@
 #include "effects/ui/error.h"
 
+#include "core/renderer.h"
 #include "core/ui/Main.h"
-#include "core/ui/pictureview.h"
+#include "core/ui/busyscope.h"
 #include "core/ui/services.h"
-#include "core/ui/wait.h"
-#include "platform/paths.h"
-#include "sources/ui/land.h"
-#include "sources/ui/objectbox.h"
-#include "sources/ui/skyform.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,8 +14,6 @@
 namespace veldor {
 
 namespace {
-
-const QString kWaitCaption = QStringLiteral("Please Wait, Rendering...");
 
 Color toColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
 
@@ -40,17 +33,6 @@ Control* addControl(QWidget* parent, const char* name, const QString& text, QRec
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(geometry);
     return control;
-}
-
-// Puts the wait window back as the renderer expects it and the main window
-// in front. Showing the main window may itself throw (it makes the
-// application folder current), so this runs outside any destructor.
-void restoreAfterApplying(QWidget& waitBox, TMainForm& mainForm)
-{
-    waitBox.hide();
-    waitBox.setWindowTitle(kWaitCaption);
-    mainForm.show();
-    mainForm.MainImage->update();
 }
 
 } // namespace
@@ -146,24 +128,10 @@ void Teffects::Button2Click()
     TMainForm& main = *forms.MainForm;
     const EffectOptions chosen = options();
     hide();
-    forms.WaitBox->setWindowTitle(tr("Applying Effects..."));
-    forms.WaitBox->show();
-    try {
-        main.hide();
-        if (!scene.appDir.empty())
-            setCurrentDirectory(scene.appDir);
-        forms.sky->hide();
-        forms.landscape->hide();
-        forms.Objectx->hide();
-        scene.reopenPicker = 0;
-        // Let the wait window appear before the event loop is blocked.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        applyEffects(chosen, main.surfaces.mainImage, main.surfaces.tempimage2);
-    } catch (...) {
-        restoreAfterApplying(*forms.WaitBox, main);
-        throw;
-    }
-    restoreAfterApplying(*forms.WaitBox, main);
+    BusyScope busy(scene, forms, tr("Applying Effects..."));
+    busy.hideWindows();
+    applyEffects(chosen, main.surfaces.mainImage, main.surfaces.tempimage2);
+    busy.finish();
     close();
 }
 

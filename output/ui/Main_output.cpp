@@ -1,4 +1,5 @@
 // The main window's print, export and clipboard commands.
+#include "core/renderer.h"
 #include "core/ui/Main.h"
 
 #include "core/ui/pictureview.h"

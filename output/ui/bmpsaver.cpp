@@ -1,5 +1,6 @@
 #include "output/ui/bmpsaver.h"
 
+#include "core/renderer.h"
 #include "core/ui/Main.h"
 #include "core/ui/services.h"
 #include "output/exportbmp.h"

@@ -1,6 +1,8 @@
 #include "output/ui/printx.h"
 
+#include "core/renderer.h"
 #include "core/ui/Main.h"
+#include "core/ui/busyscope.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/services.h"
 #include "platform/error.h"
@@ -38,14 +40,12 @@ void shapeForPrinting(TMainForm& form)
     form.client->setFixedSize(kPrintedClientSize);
 }
 
-// Puts it back. Showing the main window may itself throw (it makes the
-// application folder current), so this runs outside any destructor.
+// Puts it back; the busy scope then shows the window.
 void restoreAfterPrinting(TMainForm& form)
 {
     form.client->setFixedSize(kClientSize);
     form.MainImage->move(kPicturePos);
     form.SpeedBar->show();
-    form.show();
     form.update();
 }
 
@@ -189,17 +189,14 @@ void TPrintForm::Button1Click()
 {
     hide();
     TMainForm& main = *forms.MainForm;
-    shapeForPrinting(main);
     // The window comes back whether printing succeeds or not.
-    try {
-        const QImage image = printedClientImage(main.surfaces.mainImage, main.MainImage->pos(),
-                                                main.client->size(), main.palette().color(QPalette::Window));
-        printCopies(services.printer(), image, copiesOf(*copies));
-    } catch (...) {
-        restoreAfterPrinting(main);
-        throw;
-    }
-    restoreAfterPrinting(main);
+    BusyScope busy(scene, forms);
+    busy.onPutBack([&main] { restoreAfterPrinting(main); });
+    shapeForPrinting(main);
+    const QImage image = printedClientImage(main.surfaces.mainImage, main.MainImage->pos(), main.client->size(),
+                                            main.palette().color(QPalette::Window));
+    printCopies(services.printer(), image, copiesOf(*copies));
+    busy.finish();
     close();
 }
 

@@ -51,7 +51,7 @@ void Tlandscape::Button1Click()
 
 void Tlandscape::storeAndRender(const char* groundFile)
 {
-    scene.reopenPicker = 2;
+    scene.reopenPicker = PickerToShow::Landscape;
     close();
     scene.groundFile = groundFile;
     forms.MainForm->Refresh();
@@ -59,7 +59,7 @@ void Tlandscape::storeAndRender(const char* groundFile)
 
 void Tlandscape::newpackClick()
 {
-    if (scene.editMode != Idle)
+    if (scene.editMode != EditMode::Idle)
         return;
     forms.LandPack->openFrom(*this);
 }

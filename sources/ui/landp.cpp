@@ -11,7 +11,7 @@ TLandPack::TLandPack(SceneState& scene, Forms& forms, UiServices& services, QWid
 
 void TLandPack::chooseSlot(int slot)
 {
-    scene.reopenPicker = 4;
+    scene.reopenPicker = PickerToShow::LandPack;
     close();
     scene.groundFile = slotFile[std::size_t(slot)];
     forms.MainForm->Refresh();

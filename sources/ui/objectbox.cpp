@@ -34,10 +34,10 @@ TObjectx::TObjectx(SceneState& scene, Forms& forms, UiServices& services, QWidge
 
 void TObjectx::chooseObject(int slot)
 {
-    if (scene.editMode != Idle)
+    if (scene.editMode != EditMode::Idle)
         return;
     const BuiltinObject& object = kBuiltinObjects[slot];
-    scene.placing = 1;
+    scene.placing = true;
     scene.pendingImageFile = object.file;
     scene.pendingTitle = object.title;
     close();
@@ -45,7 +45,7 @@ void TObjectx::chooseObject(int slot)
 
 void TObjectx::newpackClick()
 {
-    if (scene.editMode != Idle)
+    if (scene.editMode != EditMode::Idle)
         return;
     forms.ObjectPack->openFrom(*this);
 }

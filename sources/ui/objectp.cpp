@@ -11,9 +11,9 @@ void TObjectPack::chooseSlot(int slot)
 {
     // As in the built-in picker: a choice must not take over an edit in
     // progress (it would replace the object just drawn).
-    if (scene.editMode != Idle)
+    if (scene.editMode != EditMode::Idle)
         return;
-    scene.placing = 1;
+    scene.placing = true;
     scene.pendingImageFile = slotFile[std::size_t(slot)];
     scene.pendingTitle = slotCaption[std::size_t(slot)];
     close();

@@ -39,7 +39,7 @@ void Tsky::chooseSky(int slot)
     scene.tintRed = sky.light.red;
     scene.tintGreen = sky.light.green;
     scene.tintBlue = sky.light.blue;
-    scene.reopenPicker = 1;
+    scene.reopenPicker = PickerToShow::Sky;
     close();
     scene.skyFile = sky.file;
     forms.MainForm->Refresh();
@@ -47,7 +47,7 @@ void Tsky::chooseSky(int slot)
 
 void Tsky::newpackClick()
 {
-    if (scene.editMode != Idle)
+    if (scene.editMode != EditMode::Idle)
         return;
     forms.SkyPack->openFrom(*this);
 }

@@ -15,7 +15,7 @@ void TSkyPack::chooseSlot(int slot)
     scene.tintRed = light.red;
     scene.tintGreen = light.green;
     scene.tintBlue = light.blue;
-    scene.reopenPicker = 3;
+    scene.reopenPicker = PickerToShow::SkyPack;
     close();
     scene.skyFile = slotFile[std::size_t(slot)];
     forms.MainForm->Refresh();

@@ -2,6 +2,7 @@
 // Shared set-up of the window tests: fake platform services that record
 // what the windows asked for, a temporary copy of the application folder
 // made current, and the whole program built on both.
+#include "core/renderer.h"
 #include "core/ui/Main.h"
 #include "core/ui/program.h"
 #include "core/ui/services.h"

@@ -77,11 +77,11 @@ void DesktopTest::sceneFromCommandLineOrDrop_data()
     QTest::addColumn<int>("editMode");
     QTest::addColumn<bool>("opens");
     QTest::addColumn<bool>("rejected"); // "This is not a Veldor File"
-    QTest::newRow("named at start") << false << true << int(Idle) << true << false;
-    QTest::newRow("named at start, not a scene") << false << false << int(Idle) << false << true;
-    QTest::newRow("dropped") << true << true << int(Idle) << true << false;
-    QTest::newRow("dropped, not a scene") << true << false << int(Idle) << false << true;
-    QTest::newRow("dropped during an edit") << true << true << int(Clicked) << false << false;
+    QTest::newRow("named at start") << false << true << int(EditMode::Idle) << true << false;
+    QTest::newRow("named at start, not a scene") << false << false << int(EditMode::Idle) << false << true;
+    QTest::newRow("dropped") << true << true << int(EditMode::Idle) << true << false;
+    QTest::newRow("dropped, not a scene") << true << false << int(EditMode::Idle) << false << true;
+    QTest::newRow("dropped during an edit") << true << true << int(EditMode::Clicked) << false << false;
 }
 
 void DesktopTest::sceneFromCommandLineOrDrop()
@@ -101,9 +101,9 @@ void DesktopTest::sceneFromCommandLineOrDrop()
         p.main().openAfterStart(QFile::encodeName(file).toStdString());
     p.start();
     p.scene().currentFile = "current.vdr";
-    p.scene().editMode = editMode;
+    p.scene().editMode = EditMode(editMode);
     if (dropped)
-        QCOMPARE(dropFile(p.main(), file), editMode == Idle);
+        QCOMPARE(dropFile(p.main(), file), EditMode(editMode) == EditMode::Idle);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
 

@@ -36,7 +36,7 @@ void addRow(SceneState& s, std::int32_t status, const char* title, int left, int
 
 void arm(SceneState& s, const char* file = "object2.bmp")
 {
-    s.placing = 1;
+    s.placing = true;
     s.pendingImageFile = file;
     s.pendingTitle = "Hot Air Balloon";
 }
@@ -87,14 +87,14 @@ void EditingTest::placementThroughKeepIt()
     QCOMPARE(picture->cursor().shape(), Qt::CrossCursor);
     QTest::mouseMove(picture, QPoint(130, 90));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(130, 90));
-    QCOMPARE(s.editMode, int(NewDrawn));
+    QCOMPARE(s.editMode, EditMode::NewDrawn);
     QVERIFY(p.forms().obconfirm->isVisible());
     QVERIFY(p.main().isVisible());
     QVERIFY(!p.forms().WaitBox->isVisible());
 
     QTest::mouseClick(p.forms().obconfirm->keep, Qt::LeftButton);
     QVERIFY(!p.forms().obconfirm->isVisible());
-    QCOMPARE(s.editMode, int(Idle));
+    QCOMPARE(s.editMode, EditMode::Idle);
     QCOMPARE(s.objectCount, 1);
     QCOMPARE(s.objects.title[0], std::string("Hot Air Balloon"));
     QCOMPARE(s.objects.width[0], 30);
@@ -112,12 +112,12 @@ void EditingTest::anyButtonPlacesAndTheReleaseArrivesOutsideThePicture()
         press(picture, button, QPoint(600, 300));
         moveTo(picture, QPoint(640, 390));
         release(picture, button, QPoint(700, 420)); // beyond the window's edge too
-        QCOMPARE(s.editMode, int(NewDrawn));
+        QCOMPARE(s.editMode, EditMode::NewDrawn);
         QCOMPARE(s.newRight, 630);
         QCOMPARE(s.newBottom, 340);
         QVERIFY(!p.main().PopupMenu1->isVisible());
         QTest::mouseClick(p.forms().obconfirm->del, Qt::LeftButton);
-        QCOMPARE(s.editMode, int(Idle));
+        QCOMPARE(s.editMode, EditMode::Idle);
     }
 }
 
@@ -126,17 +126,17 @@ void EditingTest::clickShowsTheWindowOfTheLayer()
     TestProgram p;
     p.start();
     SceneState& s = p.scene();
-    addRow(s, Front, "Golf Ball", 10, 10, 50, 50);
-    addRow(s, Behind, "Roche \xe0 trou", 100, 10, 50, 50);
+    addRow(s, ObjectStatus::Front, "Golf Ball", 10, 10, 50, 50);
+    addRow(s, ObjectStatus::Behind, "Roche \xe0 trou", 100, 10, 50, 50);
     PictureView* picture = p.main().MainImage;
 
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 20));
-    QCOMPARE(s.editMode, int(Clicked));
+    QCOMPARE(s.editMode, EditMode::Clicked);
     QVERIFY(p.forms().obchange->isVisible());
     QCOMPARE(p.forms().obchange->oblabel->text(), QStringLiteral("Golf Ball"));
     QTest::mouseClick(p.forms().obchange->Button5, Qt::LeftButton);
     QVERIFY(!p.forms().obchange->isVisible());
-    QCOMPARE(s.editMode, int(Idle));
+    QCOMPARE(s.editMode, EditMode::Idle);
 
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(120, 20));
     QVERIFY(p.forms().obhind->isVisible());
@@ -144,7 +144,7 @@ void EditingTest::clickShowsTheWindowOfTheLayer()
     QCOMPARE(p.forms().obhind->oblabel->text(), QString::fromLatin1("Roche \xe0 trou"));
     QTest::mouseClick(p.forms().obhind->Button1, Qt::LeftButton);
     QVERIFY(!p.forms().obhind->isVisible());
-    QCOMPARE(s.objects.status[1], int(Front));
+    QCOMPARE(s.objects.status[1], int(ObjectStatus::Front));
 }
 
 void EditingTest::moveEndToEnd()
@@ -152,11 +152,11 @@ void EditingTest::moveEndToEnd()
     TestProgram p;
     p.start();
     SceneState& s = p.scene();
-    addRow(s, Front, "Apple", 10, 10, 50, 50);
+    addRow(s, ObjectStatus::Front, "Apple", 10, 10, 50, 50);
     PictureView* picture = p.main().MainImage;
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 20));
     QTest::mouseClick(p.forms().obchange->Button2, Qt::LeftButton);
-    QCOMPARE(s.editMode, int(Moving));
+    QCOMPARE(s.editMode, EditMode::Moving);
     QTest::mouseMove(picture, QPoint(200, 150));
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(5, 5));
@@ -165,7 +165,7 @@ void EditingTest::moveEndToEnd()
     QVERIFY(!p.forms().mover->isVisible());
     QCOMPARE(s.objects.left[0], 200);
     QCOMPARE(s.objects.top[0], 150);
-    QCOMPARE(s.editMode, int(Idle));
+    QCOMPARE(s.editMode, EditMode::Idle);
 }
 
 void EditingTest::unloadablePictureRestoresTheWindows()
@@ -184,8 +184,8 @@ void EditingTest::unloadablePictureRestoresTheWindows()
     QVERIFY(m.isVisible());
     QVERIFY(!p.forms().WaitBox->isVisible());
     QVERIFY(!p.forms().obconfirm->isVisible());
-    QCOMPARE(s.editMode, int(Idle));
-    QCOMPARE(s.placing, 0);
+    QCOMPARE(s.editMode, EditMode::Idle);
+    QVERIFY(!s.placing);
 }
 
 void EditingTest::rightClickOpensThePopupOnlyWhenThePressDidNothing()
@@ -193,13 +193,13 @@ void EditingTest::rightClickOpensThePopupOnlyWhenThePressDidNothing()
     TestProgram p;
     p.start();
     SceneState& s = p.scene();
-    addRow(s, Front, "Apple", 10, 10, 50, 50);
+    addRow(s, ObjectStatus::Front, "Apple", 10, 10, 50, 50);
     PictureView* picture = p.main().MainImage;
     QMenu* popup = p.main().PopupMenu1;
 
     // On an object the press selects it; the menu would steal the mouse.
     press(picture, Qt::RightButton, QPoint(20, 20));
-    QCOMPARE(s.editMode, int(Clicked));
+    QCOMPARE(s.editMode, EditMode::Clicked);
     QVERIFY(!popup->isVisible());
     release(picture, Qt::RightButton, QPoint(20, 20));
     QTest::mouseClick(p.forms().obchange->Button5, Qt::LeftButton);
@@ -208,7 +208,7 @@ void EditingTest::rightClickOpensThePopupOnlyWhenThePressDidNothing()
     press(picture, Qt::RightButton, QPoint(300, 300));
     QVERIFY(popup->isVisible());
     popup->hide();
-    QCOMPARE(s.editMode, int(Idle));
+    QCOMPARE(s.editMode, EditMode::Idle);
 }
 
 void EditingTest::dialogLayouts()

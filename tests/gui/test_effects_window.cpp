@@ -115,7 +115,7 @@ void EffectsWindowTest::applyRunsTheEffectsInOrder()
     Surface& picture = m.surfaces.mainImage;
     fill(picture, rgb(100, 100, 100));
     p.forms().sky->show();
-    p.scene().reopenPicker = 1;
+    p.scene().reopenPicker = PickerToShow::Sky;
 
     m.SpecialEffects1Click();
     p.services.colorAnswers = {QColor(250, 150, 160)};
@@ -141,7 +141,7 @@ void EffectsWindowTest::applyRunsTheEffectsInOrder()
     QVERIFY(!p.forms().WaitBox->isVisible());
     QCOMPARE(p.forms().WaitBox->windowTitle(), QStringLiteral("Please Wait, Rendering..."));
     QVERIFY(!p.forms().sky->isVisible());
-    QCOMPARE(p.scene().reopenPicker, 0);
+    QCOMPARE(p.scene().reopenPicker, PickerToShow::None);
 
     // Tint before darken: 100 + 100 = 200, then 200 - 150 = 50 (darkening
     // first would clamp to 0 and give 100).
@@ -203,15 +203,16 @@ void EffectsWindowTest::opensOnlyWhileNothingIsEdited()
     p.start();
     TMainForm& m = p.main();
     Teffects& e = *p.forms().effects;
-    for (int mode : {NewDrawn, Clicked, Moving, MoveDropped, Resizing, ResizeDrawn}) {
+    for (EditMode mode : {EditMode::NewDrawn, EditMode::Clicked, EditMode::Moving, EditMode::MoveDropped,
+                          EditMode::Resizing, EditMode::ResizeDrawn}) {
         p.scene().editMode = mode;
         m.SpeedButton6->click();
         m.SpecialEffects1->trigger();
         m.SpecialEffects2->trigger();
         QVERIFY(!e.isVisible());
     }
-    p.scene().editMode = Idle;
-    p.scene().placing = 1;
+    p.scene().editMode = EditMode::Idle;
+    p.scene().placing = true;
     m.SpecialEffects1->trigger();
     QVERIFY(e.isVisible());
 }

@@ -36,7 +36,7 @@ void makeScene(SceneState& s)
     s.tintBlue = 60;
     s.objectCount = 3;
     s.objects.recreate(3);
-    const std::int32_t status[] = {Deleted, Front, Retired};
+    const std::int32_t status[] = {ObjectStatus::Deleted, ObjectStatus::Front, ObjectStatus::Retired};
     for (std::size_t i = 0; i < 3; ++i) {
         s.objects.status[i] = status[i];
         s.objects.imageFile[i] = "object" + std::to_string(i + 1) + ".bmp";

@@ -134,7 +134,7 @@ void PickersTest::groundChoicesRenderAndReopen()
         QCOMPARE(s.skyFile, std::string("sky3.bmp")); // rendered
         QVERIFY(picker.isVisible());
         QVERIFY(p.main().isVisible());
-        QCOMPARE(s.reopenPicker, 0);
+        QCOMPARE(s.reopenPicker, PickerToShow::None);
     }
 
     // No Landscape: the sky alone.
@@ -168,7 +168,7 @@ void PickersTest::skyChoicesSetTheirLight()
         QCOMPARE((SkyLight{s.tintRed, s.tintGreen, s.tintBlue}), kBuiltinSkies[i].light);
         QCOMPARE(s.groundFile, std::string("none.bmp")); // rendered
         QVERIFY(picker.isVisible());
-        QCOMPARE(s.reopenPicker, 0);
+        QCOMPARE(s.reopenPicker, PickerToShow::None);
     }
     QCOMPARE((SkyLight{s.tintRed, s.tintGreen, s.tintBlue}), (SkyLight{0, 0, 0})); // Cloudy Day
     QVERIFY(p.main().surfaces.mainImage.data() == loaded(p, "sky4.bmp").data());
@@ -183,18 +183,18 @@ void PickersTest::objectChoicesArmThePlacement()
     QCOMPARE(picker.object2->text(), QStringLiteral("Hot Air Baloon"));
     const std::array<Thumbnail*, 5> pictures = {picker.sky0, picker.sky1, picker.sky2, picker.sky3, picker.sky4};
     for (int i = 0; i < 5; ++i) {
-        s.placing = 0;
+        s.placing = false;
         p.main().SpeedButton11->click();
         QVERIFY(picker.isVisible());
         QTest::mouseClick(pictures[i], Qt::LeftButton);
-        QCOMPARE(s.placing, 1);
+        QVERIFY(s.placing);
         QCOMPARE(s.pendingImageFile, std::string(kBuiltinObjects[i].file));
         QCOMPARE(s.pendingTitle, std::string(kBuiltinObjects[i].title));
         QVERIFY(!picker.isVisible());
     }
     QCOMPARE(s.pendingTitle, std::string("Yellow Flower"));
     QVERIFY(s.skyFile.empty()); // nothing rendered
-    s.placing = 0;
+    s.placing = false;
     picker.show();
     QTest::mouseClick(picker.sky2, Qt::LeftButton);
     QCOMPARE(s.pendingTitle, std::string("Hot Air Balloon"));
@@ -239,7 +239,7 @@ void PickersTest::launchersWaitForEditsAndPlacements()
     SceneState& s = p.scene();
     f.sky->show();
     for (int state = 0; state < 2; ++state) {
-        s.editMode = state == 0 ? Clicked : Idle;
+        s.editMode = state == 0 ? EditMode::Clicked : EditMode::Idle;
         s.placing = state == 0 ? 0 : 1;
         m.Landscape1->trigger();
         m.Ground1->trigger();
@@ -256,11 +256,11 @@ void PickersTest::launchersWaitForEditsAndPlacements()
     }
 
     // While an object is edited, object choices and "Load Image Pack" do nothing.
-    s.editMode = Moving;
-    s.placing = 0;
+    s.editMode = EditMode::Moving;
+    s.placing = false;
     f.Objectx->show();
     QTest::mouseClick(f.Objectx->sky0, Qt::LeftButton);
-    QCOMPARE(s.placing, 0);
+    QVERIFY(!s.placing);
     QVERIFY(f.Objectx->isVisible());
     f.Objectx->newpack->click();
     f.sky->newpack->click();
@@ -295,7 +295,7 @@ void PickersTest::samplePackInEveryBrowser()
         b.show();
         QTest::mouseClick(b.pic0, Qt::LeftButton);
         QVERIFY(b.isVisible());
-        QVERIFY(s.skyFile.empty() && s.placing == 0);
+        QVERIFY(s.skyFile.empty() && !s.placing);
         b.hide();
 
         c.picker->show();
@@ -340,11 +340,11 @@ void PickersTest::samplePackInEveryBrowser()
     // Objects: shown stretched, placed with the caption as title.
     TObjectPack& objects = *f.ObjectPack;
     for (int i = 0; i < 5; ++i) {
-        s.placing = 0;
+        s.placing = false;
         objects.show();
         QCOMPARE(objects.names()[i]->text(), QString::fromLatin1(kSampleObjects[i]));
         QTest::mouseClick(objects.pictures()[i], Qt::LeftButton);
-        QCOMPARE(s.placing, 1);
+        QVERIFY(s.placing);
         QCOMPARE(s.pendingImageFile, "packs\\smpo" + std::to_string(i) + ".bmp");
         QCOMPARE(s.pendingTitle, std::string(kSampleObjects[i]));
         QVERIFY(!objects.isVisible());
@@ -354,14 +354,14 @@ void PickersTest::samplePackInEveryBrowser()
     objects.name3->setText(QStringLiteral("Boat\u2026"));
     objects.pic3Click();
     QCOMPARE(s.pendingTitle, std::string(kSampleObjects[3]));
-    QCOMPARE(s.editMode, int(Idle));
+    QCOMPARE(s.editMode, EditMode::Idle);
     // While "New Object" waits for "Keep It", a choice does nothing: it
     // would replace the object just drawn.
-    s.placing = 0;
-    s.editMode = NewDrawn;
+    s.placing = false;
+    s.editMode = EditMode::NewDrawn;
     objects.show();
     objects.pic1Click();
-    QCOMPARE(s.placing, 0);
+    QVERIFY(!s.placing);
     QCOMPARE(s.pendingTitle, std::string(kSampleObjects[3]));
     QVERIFY(objects.isVisible());
 }

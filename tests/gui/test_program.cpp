@@ -65,7 +65,7 @@ protected:
 // window writes but a scene file may hold), and a Front row past the count.
 void fillMixedTable(SceneState& s)
 {
-    const Statuses statuses = {Deleted, Front, Behind, Retired, 5, Front};
+    const Statuses statuses = {ObjectStatus::Deleted, ObjectStatus::Front, ObjectStatus::Behind, ObjectStatus::Retired, 5, ObjectStatus::Front};
     s.groundFile = "ground3.bmp";
     s.objects.recreate(statuses.size());
     for (std::size_t i = 0; i < statuses.size(); ++i) {
@@ -116,13 +116,13 @@ void ProgramTest::toolsCommandsFromBothMenus_data()
     QTest::addColumn<QString>("popupItem");
     QTest::addColumn<Statuses>("expected");
     QTest::newRow("Delete All") << "DeleteAll1" << "DeleteAll2"
-                                << Statuses{Deleted, Deleted, Deleted, Retired, Deleted, Front};
+                                << Statuses{ObjectStatus::Deleted, ObjectStatus::Deleted, ObjectStatus::Deleted, ObjectStatus::Retired, ObjectStatus::Deleted, ObjectStatus::Front};
     QTest::newRow("Un-Delete All") << "UnDeleteAll1" << "UnDeleteAll2"
-                                   << Statuses{Front, Front, Behind, Retired, 5, Front};
+                                   << Statuses{ObjectStatus::Front, ObjectStatus::Front, ObjectStatus::Behind, ObjectStatus::Retired, 5, ObjectStatus::Front};
     QTest::newRow("Bring All To Front") << "BringAllToFront1" << "BringAllToFront2"
-                                        << Statuses{Deleted, Front, Front, Retired, Front, Front};
+                                        << Statuses{ObjectStatus::Deleted, ObjectStatus::Front, ObjectStatus::Front, ObjectStatus::Retired, ObjectStatus::Front, ObjectStatus::Front};
     QTest::newRow("Send All Behind Land") << "SendAllBehindLand1" << "SendAllBehindLand2"
-                                          << Statuses{Deleted, Behind, Behind, Retired, Behind, Front};
+                                          << Statuses{ObjectStatus::Deleted, ObjectStatus::Behind, ObjectStatus::Behind, ObjectStatus::Retired, ObjectStatus::Behind, ObjectStatus::Front};
 }
 
 void ProgramTest::toolsCommandsFromBothMenus()
@@ -136,8 +136,8 @@ void ProgramTest::toolsCommandsFromBothMenus()
         SceneState& s = p.scene();
         fillMixedTable(s);
         // No guard: they act in the middle of an edit too.
-        s.editMode = Clicked;
-        s.placing = 1;
+        s.editMode = EditMode::Clicked;
+        s.placing = true;
         s.selected = 2;
         const ObjectTable before = s.objects;
         RenderCounter renderings(p.forms().WaitBox);
@@ -151,7 +151,7 @@ void ProgramTest::toolsCommandsFromBothMenus()
         others.status = before.status;
         QVERIFY2(others == before, "only the status column changes");
         QCOMPARE(s.objectCount, 5);
-        QCOMPARE((std::array{s.editMode, s.placing, s.selected}), (std::array{int(Clicked), 1, 2}));
+        QVERIFY(s.editMode == EditMode::Clicked && s.placing && s.selected == 2);
         QCOMPARE(renderings.count, 1);
         QVERIFY(p.main().isVisible());
         QVERIFY(!p.forms().WaitBox->isVisible());
@@ -187,13 +187,13 @@ void ProgramTest::deleteAllThenUnDeleteAllShowsEveryObjectInFront()
     p.main().DeleteAll2->trigger();
     const Surface empty = p.main().surfaces.mainImage;
     p.main().UnDeleteAll2->trigger();
-    QCOMPARE(s.objects.status, (Statuses{Front, Front, Front, Retired, Front, Front}));
+    QCOMPARE(s.objects.status, (Statuses{ObjectStatus::Front, ObjectStatus::Front, ObjectStatus::Front, ObjectStatus::Retired, ObjectStatus::Front, ObjectStatus::Front}));
     QVERIFY2(!(p.main().surfaces.mainImage == empty), "the objects are back in the picture");
 
     // The retired row is never drawn: making it the only Front row changes
     // the picture, so its absence above was the renderer's doing.
     SceneState onlyRetired = s;
-    onlyRetired.objects.status = {Deleted, Deleted, Deleted, Front, Deleted, Front};
+    onlyRetired.objects.status = {ObjectStatus::Deleted, ObjectStatus::Deleted, ObjectStatus::Deleted, ObjectStatus::Front, ObjectStatus::Deleted, ObjectStatus::Front};
     QVERIFY(!(renderedPicture(onlyRetired) == empty));
 }
 
@@ -211,8 +211,8 @@ void ProgramTest::newFromEveryItemEmptiesTheScene()
         s.tintRed = -20;
         s.tintGreen = -47;
         s.tintBlue = -80;
-        s.placing = 1; // an object chosen but not drawn yet is dropped too
-        s.dragging = 1;
+        s.placing = true; // an object chosen but not drawn yet is dropped too
+        s.dragging = true;
         p.main().Refresh();
         RenderCounter renderings(p.forms().WaitBox);
 
@@ -231,7 +231,7 @@ void ProgramTest::newFromEveryItemEmptiesTheScene()
         QCOMPARE(s.groundFile, std::string(kDefaultGround));
         QVERIFY(s.currentFile.empty());
         QCOMPARE((std::array{s.tintRed, s.tintGreen, s.tintBlue}), (std::array{0, 0, 10}));
-        QCOMPARE((std::array{s.placing, s.dragging, s.editMode}), (std::array{0, 0, int(Idle)}));
+        QVERIFY(!s.placing && !s.dragging && s.editMode == EditMode::Idle);
         QCOMPARE(s.objectCount, 0);
         QVERIFY(s.objects == ObjectTable());
         QCOMPARE(s.appDir, appDir);
@@ -251,7 +251,7 @@ void ProgramTest::newAnsweredNoChangesNothing()
     SceneState& s = p.scene();
     fillMixedTable(s);
     s.currentFile = "/somewhere/Work.vdr";
-    s.placing = 1;
+    s.placing = true;
     p.main().Refresh();
     const SceneState before = s;
     const Surface picture = p.main().surfaces.mainImage;
@@ -262,7 +262,7 @@ void ProgramTest::newAnsweredNoChangesNothing()
     QVERIFY(!p.forms().newbox->isVisible());
     QVERIFY(static_cast<const SceneDocument&>(s) == before);
     QCOMPARE(s.currentFile, before.currentFile);
-    QCOMPARE(s.placing, 1);
+    QVERIFY(s.placing);
     QCOMPARE(renderings.count, 0);
     QVERIFY(p.main().surfaces.mainImage == picture);
 }
@@ -274,25 +274,25 @@ void ProgramTest::newIsIgnoredDuringAnEdit()
     SceneState& s = p.scene();
     Tnewbox& box = *p.forms().newbox;
 
-    s.editMode = Moving;
+    s.editMode = EditMode::Moving;
     p.main().SpeedButton5->click();
     p.main().New1->trigger();
     QVERIFY(!box.isVisible());
 
     // Asked while idle, answered after an edit began: only the window goes.
-    s.editMode = Idle;
+    s.editMode = EditMode::Idle;
     p.main().FileNewItem->trigger();
     QVERIFY(box.isVisible());
     fillMixedTable(s);
     s.currentFile = "Work.vdr";
-    s.editMode = NewDrawn;
+    s.editMode = EditMode::NewDrawn;
     const SceneState before = s;
     RenderCounter renderings(p.forms().WaitBox);
     box.Button1->click();
     QVERIFY(!box.isVisible());
     QVERIFY(static_cast<const SceneDocument&>(s) == before);
     QCOMPARE(s.currentFile, before.currentFile);
-    QCOMPARE(s.editMode, int(NewDrawn));
+    QCOMPARE(s.editMode, EditMode::NewDrawn);
     QCOMPARE(renderings.count, 0);
 }
 

@@ -271,12 +271,12 @@ void SkeletonTest::renderingRestoresTheWindows()
 
     // A picker that asks to be shown again is, once.
     f.sky->show();
-    p.scene().reopenPicker = 1;
+    p.scene().reopenPicker = PickerToShow::Sky;
     m.Refresh();
     QVERIFY(m.isVisible());
     QVERIFY(!f.WaitBox->isVisible());
     QVERIFY(f.sky->isVisible());
-    QCOMPARE(p.scene().reopenPicker, 0);
+    QCOMPARE(p.scene().reopenPicker, PickerToShow::None);
     QCOMPARE(p.scene().skyFile, std::string("sky3.bmp"));
     QCOMPARE(p.scene().groundFile, std::string("none.bmp"));
     m.Refresh();
@@ -285,12 +285,12 @@ void SkeletonTest::renderingRestoresTheWindows()
     // A rendering that fails leaves the main window usable, the wait window
     // gone and no picker pending.
     QVERIFY(QFile::remove(p.appDir.path(QStringLiteral("sky3.bmp"))));
-    p.scene().reopenPicker = 2;
+    p.scene().reopenPicker = PickerToShow::Landscape;
     QVERIFY_THROWS_EXCEPTION(Error, m.Refresh());
     QVERIFY(m.isVisible());
     QVERIFY(!f.WaitBox->isVisible());
     QVERIFY(!f.landscape->isVisible());
-    QCOMPARE(p.scene().reopenPicker, 0);
+    QCOMPARE(p.scene().reopenPicker, PickerToShow::None);
 }
 
 void SkeletonTest::refreshButtonOnlyWhenIdle()
@@ -298,15 +298,15 @@ void SkeletonTest::refreshButtonOnlyWhenIdle()
     TestProgram p;
     p.start();
     SceneState& s = p.scene();
-    s.placing = 1;
+    s.placing = true;
     p.main().RefreshButton->click();
     QVERIFY(s.skyFile.empty()); // nothing rendered
-    s.placing = 0;
-    s.editMode = Clicked;
+    s.placing = false;
+    s.editMode = EditMode::Clicked;
     p.main().RefreshButton->click();
     QVERIFY(s.skyFile.empty());
-    s.editMode = Idle;
-    s.reopenPicker = 1;
+    s.editMode = EditMode::Idle;
+    s.reopenPicker = PickerToShow::Sky;
     p.main().RefreshButton->click();
     QCOMPARE(s.skyFile, std::string("sky3.bmp"));
     QVERIFY(!p.forms().sky->isVisible()); // the button asks for no picker
