@@ -25,7 +25,10 @@
 #include "sources/ui/skyform.h"
 #include "sources/ui/skyp.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -57,6 +60,8 @@ private slots:
     void mainWindowLayout();
     void mainMenuItems();
     void popupMenuItems();
+    void everyMenuItemRunsItsCommand_data();
+    void everyMenuItemRunsItsCommand();
     void exitItemsCloseTheProgram();
     void startupShowsTheBareDefaultSky();
     void startupEndsWithABeepWhenAFileIsMissing_data();
@@ -194,6 +199,96 @@ void SkeletonTest::popupMenuItems()
     QCOMPARE(m.Copy1->objectName(), QStringLiteral("Copy1"));
     // The shortcut works while the popup is closed.
     QVERIFY(m.actions().contains(m.Copy1));
+}
+
+namespace {
+
+// What a command visibly did to a started program whose scene has a current
+// file and three rows, Front, Behind and Deleted: the windows it opened, the
+// dialogs it asked for, the file it wrote, the clipboard, the rows.
+QStringList whatRan(TestProgram& p, const std::string& currentFile)
+{
+    QStringList done;
+    const Forms& f = p.forms();
+    const std::pair<const QWidget*, const char*> windows[] = {
+        {f.newbox, "New"},       {f.PrintForm, "Print"},   {f.BMPSave, "Export"}, {f.landscape, "Landscape"},
+        {f.sky, "Sky"},          {f.Objectx, "Objects"},   {f.effects, "Effects"}, {f.helpbox, "Help"},
+        {f.AboutBox, "About"},
+    };
+    for (const auto& [window, name] : windows)
+        if (window->isVisible())
+            done << QString::fromLatin1(name);
+    if (!p.main().isVisible())
+        done << QStringLiteral("closed");
+    if (!p.services.openRequests.empty())
+        done << QStringLiteral("open dialog");
+    if (!p.services.saveRequests.empty())
+        done << QStringLiteral("save dialog");
+    if (p.services.printerSetups > 0)
+        done << QStringLiteral("printer setup");
+    if (QFile::exists(QString::fromStdString(currentFile)))
+        done << QStringLiteral("saved");
+    if (!QGuiApplication::clipboard()->image().isNull())
+        done << QStringLiteral("copied");
+    const SceneState& s = p.scene();
+    const std::vector<std::int32_t> rows(s.objects.status.begin(), s.objects.status.begin() + 3);
+    if (rows != std::vector{ObjectStatus::Front, ObjectStatus::Behind, ObjectStatus::Deleted})
+        done << QStringLiteral("rows %1 %2 %3").arg(rows[0]).arg(rows[1]).arg(rows[2]);
+    return done;
+}
+
+} // namespace
+
+void SkeletonTest::everyMenuItemRunsItsCommand_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("done");
+    const std::pair<const char*, QStringList> rows[] = {
+        {"FileNewItem", {"New"}},           {"New1", {"New"}},
+        {"FileOpenItem", {"open dialog"}},  {"Open1", {"open dialog"}},
+        {"FileSaveItem", {"saved"}},        {"Save1", {"saved"}},
+        {"FileSaveAsItem", {"save dialog"}}, {"SaveAs1", {"save dialog"}},
+        {"Print1", {"Print"}},              {"Print2", {"Print"}},
+        {"PrintSetup1", {"printer setup"}}, {"PrintSetup2", {"printer setup"}},
+        {"ExportasBMP2", {"Export"}},       {"ExportasBMP1", {"Export"}},
+        {"FileExitItem", {"closed"}},       {"Exit1", {"closed"}},
+        {"EditCopyItem", {"copied"}},       {"Copy1", {"copied"}},
+        {"DeleteAll1", {"rows 0 0 0"}},       {"DeleteAll2", {"rows 0 0 0"}},
+        {"UnDeleteAll1", {"rows 1 2 1"}},     {"UnDeleteAll2", {"rows 1 2 1"}},
+        {"BringAllToFront1", {"rows 1 1 0"}}, {"BringAllToFront2", {"rows 1 1 0"}},
+        {"SendAllBehindLand1", {"rows 2 2 0"}}, {"SendAllBehindLand2", {"rows 2 2 0"}},
+        {"Landscape1", {"Landscape"}},      {"Ground1", {"Landscape"}},
+        {"Sky1", {"Sky"}},                  {"Sky2", {"Sky"}},
+        {"Objects1", {"Objects"}},          {"Objects2", {"Objects"}},
+        {"SpecialEffects1", {"Effects"}},   {"SpecialEffects2", {"Effects"}},
+        {"HelpContentsItem", {"Help"}},     {"Contents1", {"Help"}},
+        {"HelpAboutItem", {"About"}},       {"About1", {"About"}},
+    };
+    for (const auto& [item, done] : rows)
+        QTest::newRow(item) << QString::fromLatin1(item) << done;
+}
+
+void SkeletonTest::everyMenuItemRunsItsCommand()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, done);
+    TestProgram p;
+    p.start();
+    SceneState& s = p.scene();
+    s.objects.recreate(3);
+    s.objects.status = {ObjectStatus::Front, ObjectStatus::Behind, ObjectStatus::Deleted};
+    for (std::size_t row = 0; row < 3; ++row) {
+        s.objects.imageFile[row] = "object0.bmp";
+        s.objects.width[row] = s.objects.height[row] = 20;
+    }
+    s.objectCount = 3;
+    s.currentFile = p.appDir.path(QStringLiteral("current.vdr")).toStdString();
+    QGuiApplication::clipboard()->clear();
+
+    auto* action = p.main().findChild<QAction*>(item);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(whatRan(p, s.currentFile), done);
 }
 
 void SkeletonTest::exitItemsCloseTheProgram()
