@@ -2,11 +2,6 @@
 // a pack for everything the browsers and the renderer would trip over. Qt
 // only reads the author's PNG, JPEG and BMP sources; every rule that shapes
 // the pack's files is in the core library.
-#include "platform/bmp.h"
-#include "platform/error.h"
-#include "platform/replacefile.h"
-#include "platform/textfile.h"
-#include "sources/pack.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"
 
@@ -14,8 +9,6 @@
 #include <QImage>
 #include <QImageReader>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -91,52 +84,17 @@ constexpr const char* kHelp =
     "Exit status: 0 done (check: no errors), 1 the pack could not be built or\n"
     "check found errors, 2 bad usage.\n";
 
-const char* const kSourceExtensions[] = {".png", ".jpg", ".jpeg", ".bmp"};
-
-std::string lower(std::string s)
-{
-    for (char& c : s)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-// The one source file DIR/<stem>.<ext>, or a problem.
-std::string findSource(const fs::path& dir, const std::string& stem, std::vector<std::string>& problems)
-{
-    std::vector<std::string> found;
-    std::error_code ec;
-    for (const fs::directory_entry& e : fs::directory_iterator(dir, ec)) {
-        const fs::path name = e.path().filename();
-        const std::string ext = lower(name.extension().string());
-        const bool picture =
-            std::find(std::begin(kSourceExtensions), std::end(kSourceExtensions), ext) != std::end(kSourceExtensions);
-        if (picture && name.stem() == stem && e.is_regular_file(ec))
-            found.push_back(name.string());
-    }
-    std::sort(found.begin(), found.end());
-    if (found.empty())
-        problems.push_back(stem + ": no " + stem + ".png, .jpg, .jpeg or .bmp");
-    else if (found.size() > 1)
-        problems.push_back(stem + ": more than one picture (" + found[0] + ", " + found[1] + ")");
-    return found.size() == 1 ? (dir / found[0]).string() : std::string();
-}
-
-RgbaPicture readPicture(const std::string& path, bool keyed, std::vector<std::string>& problems)
+// Qt's readers take PNG, JPEG and BMP; the pack's rules see only the pixels.
+SourcePicture readPicture(const std::string& path)
 {
     QImageReader reader(QString::fromStdString(path));
     reader.setAutoTransform(true); // a camera's orientation tag
     const QImage read = reader.read();
-    if (read.isNull()) {
-        problems.push_back(fs::path(path).filename().string() + ": " + reader.errorString().toStdString());
-        return {};
-    }
-    // Not an error: the author may want a rectangle. But a white background
-    // meant as transparency would now cover what lies below.
-    if (keyed && !read.hasAlphaChannel())
-        std::printf("warning: %s has no transparency and covers its whole rectangle\n",
-                    fs::path(path).filename().c_str());
+    if (read.isNull())
+        return {{}, false, reader.errorString().toStdString()};
     const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
-    RgbaPicture p{image.width(), image.height(), {}};
+    SourcePicture source{{image.width(), image.height(), {}}, read.hasAlphaChannel(), {}};
+    RgbaPicture& p = source.picture;
     p.pixels.resize(std::size_t(p.width) * std::size_t(p.height));
     for (int y = 0; y < p.height; ++y) {
         // R, G, B, A in memory: 0xAABBGGRR on this little-endian layout.
@@ -145,102 +103,16 @@ RgbaPicture readPicture(const std::string& path, bool keyed, std::vector<std::st
             p.pixels[std::size_t(y) * std::size_t(p.width) + std::size_t(x)] =
                 rgba(row[4 * x], row[4 * x + 1], row[4 * x + 2], row[4 * x + 3]);
     }
-    return p;
+    return source;
 }
 
-// Another pack in the folder whose bitmap names meet ours (letter case
-// ignored: packs travel to systems that ignore it).
-void checkPrefixIsFree(const fs::path& out, const std::string& packFile, const std::string& prefix,
-                       std::vector<std::string>& problems)
+int build(const std::string& dir, const std::string& out)
 {
-    std::vector<std::string> ours = packBitmapNames(prefix);
-    std::transform(ours.begin(), ours.end(), ours.begin(), lower);
-    if (!fs::is_directory(out))
-        return;
-    for (const std::string& other : listPackFiles(out.string())) {
-        std::optional<PackHeader> header;
-        try {
-            LineReader reader = LineReader::openFile((out / other).string());
-            header = readPackHeader(reader);
-        } catch (const Error&) {
-        }
-        if (!header)
-            continue;
-        if (other == packFile) {
-            if (lower(header->prefix) != lower(prefix))
-                problems.push_back(other + " in " + out.string() + " is another pack (prefix '" + header->prefix
-                                   + "'); remove it or rename the source folder");
-            continue;
-        }
-        for (const std::string& name : packBitmapNames(header->prefix))
-            if (std::find(ours.begin(), ours.end(), lower(name)) != ours.end()) {
-                problems.push_back("prefix '" + prefix + "' gives the same file names as " + other + " (prefix '"
-                                   + header->prefix + "')");
-                break;
-            }
-    }
-}
-
-int build(const fs::path& dir, const fs::path& out)
-{
-    std::vector<std::string> problems;
-    PackDescription d;
-    try {
-        d = parsePackDescription(readWholeFile((dir / "pack.txt").string()));
-    } catch (const Error& e) {
-        std::string text = e.what();
-        for (std::size_t at = 0; at != std::string::npos; at = text.find('\n', at + 1))
-            text.insert(at == 0 ? 0 : at + 1, "pack.txt: ");
-        problems.push_back(text);
-    }
-    std::error_code ec;
-    const std::string packFile = fs::weakly_canonical(fs::absolute(dir), ec).filename().string() + ".vpk";
-    if (problems.empty())
-        checkPrefixIsFree(out, packFile, d.header.prefix, problems);
-
-    std::array<Surface, kChoiceSlots> skies, grounds, objects;
-    for (int i = 0; i < kChoiceSlots; ++i) {
-        const std::string n = std::to_string(i);
-        const auto made = [&](const std::string& stem, Surface (*rule)(const RgbaPicture&)) {
-            const std::string path = findSource(dir, stem, problems);
-            if (path.empty())
-                return Surface();
-            const RgbaPicture p = readPicture(path, rule != packSkyPicture, problems);
-            return p.width > 0 ? rule(p) : Surface();
-        };
-        skies[std::size_t(i)] = made("sky" + n, packSkyPicture);
-        grounds[std::size_t(i)] = made("ground" + n, packGroundPicture);
-        objects[std::size_t(i)] = made("object" + n, packObjectPicture);
-    }
-    if (!problems.empty()) {
-        for (const std::string& p : problems)
-            std::fprintf(stderr, "veldor-pack: %s\n", p.c_str());
-        return 1;
-    }
-
-    std::array<SkyLight, kChoiceSlots> lights;
-    for (std::size_t i = 0; i < kChoiceSlots; ++i) {
-        lights[i] = d.lights[i] ? *d.lights[i] : skyLightFromPicture(skies[i]);
-        if (!d.lights[i])
-            std::printf("sky%zu.tint = %d, %d, %d (computed)\n", i, lights[i].red, lights[i].green, lights[i].blue);
-    }
-    fs::create_directories(out);
-    const auto save = [&](const Surface& s, PackKind kind, int slot, bool thumbnail) {
-        const std::string name = thumbnail ? packThumbnailName(d.header.prefix, kind, slot)
-                                           : packImageName(d.header.prefix, kind, slot);
-        saveBmpFile(s, (out / name.substr(sizeof("packs\\") - 1)).string());
-    };
-    for (int i = 0; i < kChoiceSlots; ++i) {
-        const std::size_t s = std::size_t(i);
-        save(packSkyThumbnail(skies[s]), PackKind::Sky, i, true);
-        save(skies[s], PackKind::Sky, i, false);
-        save(packGroundThumbnail(grounds[s]), PackKind::Ground, i, true);
-        save(grounds[s], PackKind::Ground, i, false);
-        save(objects[s], PackKind::Object, i, false);
-    }
-    // Last, so that the browsers never list a pack whose bitmaps are not all there.
-    writeFileReplacing((out / packFile).string(), packFileText(d, lights));
-    return 0;
+    const std::vector<std::string> problems =
+        buildPack(dir, out, readPicture, [](const std::string& line) { std::printf("%s\n", line.c_str()); });
+    for (const std::string& p : problems)
+        std::fprintf(stderr, "veldor-pack: %s\n", p.c_str());
+    return problems.empty() ? 0 : 1;
 }
 
 int check(const std::string& path)

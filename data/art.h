@@ -50,9 +50,6 @@ Surface glyph(Glyph g, int scale = 1); // 32x32 on the button face
 Surface logo(int scale = 1);           // 192x96: a small landscape with the word VELDOR
 Surface appIcon(int size);   // size x size window and menu icon
 
-// 8-bit RGB PNG with stored (uncompressed) deflate blocks.
-std::vector<std::uint8_t> encodePng(const Surface& surface);
-
 // One file the generator writes. `folder` is "app", "app/packs" or "ui".
 struct GeneratedFile {
     std::string folder;

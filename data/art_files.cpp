@@ -1,6 +1,7 @@
 // The list of generated files with their contents.
 #include "data/art.h"
 #include "data/articons.h"
+#include "platform/png.h"
 
 namespace veldor::art {
 
@@ -100,7 +101,7 @@ std::vector<GeneratedFile> generateAll()
         addUiPicture(out, std::string("glyph_") + glyphName(g), glyph(g), glyph(g, 2));
     addUiPicture(out, "logo", logo(), logo(2));
     addUiPicture(out, "icon", appIcon(32), appIcon(64));
-    const std::string png = bytesOf(encodePng(appIcon(128)));
+    const std::string png = bytesOf(veldor::encodePng(appIcon(128)));
     out.push_back(data(ui, "veldor.png", png));
     out.push_back(data(app, "veldor.png", png));
     for (GeneratedFile& icon : desktopIcons())

@@ -1,11 +1,14 @@
 #include "sources/packbuild.h"
 
+#include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/replacefile.h"
 #include "platform/textfile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <map>
 
 namespace veldor {
@@ -343,6 +346,146 @@ std::string packFileText(const PackDescription& d, const std::array<SkyLight, kC
     for (const std::string& c : d.objects)
         w.writeLine(c);
     return w.bytes();
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kSourceExtensions[] = {".png", ".jpg", ".jpeg", ".bmp"};
+
+std::string lower(std::string s)
+{
+    for (char& c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The one source file DIR/<stem>.<ext>, or a problem.
+std::string findSource(const fs::path& dir, const std::string& stem, std::vector<std::string>& problems)
+{
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (const fs::directory_entry& e : fs::directory_iterator(dir, ec)) {
+        const fs::path name = e.path().filename();
+        const std::string ext = lower(name.extension().string());
+        const bool picture =
+            std::find(std::begin(kSourceExtensions), std::end(kSourceExtensions), ext) != std::end(kSourceExtensions);
+        if (picture && name.stem() == stem && e.is_regular_file(ec))
+            found.push_back(name.string());
+    }
+    std::sort(found.begin(), found.end());
+    if (found.empty())
+        problems.push_back(stem + ": no " + stem + ".png, .jpg, .jpeg or .bmp");
+    else if (found.size() > 1)
+        problems.push_back(stem + ": more than one picture (" + found[0] + ", " + found[1] + ")");
+    return found.size() == 1 ? (dir / found[0]).string() : std::string();
+}
+
+// Another pack in the folder whose bitmap names meet ours (letter case
+// ignored: packs travel to systems that ignore it).
+void checkPrefixIsFree(const fs::path& out, const std::string& packFile, const std::string& prefix,
+                       std::vector<std::string>& problems)
+{
+    std::vector<std::string> ours = packBitmapNames(prefix);
+    std::transform(ours.begin(), ours.end(), ours.begin(), lower);
+    if (!fs::is_directory(out))
+        return;
+    for (const std::string& other : listPackFiles(out.string())) {
+        std::optional<PackHeader> header;
+        try {
+            LineReader reader = LineReader::openFile((out / other).string());
+            header = readPackHeader(reader);
+        } catch (const Error&) {
+        }
+        if (!header)
+            continue;
+        if (other == packFile) {
+            if (lower(header->prefix) != lower(prefix))
+                problems.push_back(other + " in " + out.string() + " is another pack (prefix '" + header->prefix
+                                   + "'); remove it or rename the source folder");
+            continue;
+        }
+        for (const std::string& name : packBitmapNames(header->prefix))
+            if (std::find(ours.begin(), ours.end(), lower(name)) != ours.end()) {
+                problems.push_back("prefix '" + prefix + "' gives the same file names as " + other + " (prefix '"
+                                   + header->prefix + "')");
+                break;
+            }
+    }
+}
+
+} // namespace
+
+std::vector<std::string> buildPack(const std::string& dirName, const std::string& outName,
+                                   const SourcePictureReader& read, const PackBuildNote& note)
+{
+    const fs::path dir(dirName), out(outName);
+    std::vector<std::string> problems;
+    PackDescription d;
+    try {
+        d = parsePackDescription(readWholeFile((dir / "pack.txt").string()));
+    } catch (const Error& e) {
+        std::string text = e.what();
+        for (std::size_t at = 0; at != std::string::npos; at = text.find('\n', at + 1))
+            text.insert(at == 0 ? 0 : at + 1, "pack.txt: ");
+        problems.push_back(text);
+    }
+    std::error_code ec;
+    const std::string packFile = fs::weakly_canonical(fs::absolute(dir), ec).filename().string() + ".vpk";
+    if (problems.empty())
+        checkPrefixIsFree(out, packFile, d.header.prefix, problems);
+
+    std::array<Surface, kChoiceSlots> skies, grounds, objects;
+    for (int i = 0; i < kChoiceSlots; ++i) {
+        const std::string n = std::to_string(i);
+        const auto made = [&](const std::string& stem, Surface (*rule)(const RgbaPicture&)) {
+            const std::string path = findSource(dir, stem, problems);
+            if (path.empty())
+                return Surface();
+            const SourcePicture source = read(path);
+            const std::string name = fs::path(path).filename().string();
+            if (source.picture.width <= 0) {
+                problems.push_back(name + ": " + source.error);
+                return Surface();
+            }
+            // Not an error: the author may want a rectangle. But a white
+            // background meant as transparency would now cover what lies below.
+            if (rule != packSkyPicture && !source.hasAlpha)
+                note("warning: " + name + " has no transparency and covers its whole rectangle");
+            return rule(source.picture);
+        };
+        skies[std::size_t(i)] = made("sky" + n, packSkyPicture);
+        grounds[std::size_t(i)] = made("ground" + n, packGroundPicture);
+        objects[std::size_t(i)] = made("object" + n, packObjectPicture);
+    }
+    if (!problems.empty())
+        return problems;
+
+    std::array<SkyLight, kChoiceSlots> lights;
+    for (std::size_t i = 0; i < kChoiceSlots; ++i) {
+        lights[i] = d.lights[i] ? *d.lights[i] : skyLightFromPicture(skies[i]);
+        if (!d.lights[i])
+            note("sky" + std::to_string(i) + ".tint = " + std::to_string(lights[i].red) + ", "
+                 + std::to_string(lights[i].green) + ", " + std::to_string(lights[i].blue) + " (computed)");
+    }
+    fs::create_directories(out);
+    const auto save = [&](const Surface& s, PackKind kind, int slot, bool thumbnail) {
+        const std::string name = thumbnail ? packThumbnailName(d.header.prefix, kind, slot)
+                                           : packImageName(d.header.prefix, kind, slot);
+        saveBmpFile(s, (out / name.substr(sizeof("packs\\") - 1)).string());
+    };
+    for (int i = 0; i < kChoiceSlots; ++i) {
+        const std::size_t s = std::size_t(i);
+        save(packSkyThumbnail(skies[s]), PackKind::Sky, i, true);
+        save(skies[s], PackKind::Sky, i, false);
+        save(packGroundThumbnail(grounds[s]), PackKind::Ground, i, true);
+        save(grounds[s], PackKind::Ground, i, false);
+        save(objects[s], PackKind::Object, i, false);
+    }
+    // Last, so that the browsers never list a pack whose bitmaps are not all there.
+    writeFileReplacing((out / packFile).string(), packFileText(d, lights));
+    return {};
 }
 
 } // namespace veldor

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -110,5 +111,31 @@ std::vector<std::string> packBitmapNames(std::string_view prefix);
 
 // The 35 lines of the pack file, CR LF each.
 std::string packFileText(const PackDescription& d, const std::array<SkyLight, kChoiceSlots>& lights);
+
+// One source picture as the caller's image reader gives it.
+struct SourcePicture {
+    RgbaPicture picture; // width 0 when the file could not be read
+    bool hasAlpha = false; // whether the file has an alpha channel at all
+    std::string error;     // why it could not be read
+};
+using SourcePictureReader = std::function<SourcePicture(const std::string& path)>;
+// A line for the author though nothing is wrong.
+using PackBuildNote = std::function<void(const std::string& line)>;
+
+// Makes the pack of the source folder `dir` in `out`: `out`/<dir's name>.vpk
+// and its 25 bitmaps. `dir` holds pack.txt and one picture per slot,
+// sky0..object4 with the extension .png, .jpg, .jpeg or .bmp in any letter
+// case, each read through `read`. The prefix must give bitmap names that no
+// other pack in `out` gives (letter case ignored), and a pack file of our
+// name already there must be an earlier build of this pack.
+//
+// Returns every problem found, one text each; nothing is written then.
+// `note` hears, as they come, a ground or object without an alpha channel
+// and, before anything is written, each tint computed for a sky without one.
+// The pack file is written last, so that the browsers never list a pack
+// whose bitmaps are not all there. Throws veldor::Error or
+// std::filesystem::filesystem_error when writing fails.
+std::vector<std::string> buildPack(const std::string& dir, const std::string& out, const SourcePictureReader& read,
+                                   const PackBuildNote& note);
 
 } // namespace veldor

@@ -2,11 +2,14 @@
 
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/png.h"
 #include "platform/stretch.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -92,4 +95,78 @@ TEST_F(Export, UnwritableTargetRaisesAndWritesNothing)
         EXPECT_EQ(std::string(e.what()), "Cannot create file " + target + ": File not found");
     }
     EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+namespace {
+
+// R, G, B, A of every pixel, as libpng's own reader decodes the file.
+struct Decoded {
+    int width = 0, height = 0;
+    bool hasAlpha = false;
+    std::vector<std::array<int, 4>> pixels;
+};
+
+Decoded decodePng(const std::vector<std::uint8_t>& bytes)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
+        return {};
+    Decoded d{int(image.width), int(image.height), (image.format & PNG_FORMAT_FLAG_ALPHA) != 0, {}};
+    image.format = PNG_FORMAT_RGBA;
+    std::vector<std::uint8_t> rgba(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return {};
+    }
+    for (std::size_t i = 0; i < rgba.size(); i += 4)
+        d.pixels.push_back({rgba[i], rgba[i + 1], rgba[i + 2], rgba[i + 3]});
+    return d;
+}
+
+} // namespace
+
+TEST(Png, DecodesToThePixelsWritten)
+{
+    // Every channel distinct, so that swapped channels show; a near white
+    // that must stay opaque beside the pure white.
+    Surface tiny(3, 2);
+    const Color colors[] = {rgb(200, 10, 30), rgb(20, 150, 40), rgb(5, 60, 250),
+                            kWhite,           rgb(254, 255, 255), rgb(1, 2, 3)};
+    for (int i = 0; i < 6; ++i)
+        tiny.setPixel(i % 3, i / 3, colors[i]);
+    std::mt19937 rng(5);
+    Surface large(301, 257); // random, so the file needs many IDAT chunks
+    for (Color& c : large.data())
+        c = Color(rng() & 0x00FFFFFFu);
+    const auto opaque = [](const Surface& s) {
+        std::vector<std::array<int, 4>> out;
+        for (Color c : s.data())
+            out.push_back({redOf(c), greenOf(c), blueOf(c), 255});
+        return out;
+    };
+
+    const struct {
+        const char* what;
+        const Surface& surface;
+        bool whiteTransparent;
+        std::vector<std::array<int, 4>> pixels;
+    } cases[] = {
+        {"RGB", tiny, false,
+         {{200, 10, 30, 255}, {20, 150, 40, 255}, {5, 60, 250, 255},
+          {255, 255, 255, 255}, {254, 255, 255, 255}, {1, 2, 3, 255}}},
+        {"pure white transparent", tiny, true,
+         {{200, 10, 30, 255}, {20, 150, 40, 255}, {5, 60, 250, 255},
+          {255, 255, 255, 0}, {254, 255, 255, 255}, {1, 2, 3, 255}}},
+        {"large", large, false, opaque(large)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Decoded d = decodePng(encodePng(c.surface, c.whiteTransparent));
+        EXPECT_EQ(d.width, c.surface.width());
+        EXPECT_EQ(d.height, c.surface.height());
+        EXPECT_EQ(d.hasAlpha, c.whiteTransparent);
+        EXPECT_EQ(d.pixels, c.pixels);
+    }
+    EXPECT_EQ(thrownText([] { encodePng(Surface()); }), "Cannot encode PNG");
 }

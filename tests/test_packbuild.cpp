@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -237,6 +238,97 @@ TEST_F(PackCheck, NamesEverythingWrong)
         writeSoundPack();
         c.damage();
         EXPECT_EQ(checkPack(path("tst.vpk")), c.found);
+    }
+}
+
+// Building from a source folder, with a stub for the image reader: an empty
+// source file reads as a small flat picture of neutral daylight (a computed
+// tint of 0, 0, 0), any other as unreadable; a .jpg has no alpha channel.
+class PackFolder : public TempFolderTest {
+protected:
+    void writeSources() const
+    {
+        fs::remove_all(source_);
+        fs::remove_all(out_);
+        fs::create_directories(source_);
+        writeFileReplacing(source("pack.txt"), std::string("name = Woods\nprefix = tst\n") + kCaptions
+                                               + "sky1.tint = 1, 2, 3\nsky2.tint = 1, 2, 3\n"
+                                                 "sky3.tint = 1, 2, 3\nsky4.tint = 1, 2, 3\n");
+        for (const char* kind : {"sky", "ground", "object"})
+            for (int i = 0; i < 5; ++i)
+                writeFileReplacing(source(kind + std::to_string(i) + (kind[0] == 'o' && i == 4 ? ".jpg" : ".png")), "");
+    }
+    std::string source(const std::string& name) const { return (source_ / name).string(); }
+    void writeOtherPack(const std::string& name, const std::string& prefix) const
+    {
+        fs::create_directories(out_);
+        const std::string text = "name = n\nprefix = " + prefix + "\n" + kCaptions;
+        writeFileReplacing((out_ / name).string(), packFileText(parsePackDescription(text), {}));
+    }
+    std::vector<std::string> outEntries() const
+    {
+        std::vector<std::string> names;
+        if (fs::is_directory(out_))
+            for (const auto& e : fs::directory_iterator(out_))
+                names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static SourcePicture stubRead(const std::string& path)
+    {
+        if (!readWholeFile(path).empty())
+            return {{}, false, "Unsupported image format"};
+        const std::uint32_t daylight = kNeutralDaylight | 0xFF000000u;
+        return {{4, 2, std::vector<std::uint32_t>(8, daylight)}, !path.ends_with(".jpg"), {}};
+    }
+
+    const fs::path source_ = dir_ / "woods";
+    const fs::path out_ = dir_ / "out";
+};
+
+TEST_F(PackFolder, BuildsOrNamesEveryProblem)
+{
+    const std::string noAlpha = "warning: object4.jpg has no transparency and covers its whole rectangle";
+    const std::string computed = "sky0.tint = 0, 0, 0 (computed)";
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        std::vector<std::string> problems;
+        std::vector<std::string> notes;
+    } cases[] = {
+        {"complete", [] {}, {}, {noAlpha, computed}},
+        {"over its own earlier build", [&] { writeOtherPack("woods.vpk", "TST"); }, {}, {noAlpha, computed}},
+        {"missing source, two sources for one slot, unreadable source",
+         [&] {
+             fs::remove(source("ground2.png"));
+             writeFileReplacing(source("sky3.JPEG"), "");
+             writeFileReplacing(source("object1.png"), "not a picture");
+         },
+         {"object1.png: Unsupported image format", "ground2: no ground2.png, .jpg, .jpeg or .bmp",
+          "sky3: more than one picture (sky3.JPEG, sky3.png)"},
+         {noAlpha}},
+        {"prefix taken by another pack", [&] { writeOtherPack("other.vpk", "TST"); },
+         {"prefix 'tst' gives the same file names as other.vpk (prefix 'TST')"}, {noAlpha}},
+        {"another pack under our name", [&] { writeOtherPack("woods.vpk", "zz"); },
+         {"woods.vpk in " + out_.string() + " is another pack (prefix 'zz'); remove it or rename the source folder"},
+         {noAlpha}},
+        {"every line of pack.txt's problem",
+         [&] { writeFileReplacing(source("pack.txt"), std::string("sky5 = x\nprefix = tst\n") + kCaptions); },
+         {"pack.txt: line 1: unknown key 'sky5'\npack.txt: missing key 'name'"}, {noAlpha}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeSources();
+        c.prepare();
+        const std::vector<std::string> before = outEntries();
+        std::vector<std::string> notes;
+        const PackBuildNote note = [&](const std::string& line) { notes.push_back(line); };
+        EXPECT_EQ(buildPack(source_.string(), out_.string(), stubRead, note), c.problems);
+        EXPECT_EQ(notes, c.notes);
+        if (c.problems.empty())
+            EXPECT_EQ(checkPack((out_ / "woods.vpk").string()), std::vector<PackFinding>{});
+        else
+            EXPECT_EQ(outEntries(), before) << "written although the pack cannot be built";
     }
 }
 
