@@ -79,4 +79,3 @@ struct Forms {
 };
 
 } // namespace veldor
-
