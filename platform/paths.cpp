@@ -18,11 +18,33 @@ std::string nativePath(std::string_view name)
     return out;
 }
 
+bool climbsAbove(std::string_view name)
+{
+    long depth = 0;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        std::size_t end = name.find_first_of("\\/", start);
+        if (end == std::string_view::npos)
+            end = name.size();
+        const std::string_view step = name.substr(start, end - start);
+        if (step == "..") {
+            if (--depth < 0)
+                return true;
+        } else if (!step.empty() && step != ".") {
+            ++depth;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 std::string appPath(std::string_view appDir, std::string_view name)
 {
     std::string joined(appDir);
     joined += '/';
     joined += nativePath(name);
+    if (climbsAbove(name))
+        raiseCannotOpen(joined);
     return joined;
 }
 

@@ -8,8 +8,16 @@ namespace veldor {
 
 // "\" -> "/".
 std::string nativePath(std::string_view name);
+// Whether the ".." steps of `name` climb above the folder it is relative
+// to, "\" and "/" both separating. Decided on the name alone: the per-user
+// folder is made of links into the installed one, so resolving links would
+// refuse the program's own pictures.
+bool climbsAbove(std::string_view name);
 // appDir + "\" + name, as a path of this platform. appDir already is one
-// (it comes from the current directory), so only the name is converted.
+// (it comes from the current directory), so only the name is converted. A
+// name that climbs above appDir raises "Cannot open file <path>": names come
+// from scene and pack files, which anyone may send, and must not reach the
+// user's other pictures.
 std::string appPath(std::string_view appDir, std::string_view name);
 
 bool fileExists(const std::string& path);

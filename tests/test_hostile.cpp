@@ -118,21 +118,35 @@ TEST_F(HostileScene, GeometryAndTintsAtTheInt32LimitsDrawOnlyWhatLandsOnThePictu
 
 TEST_F(HostileScene, NamesStayRelativeToTheApplicationFolder)
 {
-    // The pictures are always appDir + "\" + name: ".." leads out of the
-    // folder as that path does, a leading separator does not.
+    // The pictures are always appDir + "\" + name. A name whose ".." steps
+    // climb above the folder is refused (a sent scene must not show the
+    // user's own pictures); one that comes back inside, or a leading
+    // separator, stays in the folder.
     put("outside/blue.bmp", Surface(2, 2, rgb(0, 0, 200)));
     put("app/abs.bmp", Surface(2, 2, Red));
-    ASSERT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("..\\outside\\blue.bmp", 0, 0, 6, 4)),
-              "");
-    EXPECT_EQ(at(3, 3), rgb(0, 0, 200));
-    ASSERT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("\\abs.bmp", 0, 0, 6, 4)), "");
-    EXPECT_EQ(at(3, 3), Red);
-    ASSERT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow("/abs.bmp", 0, 0, 6, 4)), "");
-    EXPECT_EQ(at(3, 3), Red);
+    fs::create_directories(dir_ / "app" / "packs");
+    const std::string app = scene_.appDir;
+    const struct {
+        std::string name;
+        std::string error; // "" when it draws red
+    } cases[] = {
+        {"..\\outside\\blue.bmp", "Cannot open file " + app + "/../outside/blue.bmp"},
+        {"../outside/blue.bmp", "Cannot open file " + app + "/../outside/blue.bmp"},
+        {"packs\\..\\..\\outside\\blue.bmp", "Cannot open file " + app + "/packs/../../outside/blue.bmp"},
+        {"packs\\..\\abs.bmp", ""},
+        {".\\packs\\.\\..\\red.bmp", ""},
+        {"\\abs.bmp", ""},
+        {"/abs.bmp", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(openAndRender(sceneHeader(0, 0, 0, 1) + objectRow(c.name, 0, 0, 6, 4)), c.error);
+        if (c.error.empty())
+            EXPECT_EQ(at(3, 3), Red);
+    }
 
     // Whatever a name leads to that is not a regular file is a file that
     // cannot be opened, never a read without end.
-    const std::string app = scene_.appDir;
     std::string deep = "..";
     for (int i = 0; i < 40; ++i)
         deep += "\\..";
