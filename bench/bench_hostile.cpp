@@ -8,6 +8,7 @@
 #include "heap_peak.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/textfile.h"
 #include "sources/pack.h"
 #include "sources/packcheck.h"
 

@@ -1,6 +1,7 @@
 #include "files/scenefile.h"
 
 #include "platform/error.h"
+#include "platform/replacefile.h"
 #include "platform/textfile.h"
 
 #include <algorithm>

@@ -3,8 +3,6 @@
 // after the CR is skipped; an LF alone is part of the line; Ctrl-Z (26) ends
 // the text; reading beyond the end yields empty lines. Bytes are kept as
 // they are and lines have no length limit. Writing ends every line with CR LF.
-#include "platform/replacefile.h"
-
 #include <cstdint>
 #include <memory>
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -14,7 +14,6 @@
 //   ground  thumbnail packs\<P>gT<i>.bmp   image packs\<P>g<i>.bmp
 //   sky     thumbnail packs\<P>ST<i>.bmp   image packs\<P>S<i>.bmp
 //   object  the image packs\<P>o<i>.bmp is its own thumbnail
-#include "platform/textfile.h"
 #include "sources/builtins.h"
 
 #include <array>
@@ -24,6 +23,8 @@
 #include <vector>
 
 namespace veldor {
+
+class LineReader;
 
 inline constexpr const char* kPackIdentification = "Tolvane Veldor Image Pack";
 inline constexpr const char* kPackFolderName = "packs";

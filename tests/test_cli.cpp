@@ -1,4 +1,5 @@
 #include "platform/bmp.h"
+#include "platform/replacefile.h"
 #include "platform/surface.h"
 #include "platform/textfile.h"
 #include "tempfolder.h"

@@ -1,4 +1,5 @@
 #include "platform/error.h"
+#include "platform/textfile.h"
 #include "sources/pack.h"
 #include "tempfolder.h"
 

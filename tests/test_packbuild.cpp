@@ -3,6 +3,7 @@
 #include "platform/bmp.h"
 #include "platform/error.h"
 #include "platform/replacefile.h"
+#include "platform/textfile.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"
 #include "tempfolder.h"

@@ -1,5 +1,6 @@
 #include "files/scenefile.h"
 #include "platform/error.h"
+#include "platform/replacefile.h"
 #include "platform/textfile.h"
 #include "sanitizers.h"
 #include "tempfolder.h"

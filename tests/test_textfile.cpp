@@ -1,5 +1,6 @@
 #include "platform/error.h"
 #include "platform/paths.h"
+#include "platform/replacefile.h"
 #include "platform/textfile.h"
 #include "tempfolder.h"
 

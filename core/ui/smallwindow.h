@@ -2,7 +2,6 @@
 // What every window except the main one shares: a caption, a client size,
 // the title-bar buttons it offers, staying on top, centring on the screen at
 // its first show, and hiding (never being destroyed) when closed.
-#include "core/scene.h"
 #include "core/ui/forms.h"
 
 #include <QSize>
@@ -17,6 +16,7 @@ class QPushButton;
 
 namespace veldor {
 
+struct SceneState;
 class UiServices;
 
 enum class TitleButtons {

@@ -1,5 +1,6 @@
 #include "sources/ui/objectbox.h"
 
+#include "core/scene.h"
 #include "sources/builtins.h"
 #include "sources/ui/objectp.h"
 #include "sources/ui/pickerrow.h"

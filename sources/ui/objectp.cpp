@@ -1,5 +1,7 @@
 #include "sources/ui/objectp.h"
 
+#include "core/scene.h"
+
 namespace veldor {
 
 TObjectPack::TObjectPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)

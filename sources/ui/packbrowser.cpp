@@ -1,5 +1,6 @@
 #include "sources/ui/packbrowser.h"
 
+#include "core/scene.h"
 #include "core/ui/pictureview.h"
 #include "platform/error.h"
 #include "platform/paths.h"
