@@ -188,9 +188,10 @@ ReplacementFile::ReplacementFile(const std::string& path) : state_(std::make_uni
     }
     if (s.targetExisted) {
         s.old = ::open(target.c_str(), O_PATH | O_CLOEXEC);
-        // Owner and group only where the process may set them.
-        if (::fchown(s.fd, st.st_uid, st.st_gid) != 0)
-            (void)::fchown(s.fd, uid_t(-1), st.st_gid);
+        // Owner and group only where the process may set them; failing
+        // both, the new file stays the process's own.
+        if (::fchown(s.fd, st.st_uid, st.st_gid) != 0 && ::fchown(s.fd, uid_t(-1), st.st_gid) != 0) {
+        }
         if (::fchmod(s.fd, st.st_mode & 07777) != 0)
             raiseIoError(errno); // a named temporary goes with the state
     }

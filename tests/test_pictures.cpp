@@ -82,24 +82,6 @@ TEST(Pictures, GenerationIsDeterministic)
     }
 }
 
-TEST(Pictures, BuildOutputMatchesTheGenerator)
-{
-    // Every file in the application folder is present and current.
-    for (const GeneratedFile& f : generated()) {
-        if (f.folder == "ui" || f.folder.starts_with("ui/"))
-            continue;
-        SCOPED_TRACE(f.folder + "/" + f.name);
-        const std::string path = kAppDir + f.folder.substr(3) + "/" + f.name;
-        const std::string onDisk = readFile(path);
-        if (f.picture) {
-            const std::vector<std::uint8_t> bmp = encodeBmp(*f.picture);
-            EXPECT_EQ(onDisk, std::string(bmp.begin(), bmp.end()));
-        } else {
-            EXPECT_EQ(onDisk, f.bytes);
-        }
-    }
-}
-
 TEST(Pictures, Sizes)
 {
     struct Expect {

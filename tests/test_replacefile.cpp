@@ -9,6 +9,8 @@
 #include <chrono>
 #include <climits>
 #include <csignal>
+#include <cstdio>
+#include <dlfcn.h>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -20,6 +22,79 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
+
+// The calls that decide what reaches the disk and when, recorded in order
+// while `diskSteps` is set. Defined here, they take the place of the C
+// library's for the library linked into this program; each forwards to the
+// C library's own. Only calls that succeeded count, and a run of the same
+// step is one: "write", "sync file", "name" (link or rename), "sync folder".
+namespace {
+std::vector<std::string>* diskSteps = nullptr;
+
+template <class F>
+F next(const char* name)
+{
+    return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
+}
+
+void record(bool succeeded, const char* step)
+{
+    if (diskSteps && succeeded && (diskSteps->empty() || diskSteps->back() != step))
+        diskSteps->emplace_back(step);
+}
+
+bool isFolder(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+}
+} // namespace
+
+extern "C" {
+ssize_t write(int fd, const void* bytes, size_t n)
+{
+    static const auto real = next<decltype(&write)>("write");
+    const ssize_t written = real(fd, bytes, n);
+    struct stat st {};
+    record(written > 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode), "write");
+    return written;
+}
+int fsync(int fd)
+{
+    static const auto real = next<decltype(&fsync)>("fsync");
+    const int r = real(fd);
+    record(r == 0, isFolder(fd) ? "sync folder" : "sync file");
+    return r;
+}
+int fdatasync(int fd)
+{
+    static const auto real = next<decltype(&fdatasync)>("fdatasync");
+    const int r = real(fd);
+    record(r == 0, isFolder(fd) ? "sync folder" : "sync file");
+    return r;
+}
+int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) noexcept
+{
+    static const auto real = next<decltype(&linkat)>("linkat");
+    const int r = real(fromFolder, from, toFolder, to, flags);
+    record(r == 0, "name");
+    return r;
+}
+int renameat(int fromFolder, const char* from, int toFolder, const char* to) noexcept
+{
+    static const auto real = next<decltype(&renameat)>("renameat");
+    const int r = real(fromFolder, from, toFolder, to);
+    record(r == 0, "name");
+    return r;
+}
+int rename(const char* from, const char* to) noexcept
+{
+    static const auto real = next<decltype(&rename)>("rename");
+    const int r = real(from, to);
+    record(r == 0, "name");
+    return r;
+}
+}
 
 namespace veldor {
 namespace {
@@ -124,6 +199,32 @@ TEST_F(ReplaceFile, OnlyAWritableRegularFileIsReplaced)
     if (::mknod(path("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
         EXPECT_EQ(thrownText([&] { writeFileReplacing(path("full"), "x"); }), "File access denied");
         EXPECT_TRUE(fs::is_character_file(path("full")));
+    }
+}
+
+TEST_F(ReplaceFile, TheBytesReachTheDiskBeforeTheNameAndTheNameAfterThem)
+{
+    // A crash must never leave the target's name on bytes still in memory,
+    // nor the new name itself unwritten. Where the file system has no
+    // unnamed files, a named temporary is renamed instead of linked.
+    const std::vector<std::string> inOrder = {"write", "sync file", "name", "sync folder"};
+    for (const bool replacing : {false, true}) {
+        SCOPED_TRACE(replacing ? "replacing a file" : "a new file");
+        fs::remove(path("scene.vdr"));
+        if (replacing)
+            writeFileReplacing(path("scene.vdr"), "old");
+        std::vector<std::string> steps;
+        diskSteps = &steps;
+        {
+            // Written at once past the buffer, and from it on commit.
+            ReplacementFile file(path("scene.vdr"));
+            file.write(std::string(100000, 'x'));
+            file.write("end");
+            file.commit();
+        }
+        diskSteps = nullptr;
+        EXPECT_EQ(steps, inOrder);
+        EXPECT_EQ(readWholeFile(path("scene.vdr")), std::string(100000, 'x') + "end");
     }
 }
 

@@ -132,7 +132,12 @@ TEST(SceneFile, BadIntegersAndCounts)
 {
     const std::string head = "Tolvane Veldor File\r\ns\r\ng\r\n";
     EXPECT_EQ(errorOf(head + "0\r\nabc\r\n0\r\n0\r\n"), "'abc' is not a valid integer value");
-    EXPECT_EQ(errorOf(head + "0\r\n0\r\n0\r\n-5\r\n"), "Invalid object count -5");
+    // Negative counts are refused from -1 on; none at all is a scene.
+    for (const char* count : {"-1", "-5"})
+        EXPECT_EQ(errorOf(head + "0\r\n0\r\n0\r\n" + count + "\r\n"), std::string("Invalid object count ") + count);
+    const auto empty = parseScene(head + "0\r\n0\r\n0\r\n0\r\n");
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->objectCount, 0);
     EXPECT_EQ(errorOf(head + "0\r\n0\r\n0\r\n1\r\n1\r\nf\r\nt\r\n1\r\n2\r\n+3\r\n4\r\n"),
               "'+3' is not a valid integer value");
     // Two rows claimed, one present: the second row's status is the empty

@@ -6,11 +6,36 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
+namespace {
+
+// Whether Qt has somewhere to show the windows: a desktop session, or a
+// platform named on purpose (the tests name "offscreen"). Without, Qt
+// aborts with advice to reinstall, which sends the user the wrong way.
+bool haveDisplay(int argc, char** argv)
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (!haveDisplay(argc, argv)) {
+        std::fputs("veldor: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                   "Veldor needs a desktop session\n",
+                   stderr);
+        return 1;
+    }
     // Whole device pixels per pixel, so that the picture's pixels stay
     // square and exact on every screen (150 % shows as 200 %).
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);

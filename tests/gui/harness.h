@@ -79,6 +79,17 @@ public:
         }
         return *printer_;
     }
+    // Leaves no printer to print on: neither a file nor any printer of the
+    // machine's, whichever printers it has.
+    void selectNoPrinter()
+    {
+        QPrinter& p = printer();
+        // Clearing the file name alone would make Qt take the machine's
+        // default (or first) printer, and the test would print on it; back
+        // in PDF without a file, nothing is selected wherever the tests run.
+        p.setOutputFileName(QString());
+        p.setOutputFormat(QPrinter::PdfFormat);
+    }
 
 private:
     // Sees each job start: QPainter::begin asks the device for its engine.

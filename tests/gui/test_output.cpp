@@ -193,7 +193,7 @@ void OutputTest::noPrinterIsReportedAndTheWindowRestored()
     TestProgram p;
     p.start();
     TMainForm& m = p.main();
-    p.services.printer().setOutputFileName(QString());
+    p.services.selectNoPrinter();
     QVERIFY(!hasPrinter(p.services.printer()));
     m.Print1Click();
     QVERIFY(dispatchGuarded(&p.services, [&] {

@@ -29,6 +29,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -108,6 +109,8 @@ private slots:
     void textsShowWhole();
     void mainWindowKeepsTheCurrentDirectory();
     void theProgramOutlivesAnErrorWhileItsWindowIsHidden();
+    void startsOnlyWhereItCanShowItsWindows_data();
+    void startsOnlyWhereItCanShowItsWindows();
 };
 
 void ProgramTest::toolsCommandsFromBothMenus_data()
@@ -481,6 +484,40 @@ void ProgramTest::theProgramOutlivesAnErrorWhileItsWindowIsHidden()
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll().count("\r\n"), 7 + 7 * p.scene().objectCount);
     QVERIFY(QDir().rename(moved, appDir));
+}
+
+void ProgramTest::startsOnlyWhereItCanShowItsWindows_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("says");
+    // Started in an empty folder: with somewhere to show its windows, the
+    // program gets as far as missing its pictures.
+    QTest::newRow("no desktop session") << QString() << QStringList() << "veldor: no display found";
+    QTest::newRow("platform in the environment") << "offscreen" << QStringList() << "sky0.bmp";
+    QTest::newRow("platform as an argument") << QString() << QStringList{"-platform", "offscreen"} << "sky0.bmp";
+}
+
+void ProgramTest::startsOnlyWhereItCanShowItsWindows()
+{
+    QFETCH(QString, platform);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, says);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    if (!platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    QTemporaryDir empty;
+    QProcess veldor;
+    veldor.setProcessEnvironment(env);
+    veldor.setWorkingDirectory(empty.path());
+    veldor.start(QStringLiteral(VELDOR_TEST_APP_DIR "/veldor"), arguments);
+    QVERIFY(veldor.waitForFinished(60000));
+    QCOMPARE(veldor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(veldor.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(veldor.readAllStandardError());
+    QVERIFY2(err.contains(says), qPrintable(err));
 }
 
 QTEST_MAIN(ProgramTest)

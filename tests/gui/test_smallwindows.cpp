@@ -2,6 +2,7 @@
 // readers, message boxes over stay-on-top windows, the printer set-up, dense
 // screens and the texts of image packs. Run at scale 1 and again at scale 2.
 #include "harness.h"
+#include "smallwindows.h"
 
 #include "core/ui/about.h"
 #include "core/ui/application.h"
@@ -41,20 +42,10 @@
 #include <QToolButton>
 
 using namespace veldor;
+using veldor::test::smallWindows;
 using veldor::test::TestProgram;
 
 namespace {
-
-std::vector<std::pair<QString, SmallWindow*>> smallWindows(const Forms& f)
-{
-    return {{"landscape", f.landscape}, {"sky", f.sky},         {"WaitBox", f.WaitBox},
-            {"Objectx", f.Objectx},     {"obconfirm", f.obconfirm}, {"obchange", f.obchange},
-            {"mover", f.mover},         {"resizer", f.resizer},     {"notvdr", f.notvdr},
-            {"obhind", f.obhind},       {"PrintForm", f.PrintForm}, {"SkyPack", f.SkyPack},
-            {"LandPack", f.LandPack},   {"ObjectPack", f.ObjectPack}, {"BMPSave", f.BMPSave},
-            {"effects", f.effects},     {"newbox", f.newbox},       {"helpbox", f.helpbox},
-            {"AboutBox", f.AboutBox}};
-}
 
 SmallWindow* windowNamed(const Forms& f, const QString& name)
 {
@@ -128,7 +119,6 @@ private slots:
     void denseScreensGetSharpPictures();
     void packTextsAndFileNames_data();
     void packTextsAndFileNames();
-    void smallWindowsPicture();
 };
 
 void SmallWindowsTest::returnAndEscape_data()
@@ -399,52 +389,6 @@ void SmallWindowsTest::packTextsAndFileNames()
     // The pack's bytes go into the scene unchanged.
     browser.pic0Click();
     QCOMPARE(QByteArray::fromStdString(p.scene().pendingTitle), caption);
-}
-
-void SmallWindowsTest::smallWindowsPicture()
-{
-    // Run by hand for the README's pictures:
-    //   VELDOR_SHOT=docs/small-windows.png gui_test_smallwindows smallWindowsPicture
-    // (and with QT_SCALE_FACTOR=2 for docs/small-windows-200.png), then
-    // kept small with dithered 256 colours, which hold the thumbnails'
-    // gradients: convert F -dither FloydSteinberg -colors 256 PNG8:F
-    const QString out = qEnvironmentVariable("VELDOR_SHOT");
-    if (out.isEmpty())
-        QSKIP("VELDOR_SHOT names the picture to write");
-    TestProgram p;
-    p.start();
-    const qreal dpr = p.main().devicePixelRatioF();
-    constexpr int kWidth = 1160, kGap = 8, kCaption = 16;
-    struct Placed {
-        QPoint at;
-        QPixmap shot;
-        QString caption;
-    };
-    std::vector<Placed> placed;
-    QPoint at(kGap, kGap);
-    int rowHeight = 0;
-    for (const auto& [name, w] : smallWindows(p.forms())) {
-        const QPixmap shot = w->grab();
-        const QSize size = shot.deviceIndependentSize().toSize();
-        if (at.x() + size.width() > kWidth) {
-            at = {kGap, at.y() + rowHeight + kGap};
-            rowHeight = 0;
-        }
-        placed.push_back({at, shot, w->windowTitle()});
-        at.rx() += size.width() + kGap;
-        rowHeight = std::max(rowHeight, size.height() + kCaption);
-    }
-    QImage sheet((QSizeF(kWidth, at.y() + rowHeight + kGap) * dpr).toSize(), QImage::Format_RGB32);
-    sheet.setDevicePixelRatio(dpr);
-    sheet.fill(QColor(90, 96, 110));
-    QPainter painter(&sheet);
-    painter.setPen(Qt::white);
-    for (const Placed& pl : placed) {
-        painter.drawText(QRect(pl.at, QSize(400, kCaption)), Qt::AlignLeft | Qt::AlignVCenter, pl.caption);
-        painter.drawPixmap(pl.at + QPoint(0, kCaption), pl.shot);
-    }
-    painter.end();
-    QVERIFY(sheet.save(out));
 }
 
 QTEST_MAIN(SmallWindowsTest)
