@@ -9,12 +9,7 @@
 #include "core/ui/newform.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/wait.h"
-#include "editing/ui/dialogparts.h"
-#include "editing/ui/moverx.h"
-#include "editing/ui/obedit.h"
-#include "editing/ui/obhinder.h"
-#include "editing/ui/obnew.h"
-#include "editing/ui/resizerx.h"
+#include "editing/ui/choicewindow.h"
 #include "effects/ui/error.h"
 #include "files/ui/notvdrf.h"
 #include "output/ui/bmpsaver.h"
@@ -31,17 +26,20 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
 
 using namespace veldor;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -211,8 +209,7 @@ void SmallWindowsTest::tabOrderAndNames()
             return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
         });
         if (w == p.forms().obchange)
-            expected.swapItemsAt(expected.indexOf(p.forms().obchange->Button5),
-                                 expected.indexOf(p.forms().obchange->Button6));
+            expected.swapItemsAt(expected.indexOf(control(w, "Button5")), expected.indexOf(control(w, "Button6")));
         QVERIFY2(tabChain(*w) == expected, qPrintable(name));
         // Everything a screen reader may land on has a name.
         for (QWidget* c : w->findChildren<QWidget*>()) {
@@ -293,6 +290,7 @@ void SmallWindowsTest::textsFitTheirPlaces()
     Forms& f = p.forms();
     // Every label's text shows whole and clear of its neighbours (a label
     // drawn over a picture on purpose aside).
+    const QWidget* helpLogo = control(f.helpbox, "ProgramIcon");
     for (const auto& [name, w] : smallWindows(f)) {
         const QList<QWidget*> controls = w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QLabel* label : w->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
@@ -304,17 +302,19 @@ void SmallWindowsTest::textsFitTheirPlaces()
             text.setWidth(label->sizeHint().width());
             QVERIFY2(text.right() < w->width(), qPrintable(where));
             for (QWidget* other : controls)
-                if (other != label && other->isVisibleTo(w) && !(w == f.helpbox && other == f.helpbox->ProgramIcon))
+                if (other != label && other->isVisibleTo(w) && other != helpLogo)
                     QVERIFY2(!text.intersects(other->geometry()), qPrintable(where + " over " + other->objectName()));
         }
     }
     // "...with object: Apple", with a gap.
     Tobhind& hind = *f.obhind;
-    QVERIFY(hind.Label2->x() + hind.Label2->sizeHint().width()
-            + hind.fontMetrics().horizontalAdvance(QLatin1Char(' ')) <= hind.oblabel->x());
+    const QLabel* question = control<QLabel>(&hind, "Label2");
+    QLabel* title = control<QLabel>(&hind, "oblabel");
+    QVERIFY(question->x() + question->sizeHint().width() + hind.fontMetrics().horizontalAdvance(QLatin1Char(' '))
+            <= title->x());
     // A long title stays inside the window.
-    setLabelText(hind.oblabel, QString(80, QLatin1Char('W')));
-    QVERIFY(hind.oblabel->geometry().right() < hind.width());
+    hind.setObjectTitle(QString(80, QLatin1Char('W')));
+    QVERIFY(title->geometry().right() < hind.width());
 }
 
 void SmallWindowsTest::pictureKeepsItsPixels()
