@@ -20,6 +20,7 @@
 
 using namespace veldor;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -223,9 +224,9 @@ void OutputTest::exportsIncludeTheEffects()
     fillPicture(m, rgb(100, 150, 200));
     // XOR with black inverts: the export must show the inverted picture.
     m.SpecialEffects1Click();
-    p.forms().effects->anti->setChecked(false);
-    p.forms().effects->xorbox->setChecked(true);
-    p.forms().effects->Button2->click();
+    control<QCheckBox>(p.forms().effects, "anti")->setChecked(false);
+    control<QCheckBox>(p.forms().effects, "xorbox")->setChecked(true);
+    control<QPushButton>(p.forms().effects, "Button2")->click();
     QCOMPARE(m.surfaces.mainImage.pixel(5, 5), rgb(155, 105, 55));
 
     const QString standard = p.appDir.path(QStringLiteral("standard.bmp"));
@@ -235,13 +236,13 @@ void OutputTest::exportsIncludeTheEffects()
     p.services.saveAnswers = {standard, stretched, png};
     m.ExportasBMP2->trigger();
     QVERIFY(b.isVisible());
-    b.Button1->click();
+    control<QPushButton>(&b, "Button1")->click();
     QVERIFY(!b.isVisible());
     m.ExportasBMP1->trigger();
-    b.Button2->click();
+    control<QPushButton>(&b, "Button2")->click();
     QVERIFY(!b.isVisible());
     m.ExportasBMP2->trigger();
-    b.Button1->click();
+    control<QPushButton>(&b, "Button1")->click();
 
     QCOMPARE(p.services.saveRequests.size(), std::size_t(3));
     QCOMPARE(p.services.saveRequests[0].caption, QStringLiteral("Export as BMP (630 x 340)"));
@@ -281,7 +282,7 @@ void OutputTest::cancelledExportWritesNothing()
     p.start();
     TBMPSave& b = *p.forms().BMPSave;
     const QStringList before = QDir(p.appDir.path()).entryList(QDir::Files);
-    for (QPushButton* button : {b.Button1, b.Button2}) {
+    for (QPushButton* button : {control<QPushButton>(&b, "Button1"), control<QPushButton>(&b, "Button2")}) {
         p.main().SpeedButton7->click();
         QVERIFY(b.isVisible());
         button->click();

@@ -342,7 +342,7 @@ void SmallWindowsTest::denseScreensGetSharpPictures()
     // Drawn for the screen: at twice the density, twice the pixels.
     const QPixmap glyph = p.main().SpeedButton1->icon().pixmap(QSize(32, 32), dpr);
     QCOMPARE(glyph.size(), QSize(32, 32) * dpr);
-    QCOMPARE(p.forms().AboutBox->ProgramIcon->pixmap().size(), QSize(192, 96) * dpr);
+    QCOMPARE(control<QLabel>(p.forms().AboutBox, "ProgramIcon")->pixmap().size(), QSize(192, 96) * dpr);
     QCOMPARE(p.forms().sky->sky0->picture().size(), QSize(100, 100) * dpr);
     QCOMPARE(p.forms().sky->sky0->picture().deviceIndependentSize(), QSizeF(100, 100));
     if (dpr == 2) {
