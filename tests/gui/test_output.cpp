@@ -99,28 +99,30 @@ void OutputTest::copiesCounter()
     TestProgram p;
     p.start();
     TPrintForm& f = *p.forms().PrintForm;
+    QLabel* copies = control<QLabel>(&f, "copies");
+    const SpinButton* spin = control<SpinButton>(&f, "SpinButton1");
     p.main().Print1->trigger();
     QVERIFY(f.isVisible());
-    QCOMPARE(f.copies->text(), QStringLiteral("1"));
-    f.SpinButton1->downButton->click();
-    QCOMPARE(f.copies->text(), QStringLiteral("1"));
+    QCOMPARE(copies->text(), QStringLiteral("1"));
+    spin->downButton->click();
+    QCOMPARE(copies->text(), QStringLiteral("1"));
     for (int i = 0; i < 10; ++i)
-        f.SpinButton1->upButton->click();
-    QCOMPARE(f.copies->text(), QStringLiteral("11"));
-    f.SpinButton1->downButton->click();
-    QCOMPARE(f.copies->text(), QStringLiteral("10"));
-    QCOMPARE(f.copies->width(), 33);
-    f.Button2->click();
+        spin->upButton->click();
+    QCOMPARE(copies->text(), QStringLiteral("11"));
+    spin->downButton->click();
+    QCOMPARE(copies->text(), QStringLiteral("10"));
+    QCOMPARE(copies->width(), 33);
+    control<QPushButton>(&f, "Button2")->click();
     QVERIFY(!f.isVisible());
 
     // Every way in starts at one copy again.
     for (auto open : {std::function<void()>([&] { p.main().Print2->trigger(); }),
                       std::function<void()>([&] { p.main().SpeedButton8->click(); })}) {
-        f.copies->setText(QStringLiteral("7"));
+        copies->setText(QStringLiteral("7"));
         f.hide();
         open();
         QVERIFY(f.isVisible());
-        QCOMPARE(f.copies->text(), QStringLiteral("1"));
+        QCOMPARE(copies->text(), QStringLiteral("1"));
     }
 }
 
@@ -144,9 +146,10 @@ void OutputTest::eachCopyIsAJobOfOnePage()
         copyCounts << job.copyCount();
     };
     m.Print1Click();
-    f.SpinButton1->upButton->click();
-    f.SpinButton1->upButton->click();
-    f.Button1->click();
+    QToolButton* more = control<SpinButton>(&f, "SpinButton1")->upButton;
+    more->click();
+    more->click();
+    control<QPushButton>(&f, "Button1")->click();
 
     QCOMPARE(p.services.printedFiles.size(), 3);
     QCOMPARE(reshaped, (QList<bool>{true, true, true}));
@@ -211,7 +214,7 @@ void OutputTest::printerSetupFromAllThreePlaces()
     p.start();
     p.main().PrintSetup1->trigger();
     p.main().PrintSetup2->trigger();
-    p.forms().PrintForm->Button3->click();
+    control<QPushButton>(p.forms().PrintForm, "Button3")->click();
     QCOMPARE(p.services.printerSetups, 3);
 }
 

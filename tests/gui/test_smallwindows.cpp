@@ -231,16 +231,19 @@ void SmallWindowsTest::printCopiesFromKeyboard()
     print.show();
     print.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&print));
-    QCOMPARE(tabChain(print).mid(0, 2), (QList<QWidget*>{print.SpinButton1->upButton, print.SpinButton1->downButton}));
-    print.Button1->setFocus();
+    const SpinButton* spin = control<SpinButton>(&print, "SpinButton1");
+    const QLabel* copies = control<QLabel>(&print, "copies");
+    QPushButton* printButton = control<QPushButton>(&print, "Button1");
+    QCOMPARE(tabChain(print).mid(0, 2), (QList<QWidget*>{spin->upButton, spin->downButton}));
+    printButton->setFocus();
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(print.Button1, Qt::Key_Up);
-    QCOMPARE(print.copies->text(), QStringLiteral("4"));
-    print.SpinButton1->downButton->setFocus();
-    QTest::keyClick(print.SpinButton1->downButton, Qt::Key_Space);
+        QTest::keyClick(printButton, Qt::Key_Up);
+    QCOMPARE(copies->text(), QStringLiteral("4"));
+    spin->downButton->setFocus();
+    QTest::keyClick(spin->downButton, Qt::Key_Space);
     for (int i = 0; i < 5; ++i)
-        QTest::keyClick(print.SpinButton1->downButton, Qt::Key_Down);
-    QCOMPARE(print.copies->text(), QStringLiteral("1"));
+        QTest::keyClick(spin->downButton, Qt::Key_Down);
+    QCOMPARE(copies->text(), QStringLiteral("1"));
 }
 
 void SmallWindowsTest::messageBoxStaysAboveEverything()
