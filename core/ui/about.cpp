@@ -1,57 +1,47 @@
 #include "core/ui/about.h"
 
+#include "core/ui/controls.h"
+
 #include <QFrame>
-#include <QLabel>
-#include <QPixmap>
-#include <QPushButton>
 
 namespace veldor {
-
-namespace {
-
-// The labels are centred across the panel's inner width rather than placed
-// at fixed lefts, so that they stay centred whatever the font's widths.
-QLabel* centredLabel(QWidget* panel, const char* name, const QString& text, int top, int height)
-{
-    auto* label = new QLabel(text, panel);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setGeometry(11, top, 196, height);
-    return label;
-}
-
-} // namespace
 
 TAboutBox::TAboutBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"About", {234, 219}, TitleButtons::SystemMenu, true}, parent)
 {
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Sunken);
-    Panel1->setGeometry(8, 8, 217, 169);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setGeometry(8, 8, 217, 169);
+    addLogo(*panel, {12, 8});
 
-    ProgramIcon = new QLabel(Panel1);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setGeometry(12, 8, 193, 97);
-    ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ProgramIcon->setPixmap(screenPixmap(QStringLiteral(":/ui/logo.bmp"), *this));
-    ProgramIcon->setAccessibleName(tr("Veldor logo"));
+    // Centred across the panel's inner width rather than placed at fixed
+    // lefts, so that they stay centred whatever the font's widths.
+    const struct {
+        const char* name;
+        QString text;
+        int top;
+        int height;
+        int pixelSize; // 0: the window's
+    } lines[] = {
+        {"ProductName", QStringLiteral("Veldor"), 112, 16, 0},
+        {"Version", tr("Version 1.00"), 128, 16, 0},
+        {"Copyright", tr("(c) 2026 the Veldor developers.\nFree to use and share."), 144, 24, 10},
+    };
+    for (const auto& l : lines) {
+        QLabel* label = addLabel(*panel, l.name, l.text, {11, l.top}, {196, l.height});
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(true);
+        if (l.pixelSize > 0) {
+            QFont font = label->font();
+            font.setPixelSize(l.pixelSize);
+            label->setFont(font);
+        }
+    }
 
-    ProductName = centredLabel(Panel1, "ProductName", QStringLiteral("Veldor"), 112, 16);
-    Version = centredLabel(Panel1, "Version", tr("Version 1.00"), 128, 16);
-    Copyright = centredLabel(Panel1, "Copyright",
-                             tr("(c) 2026 the Veldor developers.\nFree to use and share."), 144, 24);
-    QFont small = Copyright->font();
-    small.setPixelSize(10);
-    Copyright->setFont(small);
-
-    OKButton = new QPushButton(tr("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(79, 188, 75, 25);
-    connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
-    setKeyButtons(OKButton, OKButton);
+    QPushButton* ok = addButton(*this, "OKButton", tr("OK"), {79, 188, 75, 25}, &TAboutBox::OKButtonClick);
+    setKeyButtons(ok, ok);
 }
 
 void TAboutBox::OKButtonClick() { close(); }

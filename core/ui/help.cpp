@@ -1,7 +1,7 @@
 #include "core/ui/help.h"
 
-#include <QLabel>
-#include <QPixmap>
+#include "core/ui/controls.h"
+
 #include <QPlainTextEdit>
 
 namespace veldor {
@@ -65,35 +65,28 @@ The Tools menu deletes, restores or moves all objects at once.
 Thelpbox::Thelpbox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Veldor Help", {427, 370}, TitleButtons::SystemMenuMinimise, false}, parent)
 {
-    ProgramIcon = new QLabel(this);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setGeometry(117, 8, 193, 97);
-    ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ProgramIcon->setPixmap(screenPixmap(QStringLiteral(":/ui/logo.bmp"), *this));
-    ProgramIcon->setAccessibleName(tr("Veldor logo"));
+    addLogo(*this, {117, 8});
 
     // Created after the logo so that it is drawn over it; a label has no
     // background of its own, so the logo shows through.
-    Label1 = new QLabel(tr("Veldor Help"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = Label1->font();
+    QLabel* title = addLabel(*this, "Label1", tr("Veldor Help"), {204, 8});
+    QFont bold = title->font();
     bold.setBold(true);
     bold.setPixelSize(16);
-    Label1->setFont(bold);
-    Label1->move(204, 8);
-    Label1->adjustSize();
+    title->setFont(bold);
+    title->adjustSize();
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(8, 120, 409, 241);
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QPalette palette = Memo1->palette();
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName(QStringLiteral("Memo1"));
+    memo->setGeometry(8, 120, 409, 241);
+    memo->setReadOnly(true);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QPalette palette = memo->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    Memo1->setPalette(palette);
-    Memo1->setPlainText(QString::fromUtf8(kQuickStartText));
-    Memo1->setAccessibleName(tr("Help text"));
+    memo->setPalette(palette);
+    memo->setPlainText(QString::fromUtf8(kQuickStartText));
+    memo->setAccessibleName(tr("Help text"));
 }
 
 } // namespace veldor

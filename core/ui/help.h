@@ -2,9 +2,6 @@
 // The quick-start help text.
 #include "core/ui/smallwindow.h"
 
-class QLabel;
-class QPlainTextEdit;
-
 namespace veldor {
 
 // The text the help window shows.
@@ -15,9 +12,6 @@ class Thelpbox : public SmallWindow {
 public:
     Thelpbox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
-    QLabel* ProgramIcon = nullptr;
-    QLabel* Label1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
 };
 
 } // namespace veldor

@@ -1,9 +1,7 @@
 #include "core/ui/newform.h"
 
 #include "core/ui/Main.h"
-
-#include <QLabel>
-#include <QPushButton>
+#include "core/ui/controls.h"
 
 namespace veldor {
 
@@ -11,21 +9,10 @@ namespace veldor {
 Tnewbox::Tnewbox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Confirm New", {176, 65}, TitleButtons::SystemMenu, true, false}, parent)
 {
-    Label1 = new QLabel(tr("Confirm New Image?"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(39, 8);
-    Label1->adjustSize();
-
-    Button1 = new QPushButton(tr("Yes"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(8, 32, 75, 25);
-    connect(Button1, &QPushButton::clicked, this, &Tnewbox::Button1Click);
-
-    Button2 = new QPushButton(tr("No"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(88, 32, 75, 25);
-    connect(Button2, &QPushButton::clicked, this, &Tnewbox::Button2Click);
-    setKeyButtons(Button1, Button2);
+    addLabel(*this, "Label1", tr("Confirm New Image?"), {39, 8});
+    QPushButton* yes = addButton(*this, "Button1", tr("Yes"), {8, 32, 75, 25}, &Tnewbox::Button1Click);
+    QPushButton* no = addButton(*this, "Button2", tr("No"), {88, 32, 75, 25}, &Tnewbox::Button2Click);
+    setKeyButtons(yes, no);
 }
 
 void Tnewbox::Button1Click()

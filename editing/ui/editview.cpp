@@ -3,12 +3,7 @@
 #include "core/ui/Main.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/wait.h"
-#include "editing/ui/dialogparts.h"
-#include "editing/ui/moverx.h"
-#include "editing/ui/obedit.h"
-#include "editing/ui/obhinder.h"
-#include "editing/ui/obnew.h"
-#include "editing/ui/resizerx.h"
+#include "editing/ui/choicewindow.h"
 
 #include <QContextMenuEvent>
 
@@ -55,11 +50,8 @@ void PictureEditView::setCursor(EditCursor cursor)
 void PictureEditView::setObjectLabel(EditWindow which, const std::string& title)
 {
     // Read as the pack browser shows the caption a title comes from.
-    const QString text = bytesToText(title);
-    if (which == EditWindow::obchange)
-        setLabelText(forms_.obchange->oblabel, text);
-    else if (which == EditWindow::obhind)
-        setLabelText(forms_.obhind->oblabel, text);
+    if (auto* choice = qobject_cast<ChoiceWindow*>(window(which)))
+        choice->setObjectTitle(bytesToText(title));
 }
 
 void PictureEditView::repaint(const PictureRect& area)

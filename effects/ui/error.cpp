@@ -3,6 +3,7 @@
 #include "core/renderer.h"
 #include "core/ui/Main.h"
 #include "core/ui/busyscope.h"
+#include "core/ui/controls.h"
 #include "core/ui/services.h"
 
 #include <QCheckBox>
@@ -17,59 +18,44 @@ namespace {
 
 Color toColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-template <class Control>
-Control* addControl(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* control = new Control(text, parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 } // namespace
 
 Teffects::Teffects(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Special Effects", {396, 234}, TitleButtons::SystemMenu, true}, parent)
 {
-    Label2 = addLabel(this, "Label2", tr("Applying effects may take some time."), 8, 8);
-    Label3 = addLabel(this, "Label3",
-                      tr("Please be aware that the effects will go away when you re-render your image."), 8, 24);
-    Label4 = addLabel(this, "Label4",
-                      tr("Special Effects are to be used after you have created your landscape so that you"),
-                      8, 40);
-    Label5 = addLabel(this, "Label5", tr("can save or print your image while the effects are on screen."), 8, 56);
-    Label1 = addLabel(this, "Label1", tr("Special Effects To Apply:"), 8, 88);
-    QPalette black = Label1->palette();
+    QLabel* intro[] = {
+        addLabel(*this, "Label2", tr("Applying effects may take some time."), {8, 8}),
+        addLabel(*this, "Label3", tr("Please be aware that the effects will go away when you re-render your image."),
+                 {8, 24}),
+        addLabel(*this, "Label4",
+                 tr("Special Effects are to be used after you have created your landscape so that you"), {8, 40}),
+        addLabel(*this, "Label5", tr("can save or print your image while the effects are on screen."), {8, 56}),
+    };
+    QLabel* heading = addLabel(*this, "Label1", tr("Special Effects To Apply:"), {8, 88});
+    QPalette black = heading->palette();
     black.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(black);
+    heading->setPalette(black);
 
-    anti = addControl<QCheckBox>(this, "anti", tr("Anti-alias"), {152, 88, 65, 17});
-    xorbox = addControl<QCheckBox>(this, "xorbox", tr("XOR Colours"), {152, 112, 81, 17});
-    Button4 = addControl<QPushButton>(this, "Button4", tr("XOR Colour Options"), {240, 112, 113, 17});
-    tint = addControl<QCheckBox>(this, "tint", tr("Tint Colours"), {152, 136, 81, 17});
-    Button3 = addControl<QPushButton>(this, "Button3", tr("Tint Options..."), {240, 136, 113, 17});
-    ld = addControl<QCheckBox>(this, "ld", tr("Brightness"), {152, 160, 89, 17});
-    dark = addControl<QRadioButton>(this, "dark", tr("Darken"), {232, 160, 57, 17});
-    light = addControl<QRadioButton>(this, "light", tr("Lighten"), {296, 160, 113, 17});
-    Button2 = addControl<QPushButton>(this, "Button2", tr("Apply Effects"), {232, 200, 75, 25});
-    Button1 = addControl<QPushButton>(this, "Button1", tr("Close"), {312, 200, 75, 25});
+    anti = addControl<QCheckBox>(*this, "anti", tr("Anti-alias"), {152, 88, 65, 17});
+    xorbox = addControl<QCheckBox>(*this, "xorbox", tr("XOR Colours"), {152, 112, 81, 17});
+    QPushButton* xorOptions =
+        addButton(*this, "Button4", tr("XOR Colour Options"), {240, 112, 113, 17}, &Teffects::Button4Click);
+    tint = addControl<QCheckBox>(*this, "tint", tr("Tint Colours"), {152, 136, 81, 17});
+    QPushButton* tintOptions =
+        addButton(*this, "Button3", tr("Tint Options..."), {240, 136, 113, 17}, &Teffects::Button3Click);
+    ld = addControl<QCheckBox>(*this, "ld", tr("Brightness"), {152, 160, 89, 17});
+    dark = addControl<QRadioButton>(*this, "dark", tr("Darken"), {232, 160, 57, 17});
+    light = addControl<QRadioButton>(*this, "light", tr("Lighten"), {296, 160, 113, 17});
+    QPushButton* apply = addButton(*this, "Button2", tr("Apply Effects"), {232, 200, 75, 25}, &Teffects::Button2Click);
+    QPushButton* closer = addButton(*this, "Button1", tr("Close"), {312, 200, 75, 25}, &Teffects::Button1Click);
 
     // Each as wide as the window or its right-hand neighbour allows.
     constexpr int kClientWidth = 396;
-    for (QLabel* label : {Label2, Label3, Label4, Label5})
+    for (QLabel* label : intro)
         fitText(*label, kClientWidth - label->x());
     fitText(*anti, kClientWidth - anti->x());
-    fitText(*xorbox, Button4->x() - xorbox->x());
-    fitText(*tint, Button3->x() - tint->x());
+    fitText(*xorbox, xorOptions->x() - xorbox->x());
+    fitText(*tint, tintOptions->x() - tint->x());
     fitText(*dark, light->x() - dark->x());
 
     anti->setChecked(true);
@@ -78,11 +64,7 @@ Teffects::Teffects(SceneState& scene, Forms& forms, UiServices& services, QWidge
     light->hide();
 
     connect(ld, &QCheckBox::toggled, this, &Teffects::ldClick);
-    connect(Button1, &QPushButton::clicked, this, &Teffects::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &Teffects::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &Teffects::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &Teffects::Button4Click);
-    setKeyButtons(Button2, Button1);
+    setKeyButtons(apply, closer);
 }
 
 void Teffects::showEvent(QShowEvent* event)

@@ -8,8 +8,6 @@
 #include <QColor>
 
 class QCheckBox;
-class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace veldor {
@@ -19,22 +17,6 @@ class Teffects : public SmallWindow {
 public:
     Teffects(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QCheckBox* anti = nullptr;
-    QCheckBox* xorbox = nullptr;
-    QCheckBox* tint = nullptr;
-    QCheckBox* ld = nullptr;
-    QRadioButton* dark = nullptr;
-    QRadioButton* light = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
-
     // The colours of the two colour dialogs.
     QColor tintColour() const { return tintColour_; }
     QColor xorColour() const { return xorColour_; }
@@ -42,10 +24,10 @@ public:
     void FormShow();
     // Shows the brightness choices exactly while Brightness is ticked.
     void ldClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
+    void Button1Click(); // "Close"
+    void Button2Click(); // "Apply Effects"
+    void Button3Click(); // "Tint Options...": chooses the tint colour
+    void Button4Click(); // "XOR Colour Options": chooses the XOR colour
 
     // What the ticked boxes ask for.
     EffectOptions options() const;
@@ -54,6 +36,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QCheckBox* anti = nullptr;
+    QCheckBox* xorbox = nullptr;
+    QCheckBox* tint = nullptr;
+    QCheckBox* ld = nullptr; // "Brightness"
+    QRadioButton* dark = nullptr;
+    QRadioButton* light = nullptr;
     QColor tintColour_{150, 150, 160};
     QColor xorColour_{Qt::black};
 };

@@ -3,8 +3,6 @@
 // window stays hidden until "Continue" is pressed.
 #include "core/ui/smallwindow.h"
 
-class QPushButton;
-
 namespace veldor {
 
 class Tnotvdr : public SmallWindow {
@@ -12,9 +10,7 @@ class Tnotvdr : public SmallWindow {
 public:
     Tnotvdr(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
-    QPushButton* Button1 = nullptr;
-
-    // Shows the main window again and closes this one.
+    // "Continue": shows the main window again and closes this one.
     void Button1Click();
 };
 

@@ -9,14 +9,12 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 
 namespace veldor {
 
 void TMainForm::Print1Click()
 {
-    forms.PrintForm->copies->setText(QStringLiteral("1"));
-    forms.PrintForm->copies->resize(33, forms.PrintForm->copies->height());
+    forms.PrintForm->startAtOneCopy();
     forms.PrintForm->show();
     forms.PrintForm->raise();
 }

@@ -2,31 +2,20 @@
 
 #include "core/renderer.h"
 #include "core/ui/Main.h"
+#include "core/ui/controls.h"
 #include "core/ui/services.h"
 #include "output/exportbmp.h"
 #include "platform/paths.h"
-
-#include <QLabel>
-#include <QPushButton>
 
 namespace veldor {
 
 TBMPSave::TBMPSave(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Export as BMP", {266, 66}, TitleButtons::SystemMenu, true}, parent)
 {
-    Label1 = new QLabel(tr("What resolution would you like to export the BMP as?"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(8, 8);
-    Label1->adjustSize();
-    fitText(*Label1, 266 - Label1->x());
-    Button1 = new QPushButton(tr("630 x 340 (Standard)"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(8, 32, 121, 25);
-    Button2 = new QPushButton(tr("640 x 480 (Stretched)"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(136, 32, 121, 25);
-    connect(Button1, &QPushButton::clicked, this, &TBMPSave::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TBMPSave::Button2Click);
+    QLabel* question = addLabel(*this, "Label1", tr("What resolution would you like to export the BMP as?"), {8, 8});
+    fitText(*question, 266 - question->x());
+    addButton(*this, "Button1", tr("630 x 340 (Standard)"), {8, 32, 121, 25}, &TBMPSave::Button1Click);
+    addButton(*this, "Button2", tr("640 x 480 (Stretched)"), {136, 32, 121, 25}, &TBMPSave::Button2Click);
 }
 
 std::string TBMPSave::chooseFile(const QString& caption)

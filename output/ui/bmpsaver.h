@@ -2,9 +2,6 @@
 // Chooses the size of a BMP export and asks where to write it.
 #include "core/ui/smallwindow.h"
 
-class QLabel;
-class QPushButton;
-
 namespace veldor {
 
 class TBMPSave : public SmallWindow {
@@ -12,13 +9,9 @@ class TBMPSave : public SmallWindow {
 public:
     TBMPSave(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-
-    // The picture as it stands, 630 x 340.
+    // "630 x 340 (Standard)": the picture as it stands.
     void Button1Click();
-    // The picture stretched to 640 x 480.
+    // "640 x 480 (Stretched)": the picture stretched to 640 x 480.
     void Button2Click();
 
 private:

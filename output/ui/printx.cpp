@@ -3,6 +3,7 @@
 #include "core/renderer.h"
 #include "core/ui/Main.h"
 #include "core/ui/busyscope.h"
+#include "core/ui/controls.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/services.h"
 #include "platform/error.h"
@@ -122,18 +123,9 @@ bool hasPrinter(const QPrinter& printer)
 TPrintForm::TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
     : SmallWindow(scene, forms, services, {"Print", {273, 113}, TitleButtons::SystemMenu, true}, parent)
 {
-    Label1 = new QLabel(tr("To select a different printer, press 'Printer Setup'"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(20, 8);
-    Label1->adjustSize();
-    Label2 = new QLabel(tr("Number of copies Veldor will print:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->move(20, 40);
-    Label2->adjustSize();
-
-    copies = new QLabel(QStringLiteral("1"), this);
-    copies->setObjectName(QStringLiteral("copies"));
-    copies->setGeometry(196, 40, kCopiesWidth, 13);
+    addLabel(*this, "Label1", tr("To select a different printer, press 'Printer Setup'"), {20, 8});
+    addLabel(*this, "Label2", tr("Number of copies Veldor will print:"), {20, 40});
+    copies = addLabel(*this, "copies", QStringLiteral("1"), {196, 40}, {kCopiesWidth, 13});
     copies->setAlignment(Qt::AlignCenter);
     QFont bold = copies->font();
     bold.setBold(true);
@@ -144,26 +136,17 @@ TPrintForm::TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QW
     copies->setPalette(blackOnWhite);
     copies->setAutoFillBackground(true);
 
-    SpinButton1 = new SpinButton(this);
-    SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
-    SpinButton1->setGeometry(236, 32, 17, 33);
+    auto* spin = new SpinButton(this);
+    spin->setObjectName(QStringLiteral("SpinButton1"));
+    spin->setGeometry(236, 32, 17, 33);
 
-    Button1 = new QPushButton(tr("Print"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(8, 80, 73, 25);
-    Button3 = new QPushButton(tr("Printer Setup..."), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(88, 80, 97, 25);
-    Button2 = new QPushButton(tr("Close"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(192, 80, 75, 25);
+    addButton(*this, "Button1", tr("Print"), {8, 80, 73, 25}, &TPrintForm::Button1Click);
+    addButton(*this, "Button3", tr("Printer Setup..."), {88, 80, 97, 25}, &TPrintForm::Button3Click);
+    QPushButton* closer = addButton(*this, "Button2", tr("Close"), {192, 80, 75, 25}, &TPrintForm::Button2Click);
 
-    connect(SpinButton1, &SpinButton::upClick, this, &TPrintForm::SpinButton1UpClick);
-    connect(SpinButton1, &SpinButton::downClick, this, &TPrintForm::SpinButton1DownClick);
-    connect(Button1, &QPushButton::clicked, this, &TPrintForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TPrintForm::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TPrintForm::Button3Click);
-    setKeyButtons(Button2, Button2);
+    connect(spin, &SpinButton::upClick, this, &TPrintForm::SpinButton1UpClick);
+    connect(spin, &SpinButton::downClick, this, &TPrintForm::SpinButton1DownClick);
+    setKeyButtons(closer, closer);
     // Up and Down change the copies wherever the focus is; the arrows
     // themselves are reached with Tab.
     auto* more = new QShortcut(QKeySequence(Qt::Key_Up), this);
@@ -173,17 +156,17 @@ TPrintForm::TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QW
     copies->setAccessibleName(tr("Number of copies"));
 }
 
-void TPrintForm::SpinButton1UpClick()
+void TPrintForm::showCopies(int n)
 {
-    copies->setText(QString::number(copiesOf(*copies) + 1));
+    copies->setText(QString::number(n));
     copies->resize(kCopiesWidth, copies->height());
 }
 
-void TPrintForm::SpinButton1DownClick()
-{
-    copies->setText(QString::number(std::max(copiesOf(*copies) - 1, 1)));
-    copies->resize(kCopiesWidth, copies->height());
-}
+void TPrintForm::startAtOneCopy() { showCopies(1); }
+
+void TPrintForm::SpinButton1UpClick() { showCopies(copiesOf(*copies) + 1); }
+
+void TPrintForm::SpinButton1DownClick() { showCopies(std::max(copiesOf(*copies) - 1, 1)); }
 
 void TPrintForm::Button1Click()
 {

@@ -8,7 +8,6 @@
 
 class QLabel;
 class QPrinter;
-class QPushButton;
 class QToolButton;
 
 namespace veldor {
@@ -46,22 +45,22 @@ class TPrintForm : public SmallWindow {
 public:
     TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    // The number of copies lives in this label's text; at least 1.
-    QLabel* copies = nullptr;
-    SpinButton* SpinButton1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
+    // Back to one copy, where each Print command starts.
+    void startAtOneCopy();
 
     void SpinButton1UpClick();
     void SpinButton1DownClick();
     // Prints the copies; the main window is reshaped meanwhile and restored
     // afterwards, also when printing fails.
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    void Button1Click(); // "Print"
+    void Button2Click(); // "Close"
+    void Button3Click(); // "Printer Setup..."
+
+private:
+    void showCopies(int n);
+
+    // The number of copies lives in this label's text; at least 1.
+    QLabel* copies = nullptr;
 };
 
 } // namespace veldor

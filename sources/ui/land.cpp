@@ -1,6 +1,7 @@
 #include "sources/ui/land.h"
 
 #include "core/ui/Main.h"
+#include "core/ui/controls.h"
 #include "sources/builtins.h"
 #include "sources/ui/landp.h"
 #include "sources/ui/pickerrow.h"
@@ -24,7 +25,7 @@ Tlandscape::Tlandscape(SceneState& scene, Forms& forms, UiServices& services, QW
     land3label = row.captions[3], land4label = row.captions[4];
     cancel = row.cancel;
     newpack = row.newpack;
-    Button1 = addButton(*this, "Button1", tr("No Landscape"), {8, 144, 97, 25});
+    Button1 = addButton(*this, "Button1", tr("No Landscape"), {8, 144, 97, 25}, &Tlandscape::Button1Click);
     // Leftmost of the row of buttons, so first of them in the tab order.
     setTabOrder(land4, Button1);
     setTabOrder(Button1, newpack);
@@ -34,7 +35,6 @@ Tlandscape::Tlandscape(SceneState& scene, Forms& forms, UiServices& services, QW
                                             &Tlandscape::land4Click};
     for (int i = 0; i < kChoiceSlots; ++i)
         connect(row.pictures[std::size_t(i)], &Thumbnail::clicked, this, clicks[i]);
-    connect(Button1, &QPushButton::clicked, this, &Tlandscape::Button1Click);
     connect(cancel, &QPushButton::clicked, this, &Tlandscape::cancelClick);
     connect(newpack, &QPushButton::clicked, this, &Tlandscape::newpackClick);
 }

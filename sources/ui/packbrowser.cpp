@@ -1,6 +1,7 @@
 #include "sources/ui/packbrowser.h"
 
 #include "core/scene.h"
+#include "core/ui/controls.h"
 #include "core/ui/pictureview.h"
 #include "platform/error.h"
 #include "platform/paths.h"
@@ -29,32 +30,18 @@ constexpr int kPackTextWidth = 280 - 8 - kPackTextLeft;
 // the locale's encoding.
 constexpr int kFileNameRole = Qt::UserRole;
 
-QLabel* addLabel(QWidget& window, const char* objectName, const QString& text, QPoint topLeft)
-{
-    auto* label = new QLabel(text, &window);
-    label->setObjectName(QString::fromLatin1(objectName));
-    label->setTextFormat(Qt::PlainText);
-    label->move(topLeft);
-    label->adjustSize();
-    return label;
-}
-
 // A caption under a picture: 100 wide, centred, whatever its text.
 QLabel* addName(QWidget& window, int slot, QPoint topLeft)
 {
-    auto* label = new QLabel(kNoPack, &window);
-    label->setObjectName(QStringLiteral("name%1").arg(slot));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = addLabel(window, QStringLiteral("name%1").arg(slot), kNoPack, topLeft);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(topLeft.x(), topLeft.y(), kThumbnailSize, label->fontMetrics().height());
+    label->resize(kThumbnailSize, label->fontMetrics().height());
     return label;
 }
 
 QLabel* addPackText(QWidget& window, const char* objectName, int top)
 {
-    QLabel* label = addLabel(window, objectName, kNoPack, {kPackTextLeft, top});
-    label->resize(kPackTextWidth, label->height());
-    return label;
+    return addLabel(window, objectName, kNoPack, {kPackTextLeft, top}, {kPackTextWidth, 0});
 }
 
 } // namespace
@@ -63,11 +50,10 @@ PackBrowser::PackBrowser(SceneState& scene, Forms& forms, UiServices& services, 
                          PackKind kind, QWidget* parent)
     : SmallWindow(scene, forms, services, {caption, {502, 322}, TitleButtons::Close, true}, parent), kind_(kind)
 {
-    Label1 = addLabel(*this, "Label1", tr("To load a Veldor Image Pack:"), {8, 8});
-    Label2 = addLabel(*this, "Label2", tr("1. Download a zip file containing a Veldor Image Pack."), {168, 8});
-    Label3 = addLabel(*this, "Label3",
-                      tr("2. Extract the contents into the Pack Folder ( Veldor Folder \\Packs)"), {168, 24});
-    Label4 = addLabel(*this, "Label4", tr("3. Then select it on the Pack Selector to the left."), {168, 40});
+    addLabel(*this, "Label1", tr("To load a Veldor Image Pack:"), {8, 8});
+    addLabel(*this, "Label2", tr("1. Download a zip file containing a Veldor Image Pack."), {168, 8});
+    addLabel(*this, "Label3", tr("2. Extract the contents into the Pack Folder ( Veldor Folder \\Packs)"), {168, 24});
+    addLabel(*this, "Label4", tr("3. Then select it on the Pack Selector to the left."), {168, 40});
 
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
@@ -93,15 +79,18 @@ PackBrowser::PackBrowser(SceneState& scene, Forms& forms, UiServices& services, 
         picture->setAccessibleName(kNoPack);
     }
 
-    Label5 = addLabel(*this, "Label5", tr("Pack Name:"), {8, 232});
+    addLabel(*this, "Label5", tr("Pack Name:"), {8, 232});
     packname = addPackText(*this, "packname", 232);
-    Label6 = addLabel(*this, "Label6", tr("Created By:"), {8, 248});
+    addLabel(*this, "Label6", tr("Created By:"), {8, 248});
     created = addPackText(*this, "created", 248);
-    Label7 = addLabel(*this, "Label7", tr("Description:"), {8, 264});
+    addLabel(*this, "Label7", tr("Description:"), {8, 264});
     description = addPackText(*this, "description", 264);
 
-    Button1 = addButton(*this, "Button1", tr("Close"), {8, 288, 145, 25});
-    connect(Button1, &QPushButton::clicked, this, &PackBrowser::Button1Click);
+    addButton(*this, "Button1", tr("Close"), {8, 288, 145, 25}, &PackBrowser::Button1Click);
+    // Texts of packs are shown as they are, never read as markup; the
+    // window's own alike.
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        label->setTextFormat(Qt::PlainText);
 }
 
 void PackBrowser::openPackFolder()

@@ -10,7 +10,6 @@
 
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace veldor {
 
@@ -22,14 +21,11 @@ public:
     PackBrowser(SceneState& scene, Forms& forms, UiServices& services, const QString& caption, PackKind kind,
                 QWidget* parent);
 
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
     QListWidget* FileListBox1 = nullptr;
     Thumbnail *pic0 = nullptr, *pic1 = nullptr, *pic2 = nullptr, *pic3 = nullptr, *pic4 = nullptr;
     QLabel *name0 = nullptr, *name1 = nullptr, *name2 = nullptr, *name3 = nullptr, *name4 = nullptr;
-    QLabel *Label5 = nullptr, *packname = nullptr;
-    QLabel *Label6 = nullptr, *created = nullptr;
-    QLabel *Label7 = nullptr, *description = nullptr;
-    QPushButton* Button1 = nullptr; // "Close"
+    // The loaded pack's name, author and description.
+    QLabel *packname = nullptr, *created = nullptr, *description = nullptr;
 
     // 1 once a pack has been loaded; the pictures do nothing before.
     int packLoaded = 0;
@@ -59,7 +55,7 @@ public:
     void pic2Click() { pick(2); }
     void pic3Click() { pick(3); }
     void pic4Click() { pick(4); }
-    void Button1Click() { close(); }
+    void Button1Click() { close(); } // "Close"
 
     // The list reads the folder afresh at every showing, so a pack added
     // while the program runs appears.

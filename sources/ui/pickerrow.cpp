@@ -1,5 +1,6 @@
 #include "sources/ui/pickerrow.h"
 
+#include "core/ui/controls.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/smallwindow.h"
 #include "platform/bmp.h"
@@ -8,8 +9,6 @@
 #include "sources/ui/thumbnail.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
 
 namespace veldor {
 
@@ -29,14 +28,6 @@ QImage toImage(Bitmap bitmap)
 
 } // namespace
 
-QPushButton* addButton(QWidget& window, const char* objectName, const QString& text, const QRect& geometry)
-{
-    auto* button = new QPushButton(text, &window);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setGeometry(geometry);
-    return button;
-}
-
 PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
 {
     PickerRow row;
@@ -47,9 +38,8 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
         picture->setAccessibleName(QString::fromLatin1(spec.captions[std::size_t(i)]));
         row.pictures[std::size_t(i)] = picture;
 
-        auto* caption = new QLabel(QString::fromLatin1(spec.captions[std::size_t(i)]), &window);
-        caption->setObjectName(spec.captionName.arg(i));
-        caption->adjustSize();
+        QLabel* caption = addLabel(window, spec.captionName.arg(i), QString::fromLatin1(spec.captions[std::size_t(i)]),
+                                   {0, kCaptionTop});
         caption->move(left + kThumbnailSize / 2 - caption->width() / 2, kCaptionTop);
         row.captions[std::size_t(i)] = caption;
     }

@@ -9,7 +9,6 @@
 
 class QLabel;
 class QPushButton;
-class QRect;
 class QWidget;
 
 namespace veldor {
@@ -32,8 +31,6 @@ struct PickerRow {
 
 // Builds the row on `window`; the controls are owned by it.
 PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec);
-
-QPushButton* addButton(QWidget& window, const char* objectName, const QString& text, const QRect& geometry);
 
 // A BMP built into the program; a null image (and a warning) if the build
 // left it out, since a window must still be created without it.

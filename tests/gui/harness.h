@@ -200,6 +200,18 @@ private:
     QTemporaryDir dir_;
 };
 
+// The control of `window` named `name`: the windows keep their controls to
+// themselves, so a test finds them as Qt's own tests do. A name that is not
+// there ends the test run, naming it.
+template <class Control = QWidget>
+Control* control(const QWidget* window, const char* name)
+{
+    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("%s has no control %s", window->metaObject()->className(), name);
+    return found;
+}
+
 // The whole program in a fresh application folder with fake services.
 // Construct one per test (in the test function, not in initTestCase) so that
 // no state leaks between tests.

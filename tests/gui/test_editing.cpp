@@ -4,11 +4,7 @@
 #include "core/ui/application.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/wait.h"
-#include "editing/ui/moverx.h"
-#include "editing/ui/obedit.h"
-#include "editing/ui/obhinder.h"
-#include "editing/ui/obnew.h"
-#include "editing/ui/resizerx.h"
+#include "editing/ui/choicewindow.h"
 
 #include <QWindow>
 #include <QLabel>
@@ -17,6 +13,7 @@
 
 using namespace veldor;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -92,7 +89,7 @@ void EditingTest::placementThroughKeepIt()
     QVERIFY(p.main().isVisible());
     QVERIFY(!p.forms().WaitBox->isVisible());
 
-    QTest::mouseClick(p.forms().obconfirm->keep, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(p.forms().obconfirm, "keep"), Qt::LeftButton);
     QVERIFY(!p.forms().obconfirm->isVisible());
     QCOMPARE(s.editMode, EditMode::Idle);
     QCOMPARE(s.objectCount, 1);
@@ -116,7 +113,7 @@ void EditingTest::anyButtonPlacesAndTheReleaseArrivesOutsideThePicture()
         QCOMPARE(s.newRight, 630);
         QCOMPARE(s.newBottom, 340);
         QVERIFY(!p.main().PopupMenu1->isVisible());
-        QTest::mouseClick(p.forms().obconfirm->del, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(p.forms().obconfirm, "del"), Qt::LeftButton);
         QCOMPARE(s.editMode, EditMode::Idle);
     }
 }
@@ -133,16 +130,16 @@ void EditingTest::clickShowsTheWindowOfTheLayer()
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(s.editMode, EditMode::Clicked);
     QVERIFY(p.forms().obchange->isVisible());
-    QCOMPARE(p.forms().obchange->oblabel->text(), QStringLiteral("Golf Ball"));
-    QTest::mouseClick(p.forms().obchange->Button5, Qt::LeftButton);
+    QCOMPARE(control<QLabel>(p.forms().obchange, "oblabel")->text(), QStringLiteral("Golf Ball"));
+    QTest::mouseClick(control<QPushButton>(p.forms().obchange, "Button5"), Qt::LeftButton);
     QVERIFY(!p.forms().obchange->isVisible());
     QCOMPARE(s.editMode, EditMode::Idle);
 
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(120, 20));
     QVERIFY(p.forms().obhind->isVisible());
     // Read as the pack browser shows the caption it came from.
-    QCOMPARE(p.forms().obhind->oblabel->text(), QString::fromLatin1("Roche \xe0 trou"));
-    QTest::mouseClick(p.forms().obhind->Button1, Qt::LeftButton);
+    QCOMPARE(control<QLabel>(p.forms().obhind, "oblabel")->text(), QString::fromLatin1("Roche \xe0 trou"));
+    QTest::mouseClick(control<QPushButton>(p.forms().obhind, "Button1"), Qt::LeftButton);
     QVERIFY(!p.forms().obhind->isVisible());
     QCOMPARE(s.objects.status[1], int(ObjectStatus::Front));
 }
@@ -155,13 +152,13 @@ void EditingTest::moveEndToEnd()
     addRow(s, ObjectStatus::Front, "Apple", 10, 10, 50, 50);
     PictureView* picture = p.main().MainImage;
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 20));
-    QTest::mouseClick(p.forms().obchange->Button2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(p.forms().obchange, "Button2"), Qt::LeftButton);
     QCOMPARE(s.editMode, EditMode::Moving);
     QTest::mouseMove(picture, QPoint(200, 150));
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(p.forms().mover->isVisible());
-    QTest::mouseClick(p.forms().mover->Button1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(p.forms().mover, "Button1"), Qt::LeftButton);
     QVERIFY(!p.forms().mover->isVisible());
     QCOMPARE(s.objects.left[0], 200);
     QCOMPARE(s.objects.top[0], 150);
@@ -202,7 +199,7 @@ void EditingTest::rightClickOpensThePopupOnlyWhenThePressDidNothing()
     QCOMPARE(s.editMode, EditMode::Clicked);
     QVERIFY(!popup->isVisible());
     release(picture, Qt::RightButton, QPoint(20, 20));
-    QTest::mouseClick(p.forms().obchange->Button5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(p.forms().obchange, "Button5"), Qt::LeftButton);
 
     // On bare picture nothing happens there, so the menu opens.
     press(picture, Qt::RightButton, QPoint(300, 300));
@@ -215,28 +212,40 @@ void EditingTest::dialogLayouts()
 {
     TestProgram p;
     Forms& f = p.forms();
-    QCOMPARE(placed(f.obconfirm->Label1),
-             QStringLiteral("You have selected a new object. What would you like to do with it?@8,8,318"));
-    QCOMPARE(placed(f.obconfirm->keep), QStringLiteral("Keep It@8,32,97"));
-    QCOMPARE(placed(f.obconfirm->replot), QStringLiteral("Re-Size It@112,32,105"));
-    QCOMPARE(placed(f.obconfirm->del), QStringLiteral("Do Not Keep It@224,32,99"));
-    QCOMPARE(placed(f.obchange->Button4), QStringLiteral("Bring It To Front@248,48,89"));
-    QCOMPARE(placed(f.obchange->Button6), QStringLiteral("Send Behind Land@344,48,105"));
-    QCOMPARE(placed(f.obchange->Button5), QStringLiteral("Cancel@464,48,75"));
-    QCOMPARE(f.obchange->oblabel->pos(), QPoint(136, 8));
-    QCOMPARE(placed(f.mover->Button3), QStringLiteral("Cancel Move@208,32,83"));
-    QCOMPARE(f.resizer->Label1->text(),
-             QStringLiteral("You have justed re-sized an object. What would you like to do?"));
-    QCOMPARE(placed(f.resizer->Button2), QStringLiteral("Redo Re-Size@112,32,99"));
-    QCOMPARE(placed(f.obhind->Button1), QStringLiteral("Send Object To Front Of Landscape@8,48,185"));
-    QCOMPARE(f.obhind->oblabel->pos(), QPoint(192, 24));
-    QCOMPARE(f.obhind->Label1->text(),
-             QStringLiteral("You have selected an object which is behind the landscape."));
-    for (QWidget* w : {static_cast<QWidget*>(f.obchange->Button2), static_cast<QWidget*>(f.mover->Label1)})
-        QCOMPARE(w->height(), qobject_cast<QPushButton*>(w) ? 25 : 13);
+    // "text@left,top,width", or "text@left,top" where the width is the font's.
+    const struct {
+        const QWidget* window;
+        const char* name;
+        const char* placed;
+    } rows[] = {
+        {f.obconfirm, "Label1", "You have selected a new object. What would you like to do with it?@8,8,318"},
+        {f.obconfirm, "keep", "Keep It@8,32,97"},
+        {f.obconfirm, "replot", "Re-Size It@112,32,105"},
+        {f.obconfirm, "del", "Do Not Keep It@224,32,99"},
+        {f.obchange, "Button4", "Bring It To Front@248,48,89"},
+        {f.obchange, "Button6", "Send Behind Land@344,48,105"},
+        {f.obchange, "Button5", "Cancel@464,48,75"},
+        {f.obchange, "oblabel", "???????@136,8"},
+        {f.mover, "Button3", "Cancel Move@208,32,83"},
+        {f.resizer, "Label1", "You have justed re-sized an object. What would you like to do?@8,8"},
+        {f.resizer, "Button2", "Redo Re-Size@112,32,99"},
+        {f.obhind, "Button1", "Send Object To Front Of Landscape@8,48,185"},
+        {f.obhind, "oblabel", "oblabel@192,24"},
+        {f.obhind, "Label1", "You have selected an object which is behind the landscape.@8,8"},
+    };
+    for (const auto& r : rows) {
+        const QString expected = QString::fromLatin1(r.placed);
+        QString got = placed(control(r.window, r.name));
+        if (expected.count(QLatin1Char(',')) < got.count(QLatin1Char(',')))
+            got.truncate(got.lastIndexOf(QLatin1Char(',')));
+        QCOMPARE(got, expected);
+    }
+    for (const QWidget* w : {control(f.obchange, "Button2"), control(f.mover, "Label1")})
+        QCOMPARE(w->height(), qobject_cast<const QPushButton*>(w) ? 25 : 13);
     // "Cancel" is reached before "Send Behind Land".
-    QCOMPARE(f.obchange->Button4->nextInFocusChain(), static_cast<QWidget*>(f.obchange->Button5));
-    QCOMPARE(f.obchange->Button5->nextInFocusChain(), static_cast<QWidget*>(f.obchange->Button6));
+    QWidget* cancel = control(f.obchange, "Button5");
+    QCOMPARE(control(f.obchange, "Button4")->nextInFocusChain(), cancel);
+    QCOMPARE(cancel->nextInFocusChain(), control(f.obchange, "Button6"));
 }
 
 QTEST_MAIN(EditingTest)

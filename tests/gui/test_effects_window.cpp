@@ -14,6 +14,7 @@
 
 using namespace veldor;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -24,8 +25,23 @@ void fill(Surface& s, Color c)
             s.setPixel(x, y, c);
 }
 
-bool brightnessChoicesShown(const Teffects& e) { return !e.dark->isHidden() && !e.light->isHidden(); }
-bool brightnessChoicesHidden(const Teffects& e) { return e.dark->isHidden() && e.light->isHidden(); }
+// The window's controls, found by their names.
+struct EffectsControls {
+    explicit EffectsControls(const Teffects& e)
+        : anti(control<QCheckBox>(&e, "anti")), xorbox(control<QCheckBox>(&e, "xorbox")),
+          tint(control<QCheckBox>(&e, "tint")), ld(control<QCheckBox>(&e, "ld")),
+          dark(control<QRadioButton>(&e, "dark")), light(control<QRadioButton>(&e, "light")),
+          close(control<QPushButton>(&e, "Button1")), apply(control<QPushButton>(&e, "Button2")),
+          tintOptions(control<QPushButton>(&e, "Button3")), xorOptions(control<QPushButton>(&e, "Button4"))
+    {
+    }
+    QCheckBox *anti, *xorbox, *tint, *ld;
+    QRadioButton *dark, *light;
+    QPushButton *close, *apply, *tintOptions, *xorOptions;
+};
+
+bool brightnessChoicesShown(const EffectsControls& c) { return !c.dark->isHidden() && !c.light->isHidden(); }
+bool brightnessChoicesHidden(const EffectsControls& c) { return c.dark->isHidden() && c.light->isHidden(); }
 
 } // namespace
 
@@ -45,42 +61,43 @@ void EffectsWindowTest::showingResetsAllButAntiAliasAndXorColour()
     TestProgram p;
     p.start();
     Teffects& e = *p.forms().effects;
+    const EffectsControls c(e);
     // Anti-aliasing is on from the start.
-    QVERIFY(e.anti->isChecked());
+    QVERIFY(c.anti->isChecked());
     p.main().SpecialEffects1Click();
     QVERIFY(e.isVisible());
 
     p.services.colorAnswers = {QColor(200, 10, 10), QColor(255, 255, 255), std::nullopt, std::nullopt};
-    e.Button3->click();
-    e.Button4->click();
+    c.tintOptions->click();
+    c.xorOptions->click();
     QCOMPARE(e.tintColour(), QColor(200, 10, 10));
     QCOMPARE(e.xorColour(), QColor(255, 255, 255));
     // A cancelled dialog keeps the colour; each dialog starts from its own.
-    e.Button3->click();
-    e.Button4->click();
+    c.tintOptions->click();
+    c.xorOptions->click();
     QCOMPARE(e.tintColour(), QColor(200, 10, 10));
     QCOMPARE(e.xorColour(), QColor(255, 255, 255));
     QCOMPARE(p.services.colorRequests,
              (std::vector<QColor>{QColor(150, 150, 160), QColor(Qt::black), QColor(200, 10, 10), QColor(Qt::white)}));
 
-    e.tint->setChecked(true);
-    e.xorbox->setChecked(true);
-    e.ld->setChecked(true);
-    e.light->setChecked(true);
-    e.anti->setChecked(false);
-    e.Button1->click();
+    c.tint->setChecked(true);
+    c.xorbox->setChecked(true);
+    c.ld->setChecked(true);
+    c.light->setChecked(true);
+    c.anti->setChecked(false);
+    c.close->click();
     QVERIFY(!e.isVisible());
 
     p.main().SpecialEffects2->trigger();
     QVERIFY(e.isVisible());
-    QVERIFY(!e.tint->isChecked());
-    QVERIFY(!e.xorbox->isChecked());
-    QVERIFY(!e.ld->isChecked());
-    QVERIFY(e.dark->isChecked());
-    QVERIFY(!e.light->isChecked());
-    QVERIFY(brightnessChoicesHidden(e));
+    QVERIFY(!c.tint->isChecked());
+    QVERIFY(!c.xorbox->isChecked());
+    QVERIFY(!c.ld->isChecked());
+    QVERIFY(c.dark->isChecked());
+    QVERIFY(!c.light->isChecked());
+    QVERIFY(brightnessChoicesHidden(c));
     QCOMPARE(e.tintColour(), QColor(150, 150, 160));
-    QVERIFY(!e.anti->isChecked());
+    QVERIFY(!c.anti->isChecked());
     QCOMPARE(e.xorColour(), QColor(255, 255, 255));
 }
 
@@ -89,21 +106,22 @@ void EffectsWindowTest::brightnessChoicesFollowTheBox()
     TestProgram p;
     p.start();
     Teffects& e = *p.forms().effects;
+    const EffectsControls c(e);
     p.main().SpeedButton6->click();
-    QVERIFY(brightnessChoicesHidden(e));
-    e.ld->click();
-    QVERIFY(brightnessChoicesShown(e));
-    QVERIFY(e.dark->isVisible());
-    e.ld->click();
-    QVERIFY(brightnessChoicesHidden(e));
+    QVERIFY(brightnessChoicesHidden(c));
+    c.ld->click();
+    QVERIFY(brightnessChoicesShown(c));
+    QVERIFY(c.dark->isVisible());
+    c.ld->click();
+    QVERIFY(brightnessChoicesHidden(c));
     // Closed with Brightness ticked, shown again: unticked and hidden.
-    e.ld->click();
+    c.ld->click();
     e.close();
     e.show();
-    QVERIFY(!e.ld->isChecked());
-    QVERIFY(brightnessChoicesHidden(e));
-    e.ld->click();
-    QVERIFY(brightnessChoicesShown(e));
+    QVERIFY(!c.ld->isChecked());
+    QVERIFY(brightnessChoicesHidden(c));
+    c.ld->click();
+    QVERIFY(brightnessChoicesShown(c));
 }
 
 void EffectsWindowTest::applyRunsTheEffectsInOrder()
@@ -112,6 +130,7 @@ void EffectsWindowTest::applyRunsTheEffectsInOrder()
     p.start();
     TMainForm& m = p.main();
     Teffects& e = *p.forms().effects;
+    const EffectsControls c(e);
     Surface& picture = m.surfaces.mainImage;
     fill(picture, rgb(100, 100, 100));
     p.forms().sky->show();
@@ -119,12 +138,12 @@ void EffectsWindowTest::applyRunsTheEffectsInOrder()
 
     m.SpecialEffects1Click();
     p.services.colorAnswers = {QColor(250, 150, 160)};
-    e.Button3->click();
-    e.tint->setChecked(true);
-    e.ld->setChecked(true);
-    e.light->setChecked(true);
-    e.xorbox->setChecked(true);
-    e.Button2->click();
+    c.tintOptions->click();
+    c.tint->setChecked(true);
+    c.ld->setChecked(true);
+    c.light->setChecked(true);
+    c.xorbox->setChecked(true);
+    c.apply->click();
 
     // Tint (200, 100, 100), lighten (240, 150, 150), XOR with black
     // (15, 105, 105); anti-alias last keeps that inside and pulls the right
@@ -148,11 +167,11 @@ void EffectsWindowTest::applyRunsTheEffectsInOrder()
     fill(picture, rgb(100, 100, 100));
     m.SpecialEffects1Click();
     p.services.colorAnswers = {QColor(250, 150, 160)};
-    e.Button3->click();
-    e.tint->setChecked(true);
-    e.ld->setChecked(true);
-    e.anti->setChecked(false);
-    e.Button2->click();
+    c.tintOptions->click();
+    c.tint->setChecked(true);
+    c.ld->setChecked(true);
+    c.anti->setChecked(false);
+    c.apply->click();
     QCOMPARE(picture.pixel(10, 10), rgb(50, 0, 0));
 }
 
@@ -162,16 +181,17 @@ void EffectsWindowTest::applyWithNothingTickedChangesNothing()
     p.start();
     TMainForm& m = p.main();
     Teffects& e = *p.forms().effects;
+    const EffectsControls c(e);
     m.Refresh();
     const Surface before = m.surfaces.mainImage;
     m.SpecialEffects1Click();
-    e.anti->setChecked(false);
-    e.Button2->click();
+    c.anti->setChecked(false);
+    c.apply->click();
     QVERIFY(m.surfaces.mainImage == before);
     // Tint with the colour as the window resets it changes nothing either.
     m.SpecialEffects1Click();
-    e.tint->setChecked(true);
-    e.Button2->click();
+    c.tint->setChecked(true);
+    c.apply->click();
     QVERIFY(m.surfaces.mainImage == before);
     QVERIFY(m.isVisible());
     QVERIFY(!e.isVisible());

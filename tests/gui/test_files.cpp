@@ -9,6 +9,7 @@
 
 using namespace veldor;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -182,9 +183,10 @@ void FilesTest::openOfAnotherKindOfFileChangesNothing()
         QVERIFY(static_cast<SceneDocument&>(s) == before);
         QCOMPARE(s.currentFile, std::string("kept.vdr"));
         QVERIFY(m.surfaces.mainImage == picture);
-        QCOMPARE(notvdr.Button1->text(), QStringLiteral("Continue"));
-        QCOMPARE(notvdr.Button1->geometry(), QRect(8, 8, 169, 25));
-        notvdr.Button1->click();
+        QPushButton* continueButton = control<QPushButton>(&notvdr, "Button1");
+        QCOMPARE(continueButton->text(), QStringLiteral("Continue"));
+        QCOMPARE(continueButton->geometry(), QRect(8, 8, 169, 25));
+        continueButton->click();
         QVERIFY(m.isVisible());
         QVERIFY(!notvdr.isVisible());
     }

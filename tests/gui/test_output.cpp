@@ -20,6 +20,7 @@
 
 using namespace veldor;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -98,28 +99,30 @@ void OutputTest::copiesCounter()
     TestProgram p;
     p.start();
     TPrintForm& f = *p.forms().PrintForm;
+    QLabel* copies = control<QLabel>(&f, "copies");
+    const SpinButton* spin = control<SpinButton>(&f, "SpinButton1");
     p.main().Print1->trigger();
     QVERIFY(f.isVisible());
-    QCOMPARE(f.copies->text(), QStringLiteral("1"));
-    f.SpinButton1->downButton->click();
-    QCOMPARE(f.copies->text(), QStringLiteral("1"));
+    QCOMPARE(copies->text(), QStringLiteral("1"));
+    spin->downButton->click();
+    QCOMPARE(copies->text(), QStringLiteral("1"));
     for (int i = 0; i < 10; ++i)
-        f.SpinButton1->upButton->click();
-    QCOMPARE(f.copies->text(), QStringLiteral("11"));
-    f.SpinButton1->downButton->click();
-    QCOMPARE(f.copies->text(), QStringLiteral("10"));
-    QCOMPARE(f.copies->width(), 33);
-    f.Button2->click();
+        spin->upButton->click();
+    QCOMPARE(copies->text(), QStringLiteral("11"));
+    spin->downButton->click();
+    QCOMPARE(copies->text(), QStringLiteral("10"));
+    QCOMPARE(copies->width(), 33);
+    control<QPushButton>(&f, "Button2")->click();
     QVERIFY(!f.isVisible());
 
     // Every way in starts at one copy again.
     for (auto open : {std::function<void()>([&] { p.main().Print2->trigger(); }),
                       std::function<void()>([&] { p.main().SpeedButton8->click(); })}) {
-        f.copies->setText(QStringLiteral("7"));
+        copies->setText(QStringLiteral("7"));
         f.hide();
         open();
         QVERIFY(f.isVisible());
-        QCOMPARE(f.copies->text(), QStringLiteral("1"));
+        QCOMPARE(copies->text(), QStringLiteral("1"));
     }
 }
 
@@ -143,9 +146,10 @@ void OutputTest::eachCopyIsAJobOfOnePage()
         copyCounts << job.copyCount();
     };
     m.Print1Click();
-    f.SpinButton1->upButton->click();
-    f.SpinButton1->upButton->click();
-    f.Button1->click();
+    QToolButton* more = control<SpinButton>(&f, "SpinButton1")->upButton;
+    more->click();
+    more->click();
+    control<QPushButton>(&f, "Button1")->click();
 
     QCOMPARE(p.services.printedFiles.size(), 3);
     QCOMPARE(reshaped, (QList<bool>{true, true, true}));
@@ -210,7 +214,7 @@ void OutputTest::printerSetupFromAllThreePlaces()
     p.start();
     p.main().PrintSetup1->trigger();
     p.main().PrintSetup2->trigger();
-    p.forms().PrintForm->Button3->click();
+    control<QPushButton>(p.forms().PrintForm, "Button3")->click();
     QCOMPARE(p.services.printerSetups, 3);
 }
 
@@ -223,9 +227,9 @@ void OutputTest::exportsIncludeTheEffects()
     fillPicture(m, rgb(100, 150, 200));
     // XOR with black inverts: the export must show the inverted picture.
     m.SpecialEffects1Click();
-    p.forms().effects->anti->setChecked(false);
-    p.forms().effects->xorbox->setChecked(true);
-    p.forms().effects->Button2->click();
+    control<QCheckBox>(p.forms().effects, "anti")->setChecked(false);
+    control<QCheckBox>(p.forms().effects, "xorbox")->setChecked(true);
+    control<QPushButton>(p.forms().effects, "Button2")->click();
     QCOMPARE(m.surfaces.mainImage.pixel(5, 5), rgb(155, 105, 55));
 
     const QString standard = p.appDir.path(QStringLiteral("standard.bmp"));
@@ -235,13 +239,13 @@ void OutputTest::exportsIncludeTheEffects()
     p.services.saveAnswers = {standard, stretched, png};
     m.ExportasBMP2->trigger();
     QVERIFY(b.isVisible());
-    b.Button1->click();
+    control<QPushButton>(&b, "Button1")->click();
     QVERIFY(!b.isVisible());
     m.ExportasBMP1->trigger();
-    b.Button2->click();
+    control<QPushButton>(&b, "Button2")->click();
     QVERIFY(!b.isVisible());
     m.ExportasBMP2->trigger();
-    b.Button1->click();
+    control<QPushButton>(&b, "Button1")->click();
 
     QCOMPARE(p.services.saveRequests.size(), std::size_t(3));
     QCOMPARE(p.services.saveRequests[0].caption, QStringLiteral("Export as BMP (630 x 340)"));
@@ -281,7 +285,7 @@ void OutputTest::cancelledExportWritesNothing()
     p.start();
     TBMPSave& b = *p.forms().BMPSave;
     const QStringList before = QDir(p.appDir.path()).entryList(QDir::Files);
-    for (QPushButton* button : {b.Button1, b.Button2}) {
+    for (QPushButton* button : {control<QPushButton>(&b, "Button1"), control<QPushButton>(&b, "Button2")}) {
         p.main().SpeedButton7->click();
         QVERIFY(b.isVisible());
         button->click();

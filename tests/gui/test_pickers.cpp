@@ -22,6 +22,7 @@
 
 using namespace veldor;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -516,7 +517,7 @@ void PickersTest::packListFollowsTheFolder()
     QCOMPARE(b.FileListBox1->currentItem()->text(), QStringLiteral("sample.vpk")); // selection kept
 
     QFile::remove(p.appDir.path("packs/Another.vpk"));
-    b.Button1->click();
+    control<QPushButton>(&b, "Button1")->click();
     QVERIFY(!b.isVisible());
     f.sky->show();
     f.sky->newpack->click();

@@ -8,11 +8,7 @@
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
 #include "core/ui/wait.h"
-#include "editing/ui/moverx.h"
-#include "editing/ui/obedit.h"
-#include "editing/ui/obhinder.h"
-#include "editing/ui/obnew.h"
-#include "editing/ui/resizerx.h"
+#include "editing/ui/choicewindow.h"
 #include "effects/ui/error.h"
 #include "files/ui/notvdrf.h"
 #include "output/ui/bmpsaver.h"
@@ -42,6 +38,7 @@
 
 using namespace veldor;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -227,7 +224,7 @@ void ProgramTest::newFromEveryItemEmptiesTheScene()
         QVERIFY2(box.isVisible(), item);
         QCOMPARE(renderings.count, 0);
 
-        box.Button1->click();
+        control<QPushButton>(&box, "Button1")->click();
         QVERIFY(!box.isVisible());
         QCOMPARE(renderings.count, 1);
         QCOMPARE(s.skyFile, std::string(kDefaultSky)); // filled in by the rendering
@@ -261,7 +258,7 @@ void ProgramTest::newAnsweredNoChangesNothing()
     RenderCounter renderings(p.forms().WaitBox);
 
     p.main().FileNewItem->trigger();
-    p.forms().newbox->Button2->click();
+    control<QPushButton>(p.forms().newbox, "Button2")->click();
     QVERIFY(!p.forms().newbox->isVisible());
     QVERIFY(static_cast<const SceneDocument&>(s) == before);
     QCOMPARE(s.currentFile, before.currentFile);
@@ -291,7 +288,7 @@ void ProgramTest::newIsIgnoredDuringAnEdit()
     s.editMode = EditMode::NewDrawn;
     const SceneState before = s;
     RenderCounter renderings(p.forms().WaitBox);
-    box.Button1->click();
+    control<QPushButton>(&box, "Button1")->click();
     QVERIFY(!box.isVisible());
     QVERIFY(static_cast<const SceneDocument&>(s) == before);
     QCOMPARE(s.currentFile, before.currentFile);
@@ -322,22 +319,25 @@ void ProgramTest::aboutWindow()
         (p.main().*item)->trigger();
         QVERIFY(about.isVisible());
 
-        QCOMPARE(about.ProgramIcon->pixmap().size(), QSize(192, 96));
-        QCOMPARE(about.ProgramIcon->parentWidget(), about.Panel1);
-        QCOMPARE(about.Panel1->geometry(), QRect(8, 8, 217, 169));
-        QCOMPARE(about.ProductName->text(), QStringLiteral("Veldor"));
-        QCOMPARE(about.Version->text(), QStringLiteral("Version 1.00"));
-        QVERIFY(about.Copyright->text().contains(QStringLiteral("Veldor")));
+        const QFrame* panel = control<QFrame>(&about, "Panel1");
+        QCOMPARE(control<QLabel>(&about, "ProgramIcon")->pixmap().size(), QSize(192, 96));
+        QCOMPARE(control<QLabel>(&about, "ProgramIcon")->parentWidget(), panel);
+        QCOMPARE(panel->geometry(), QRect(8, 8, 217, 169));
+        QCOMPARE(control<QLabel>(&about, "ProductName")->text(), QStringLiteral("Veldor"));
+        QCOMPARE(control<QLabel>(&about, "Version")->text(), QStringLiteral("Version 1.00"));
+        QVERIFY(control<QLabel>(&about, "Copyright")->text().contains(QStringLiteral("Veldor")));
         // The texts fit the panel without being cut.
-        for (const QLabel* label : {about.ProductName, about.Version, about.Copyright}) {
+        for (const QLabel* label : {control<QLabel>(&about, "ProductName"), control<QLabel>(&about, "Version"),
+                                   control<QLabel>(&about, "Copyright")}) {
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
-            QVERIFY(label->geometry().bottom() < about.Panel1->height());
+            QVERIFY(label->geometry().bottom() < panel->height());
         }
 
         // Enter presses OK, the one control that takes focus.
         about.activateWindow();
-        about.OKButton->setFocus();
-        QTest::keyClick(about.OKButton, Qt::Key_Return);
+        QPushButton* ok = control<QPushButton>(&about, "OKButton");
+        ok->setFocus();
+        QTest::keyClick(ok, Qt::Key_Return);
         QVERIFY(!about.isVisible());
     }
 }
@@ -352,11 +352,12 @@ void ProgramTest::helpWindow()
         QVERIFY(help.isVisible());
         QVERIFY(!help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
-        QCOMPARE(help.ProgramIcon->pixmap().size(), QSize(192, 96));
-        QCOMPARE(help.Label1->text(), QStringLiteral("Veldor Help"));
-        QVERIFY(help.Label1->font().bold());
+        QCOMPARE(control<QLabel>(&help, "ProgramIcon")->pixmap().size(), QSize(192, 96));
+        const QLabel* title = control<QLabel>(&help, "Label1");
+        QCOMPARE(title->text(), QStringLiteral("Veldor Help"));
+        QVERIFY(title->font().bold());
 
-        QPlainTextEdit& memo = *help.Memo1;
+        QPlainTextEdit& memo = *control<QPlainTextEdit>(&help, "Memo1");
         const QString text = memo.toPlainText();
         QVERIFY(text.startsWith(QStringLiteral("Quick Start Tutorial\n-=-=")));
         // The headings and the button list, in toolbar order.

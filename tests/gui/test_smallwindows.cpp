@@ -10,12 +10,7 @@
 #include "core/ui/newform.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/wait.h"
-#include "editing/ui/dialogparts.h"
-#include "editing/ui/moverx.h"
-#include "editing/ui/obedit.h"
-#include "editing/ui/obhinder.h"
-#include "editing/ui/obnew.h"
-#include "editing/ui/resizerx.h"
+#include "editing/ui/choicewindow.h"
 #include "effects/ui/error.h"
 #include "files/ui/notvdrf.h"
 #include "output/ui/bmpsaver.h"
@@ -32,11 +27,13 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
@@ -44,6 +41,7 @@
 using namespace veldor;
 using veldor::test::smallWindows;
 using veldor::test::TestProgram;
+using veldor::test::control;
 
 namespace {
 
@@ -201,8 +199,7 @@ void SmallWindowsTest::tabOrderAndNames()
             return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
         });
         if (w == p.forms().obchange)
-            expected.swapItemsAt(expected.indexOf(p.forms().obchange->Button5),
-                                 expected.indexOf(p.forms().obchange->Button6));
+            expected.swapItemsAt(expected.indexOf(control(w, "Button5")), expected.indexOf(control(w, "Button6")));
         QVERIFY2(tabChain(*w) == expected, qPrintable(name));
         // Everything a screen reader may land on has a name.
         for (QWidget* c : w->findChildren<QWidget*>()) {
@@ -224,16 +221,19 @@ void SmallWindowsTest::printCopiesFromKeyboard()
     print.show();
     print.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&print));
-    QCOMPARE(tabChain(print).mid(0, 2), (QList<QWidget*>{print.SpinButton1->upButton, print.SpinButton1->downButton}));
-    print.Button1->setFocus();
+    const SpinButton* spin = control<SpinButton>(&print, "SpinButton1");
+    const QLabel* copies = control<QLabel>(&print, "copies");
+    QPushButton* printButton = control<QPushButton>(&print, "Button1");
+    QCOMPARE(tabChain(print).mid(0, 2), (QList<QWidget*>{spin->upButton, spin->downButton}));
+    printButton->setFocus();
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(print.Button1, Qt::Key_Up);
-    QCOMPARE(print.copies->text(), QStringLiteral("4"));
-    print.SpinButton1->downButton->setFocus();
-    QTest::keyClick(print.SpinButton1->downButton, Qt::Key_Space);
+        QTest::keyClick(printButton, Qt::Key_Up);
+    QCOMPARE(copies->text(), QStringLiteral("4"));
+    spin->downButton->setFocus();
+    QTest::keyClick(spin->downButton, Qt::Key_Space);
     for (int i = 0; i < 5; ++i)
-        QTest::keyClick(print.SpinButton1->downButton, Qt::Key_Down);
-    QCOMPARE(print.copies->text(), QStringLiteral("1"));
+        QTest::keyClick(spin->downButton, Qt::Key_Down);
+    QCOMPARE(copies->text(), QStringLiteral("1"));
 }
 
 void SmallWindowsTest::messageBoxStaysAboveEverything()
@@ -283,6 +283,7 @@ void SmallWindowsTest::textsFitTheirPlaces()
     Forms& f = p.forms();
     // Every label's text shows whole and clear of its neighbours (a label
     // drawn over a picture on purpose aside).
+    const QWidget* helpLogo = control(f.helpbox, "ProgramIcon");
     for (const auto& [name, w] : smallWindows(f)) {
         const QList<QWidget*> controls = w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QLabel* label : w->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
@@ -294,17 +295,19 @@ void SmallWindowsTest::textsFitTheirPlaces()
             text.setWidth(label->sizeHint().width());
             QVERIFY2(text.right() < w->width(), qPrintable(where));
             for (QWidget* other : controls)
-                if (other != label && other->isVisibleTo(w) && !(w == f.helpbox && other == f.helpbox->ProgramIcon))
+                if (other != label && other->isVisibleTo(w) && other != helpLogo)
                     QVERIFY2(!text.intersects(other->geometry()), qPrintable(where + " over " + other->objectName()));
         }
     }
     // "...with object: Apple", with a gap.
     Tobhind& hind = *f.obhind;
-    QVERIFY(hind.Label2->x() + hind.Label2->sizeHint().width()
-            + hind.fontMetrics().horizontalAdvance(QLatin1Char(' ')) <= hind.oblabel->x());
+    const QLabel* question = control<QLabel>(&hind, "Label2");
+    QLabel* title = control<QLabel>(&hind, "oblabel");
+    QVERIFY(question->x() + question->sizeHint().width() + hind.fontMetrics().horizontalAdvance(QLatin1Char(' '))
+            <= title->x());
     // A long title stays inside the window.
-    setLabelText(hind.oblabel, QString(80, QLatin1Char('W')));
-    QVERIFY(hind.oblabel->geometry().right() < hind.width());
+    hind.setObjectTitle(QString(80, QLatin1Char('W')));
+    QVERIFY(title->geometry().right() < hind.width());
 }
 
 void SmallWindowsTest::pictureKeepsItsPixels()
@@ -332,7 +335,7 @@ void SmallWindowsTest::denseScreensGetSharpPictures()
     // Drawn for the screen: at twice the density, twice the pixels.
     const QPixmap glyph = p.main().SpeedButton1->icon().pixmap(QSize(32, 32), dpr);
     QCOMPARE(glyph.size(), QSize(32, 32) * dpr);
-    QCOMPARE(p.forms().AboutBox->ProgramIcon->pixmap().size(), QSize(192, 96) * dpr);
+    QCOMPARE(control<QLabel>(p.forms().AboutBox, "ProgramIcon")->pixmap().size(), QSize(192, 96) * dpr);
     QCOMPARE(p.forms().sky->sky0->picture().size(), QSize(100, 100) * dpr);
     QCOMPARE(p.forms().sky->sky0->picture().deviceIndependentSize(), QSizeF(100, 100));
     if (dpr == 2) {

@@ -1,0 +1,50 @@
+#pragma once
+// The controls of the small windows, each at a fixed place in its window's
+// client area, named as the layouts name them.
+#include <QLabel>
+#include <QPoint>
+#include <QPushButton>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+namespace veldor {
+
+// A label at `topLeft`, as large as its text in each direction that `size`
+// leaves at 0 or less.
+QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, QPoint topLeft, QSize size = {});
+
+// The program's logo, 193 x 97 at `topLeft`.
+QLabel* addLogo(QWidget& parent, QPoint topLeft);
+
+// A label whose text changes keeps following its width, up to its window's
+// right margin, where a longer text is cut with an ellipsis.
+void setLabelText(QLabel& label, const QString& text);
+
+// A check box, radio or push button with its text, at `geometry`.
+template <class Control = QPushButton>
+Control* addControl(QWidget& parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* control = new Control(text, &parent);
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+inline QPushButton* addButton(QWidget& parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    return addControl<QPushButton>(parent, name, text, geometry);
+}
+
+// The same, pressing it calls `clicked`: a member function of `window` or
+// anything else that can be called.
+template <class Window, class Handler>
+QPushButton* addButton(Window& window, const QString& name, const QString& text, const QRect& geometry,
+                       Handler clicked)
+{
+    QPushButton* button = addButton(static_cast<QWidget&>(window), name, text, geometry);
+    QObject::connect(button, &QPushButton::clicked, &window, clicked);
+    return button;
+}
+
+} // namespace veldor
