@@ -1,6 +1,7 @@
 #include "core/ui/Main.h"
 
 #include "core/bulk.h"
+#include "core/history.h"
 #include "core/renderer.h"
 #include "editing/editmachine.h"
 #include "editing/ui/editview.h"
@@ -26,10 +27,13 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSessionManager>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -96,10 +100,30 @@ TMainForm::TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWid
     MainImage->onMouseMove = [this](int x, int y) { MainImageMouseMove(x, y); };
     MainImage->onMouseUp = [this](int x, int y) { MainImageMouseUp(x, y); };
 
+    history_ = std::make_unique<History>();
+    history_->reset();
+    // The first rendering fills in the default names; that is no step.
+    lastRendered_ = std::make_unique<SceneDocument>(scene);
+    lastRendered_->fillDefaultNames();
     buildToolbar();
     buildMainMenu();
     buildPopupMenu();
+    assignShortcuts();
+    updateUndoItems();
     setAcceptDrops(true);
+    // The desktop session ending asks about unsaved work as closing does.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!history_->modified() || !manager.allowsInteraction())
+            return;
+        bool mayGo = false;
+        try {
+            mayGo = maySceneGo();
+        } catch (const std::exception&) {
+        }
+        manager.release();
+        if (!mayGo)
+            manager.cancel();
+    });
 }
 
 TMainForm::~TMainForm() = default;
@@ -184,6 +208,10 @@ void TMainForm::buildMainMenu()
              &T::FileExit},
         }},
         {&T::EditMenu, "EditMenu", QT_TR_NOOP("&Edit"), {
+            {&T::UndoItem, "UndoItem", QT_TR_NOOP("&Undo"), QT_TR_NOOP("Undo the last change"), &T::UndoClick},
+            {&T::RedoItem, "RedoItem", QT_TR_NOOP("&Redo"), QT_TR_NOOP("Redo the change last undone"),
+             &T::RedoClick},
+            {nullptr, "N4", nullptr, nullptr, nullptr},
             {&T::EditCopyItem, "EditCopyItem", QT_TR_NOOP("&Copy"), QT_TR_NOOP("Copy selected item to clipboard"),
              &T::EditCopy},
         }},
@@ -232,6 +260,9 @@ void TMainForm::buildPopupMenu()
             {&T::Exit1, "Exit1", QT_TR_NOOP("E&xit"), nullptr, &T::Exit1Click},
         }},
         {&T::Edit1, "Edit1", QT_TR_NOOP("&Edit"), {
+            {&T::Undo1, "Undo1", QT_TR_NOOP("&Undo"), nullptr, &T::UndoClick},
+            {&T::Redo1, "Redo1", QT_TR_NOOP("&Redo"), nullptr, &T::RedoClick},
+            {nullptr, "N5", nullptr, nullptr, nullptr},
             {&T::Copy1, "Copy1", QT_TR_NOOP("&Copy"), nullptr, &T::EditCopy},
         }},
         {&T::Tools2, "Tools2", QT_TR_NOOP("Too&ls"), {
@@ -262,6 +293,32 @@ void TMainForm::buildPopupMenu()
     // The popup is not open most of the time; the shortcut works anyway.
     Copy1->setShortcutContext(Qt::WindowShortcut);
     addAction(Copy1);
+}
+
+void TMainForm::assignShortcuts()
+{
+    // Each pair is one command in the main menu and in the popup; the popup
+    // shows the keys too, but only the main menu's items take them (the
+    // popup's items are live only while it is open).
+    using T = TMainForm;
+    struct Keys {
+        QAction* T::*main;
+        QAction* T::*popup;
+        const char* keys;
+    };
+    const Keys table[] = {
+        {&T::FileNewItem, &T::New1, "Ctrl+N"},       {&T::FileOpenItem, &T::Open1, "Ctrl+O"},
+        {&T::FileSaveItem, &T::Save1, "Ctrl+S"},     {&T::FileSaveAsItem, &T::SaveAs1, "Ctrl+Shift+S"},
+        {&T::Print1, &T::Print2, "Ctrl+P"},          {&T::FileExitItem, &T::Exit1, "Ctrl+Q"},
+        {&T::UndoItem, &T::Undo1, "Ctrl+Z"},         {&T::RedoItem, &T::Redo1, "Ctrl+Shift+Z; Ctrl+Y"},
+        {&T::HelpContentsItem, &T::Contents1, "F1"},
+    };
+    for (const Keys& k : table) {
+        const QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromLatin1(k.keys));
+        (this->*k.main)->setShortcuts(keys);
+        (this->*k.popup)->setShortcuts(keys);
+    }
+    RefreshButton->setShortcut(QKeySequence(Qt::Key_F5));
 }
 
 void TMainForm::contextMenuEvent(QContextMenuEvent* event)
@@ -299,7 +356,8 @@ void TMainForm::dropEvent(QDropEvent* event)
     if (scene.editMode != EditMode::Idle || !path)
         return;
     event->acceptProposedAction();
-    openSceneFile(*path);
+    if (maySceneGo())
+        openSceneFile(*path);
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -335,6 +393,20 @@ void TMainForm::changeEvent(QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    // A failed start-up closes the window with nothing to lose.
+    if (filesFound_) {
+        bool mayGo = false;
+        try {
+            mayGo = maySceneGo();
+        } catch (...) {
+            event->ignore();
+            throw;
+        }
+        if (!mayGo) {
+            event->ignore();
+            return;
+        }
+    }
     // Closing the main window ends the program, whatever else is open.
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
@@ -414,6 +486,7 @@ void TMainForm::Refresh()
     // now and leaves none pending for the next one.
     const PickerToShow picker = busy.hideWindows();
     renderScene(scene, surfaces);
+    noteRendered();
     busy.finish();
     QWidget* window = nullptr;
     switch (picker) {
@@ -443,9 +516,87 @@ void showInFront(QWidget& window)
 
 void TMainForm::FileNew()
 {
-    if (scene.editMode != EditMode::Idle)
+    if (scene.editMode != EditMode::Idle || !maySceneGo())
         return;
     showInFront(*forms.newbox);
+}
+
+void TMainForm::noteRendered()
+{
+    // The rendering has dropped any effects.
+    history_->dropPictureSteps();
+    if (freshHistory_) {
+        freshHistory_ = false;
+        history_->reset();
+        *lastRendered_ = scene;
+    } else if (scene.idle()) {
+        // Mid-edit renderings (an object hidden while it is re-sized) are
+        // not steps of their own: the edit is one step when it ends.
+        history_->recordScene(*lastRendered_, scene);
+        *lastRendered_ = scene;
+    }
+    updateUndoItems();
+}
+
+void TMainForm::updateUndoItems()
+{
+    for (QAction* undo : {UndoItem, Undo1}) {
+        undo->setEnabled(history_->canUndo());
+        undo->setText(history_->undoIsPicture() ? tr("&Undo Effects") : tr("&Undo"));
+    }
+    for (QAction* redo : {RedoItem, Redo1}) {
+        redo->setEnabled(history_->canRedo());
+        redo->setText(history_->redoIsPicture() ? tr("&Redo Effects") : tr("&Redo"));
+    }
+}
+
+void TMainForm::UndoClick() { stepHistory(false); }
+
+void TMainForm::RedoClick() { stepHistory(true); }
+
+void TMainForm::stepHistory(bool forward)
+{
+    if (!scene.idle() || !(forward ? history_->canRedo() : history_->canUndo()))
+        return;
+    const bool picture = forward ? history_->redoIsPicture() : history_->undoIsPicture();
+    if (forward)
+        history_->redo(scene, surfaces.mainImage);
+    else
+        history_->undo(scene, surfaces.mainImage);
+    if (picture) {
+        MainImage->update();
+        updateUndoItems();
+        return;
+    }
+    // The scene as it was is what the picture shows next; no new step.
+    *lastRendered_ = scene;
+    RefreshButtonClick();
+}
+
+void TMainForm::recordEffects(Surface before)
+{
+    history_->recordPicture(std::move(before), surfaces.mainImage);
+    updateUndoItems();
+}
+
+void TMainForm::sceneSaved()
+{
+    // Saving fills in the default names, which the picture already shows.
+    lastRendered_->fillDefaultNames();
+    history_->markSaved();
+}
+
+bool TMainForm::maySceneGo()
+{
+    if (!history_->modified())
+        return true;
+    switch (services.askToSave()) {
+    case SaveAnswer::Discard: return true;
+    case SaveAnswer::Cancel: return false;
+    case SaveAnswer::Save: break;
+    }
+    FileSaveItemClick();
+    return !history_->modified();
 }
 
 void TMainForm::HelpAbout() { showInFront(*forms.AboutBox); }

@@ -20,7 +20,9 @@ class QToolButton;
 namespace veldor {
 
 class EditMachine;
+class History;
 class PictureEditView;
+class Surface;
 class PictureView;
 class UiServices;
 struct MainSurfaces;
@@ -68,6 +70,8 @@ public:
     QAction* ExportasBMP2 = nullptr;
     QAction* FileExitItem = nullptr;
     QMenu* EditMenu = nullptr;
+    QAction* UndoItem = nullptr;
+    QAction* RedoItem = nullptr;
     QAction* EditCopyItem = nullptr;
     QMenu* Tools1 = nullptr;
     QAction* DeleteAll1 = nullptr;
@@ -95,6 +99,8 @@ public:
     QAction* ExportasBMP1 = nullptr;
     QAction* Exit1 = nullptr;
     QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
     QAction* Copy1 = nullptr;
     QMenu* Tools2 = nullptr;
     QAction* DeleteAll2 = nullptr;
@@ -166,6 +172,23 @@ public:
     void FormActivate();
     void FormPaint();
 
+    // Undo and redo: a scene step renders the scene as it was, an effects
+    // step puts the picture back. Nothing happens while an edit is on.
+    void UndoClick();
+    void RedoClick();
+    // Effects have just turned the picture `before` into what it shows now.
+    void recordEffects(Surface before);
+    // The next rendering shows a scene just opened or made new: the history
+    // starts again from it, and it counts as saved.
+    void startFreshHistory() { freshHistory_ = true; }
+    // The scene matches the one last opened or saved.
+    void sceneSaved();
+    // When the scene has unsaved changes, asks whether to save them; false
+    // when the user cancelled (or a save did not happen), so that the
+    // command that asked must leave everything as it is.
+    bool maySceneGo();
+    const History& history() const { return *history_; }
+
     // Whether the first activation has run.
     bool started() const { return started_; }
     // Whether the start-up file check has passed.
@@ -186,6 +209,11 @@ private:
     void buildToolbar();
     void buildMainMenu();
     void buildPopupMenu();
+    void assignShortcuts();
+    // Records the change since the last rendering, drops the effects' steps.
+    void noteRendered();
+    void updateUndoItems();
+    void stepHistory(bool forward);
 
     SceneState& scene;
     Forms& forms;
@@ -195,6 +223,11 @@ private:
     bool centred_ = false;
     std::string startupScene_;
     std::vector<std::string> missingFiles_;
+    std::unique_ptr<History> history_;
+    // The document as the picture last showed it: what the next rendering's
+    // step starts from.
+    std::unique_ptr<SceneDocument> lastRendered_;
+    bool freshHistory_ = false;
     // Last, so that they are built after the references they use.
     std::unique_ptr<PictureEditView> editView_;
     std::unique_ptr<EditMachine> editMachine_;

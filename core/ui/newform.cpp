@@ -25,6 +25,7 @@ void Tnewbox::Button1Click()
     if (!idle)
         return;
     scene.resetForNew();
+    forms.MainForm->startFreshHistory();
     forms.MainForm->Refresh();
 }
 

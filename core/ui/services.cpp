@@ -131,6 +131,22 @@ std::optional<QColor> QtUiServices::chooseColor(QColor initial)
     return c;
 }
 
+SaveAnswer QtUiServices::askToSave()
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                    QApplication::translate("QtUiServices", "The scene has been changed.\n"
+                                                            "Do you want to save your changes?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    switch (box.exec()) {
+    case QMessageBox::Save: return SaveAnswer::Save;
+    case QMessageBox::Discard: return SaveAnswer::Discard;
+    default: return SaveAnswer::Cancel;
+    }
+}
+
 bool QtUiServices::printerSetup(QPrinter& printer)
 {
     // The platform's print dialog, as a set-up: it chooses the printer and

@@ -27,6 +27,9 @@ struct FileDialogRequest {
 // functions: the bytes Qt itself would open it by.
 std::string localPath(const QString& name);
 
+// The answers to "save the changes first?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class UiServices {
 public:
     virtual ~UiServices() = default;
@@ -38,6 +41,8 @@ public:
     virtual std::optional<QString> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QColor> chooseColor(QColor initial) = 0;
+    // Whether to save the scene's unsaved changes before they are lost.
+    virtual SaveAnswer askToSave() = 0;
     // The printer set-up dialog on `printer`; false when cancelled.
     virtual bool printerSetup(QPrinter& printer) = 0;
     // The one printer the program prints on, kept for the whole run so that
@@ -58,6 +63,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(QColor initial) override;
+    SaveAnswer askToSave() override;
     bool printerSetup(QPrinter& printer) override;
     QPrinter& printer() override;
 

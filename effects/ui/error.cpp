@@ -112,7 +112,9 @@ void Teffects::Button2Click()
     hide();
     BusyScope busy(scene, forms, tr("Applying Effects..."));
     busy.hideWindows();
+    Surface before = main.surfaces.mainImage;
     applyEffects(chosen, main.surfaces.mainImage, main.surfaces.tempimage2);
+    main.recordEffects(std::move(before));
     busy.finish();
     close();
 }

@@ -29,6 +29,8 @@ void writeScene(SceneState& scene, const std::string& file)
 
 void TMainForm::FileOpen()
 {
+    if (!maySceneGo())
+        return;
     FileDialogRequest OpenDialog;
     OpenDialog.filter = QStringLiteral("Veldor Files [*.vdr] (*.vdr)");
     const std::optional<QString> chosen = services.openFileName(OpenDialog);
@@ -52,6 +54,7 @@ void TMainForm::openSceneFile(const std::string& path)
     // The next Save asks for a name rather than overwrite the opened file.
     scene.currentFile.clear();
     sceneReplaced();
+    startFreshHistory();
     Refresh();
 }
 
@@ -63,6 +66,7 @@ void TMainForm::FileSaveItemClick()
         return;
     }
     writeScene(scene, scene.currentFile);
+    sceneSaved();
     restoreAppDir(scene);
 }
 
@@ -78,6 +82,7 @@ void TMainForm::FileSaveAsItemClick()
         vdrsaveFileName = *chosen;
         const std::string file = localPath(*chosen);
         writeScene(scene, file);
+        sceneSaved();
         // Only a name the scene was written to becomes the one Save uses:
         // a failed Save As leaves the previous name, so Save still works.
         scene.currentFile = file;

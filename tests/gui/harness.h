@@ -35,6 +35,10 @@ public:
     std::deque<std::optional<QString>> openAnswers, saveAnswers;
     std::vector<QColor> colorRequests;
     std::deque<std::optional<QColor>> colorAnswers;
+    // "Save the changes first?": asked this many times; an empty queue
+    // answers Discard, so that tests about other things may close freely.
+    int saveQuestions = 0;
+    std::deque<SaveAnswer> saveQuestionAnswers;
     int printerSetups = 0;
     bool printerSetupAnswer = true;
     // Prints go to this PDF file.
@@ -63,6 +67,15 @@ public:
     {
         colorRequests.push_back(initial);
         return next(colorAnswers);
+    }
+    SaveAnswer askToSave() override
+    {
+        ++saveQuestions;
+        if (saveQuestionAnswers.empty())
+            return SaveAnswer::Discard;
+        const SaveAnswer answer = saveQuestionAnswers.front();
+        saveQuestionAnswers.pop_front();
+        return answer;
     }
     bool printerSetup(QPrinter&) override
     {

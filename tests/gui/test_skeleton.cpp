@@ -27,6 +27,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <array>
@@ -58,6 +59,10 @@ private slots:
     void popupMenuItems();
     void everyMenuItemRunsItsCommand_data();
     void everyMenuItemRunsItsCommand();
+    void shortcutsRunTheirCommands_data();
+    void shortcutsRunTheirCommands();
+    void undoWalksBackAndRedoForward();
+    void unsavedChangesAreAskedAbout();
     void exitItemsCloseTheProgram();
     void startupShowsTheBareDefaultSky();
     void startupEndsWithABeepWhenAFileIsMissing_data();
@@ -161,15 +166,17 @@ void SkeletonTest::mainMenuItems()
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "Too&ls", "&Veldor", "&Help"}));
     QCOMPARE(describe(m.FileMenu),
-             (QStringList{"&New|Create a new file|", "&Open...|Open an existing file|",
-                          "&Save|Save current file|", "Save &As...|Save current file under a new name|",
-                          "&Print...||", "P&rint Setup||", "Export &BMP...||", "-",
-                          "E&xit|Exit this application|"}));
-    QCOMPARE(describe(m.EditMenu), (QStringList{"&Copy|Copy selected item to clipboard|"}));
+             (QStringList{"&New|Create a new file|Ctrl+N", "&Open...|Open an existing file|Ctrl+O",
+                          "&Save|Save current file|Ctrl+S",
+                          "Save &As...|Save current file under a new name|Ctrl+Shift+S", "&Print...||Ctrl+P",
+                          "P&rint Setup||", "Export &BMP...||", "-", "E&xit|Exit this application|Ctrl+Q"}));
+    QCOMPARE(describe(m.EditMenu), (QStringList{"&Undo|Undo the last change|Ctrl+Z",
+                                                "&Redo|Redo the change last undone|Ctrl+Shift+Z", "-",
+                                                "&Copy|Copy selected item to clipboard|"}));
     QCOMPARE(describe(m.Tools1), (QStringList{"&Delete All||", "&Un-Delete All||",
                                               "Bring All To &Front||", "Send All &Behind Land||"}));
     QCOMPARE(describe(m.Veldor1), (QStringList{"&Landscape||", "&Sky||", "&Objects||", "Special &Effects||"}));
-    QCOMPARE(describe(m.HelpMenu), (QStringList{"&Help|Display the help contents screen|", "-",
+    QCOMPARE(describe(m.HelpMenu), (QStringList{"&Help|Display the help contents screen|F1", "-",
                                                 "&About...|Show program information|"}));
     QCOMPARE(m.FileNewItem->objectName(), QStringLiteral("FileNewItem"));
     QCOMPARE(m.SendAllBehindLand1->objectName(), QStringLiteral("SendAllBehindLand1"));
@@ -184,14 +191,13 @@ void SkeletonTest::popupMenuItems()
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "Too&ls", "&Veldor", "&Help"}));
     QCOMPARE(describe(m.File1),
-             (QStringList{"&New||", "&Open...||", "&Save||", "Save &As...||", "&Print...||",
-                          "P&rint Setup...||", "Export &BMP...||", "-", "E&xit||"}));
-    // The one keyboard shortcut of the program.
-    QCOMPARE(describe(m.Edit1), (QStringList{"&Copy||Ctrl+C"}));
+             (QStringList{"&New||Ctrl+N", "&Open...||Ctrl+O", "&Save||Ctrl+S", "Save &As...||Ctrl+Shift+S",
+                          "&Print...||Ctrl+P", "P&rint Setup...||", "Export &BMP...||", "-", "E&xit||Ctrl+Q"}));
+    QCOMPARE(describe(m.Edit1), (QStringList{"&Undo||Ctrl+Z", "&Redo||Ctrl+Shift+Z", "-", "&Copy||Ctrl+C"}));
     QCOMPARE(describe(m.Tools2), (QStringList{"&Delete All||", "&Un-Delete All||",
                                               "Bring All To &Front||", "Send All &Behind Land||"}));
     QCOMPARE(describe(m.Veldor2), (QStringList{"&Ground||", "&Sky||", "&Objects||", "Special &Effects||"}));
-    QCOMPARE(describe(m.Help1), (QStringList{"&Help||", "-", "&About...||"}));
+    QCOMPARE(describe(m.Help1), (QStringList{"&Help||F1", "-", "&About...||"}));
     QCOMPARE(m.Copy1->objectName(), QStringLiteral("Copy1"));
     // The shortcut works while the popup is closed.
     QVERIFY(m.actions().contains(m.Copy1));
@@ -264,11 +270,12 @@ void SkeletonTest::everyMenuItemRunsItsCommand_data()
         QTest::newRow(item) << QString::fromLatin1(item) << done;
 }
 
-void SkeletonTest::everyMenuItemRunsItsCommand()
+namespace {
+
+// A started program whose scene has a current file and three rows, Front,
+// Behind and Deleted, as whatRan expects.
+void startWithThreeRows(TestProgram& p)
 {
-    QFETCH(QString, item);
-    QFETCH(QStringList, done);
-    TestProgram p;
     p.start();
     SceneState& s = p.scene();
     s.objects.recreate(3);
@@ -280,11 +287,132 @@ void SkeletonTest::everyMenuItemRunsItsCommand()
     s.objectCount = 3;
     s.currentFile = p.appDir.path(QStringLiteral("current.vdr")).toStdString();
     QGuiApplication::clipboard()->clear();
+}
+
+} // namespace
+
+void SkeletonTest::everyMenuItemRunsItsCommand()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, done);
+    TestProgram p;
+    startWithThreeRows(p);
+    const SceneState& s = p.scene();
 
     auto* action = p.main().findChild<QAction*>(item);
     QVERIFY(action);
     action->trigger();
     QCOMPARE(whatRan(p, s.currentFile), done);
+}
+
+void SkeletonTest::shortcutsRunTheirCommands_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("done");
+    const std::pair<const char*, QStringList> rows[] = {
+        {"Ctrl+N", {"New"}},         {"Ctrl+O", {"open dialog"}}, {"Ctrl+S", {"saved"}},
+        {"Ctrl+Shift+S", {"save dialog"}}, {"Ctrl+P", {"Print"}},  {"Ctrl+Q", {"closed"}},
+        {"F1", {"Help"}},            {"Ctrl+C", {"copied"}},
+    };
+    for (const auto& [keys, done] : rows)
+        QTest::newRow(keys) << QString::fromLatin1(keys) << done;
+}
+
+void SkeletonTest::shortcutsRunTheirCommands()
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, done);
+    TestProgram p;
+    startWithThreeRows(p);
+    p.main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.main()));
+    QTest::keySequence(&p.main(), QKeySequence(keys));
+    QCOMPARE(whatRan(p, p.scene().currentFile), done);
+}
+
+void SkeletonTest::undoWalksBackAndRedoForward()
+{
+    TestProgram p;
+    startWithThreeRows(p);
+    TMainForm& m = p.main();
+    SceneState& s = p.scene();
+    m.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    QVERIFY(!m.UndoItem->isEnabled());
+    m.RefreshButtonClick();
+    std::vector<Surface> pictures{m.surfaces.mainImage};
+    std::vector<SceneDocument> scenes{s};
+    const auto keep = [&] {
+        pictures.push_back(m.surfaces.mainImage);
+        scenes.push_back(s);
+    };
+    m.DeleteAll1Click();
+    keep();
+    s.skyFile = "sky1.bmp";
+    s.tintRed = 90;
+    m.RefreshButtonClick();
+    keep();
+    p.forms().effects->show();
+    QTest::mouseClick(test::control<QPushButton>(p.forms().effects, "Button2"), Qt::LeftButton);
+    keep();
+    QVERIFY(pictures[3] != pictures[2]);
+    QCOMPARE(m.UndoItem->text(), QStringLiteral("&Undo Effects"));
+
+    for (int step = 2; step >= 0; --step) {
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QTest::keySequence(&m, QKeySequence(QStringLiteral("Ctrl+Z")));
+        QVERIFY2(m.surfaces.mainImage == pictures[step], qPrintable(QString::number(step)));
+        QVERIFY(static_cast<SceneDocument&>(s) == scenes[step]);
+    }
+    QVERIFY2(m.UndoItem->isEnabled(), "the three rows' own step is left");
+    for (const char* keys : {"Ctrl+Shift+Z", "Ctrl+Y", "Ctrl+Y"}) {
+        // Each rendering hides the window behind the wait window a moment.
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QTest::keySequence(&m, QKeySequence(QString::fromLatin1(keys)));
+    }
+    // Redoing the scene renders it, and a rendering drops the effects and
+    // their step, as any rendering does.
+    QVERIFY(m.surfaces.mainImage == pictures[2]);
+    QVERIFY(static_cast<SceneDocument&>(s) == scenes[3]);
+    QVERIFY(!m.RedoItem->isEnabled());
+
+    // Mid-edit, undo waits.
+    s.editMode = EditMode::Moving;
+    m.Undo1->trigger();
+    QVERIFY(static_cast<SceneDocument&>(s) == scenes[3]);
+}
+
+void SkeletonTest::unsavedChangesAreAskedAbout()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    m.FileNewItem->trigger();
+    QCOMPARE(p.services.saveQuestions, 0);
+    p.forms().newbox->close();
+
+    p.scene().skyFile = "sky1.bmp";
+    m.RefreshButtonClick();
+    p.services.saveQuestionAnswers = {SaveAnswer::Cancel, SaveAnswer::Save};
+    m.FileExitItem->trigger();
+    QVERIFY(m.isVisible());
+    QCOMPARE(p.scene().skyFile, "sky1.bmp");
+    // Save with no file yet goes through Save As; cancelling it keeps all.
+    m.FileExitItem->trigger();
+    QVERIFY(m.isVisible());
+    QCOMPARE(p.services.saveRequests.size(), std::size_t(1));
+
+    const QString file = p.appDir.path(QStringLiteral("kept.vdr"));
+    p.services.saveAnswers = {file};
+    p.services.saveQuestionAnswers = {SaveAnswer::Save};
+    m.FileOpenItem->trigger();
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(p.services.openRequests.size(), std::size_t(1));
+    m.FileExitItem->trigger();
+    QVERIFY(!m.isVisible());
+    QCOMPARE(p.services.saveQuestions, 3);
 }
 
 void SkeletonTest::exitItemsCloseTheProgram()
