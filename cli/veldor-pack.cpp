@@ -2,6 +2,7 @@
 // a pack for everything the browsers and the renderer would trip over. Qt
 // only reads the author's PNG, JPEG and BMP sources; every rule that shapes
 // the pack's files is in the core library.
+#include "platform/error.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"
 
@@ -118,8 +119,9 @@ int build(const std::string& dir, const std::string& out)
 int check(const std::string& path)
 {
     bool fails = false;
+    const std::string shown = quotedInMessage(path);
     for (const PackFinding& f : checkPack(path)) {
-        std::printf("%s: %s: %s\n", path.c_str(), f.fails ? "error" : "warning", f.text.c_str());
+        std::printf("%s: %s: %s\n", shown.c_str(), f.fails ? "error" : "warning", f.text.c_str());
         fails = fails || f.fails;
     }
     return fails ? 1 : 0;
