@@ -85,14 +85,42 @@ constexpr const char* kHelp =
     "Exit status: 0 done (check: no errors), 1 the pack could not be built or\n"
     "check found errors, 2 bad usage.\n";
 
+// What the decoder said while reading: Qt's JPEG reader hands back a cut or
+// damaged file as a whole picture, padded with grey, and only warns.
+std::string* decoderComplaint = nullptr;
+QtMessageHandler usualHandler = nullptr;
+
+void noteDecoderWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    // Other warnings (a PNG's odd colour profile) leave the pixels whole and
+    // are printed as usual.
+    const bool damaged = message.contains(QLatin1String("corrupt"), Qt::CaseInsensitive)
+                         || message.contains(QLatin1String("premature"), Qt::CaseInsensitive)
+                         || message.contains(QLatin1String("truncat"), Qt::CaseInsensitive);
+    if (!damaged || !decoderComplaint) {
+        if (usualHandler)
+            usualHandler(type, context, message);
+        return;
+    }
+    if (decoderComplaint->empty())
+        *decoderComplaint = message.toStdString();
+}
+
 // Qt's readers take PNG, JPEG and BMP; the pack's rules see only the pixels.
 SourcePicture readPicture(const std::string& path)
 {
     QImageReader reader(QString::fromStdString(path));
     reader.setAutoTransform(true); // a camera's orientation tag
+    std::string complaint;
+    decoderComplaint = &complaint;
+    usualHandler = qInstallMessageHandler(noteDecoderWarning);
     const QImage read = reader.read();
+    qInstallMessageHandler(usualHandler);
+    decoderComplaint = nullptr;
     if (read.isNull())
         return {{}, false, reader.errorString().toStdString()};
+    if (!complaint.empty())
+        return {{}, false, complaint};
     const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
     SourcePicture source{{image.width(), image.height(), {}}, read.hasAlphaChannel(), {}};
     RgbaPicture& p = source.picture;
