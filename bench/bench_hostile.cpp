@@ -75,6 +75,9 @@ struct HostileFiles {
         pack << kPackIdentification << "\r\n" << std::string(100 << 20, 'N') << "\r\nauthor\r\n";
         // 8 MB of lines ended by LF alone, for the pack checker.
         write("lf.vpk", std::vector<std::uint8_t>(8 << 20, '\n'), 0);
+        // The identification line and a 1 GiB second line.
+        const std::string id = std::string(kPackIdentification) + "\r\n";
+        write("gibibyte.vpk", std::vector<std::uint8_t>(id.begin(), id.end()), kGiB);
         saveBmpFile(Surface(630, 340, rgb(10, 20, 30)), (dir / "sky3.bmp").string());
         saveBmpFile(Surface(630, 340, kWhite), (dir / "none.bmp").string());
     }
@@ -195,6 +198,12 @@ void BM_HostileCheckPackWithLfLineEnds(benchmark::State& state)
     measure(state, [] { benchmark::DoNotOptimize(checkPack(files().path("lf.vpk"))); });
 }
 
+// Target: well under 100 MB of heap however large the pack.
+void BM_HostileCheckGibibytePack(benchmark::State& state)
+{
+    measure(state, [] { benchmark::DoNotOptimize(checkPack(files().path("gibibyte.vpk"))); });
+}
+
 } // namespace
 
 BENCHMARK(BM_HostileRunLengthBombAsSky)->Unit(benchmark::kMillisecond);
@@ -204,3 +213,4 @@ BENCHMARK(BM_HostileGibibyteThatIsNotAScene)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileHundredMegabytePictureName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostilePackWithAHundredMegabyteTitle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileCheckPackWithLfLineEnds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HostileCheckGibibytePack)->Unit(benchmark::kMillisecond);

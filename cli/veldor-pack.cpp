@@ -2,6 +2,7 @@
 // a pack for everything the browsers and the renderer would trip over. Qt
 // only reads the author's PNG, JPEG and BMP sources; every rule that shapes
 // the pack's files is in the core library.
+#include "platform/error.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"
 
@@ -84,14 +85,42 @@ constexpr const char* kHelp =
     "Exit status: 0 done (check: no errors), 1 the pack could not be built or\n"
     "check found errors, 2 bad usage.\n";
 
+// What the decoder said while reading: Qt's JPEG reader hands back a cut or
+// damaged file as a whole picture, padded with grey, and only warns.
+std::string* decoderComplaint = nullptr;
+QtMessageHandler usualHandler = nullptr;
+
+void noteDecoderWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    // Other warnings (a PNG's odd colour profile) leave the pixels whole and
+    // are printed as usual.
+    const bool damaged = message.contains(QLatin1String("corrupt"), Qt::CaseInsensitive)
+                         || message.contains(QLatin1String("premature"), Qt::CaseInsensitive)
+                         || message.contains(QLatin1String("truncat"), Qt::CaseInsensitive);
+    if (!damaged || !decoderComplaint) {
+        if (usualHandler)
+            usualHandler(type, context, message);
+        return;
+    }
+    if (decoderComplaint->empty())
+        *decoderComplaint = message.toStdString();
+}
+
 // Qt's readers take PNG, JPEG and BMP; the pack's rules see only the pixels.
 SourcePicture readPicture(const std::string& path)
 {
     QImageReader reader(QString::fromStdString(path));
     reader.setAutoTransform(true); // a camera's orientation tag
+    std::string complaint;
+    decoderComplaint = &complaint;
+    usualHandler = qInstallMessageHandler(noteDecoderWarning);
     const QImage read = reader.read();
+    qInstallMessageHandler(usualHandler);
+    decoderComplaint = nullptr;
     if (read.isNull())
         return {{}, false, reader.errorString().toStdString()};
+    if (!complaint.empty())
+        return {{}, false, complaint};
     const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
     SourcePicture source{{image.width(), image.height(), {}}, read.hasAlphaChannel(), {}};
     RgbaPicture& p = source.picture;
@@ -118,8 +147,9 @@ int build(const std::string& dir, const std::string& out)
 int check(const std::string& path)
 {
     bool fails = false;
+    const std::string shown = quotedInMessage(path);
     for (const PackFinding& f : checkPack(path)) {
-        std::printf("%s: %s: %s\n", path.c_str(), f.fails ? "error" : "warning", f.text.c_str());
+        std::printf("%s: %s: %s\n", shown.c_str(), f.fails ? "error" : "warning", f.text.c_str());
         fails = fails || f.fails;
     }
     return fails ? 1 : 0;

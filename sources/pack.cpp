@@ -20,7 +20,7 @@ constexpr int kSkyLines = 4 * kChoiceSlots; // caption + three tint lines each
 // A pack's texts only ever show in labels, and its prefix names files (whose
 // names cannot be longer than this anyway): what a line holds beyond this
 // is passed over, so a vast line costs time to read past but no memory.
-constexpr std::size_t kKeptBytes = 4096;
+constexpr std::size_t kKeptBytes = kPackLineKept;
 
 std::string readText(LineReader& reader)
 {

@@ -28,6 +28,8 @@ class LineReader;
 
 inline constexpr const char* kPackIdentification = "Tolvane Veldor Image Pack";
 inline constexpr const char* kPackFolderName = "packs";
+// Of each line only this many bytes are kept (see above).
+inline constexpr std::size_t kPackLineKept = 4096;
 
 enum class PackKind { Ground, Sky, Object };
 

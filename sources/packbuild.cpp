@@ -7,9 +7,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace veldor {
 
@@ -415,6 +421,125 @@ void checkPrefixIsFree(const fs::path& out, const std::string& packFile, const s
     }
 }
 
+// Writes every file of `files` into `out` (made when missing), in order, or
+// on any failure leaves `out` as it was: the files are written in a scratch
+// folder inside `out` and only then renamed into place one by one, each old
+// file kept aside until all are in. A symbolic link at one of the names is
+// replaced itself; the file it names is never touched. The bitmaps' errors
+// name the file as in "Cannot create file <path>: <reason>".
+void writeAllOrNothing(const fs::path& out, const std::vector<std::pair<std::string, std::string>>& files)
+{
+    // The folders made here go again on failure, deepest first.
+    std::vector<fs::path> made;
+    for (fs::path p = out; !p.empty() && !fs::exists(fs::symlink_status(p)); p = p.parent_path()) {
+        made.push_back(p);
+        if (p == p.parent_path())
+            break;
+    }
+    const auto removeMade = [&] {
+        std::error_code ignored;
+        for (const fs::path& p : made)
+            fs::remove(p, ignored);
+    };
+    const auto cannotCreate = [&](const std::string& name, int error) {
+        const std::string reason = ioErrorText(error);
+        // The pack file's error is the bare reason, as writeFileReplacing gives it.
+        if (name == files.back().first)
+            throw Error(reason);
+        raiseCannotCreate((out / name).string(), reason);
+    };
+
+    try {
+        fs::create_directories(out);
+    } catch (...) {
+        removeMade();
+        throw;
+    }
+    std::string scratchName = (out / ".veldor-pack-XXXXXX").string();
+    if (!::mkdtemp(scratchName.data())) {
+        const int error = errno;
+        removeMade();
+        cannotCreate(files.front().first, error);
+    }
+    const fs::path scratch(scratchName), aside = scratch / "old";
+
+    struct Step {
+        std::string name;
+        bool keptAside = false; // the old file under `name` is in `aside`
+        bool placed = false;    // the new file has `name`
+    };
+    std::vector<Step> steps;
+    bool keepScratch = false;
+    try {
+        if (::mkdir(aside.c_str(), 0700) != 0)
+            cannotCreate(files.front().first, errno);
+        for (const auto& [name, bytes] : files) {
+            try {
+                writeFileReplacing((scratch / name).string(), bytes);
+            } catch (const Error& e) {
+                if (name == files.back().first)
+                    throw;
+                raiseCannotCreate((out / name).string(), e.what());
+            }
+        }
+        for (const auto& [name, bytes] : files) {
+            const std::string target = (out / name).string(), fresh = (scratch / name).string();
+            Step& step = steps.emplace_back(Step{name});
+            struct stat st {};
+            if (::lstat(target.c_str(), &st) == 0) {
+                // Only a file we may write to is replaced; no write bit at
+                // all counts as read-only even for root.
+                if (S_ISREG(st.st_mode)) {
+                    if ((st.st_mode & 0222) == 0)
+                        cannotCreate(name, EACCES);
+                    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+                        cannotCreate(name, errno);
+                    // The old file's owner (where we may set it) and mode carry over.
+                    if (::chown(fresh.c_str(), st.st_uid, st.st_gid) != 0
+                        && ::chown(fresh.c_str(), uid_t(-1), st.st_gid) != 0) {
+                    }
+                    if (::chmod(fresh.c_str(), st.st_mode & 07777) != 0)
+                        cannotCreate(name, errno);
+                } else if (!S_ISLNK(st.st_mode)) {
+                    cannotCreate(name, EACCES); // a folder, a device
+                }
+                if (::rename(target.c_str(), (aside / name).c_str()) != 0)
+                    cannotCreate(name, errno);
+                step.keptAside = true;
+            } else if (errno != ENOENT) {
+                cannotCreate(name, errno);
+            }
+            if (::rename(fresh.c_str(), target.c_str()) != 0)
+                cannotCreate(name, errno);
+            step.placed = true;
+        }
+    } catch (...) {
+        for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+            const std::string target = (out / step->name).string();
+            bool undone = true;
+            if (step->keptAside)
+                undone = ::rename((aside / step->name).c_str(), target.c_str()) == 0;
+            else if (step->placed)
+                undone = ::unlink(target.c_str()) == 0;
+            // An old file that could not go back stays in the scratch folder.
+            keepScratch = keepScratch || !undone;
+        }
+        if (!keepScratch) {
+            std::error_code ignored;
+            fs::remove_all(scratch, ignored);
+            removeMade();
+        }
+        throw;
+    }
+    // The new names on disk too, as each file's bytes already are.
+    if (const int folder = ::open(out.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    std::error_code ignored;
+    fs::remove_all(scratch, ignored); // the new files are out; only the old ones remain
+}
+
 } // namespace
 
 std::vector<std::string> buildPack(const std::string& dirName, const std::string& outName,
@@ -469,22 +594,24 @@ std::vector<std::string> buildPack(const std::string& dirName, const std::string
             note("sky" + std::to_string(i) + ".tint = " + std::to_string(lights[i].red) + ", "
                  + std::to_string(lights[i].green) + ", " + std::to_string(lights[i].blue) + " (computed)");
     }
-    fs::create_directories(out);
-    const auto save = [&](const Surface& s, PackKind kind, int slot, bool thumbnail) {
+    std::vector<std::pair<std::string, std::string>> files; // name in `out`, contents
+    const auto add = [&](const Surface& s, PackKind kind, int slot, bool thumbnail) {
         const std::string name = thumbnail ? packThumbnailName(d.header.prefix, kind, slot)
                                            : packImageName(d.header.prefix, kind, slot);
-        saveBmpFile(s, (out / name.substr(sizeof("packs\\") - 1)).string());
+        const std::vector<std::uint8_t> bytes = encodeBmp(s);
+        files.emplace_back(name.substr(sizeof("packs\\") - 1), std::string(bytes.begin(), bytes.end()));
     };
     for (int i = 0; i < kChoiceSlots; ++i) {
         const std::size_t s = std::size_t(i);
-        save(packSkyThumbnail(skies[s]), PackKind::Sky, i, true);
-        save(skies[s], PackKind::Sky, i, false);
-        save(packGroundThumbnail(grounds[s]), PackKind::Ground, i, true);
-        save(grounds[s], PackKind::Ground, i, false);
-        save(objects[s], PackKind::Object, i, false);
+        add(packSkyThumbnail(skies[s]), PackKind::Sky, i, true);
+        add(skies[s], PackKind::Sky, i, false);
+        add(packGroundThumbnail(grounds[s]), PackKind::Ground, i, true);
+        add(grounds[s], PackKind::Ground, i, false);
+        add(objects[s], PackKind::Object, i, false);
     }
     // Last, so that the browsers never list a pack whose bitmaps are not all there.
-    writeFileReplacing((out / packFile).string(), packFileText(d, lights));
+    files.emplace_back(packFile, packFileText(d, lights));
+    writeAllOrNothing(out, files);
     return {};
 }
 

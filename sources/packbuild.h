@@ -134,7 +134,9 @@ using PackBuildNote = std::function<void(const std::string& line)>;
 // and, before anything is written, each tint computed for a sky without one.
 // The pack file is written last, so that the browsers never list a pack
 // whose bitmaps are not all there. Throws veldor::Error or
-// std::filesystem::filesystem_error when writing fails.
+// std::filesystem::filesystem_error when writing fails, and `out` is then as
+// it was. A symbolic link at one of the names is replaced itself, never the
+// file it names.
 std::vector<std::string> buildPack(const std::string& dir, const std::string& out, const SourcePictureReader& read,
                                    const PackBuildNote& note);
 

@@ -4,11 +4,17 @@
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "platform/unique_fd.h"
 #include "sources/pack.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <string_view>
+#include <sys/stat.h>
 
 namespace veldor {
 
@@ -83,15 +89,17 @@ void checkBitmap(const std::string& folder, const std::string& name, PackKind ki
 {
     // The stored names begin with the pack folder's own name.
     const std::string file = name.substr(sizeof("packs\\") - 1);
+    // A prefix may be kilobytes long; the author needs only to recognise it.
+    const std::string shown = quotedInMessage(file);
     Bitmap b;
     try {
         b = loadBmpFile(appPath(folder, file));
     } catch (const Error& e) {
         const bool there = !climbsAbove(file) && fileExists(appPath(folder, file));
-        out.push_back({true, file + ": " + (there ? e.what() : "missing")});
+        out.push_back({true, shown + ": " + (there ? e.what() : "missing")});
         return;
     }
-    const auto odd = [&](const std::string& why) { out.push_back({false, file + ": " + why}); };
+    const auto odd = [&](const std::string& why) { out.push_back({false, shown + ": " + why}); };
     if (thumbnail) {
         if (b.width != kThumbnailSide || b.height != kThumbnailSide)
             odd(sizeText(b) + ", not 100 x 100: the browser shows its top-left 100 x 100 unscaled");
@@ -116,55 +124,133 @@ void checkBitmap(const std::string& folder, const std::string& name, PackKind ki
     }
 }
 
+// The lines as the browsers read them, each kept to its start, so that a
+// pack of any size costs a few kilobytes.
+struct PackLine {
+    std::string text;
+    bool cut = false; // there was more than was kept
+};
+struct PackLines {
+    std::array<PackLine, kPackLines> line; // those past the end stay empty
+    int count = 0;
+};
+
+// Hands the file to `take` a block at a time until it returns false.
+void readBlocks(const std::string& path, const std::function<bool(std::string_view)>& take)
+{
+    // Opened without blocking and read only when it is a regular file, so
+    // that a name leading to a pipe or a device cannot hang us.
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0)
+        raiseIoError(errno);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        raiseIoError(errno);
+    if (!S_ISREG(info.st_mode))
+        raiseIoError(EACCES);
+    std::string block(65536, '\0');
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), block.data(), block.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            raiseIoError(errno);
+        if (n == 0 || !take(std::string_view(block.data(), std::size_t(n))))
+            return;
+    }
+}
+
+// Lines ended by LF alone, as the author meant them; Ctrl-Z still ends the
+// text, as it does for the browsers.
+PackLines readLfLines(const std::string& path)
+{
+    PackLines lines;
+    std::size_t length = 0; // of the line being read, kept or not
+    const auto finish = [&] {
+        lines.line[std::size_t(lines.count++)].cut = length > kPackLineKept;
+        length = 0;
+    };
+    readBlocks(path, [&](std::string_view block) {
+        while (!block.empty()) {
+            const std::size_t end = block.find_first_of(std::string_view("\n\x1a", 2));
+            const std::string_view part = block.substr(0, end);
+            std::string& text = lines.line[std::size_t(lines.count)].text;
+            if (text.size() < kPackLineKept)
+                text.append(part.substr(0, kPackLineKept - text.size()));
+            length += part.size();
+            if (end == std::string_view::npos)
+                return true;
+            if (block[end] != '\n')
+                return false;
+            finish();
+            if (lines.count == kPackLines)
+                return false;
+            block.remove_prefix(end + 1);
+        }
+        return true;
+    });
+    if (length > 0 && lines.count < kPackLines)
+        finish();
+    return lines;
+}
+
+PackLines readPackLines(const std::string& path, std::vector<PackFinding>& out)
+{
+    // Only when no line anywhere ends in CR does LF end the lines.
+    bool cr = false, lf = false;
+    readBlocks(path, [&](std::string_view block) {
+        cr = block.find('\r') != std::string_view::npos;
+        lf = lf || block.find('\n') != std::string_view::npos;
+        return !cr;
+    });
+    if (!cr && lf) {
+        out.push_back({true, "the lines end with LF alone; the browsers need CR LF and read one long line"});
+        // The rest is checked as the author meant the lines.
+        return readLfLines(path);
+    }
+    PackLines lines;
+    LineReader reader = LineReader::openFile(path);
+    while (!reader.atEnd() && lines.count < kPackLines) {
+        PackLine& l = lines.line[std::size_t(lines.count++)];
+        l.text = reader.readLineStart(kPackLineKept, &l.cut);
+    }
+    return lines;
+}
+
 } // namespace
 
 std::vector<PackFinding> checkPack(const std::string& path)
 {
     std::vector<PackFinding> out;
-    std::string bytes;
+    PackLines read;
     try {
-        bytes = readWholeFile(path);
+        read = readPackLines(path, out);
     } catch (const Error& e) {
         out.push_back({true, e.what()});
         return out;
     }
-    if (bytes.find('\r') == std::string::npos && bytes.find('\n') != std::string::npos) {
-        out.push_back({true, "the lines end with LF alone; the browsers need CR LF and read one long line"});
-        // The rest is checked as the author meant the lines. Built anew in
-        // one pass: an insert per line would move the rest of the file each time.
-        std::string withCr;
-        withCr.reserve(bytes.size() + std::size_t(std::count(bytes.begin(), bytes.end(), '\n')));
-        for (const char c : bytes) {
-            if (c == '\n')
-                withCr += '\r';
-            withCr += c;
-        }
-        bytes = std::move(withCr);
-    }
+    const int lines = read.count;
+    const auto& line = read.line;
 
-    // The lines the browsers read, once; those past the end stay empty.
-    LineReader reader(std::move(bytes));
-    std::array<std::string, kPackLines> line;
-    int lines = 0;
-    while (!reader.atEnd() && lines < kPackLines)
-        line[std::size_t(lines++)] = reader.readLine();
-
-    const std::string& first = line[0];
+    const std::string& first = line[0].text;
     if (first != kPackIdentification) {
         constexpr std::size_t kQuoted = 64;
         const std::string shown = first.size() <= kQuoted ? first : first.substr(0, kQuoted) + "...";
         out.push_back({true, "line 1: '" + shown + "' is not the identification line '" + kPackIdentification + "'"});
     }
     // Lines 2 to 4 (name, author, description): any text will do.
-    const std::string& prefix = line[4];
+    const std::string& prefix = line[4].text;
     if (lines < kPackLines)
         out.push_back({false, "the file ends after line " + std::to_string(lines)
                                   + " of 35: the lines after it read as empty captions"});
     for (int slot = 0; slot < kChoiceSlots; ++slot)
         for (int c = 0; c < 3; ++c) { // after the caption, the three tint lines
             const int number = 7 + 4 * slot + c;
+            const PackLine& l = line[std::size_t(number - 1)];
             try {
-                toInteger(line[std::size_t(number - 1)]);
+                if (l.cut)
+                    raiseNotInteger(l.text); // as the browsers refuse it
+                toInteger(l.text);
             } catch (const Error& e) {
                 out.push_back({true, "line " + std::to_string(number) + ": " + e.what()});
             }

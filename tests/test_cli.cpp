@@ -54,9 +54,9 @@ protected:
                                            + "\r\nGolf Ball\r\n100\r\n50\r\n80\r\n60\r\n");
     }
 
-    Outcome run(const std::string& args, bool withAppDir = true)
+    Outcome run(const std::string& args, bool withAppDir = true, const std::string& tool = "veldor-render")
     {
-        const std::string binary = std::string(VELDOR_TEST_APP_DIR) + "/veldor-render";
+        const std::string binary = std::string(VELDOR_TEST_APP_DIR) + "/" + tool;
         std::string command = quoted(binary);
         if (withAppDir)
             command += " --app-dir " + quoted((dir_ / "app").string());
@@ -168,6 +168,20 @@ TEST_F(Cli, UsageErrors)
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--stretched"), std::string::npos);
     EXPECT_NE(help.out.find("xor:R,G,B"), std::string::npos);
+}
+
+// A pack whose prefix line is 16 MiB: each bitmap it names is quoted
+// shortened, so the report stays readable.
+TEST_F(Cli, PackCheckShortensHugeNames)
+{
+    if (!fs::exists(std::string(VELDOR_TEST_APP_DIR) + "/veldor-pack"))
+        GTEST_SKIP() << "veldor-pack is built with the windows only";
+    writeFileReplacing(path("huge.vpk"),
+                       "Tolvane Veldor Image Pack\r\nn\r\na\r\nd\r\n" + std::string(16 << 20, 'p') + "\r\n");
+    const Outcome r = run("check " + quoted(path("huge.vpk")), false, "veldor-pack");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_LT(r.out.size(), 64u << 10);
+    EXPECT_NE(r.out.find("pST0.bmp: missing\n"), std::string::npos);
 }
 
 } // namespace

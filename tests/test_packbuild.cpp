@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 
 namespace veldor {
 namespace {
@@ -330,6 +331,76 @@ TEST_F(PackFolder, BuildsOrNamesEveryProblem)
             EXPECT_EQ(checkPack((out_ / "woods.vpk").string()), std::vector<PackFinding>{});
         else
             EXPECT_EQ(outEntries(), before) << "written although the pack cannot be built";
+    }
+}
+
+// A failure while writing leaves the output folder as it was, and a link at
+// one of the names is replaced itself: what it pointed at stays untouched.
+TEST_F(PackFolder, WritesAllOrNothingAndNeverThroughALink)
+{
+    const fs::path victim = dir_ / "victim";
+    const auto build = [&] {
+        EXPECT_EQ(buildPack(source_.string(), out_.string(), stubRead, [](const std::string&) {}),
+                  std::vector<std::string>{});
+    };
+    // An earlier build, one of its bitmaps told apart from what a new one writes.
+    const auto earlierBuild = [&] {
+        build();
+        writeFileReplacing((out_ / "tstS0.bmp").string(), "old");
+    };
+    const auto linkAt = [&](const std::string& name) {
+        fs::create_directories(out_);
+        fs::create_symlink(victim, out_ / name);
+    };
+    // Not even root writes over a folder that holds something.
+    const auto folderAt = [&](const std::string& name) {
+        fs::remove(out_ / name);
+        fs::create_directories(out_ / name / "inside");
+    };
+    // Everything in the folder: a file's bytes, a link's target, a folder.
+    const auto snapshot = [&] {
+        std::map<std::string, std::string> found;
+        for (const auto& e : fs::recursive_directory_iterator(out_))
+            found[fs::relative(e.path(), out_).string()] = e.is_symlink() ? "-> " + fs::read_symlink(e).string()
+                                                           : e.is_directory() ? "folder"
+                                                                              : readWholeFile(e.path().string());
+        return found;
+    };
+    const std::string denied = ": File access denied";
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        std::string error; // empty when the pack is built
+    } cases[] = {
+        {"a link at a bitmap's name", [&] { linkAt("tstS1.bmp"); }, ""},
+        {"a link at the pack file's name", [&] { linkAt("woods.vpk"); }, ""},
+        {"a folder at the last bitmap's name", [&] { earlierBuild(); folderAt("tsto4.bmp"); },
+         "Cannot create file " + (out_ / "tsto4.bmp").string() + denied},
+        {"a folder at the pack file's name", [&] { earlierBuild(); folderAt("woods.vpk"); }, "File access denied"},
+        {"an earlier bitmap without write permission",
+         [&] {
+             earlierBuild();
+             fs::permissions(out_ / "tstg3.bmp", fs::perms::owner_read);
+         },
+         "Cannot create file " + (out_ / "tstg3.bmp").string() + denied},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeSources();
+        writeFileReplacing(victim.string(), "mine");
+        c.prepare();
+        const std::map<std::string, std::string> before = snapshot();
+        const std::string thrown = thrownText(build);
+        EXPECT_EQ(readWholeFile(victim.string()), "mine");
+        if (!c.error.empty()) {
+            EXPECT_EQ(thrown, c.error);
+            EXPECT_EQ(snapshot(), before);
+            continue;
+        }
+        EXPECT_EQ(thrown, "(nothing thrown)");
+        EXPECT_EQ(checkPack((out_ / "woods.vpk").string()), std::vector<PackFinding>{});
+        for (const auto& [name, what] : snapshot())
+            EXPECT_FALSE(what.starts_with("-> ")) << name << " is still a link";
     }
 }
 

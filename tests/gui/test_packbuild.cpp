@@ -57,20 +57,9 @@ void writeSource(const QString& path, QSize size, bool transparentTop, const cha
     QVERIFY2(image.save(path, format), qPrintable(path));
 }
 
-} // namespace
-
-class PackBuildTest : public QObject {
-    Q_OBJECT
-private slots:
-    void builtPackWorksEverywhere();
-};
-
-void PackBuildTest::builtPackWorksEverywhere()
+// The source folder `dir` of the pack "Round Trip", prefix "rt".
+void writeSources(const QString& dir)
 {
-    TestProgram p;
-    p.start();
-    QTemporaryDir sources;
-    const QString dir = sources.filePath("roundtrip");
     QVERIFY(QDir().mkpath(dir));
     const struct {
         const char* stem;
@@ -96,6 +85,24 @@ void PackBuildTest::builtPackWorksEverywhere()
               "ground0 = G0\nground1 = G1\nground2 = G2\nground3 = G3\nground4 = G4\n"
               "object0 = O0\nobject1 = O1\nobject2 = O2\nobject3 = O3\nobject4 = O4\n");
     txt.close();
+}
+
+} // namespace
+
+class PackBuildTest : public QObject {
+    Q_OBJECT
+private slots:
+    void builtPackWorksEverywhere();
+    void damagedSourceIsAProblem();
+};
+
+void PackBuildTest::builtPackWorksEverywhere()
+{
+    TestProgram p;
+    p.start();
+    QTemporaryDir sources;
+    const QString dir = sources.filePath("roundtrip");
+    writeSources(dir);
 
     const Run built = run(kPackTool, {"build", dir, p.appDir.path("packs")});
     QCOMPARE(built.status, 0);
@@ -148,6 +155,24 @@ void PackBuildTest::builtPackWorksEverywhere()
     object.load(p.appDir.path("packs/rto0.bmp").toStdString());
     QCOMPARE(object.pixel(object.width() / 2, object.height() * 2 / 3), rgb(254, 254, 254));
     QCOMPARE(object.pixel(0, 0), kWhite); // transparent top band
+}
+
+// Qt's JPEG reader returns a cut file as a whole picture and only warns.
+void PackBuildTest::damagedSourceIsAProblem()
+{
+    QTemporaryDir sources;
+    const QString dir = sources.filePath("roundtrip");
+    writeSources(dir);
+    QFile jpeg(dir + "/sky1.jpg");
+    QVERIFY(jpeg.open(QIODevice::ReadWrite));
+    QVERIFY(jpeg.resize(jpeg.size() / 2));
+    jpeg.close();
+
+    const QString out = sources.filePath("packs");
+    const Run built = run(kPackTool, {"build", dir, out});
+    QCOMPARE(built.status, 1);
+    QVERIFY2(built.out.contains("veldor-pack: sky1.jpg: Corrupt JPEG data"), qPrintable(built.out));
+    QVERIFY(!QFileInfo::exists(out));
 }
 
 QTEST_MAIN(PackBuildTest)
