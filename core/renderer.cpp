@@ -305,12 +305,16 @@ private:
     std::size_t budget_ = 0; // pixels kept
 };
 
-void drawPass(SceneState& scene, MainSurfaces& s, RenderPictures& pictures, std::int32_t wanted)
+void drawPass(SceneState& scene, MainSurfaces& s, RenderPictures& pictures, std::int32_t wanted,
+              const std::function<void()>& onProgress)
 {
     const std::size_t rows = drawnRows(scene);
     for (std::size_t row = 0; row < rows; ++row)
-        if (scene.objects.status[row] == wanted)
+        if (scene.objects.status[row] == wanted) {
             pictures.drawRow(s.mainImage, row);
+            if (onProgress)
+                onProgress();
+        }
 }
 
 // The ground's bottom row lands on the picture's row 339 whatever the
@@ -352,14 +356,20 @@ void drawObject(Surface& picture, const Surface& object, std::int32_t left, std:
     drawObjectWindow(picture, object, width, height, p, TintTable(tintRed, tintGreen, tintBlue), window);
 }
 
-void renderScene(SceneState& scene, MainSurfaces& surfaces)
+void renderScene(SceneState& scene, MainSurfaces& surfaces, const std::function<void()>& onProgress)
 {
+    const auto progress = [&onProgress] {
+        if (onProgress)
+            onProgress();
+    };
     scene.fillDefaultNames();
     loadPicture(surfaces.mainImage, scene.appDir, scene.skyFile);
+    progress();
     RenderPictures pictures(scene, surfaces.mainImage);
-    drawPass(scene, surfaces, pictures, ObjectStatus::Behind);
+    drawPass(scene, surfaces, pictures, ObjectStatus::Behind, onProgress);
     drawGround(scene, surfaces);
-    drawPass(scene, surfaces, pictures, ObjectStatus::Front);
+    progress();
+    drawPass(scene, surfaces, pictures, ObjectStatus::Front, onProgress);
 }
 
 } // namespace veldor

@@ -7,6 +7,8 @@
 #include "core/scene.h"
 #include "platform/surface.h"
 
+#include <functional>
+
 namespace veldor {
 
 // The main window's drawing surfaces.
@@ -19,8 +21,10 @@ struct MainSurfaces {
 // The drawing part of a rendering: stores the default names into the scene,
 // loads the sky into mainImage and draws the layers. Does not touch the
 // current directory or any window. A picture that cannot be loaded throws
-// veldor::Error; the layers drawn so far stay in the picture.
-void renderScene(SceneState& scene, MainSurfaces& surfaces);
+// veldor::Error; the layers drawn so far stay in the picture. `onProgress`,
+// where given, is called between layers and objects, so that a window can
+// tell the user that the work lasts.
+void renderScene(SceneState& scene, MainSurfaces& surfaces, const std::function<void()>& onProgress = {});
 
 // A colour tinted by the light: channel + tint, computed wide, then clamped
 // to 0..255. Pure white sources are never drawn, so callers test for white

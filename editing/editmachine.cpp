@@ -233,8 +233,8 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
     scene_.newRight = x;
     scene_.newBottom = y;
 
-    view_.hideWindow(EditWindow::MainForm);
-    view_.showWindow(EditWindow::WaitBox);
+    // The windows stay where they are: the preview is drawn straight into
+    // the picture on screen.
     Surface& picture = surfaces_.mainImage;
     if (drawingStillShown()) {
         picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
@@ -247,8 +247,6 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
         giveBackResizedRow();
 
     if (resizing && !rowExists(scene_.selected)) {
-        view_.hideWindow(EditWindow::WaitBox);
-        view_.showWindow(EditWindow::MainForm);
         endEdit();
         return;
     }
@@ -256,18 +254,14 @@ void EditMachine::finishRelease(bool resizing, int x, int y)
     try {
         drawPreview(resizing ? scene_.objects.imageFile[r].str() : scene_.pendingImageFile);
     } catch (...) {
-        // Nothing half-done stays behind: the windows come back, nothing is
-        // armed, and an object being re-sized gets its old size back.
-        view_.hideWindow(EditWindow::WaitBox);
-        view_.showWindow(EditWindow::MainForm);
+        // Nothing half-done stays behind: nothing is armed, and an object
+        // being re-sized gets its old size back.
         giveBackResizedRow();
         scene_.editMode = EditMode::Idle;
         scene_.placing = false;
         throw;
     }
     view_.repaint({scene_.newLeft, scene_.newTop, scene_.newRight, scene_.newBottom});
-    view_.hideWindow(EditWindow::WaitBox);
-    view_.showWindow(EditWindow::MainForm);
 
     scene_.placing = false;
     if (resizing) {

@@ -14,7 +14,7 @@
 namespace veldor {
 
 // The windows the machine shows and hides, by their form names.
-enum class EditWindow { MainForm, WaitBox, obconfirm, obchange, mover, resizer, obhind };
+enum class EditWindow { obconfirm, obchange, mover, resizer, obhind };
 
 enum class EditCursor { Arrow, Cross };
 

@@ -220,18 +220,28 @@ void applyAntiAlias(Surface& picture, Surface& scratch)
     }
 }
 
-void applyEffects(const EffectOptions& options, Surface& picture, Surface& scratch)
+void applyEffects(const EffectOptions& options, Surface& picture, Surface& scratch,
+                  const std::function<void()>& onProgress)
 {
-    if (options.tint)
+    const auto progress = [&onProgress] {
+        if (onProgress)
+            onProgress();
+    };
+    if (options.tint) {
         applyTint(picture, options.tintColor);
+        progress();
+    }
     if (options.brightness) {
         if (options.darken)
             applyDarken(picture);
         else
             applyLighten(picture);
+        progress();
     }
-    if (options.xorColours)
+    if (options.xorColours) {
         applyXor(picture, options.xorColor);
+        progress();
+    }
     if (options.antiAlias)
         applyAntiAlias(picture, scratch);
 }

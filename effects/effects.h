@@ -6,6 +6,8 @@
 // area as any 630-wide pen does.
 #include "platform/surface.h"
 
+#include <functional>
+
 namespace veldor {
 
 // clamp(r + tr - 150), clamp(g + tg - 150), clamp(b + tb - 160)
@@ -33,7 +35,9 @@ struct EffectOptions {
     bool antiAlias = true;
 };
 
-// Tint, then darken or lighten, then XOR, then anti-alias.
-void applyEffects(const EffectOptions& options, Surface& picture, Surface& scratch);
+// Tint, then darken or lighten, then XOR, then anti-alias; `onProgress`,
+// where given, is called after each.
+void applyEffects(const EffectOptions& options, Surface& picture, Surface& scratch,
+                  const std::function<void()>& onProgress = {});
 
 } // namespace veldor

@@ -474,32 +474,17 @@ void TMainForm::RefreshButtonClick()
     if (!scene.idle())
         return;
     scene.reopenPicker = PickerToShow::None;
-    hide();
-    forms.WaitBox->show();
     Refresh();
 }
 
 void TMainForm::Refresh()
 {
+    emit renderingStarted();
     BusyScope busy(scene, forms);
-    // Taken before rendering, so that a rendering that fails shows no picker
-    // now and leaves none pending for the next one.
-    const PickerToShow picker = busy.hideWindows();
-    renderScene(scene, surfaces);
+    busy.hideWindows(BusyScope::Picker::ShowAgain);
+    renderScene(scene, surfaces, [&busy] { busy.poll(); });
     noteRendered();
     busy.finish();
-    QWidget* window = nullptr;
-    switch (picker) {
-    case PickerToShow::None: break;
-    case PickerToShow::Sky: window = forms.sky; break;
-    case PickerToShow::Landscape: window = forms.landscape; break;
-    case PickerToShow::SkyPack: window = forms.SkyPack; break;
-    case PickerToShow::LandPack: window = forms.LandPack; break;
-    }
-    if (window) {
-        window->show();
-        window->raise();
-    }
 }
 
 namespace {

@@ -163,9 +163,9 @@ public:
     void Contents1Click();
     void HelpAbout();
     void RefreshButtonClick();
-    // Renders the scene into the picture behind the wait window, then shows
-    // the main window and the picker named by reopenPicker. On an error the
-    // wait window is hidden and the main window shown before it propagates.
+    // Renders the scene into the picture, with the wait window when it
+    // lasts, then shows the picker named by reopenPicker. On an error the
+    // wait window is hidden and no picker shown before it propagates.
     void Refresh();
     void FormShow();
     // First activation: captures appDir and runs the start-up file check.
@@ -195,6 +195,10 @@ public:
     bool filesFound() const { return filesFound_; }
     // What the failed check missed, by bare name, so that start-up can say it.
     const std::vector<std::string>& missingFiles() const { return missingFiles_; }
+
+signals:
+    // Each rendering, as it starts.
+    void renderingStarted();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -5,19 +5,61 @@
 #include "core/ui/wait.h"
 #include "platform/paths.h"
 #include "sources/ui/land.h"
+#include "sources/ui/landp.h"
 #include "sources/ui/objectbox.h"
+#include "sources/ui/packbrowser.h"
 #include "sources/ui/skyform.h"
+#include "sources/ui/skyp.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QThread>
+#include <QWindow>
 
 #include <utility>
 
 namespace veldor {
 
+namespace {
+
+// Below this a user sees no pause, and a window flashing by is worse.
+int waitDelay = 300;
+
+QWidget* pickerWindow(const Forms& forms, PickerToShow picker)
+{
+    switch (picker) {
+    case PickerToShow::None: return nullptr;
+    case PickerToShow::Sky: return forms.sky;
+    case PickerToShow::Landscape: return forms.landscape;
+    case PickerToShow::SkyPack: return forms.SkyPack;
+    case PickerToShow::LandPack: return forms.LandPack;
+    }
+    return nullptr;
+}
+
+// A window hidden before the window manager has mapped it may stay on the
+// screen for good (mutter loses that race), so wait for it to be shown, a
+// second at most: a window that never gets there is hidden anyway.
+void hideOnceMapped(QWidget& window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    window.hide();
+}
+
+} // namespace
+
+void BusyScope::setWaitDelay(int milliseconds) { waitDelay = milliseconds; }
+
 BusyScope::BusyScope(SceneState& scene, Forms& forms, QString waitCaption) : scene_(scene), forms_(forms)
 {
+    clock_.start();
     if (!waitCaption.isEmpty())
         forms_.WaitBox->setWindowTitle(waitCaption);
+    forms_.MainForm->MainImage->holdPicture();
 }
 
 BusyScope::~BusyScope()
@@ -25,38 +67,68 @@ BusyScope::~BusyScope()
     if (finished_)
         return;
     try {
+        if (kept_)
+            kept_->hide();
         putBack();
     } catch (...) {
     }
 }
 
-PickerToShow BusyScope::hideWindows()
+void BusyScope::hideWindows(Picker picker)
 {
-    forms_.WaitBox->show();
-    forms_.MainForm->hide();
     if (!scene_.appDir.empty())
         setCurrentDirectory(scene_.appDir);
-    forms_.sky->hide();
-    forms_.landscape->hide();
-    forms_.Objectx->hide();
+    const PickerToShow asked = std::exchange(scene_.reopenPicker, PickerToShow::None);
+    kept_ = picker == Picker::ShowAgain ? pickerWindow(forms_, asked) : nullptr;
+    for (QWidget* window : {static_cast<QWidget*>(forms_.sky), static_cast<QWidget*>(forms_.landscape),
+                            static_cast<QWidget*>(forms_.Objectx)})
+        if (window != kept_)
+            window->hide();
+}
+
+void BusyScope::poll()
+{
+    if (waitShown_ || clock_.elapsed() < waitDelay)
+        return;
+    waitShown_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    forms_.WaitBox->show();
+    forms_.WaitBox->raise();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    return std::exchange(scene_.reopenPicker, PickerToShow::None);
 }
 
 void BusyScope::finish()
 {
     putBack();
     finished_ = true;
+    if (!kept_)
+        return;
+    // A pack browser lists its folder afresh whenever it is shown; one that
+    // stayed up through the rendering does so now.
+    if (auto* browser = qobject_cast<PackBrowser*>(kept_); browser && browser->isVisible())
+        browser->FormShow();
+    kept_->show();
+    kept_->raise();
 }
 
 void BusyScope::putBack()
 {
     if (putBack_)
         std::exchange(putBack_, {})();
-    forms_.WaitBox->hide();
+    if (waitShown_) {
+        waitShown_ = false;
+        hideOnceMapped(*forms_.WaitBox);
+        QApplication::restoreOverrideCursor();
+    }
     forms_.WaitBox->setWindowTitle(QString::fromLatin1(TWaitBox::kCaption));
-    forms_.MainForm->show();
-    forms_.MainForm->MainImage->update();
+    TMainForm& main = *forms_.MainForm;
+    main.MainImage->releasePicture();
+    // Shown again only where something had hidden it; showing makes the
+    // application folder current, and so does a window that stayed up.
+    if (main.isVisible())
+        main.FormShow();
+    else
+        main.show();
 }
 
 } // namespace veldor

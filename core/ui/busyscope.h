@@ -1,15 +1,22 @@
 #pragma once
-// A command that works on the picture hides the main window behind the wait
-// window and puts everything back when it is done, also when it stops on an
-// error: a hidden main window would leave the user nothing to save the
-// scene from. The hide list, the picker reset and the step of the event loop
-// that lets the wait window appear are here and nowhere else.
+// A command that works on the picture (a rendering, the effects, printing)
+// keeps every window where it is: hiding and showing them again made the
+// whole program blink, and on Wayland a window shown again is placed anew.
+// The picture on screen stays as it was until the work is done. Only work
+// that lasts shows the wait window, with a wait cursor; it is hidden again
+// only once the window manager has it on screen, since a window hidden
+// before it was mapped may be left behind. Everything is put back also when
+// the work stops on an error: the pickers the command drops end hidden, and
+// the one it shows again ends shown and in front, or hidden on an error.
 #include "core/scene.h"
 #include "core/ui/forms.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
+
+class QWidget;
 
 namespace veldor {
 
@@ -26,16 +33,23 @@ public:
 
     // What else the end puts back, run before the windows are shown again.
     void onPutBack(std::function<void()> putBack) { putBack_ = std::move(putBack); }
-    // Shows the wait window, hides the main window and the pickers, makes the
-    // application folder current and lets the wait window appear before the
-    // event loop is blocked. Returns the picker that was to be shown again
-    // and forgets it, so that a command that fails leaves none pending.
-    PickerToShow hideWindows();
+
+    enum class Picker { Drop, ShowAgain };
+    // Makes the application folder current and hides the pickers, except,
+    // with ShowAgain, the one that asked to be shown again; the request is
+    // forgotten either way, so that a command that fails leaves none pending.
+    void hideWindows(Picker picker = Picker::Drop);
+    // Called by the work now and then: once it has lasted long enough to be
+    // noticed, shows the wait window and the wait cursor.
+    void poll();
     // The normal end: the wait window down with its usual caption, the main
-    // window shown and its picture repainted. Showing the main window makes
-    // the application folder current, so this may throw; the windows are then
-    // put back once more as on any other error.
+    // window shown with its new picture and the kept picker in front.
+    // Showing the main window makes the application folder current, so this
+    // may throw; the windows are then put back once more as on any error.
     void finish();
+
+    // How long work goes before the wait window appears.
+    static void setWaitDelay(int milliseconds);
 
 private:
     void putBack();
@@ -43,6 +57,9 @@ private:
     SceneState& scene_;
     Forms& forms_;
     std::function<void()> putBack_;
+    QElapsedTimer clock_;
+    QWidget* kept_ = nullptr;
+    bool waitShown_ = false;
     bool finished_ = false;
 };
 

@@ -43,18 +43,33 @@ PictureView::PictureView(const Surface& picture, QWidget* parent)
     setMouseTracking(true);
 }
 
+void PictureView::holdPicture()
+{
+    if (!held_)
+        held_ = picture_;
+}
+
+void PictureView::releasePicture()
+{
+    if (!held_)
+        return;
+    held_.reset();
+    update();
+}
+
 void PictureView::paintEvent(QPaintEvent* event)
 {
+    const Surface& picture = held_ ? *held_ : picture_;
     QPainter painter(this);
     const QRect area = event->rect();
-    const QRect shown = area & QRect(0, 0, picture_.width(), picture_.height());
+    const QRect shown = area & QRect(0, 0, picture.width(), picture.height());
     // Outside a smaller picture the control shows its face colour.
     if (shown != area)
         painter.fillRect(area, palette().window());
     // Without SmoothPixmapTransform the scaling to the screen repeats pixels.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!shown.isEmpty())
-        painter.drawImage(shown.topLeft(), toQImage(picture_, shown));
+        painter.drawImage(shown.topLeft(), toQImage(picture, shown));
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event)

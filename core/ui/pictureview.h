@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace veldor {
 
@@ -27,6 +28,11 @@ public:
     // Repaints only `area` (picture coordinates, which are the widget's).
     void updateRect(const QRect& area) { update(area); }
 
+    // While work composes a new picture, the screen keeps showing the one
+    // it had; releasing shows the new one whole, at once.
+    void holdPicture();
+    void releasePicture();
+
     // Every mouse button reaches these alike. While a button is held the
     // view keeps the mouse, so moves and the release arrive even outside it.
     MouseHandler onMouseDown;
@@ -41,6 +47,7 @@ protected:
 
 private:
     const Surface& picture_;
+    std::optional<Surface> held_;
 };
 
 } // namespace veldor

@@ -1,5 +1,7 @@
 #include "core/ui/smallwindow.h"
 
+#include "core/ui/Main.h"
+
 #include <QCloseEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -17,7 +19,11 @@ namespace veldor {
 
 Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // A dialog of the main window (transient for it): every desktop keeps it
+    // above the main window, Wayland included, which knows no "stay on top"
+    // and cannot raise a window on request. Never a maximise button: the
+    // windows have fixed layouts.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     switch (buttons) {
     case TitleButtons::None:
         break;
@@ -146,7 +152,8 @@ QPixmap screenPixmap(const QString& resource, const QWidget& widget)
 
 SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,
                          const WindowStyle& style, QWidget* parent)
-    : QWidget(parent), scene(scene), forms(forms), services(services), buttons_(style.buttons)
+    : QWidget(parent ? parent : static_cast<QWidget*>(forms.MainForm)), scene(scene), forms(forms), services(services),
+      buttons_(style.buttons)
 {
     setWindowFlags(windowFlagsFor(style.buttons, style.stayOnTop));
     setWindowTitle(style.caption);

@@ -2,7 +2,6 @@
 
 #include "core/ui/Main.h"
 #include "core/ui/pictureview.h"
-#include "core/ui/wait.h"
 #include "editing/ui/choicewindow.h"
 
 #include <QContextMenuEvent>
@@ -17,8 +16,6 @@ PictureEditView::PictureEditView(TMainForm& main, Forms& forms) : main_(main), f
 QWidget* PictureEditView::window(EditWindow window) const
 {
     switch (window) {
-    case EditWindow::MainForm: return &main_;
-    case EditWindow::WaitBox: return forms_.WaitBox;
     case EditWindow::obconfirm: return forms_.obconfirm;
     case EditWindow::obchange: return forms_.obchange;
     case EditWindow::mover: return forms_.mover;

@@ -113,7 +113,7 @@ void Teffects::Button2Click()
     BusyScope busy(scene, forms, tr("Applying Effects..."));
     busy.hideWindows();
     Surface before = main.surfaces.mainImage;
-    applyEffects(chosen, main.surfaces.mainImage, main.surfaces.tempimage2);
+    applyEffects(chosen, main.surfaces.mainImage, main.surfaces.tempimage2, [&busy] { busy.poll(); });
     main.recordEffects(std::move(before));
     busy.finish();
     close();

@@ -25,32 +25,14 @@ namespace {
 
 constexpr int kCopiesWidth = 33;
 constexpr int kScreenDpi = 96;
-// The client area of the main window: whole, and shrunk to the picture.
-constexpr QSize kClientSize(632, 405);
+// What is printed is the main window's client area shrunk to the picture,
+// composed off screen: the window itself stays as it is.
 constexpr QSize kPrintedClientSize(632, 341);
-constexpr QPoint kPicturePos(1, 64);
 constexpr QPoint kPrintedPicturePos(1, 0);
 
 int copiesOf(const QLabel& label) { return label.text().toInt(); }
 
-// Shrinks the main window to the picture for printing.
-void shapeForPrinting(TMainForm& form)
-{
-    form.SpeedBar->hide();
-    form.MainImage->move(kPrintedPicturePos);
-    form.client->setFixedSize(kPrintedClientSize);
-}
-
-// Puts it back; the busy scope then shows the window.
-void restoreAfterPrinting(TMainForm& form)
-{
-    form.client->setFixedSize(kClientSize);
-    form.MainImage->move(kPicturePos);
-    form.SpeedBar->show();
-    form.update();
-}
-
-void printCopies(QPrinter& printer, const QImage& image, int n)
+void printCopies(QPrinter& printer, const QImage& image, int n, BusyScope& busy)
 {
     if (!hasPrinter(printer))
         throw Error("There is no default printer currently selected");
@@ -65,6 +47,7 @@ void printCopies(QPrinter& printer, const QImage& image, int n)
         painter.drawImage(QRect(QPoint(0, 0), size), image);
         if (!painter.end())
             throw Error("Printer selected is not valid");
+        busy.poll();
     }
 }
 
@@ -172,13 +155,10 @@ void TPrintForm::Button1Click()
 {
     hide();
     TMainForm& main = *forms.MainForm;
-    // The window comes back whether printing succeeds or not.
     BusyScope busy(scene, forms);
-    busy.onPutBack([&main] { restoreAfterPrinting(main); });
-    shapeForPrinting(main);
-    const QImage image = printedClientImage(main.surfaces.mainImage, main.MainImage->pos(), main.client->size(),
+    const QImage image = printedClientImage(main.surfaces.mainImage, kPrintedPicturePos, kPrintedClientSize,
                                             main.palette().color(QPalette::Window));
-    printCopies(services.printer(), image, copiesOf(*copies));
+    printCopies(services.printer(), image, copiesOf(*copies), busy);
     busy.finish();
     close();
 }

@@ -52,7 +52,7 @@ void Tlandscape::Button1Click()
 void Tlandscape::storeAndRender(const char* groundFile)
 {
     scene.reopenPicker = PickerToShow::Landscape;
-    close();
+    // Stays up through the rendering, which hides it only if it fails.
     scene.groundFile = groundFile;
     forms.MainForm->Refresh();
 }

@@ -12,7 +12,7 @@ TLandPack::TLandPack(SceneState& scene, Forms& forms, UiServices& services, QWid
 void TLandPack::chooseSlot(int slot)
 {
     scene.reopenPicker = PickerToShow::LandPack;
-    close();
+    // Stays up through the rendering, which hides it only if it fails.
     scene.groundFile = slotFile[std::size_t(slot)];
     forms.MainForm->Refresh();
 }

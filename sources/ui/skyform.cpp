@@ -40,7 +40,7 @@ void Tsky::chooseSky(int slot)
     scene.tintGreen = sky.light.green;
     scene.tintBlue = sky.light.blue;
     scene.reopenPicker = PickerToShow::Sky;
-    close();
+    // Stays up through the rendering, which hides it only if it fails.
     scene.skyFile = sky.file;
     forms.MainForm->Refresh();
 }

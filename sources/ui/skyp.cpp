@@ -16,7 +16,7 @@ void TSkyPack::chooseSlot(int slot)
     scene.tintGreen = light.green;
     scene.tintBlue = light.blue;
     scene.reopenPicker = PickerToShow::SkyPack;
-    close();
+    // Stays up through the rendering, which hides it only if it fails.
     scene.skyFile = slotFile[std::size_t(slot)];
     forms.MainForm->Refresh();
 }

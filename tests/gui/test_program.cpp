@@ -44,19 +44,13 @@ namespace {
 
 using Statuses = std::vector<std::int32_t>;
 
-// Counts renderings by the wait window appearing.
-class RenderCounter : public QObject {
-public:
-    explicit RenderCounter(QWidget* waitBox) { waitBox->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
+// Counts renderings as they start.
+struct RenderCounter : QObject {
+    explicit RenderCounter(TMainForm& main)
     {
-        if (event->type() == QEvent::Show)
-            ++count;
-        return false;
+        connect(&main, &TMainForm::renderingStarted, this, [this] { ++count; });
     }
+    int count = 0;
 };
 
 // Five objects in use over a ground, one per status (5 is a status no
@@ -140,7 +134,7 @@ void ProgramTest::toolsCommandsFromBothMenus()
         s.placing = true;
         s.selected = 2;
         const ObjectTable before = s.objects;
-        RenderCounter renderings(p.forms().WaitBox);
+        RenderCounter renderings(p.main());
 
         auto* action = p.main().findChild<QAction*>(item);
         QVERIFY2(action, qPrintable(item));
@@ -163,7 +157,7 @@ void ProgramTest::toolsCommandsRenderOnceWithoutObjects()
 {
     TestProgram p;
     p.start();
-    RenderCounter renderings(p.forms().WaitBox);
+    RenderCounter renderings(p.main());
     TMainForm& m = p.main();
     int expected = 0;
     for (QAction* action : {m.DeleteAll1, m.UnDeleteAll1, m.BringAllToFront1, m.SendAllBehindLand1}) {
@@ -214,7 +208,7 @@ void ProgramTest::newFromEveryItemEmptiesTheScene()
         s.placing = true; // an object chosen but not drawn yet is dropped too
         s.dragging = true;
         p.main().Refresh();
-        RenderCounter renderings(p.forms().WaitBox);
+        RenderCounter renderings(p.main());
 
         if (auto* button = p.main().findChild<QToolButton*>(item))
             button->click();
@@ -255,7 +249,7 @@ void ProgramTest::newAnsweredNoChangesNothing()
     p.main().Refresh();
     const SceneState before = s;
     const Surface picture = p.main().surfaces.mainImage;
-    RenderCounter renderings(p.forms().WaitBox);
+    RenderCounter renderings(p.main());
 
     p.main().FileNewItem->trigger();
     control<QPushButton>(p.forms().newbox, "Button2")->click();
@@ -287,7 +281,7 @@ void ProgramTest::newIsIgnoredDuringAnEdit()
     s.currentFile = "Work.vdr";
     s.editMode = EditMode::NewDrawn;
     const SceneState before = s;
-    RenderCounter renderings(p.forms().WaitBox);
+    RenderCounter renderings(p.main());
     control<QPushButton>(&box, "Button1")->click();
     QVERIFY(!box.isVisible());
     QVERIFY(static_cast<const SceneDocument&>(s) == before);

@@ -4,6 +4,7 @@
 
 #include "core/ui/about.h"
 #include "core/ui/application.h"
+#include "core/ui/busyscope.h"
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
 #include "core/ui/pictureview.h"
@@ -19,8 +20,11 @@
 #include "sources/ui/objectbox.h"
 #include "sources/ui/objectp.h"
 #include "sources/ui/skyform.h"
+#include "sources/builtins.h"
+#include "sources/ui/thumbnail.h"
 #include "sources/ui/skyp.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFrame>
 #include <QGuiApplication>
@@ -68,6 +72,8 @@ private slots:
     void startupEndsWithABeepWhenAFileIsMissing_data();
     void startupEndsWithABeepWhenAFileIsMissing();
     void renderingRestoresTheWindows();
+    void renderingKeepsTheWindowsUp_data();
+    void renderingKeepsTheWindowsUp();
     void refreshButtonOnlyWhenIdle();
     void errorsAtDispatchAreShown();
     void pictureConversionKeepsChannels();
@@ -120,6 +126,9 @@ void SkeletonTest::smallWindowsHaveTheirCaptionSizeAndButtons()
         QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint),
                  e.buttons == TitleButtons::SystemMenuMinimise);
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        // Kept above the main window by every desktop, Wayland included.
+        QCOMPARE(e.window->windowType(), Qt::Dialog);
+        QCOMPARE(e.window->parentWidget(), static_cast<QWidget*>(f.MainForm));
     }
 
     // Closing hides; the window lives on and shows again.
@@ -510,6 +519,63 @@ void SkeletonTest::renderingRestoresTheWindows()
     QVERIFY(!f.WaitBox->isVisible());
     QVERIFY(!f.landscape->isVisible());
     QCOMPARE(p.scene().reopenPicker, PickerToShow::None);
+}
+
+namespace {
+
+// Every show and hide of the windows watched, with the cursor at the time.
+class WindowEvents : public QObject {
+public:
+    explicit WindowEvents(std::initializer_list<QWidget*> windows)
+    {
+        for (QWidget* w : windows)
+            w->installEventFilter(this);
+    }
+    QStringList log;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+            const QCursor* cursor = QApplication::overrideCursor();
+            log << QStringLiteral("%1 %2%3").arg(event->type() == QEvent::Show ? "show" : "hide",
+                                                 watched->objectName(),
+                                                 cursor && cursor->shape() == Qt::WaitCursor ? " wait" : "");
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void SkeletonTest::renderingKeepsTheWindowsUp_data()
+{
+    QTest::addColumn<int>("waitDelay");
+    QTest::addColumn<QStringList>("events");
+    // Choosing a sky hides nothing; the wait window comes up only for work
+    // that lasts, with the wait cursor, and goes again.
+    QTest::newRow("quick") << 60000 << QStringList();
+    QTest::newRow("lasting") << 0 << QStringList{"show WaitBox wait", "hide WaitBox wait"};
+}
+
+void SkeletonTest::renderingKeepsTheWindowsUp()
+{
+    QFETCH(int, waitDelay);
+    QFETCH(QStringList, events);
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    Forms& f = p.forms();
+    m.Sky1->trigger();
+    f.WaitBox->setObjectName(QStringLiteral("WaitBox"));
+    BusyScope::setWaitDelay(waitDelay);
+    WindowEvents seen{&m, f.sky, f.WaitBox};
+    QTest::mouseClick(f.sky->sky1, Qt::LeftButton);
+    BusyScope::setWaitDelay(300);
+    QCOMPARE(seen.log, events);
+    QCOMPARE(p.scene().skyFile, std::string(kBuiltinSkies[1].file));
+    QVERIFY(m.isVisible() && f.sky->isVisible() && !f.WaitBox->isVisible());
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 void SkeletonTest::refreshButtonOnlyWhenIdle()

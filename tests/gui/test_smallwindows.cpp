@@ -220,7 +220,9 @@ void SmallWindowsTest::printCopiesFromKeyboard()
     TPrintForm& print = *p.forms().PrintForm;
     print.show();
     print.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&print));
+    // Not qWaitForWindowActive: a dialog counts as active while its main
+    // window is.
+    QTRY_VERIFY(print.isActiveWindow());
     const SpinButton* spin = control<SpinButton>(&print, "SpinButton1");
     const QLabel* copies = control<QLabel>(&print, "copies");
     QPushButton* printButton = control<QPushButton>(&print, "Button1");
@@ -372,7 +374,7 @@ void SmallWindowsTest::packTextsAndFileNames()
     TObjectPack& browser = *p.forms().ObjectPack;
     browser.show();
     browser.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&browser));
+    QTRY_VERIFY(browser.isActiveWindow());
     const auto items = browser.FileListBox1->findItems(QFile::decodeName(fileName), Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
     browser.FileListBox1->setCurrentItem(items.front());
