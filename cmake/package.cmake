@@ -20,8 +20,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELDOR_HOMEPAGE}")
-# Library dependencies as dpkg-shlibdeps finds them in the binaries.
+# Library dependencies as dpkg-shlibdeps finds them in the binaries, and
+# Qt's Wayland platform, which no library pulls: without it GNOME and KDE on
+# Wayland run the program through XWayland, blurred at fractional scales and
+# with a warning about the missing plugin at every start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

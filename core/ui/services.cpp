@@ -20,6 +20,19 @@ namespace veldor {
 
 namespace {
 
+// The window a dialog belongs to, so that the desktop keeps it above that
+// window: the active one, or else the main window (on Wayland the program
+// may have no active window when a dialog opens).
+QWidget* dialogParent()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("MainForm"))
+            return window;
+    return nullptr;
+}
+
 // Qt's own dialog takes a name typed into a folder that does not exist and
 // the write fails later; the desktops' dialogs refuse it, and so does this.
 class FileDialog : public QFileDialog {
@@ -70,7 +83,7 @@ QString suffixOfFilter(const QString& filter)
 std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
                                      QString& lastFolder)
 {
-    FileDialog dialog(QApplication::activeWindow(), request.caption);
+    FileDialog dialog(dialogParent(), request.caption);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -108,7 +121,7 @@ void QtUiServices::showError(const QString& text)
     // Most of the program's windows stay on top; a message box that did not
     // would open under the one that caused it.
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    dialogParent());
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
@@ -125,7 +138,7 @@ std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& reque
 
 std::optional<QColor> QtUiServices::chooseColor(QColor initial)
 {
-    QColor c = QColorDialog::getColor(initial, QApplication::activeWindow());
+    QColor c = QColorDialog::getColor(initial, dialogParent());
     if (!c.isValid())
         return std::nullopt;
     return c;
@@ -136,7 +149,7 @@ SaveAnswer QtUiServices::askToSave()
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
                     QApplication::translate("QtUiServices", "The scene has been changed.\n"
                                                             "Do you want to save your changes?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -151,7 +164,7 @@ bool QtUiServices::printerSetup(QPrinter& printer)
 {
     // The platform's print dialog, as a set-up: it chooses the printer and
     // its options (a PDF file included) for the next Print, printing nothing.
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    QPrintDialog dialog(&printer, dialogParent());
     dialog.setWindowTitle(QObject::tr("Print Setup"));
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     // One page; the copies are chosen in the print window, one job each.

@@ -94,6 +94,13 @@ public:
 
 } // namespace
 
+void showInFront(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 void centreOnScreen(QWidget& window)
 {
     moveFrameToCentre(window);

@@ -36,6 +36,9 @@ struct WindowStyle {
 
 // Title-bar flags of a top-level window offering `buttons`.
 Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop);
+// Shows a window, or brings it to the front when it is already up. On
+// Wayland only activation can do that (raising is refused there).
+void showInFront(QWidget& window);
 // Moves `window` so that its frame is centred on its screen's available area.
 void centreOnScreen(QWidget& window);
 // Lets a label's or box's text show whole at its fixed place: widens the

@@ -10,8 +10,7 @@ void TMainForm::SpecialEffects1Click()
     // The effects work on the picture, which an edit in progress has drawn on.
     if (scene.editMode != EditMode::Idle)
         return;
-    forms.effects->show();
-    forms.effects->raise();
+    showInFront(*forms.effects);
 }
 
 } // namespace veldor

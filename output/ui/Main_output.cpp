@@ -15,16 +15,14 @@ namespace veldor {
 void TMainForm::Print1Click()
 {
     forms.PrintForm->startAtOneCopy();
-    forms.PrintForm->show();
-    forms.PrintForm->raise();
+    showInFront(*forms.PrintForm);
 }
 
 void TMainForm::PrintSetup1Click() { services.printerSetup(services.printer()); }
 
 void TMainForm::ExportasBMP2Click()
 {
-    forms.BMPSave->show();
-    forms.BMPSave->raise();
+    showInFront(*forms.BMPSave);
 }
 
 void TMainForm::EditCopy()

@@ -9,21 +9,11 @@
 
 namespace veldor {
 
-namespace {
-
-void bringUp(QWidget& window)
-{
-    window.show();
-    window.raise();
-}
-
-} // namespace
-
 void TMainForm::Ground1Click()
 {
     if (!scene.idle())
         return;
-    bringUp(*forms.landscape);
+    showInFront(*forms.landscape);
     forms.sky->hide();
     forms.Objectx->hide();
 }
@@ -33,7 +23,7 @@ void TMainForm::Sky2Click()
     if (!scene.idle())
         return;
     forms.Objectx->hide();
-    bringUp(*forms.sky);
+    showInFront(*forms.sky);
     forms.landscape->hide();
 }
 
@@ -41,7 +31,7 @@ void TMainForm::SpeedButton11Click()
 {
     if (!scene.idle())
         return;
-    bringUp(*forms.Objectx);
+    showInFront(*forms.Objectx);
     forms.landscape->hide();
     forms.sky->hide();
 }

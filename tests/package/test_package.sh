@@ -35,7 +35,7 @@ cat "$tmp/lintian"
 [ $status -eq 0 ] || fail "lintian"
 if grep ' hardening-' "$tmp/lintian"; then fail "programs built without hardening"; fi
 info=$(dpkg-deb --info "$deb")
-for dep in libqt6widgets6 libpng16-16; do
+for dep in libqt6widgets6 libpng16-16 qt6-wayland; do
     echo "$info" | grep -q "^ Depends:.*$dep" || fail "no dependency on $dep"
 done
 root="$tmp/root dir"
