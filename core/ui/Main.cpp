@@ -3,23 +3,24 @@
 #include "core/bulk.h"
 #include "core/history.h"
 #include "core/renderer.h"
-#include "editing/editmachine.h"
-#include "editing/ui/editview.h"
-#include "core/ui/newform.h"
 #include "core/ui/about.h"
+#include "core/ui/accessibility.h"
 #include "core/ui/busyscope.h"
 #include "core/ui/help.h"
+#include "core/ui/newform.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/services.h"
 #include "core/ui/smallwindow.h"
 #include "core/ui/wait.h"
+#include "editing/editmachine.h"
+#include "editing/ui/editview.h"
+#include "platform/error.h"
+#include "platform/paths.h"
 #include "sources/ui/land.h"
 #include "sources/ui/landp.h"
 #include "sources/ui/objectbox.h"
 #include "sources/ui/skyform.h"
 #include "sources/ui/skyp.h"
-#include "platform/error.h"
-#include "platform/paths.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -96,6 +97,7 @@ TMainForm::TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWid
     MainImage = new PictureView(surfaces.mainImage, client);
     MainImage->setObjectName(QStringLiteral("MainImage"));
     MainImage->setGeometry(1, 64, kPictureWidth, kPictureHeight);
+    MainImage->setAccessibleName(tr("Picture"));
     MainImage->onMouseDown = [this](int x, int y) { MainImageMouseDown(x, y); };
     MainImage->onMouseMove = [this](int x, int y) { MainImageMouseMove(x, y); };
     MainImage->onMouseUp = [this](int x, int y) { MainImageMouseUp(x, y); };
@@ -487,17 +489,6 @@ void TMainForm::Refresh()
     busy.finish();
 }
 
-namespace {
-
-// Shows a window, or brings it to the front when it is already up.
-void showInFront(QWidget& window)
-{
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-} // namespace
 
 void TMainForm::FileNew()
 {
@@ -508,6 +499,7 @@ void TMainForm::FileNew()
 
 void TMainForm::noteRendered()
 {
+    MainImage->setAccessibleDescription(describeScene(scene));
     // The rendering has dropped any effects.
     history_->dropPictureSteps();
     if (freshHistory_) {

@@ -8,7 +8,11 @@ namespace veldor {
 
 QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, QPoint topLeft, QSize size)
 {
-    auto* label = new QLabel(text, &parent);
+    return placeLabel(new QLabel(text, &parent), name, topLeft, size);
+}
+
+QLabel* placeLabel(QLabel* label, const QString& name, QPoint topLeft, QSize size)
+{
     label->setObjectName(name);
     label->move(topLeft);
     label->adjustSize();

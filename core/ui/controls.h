@@ -13,6 +13,8 @@ namespace veldor {
 // A label at `topLeft`, as large as its text in each direction that `size`
 // leaves at 0 or less.
 QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, QPoint topLeft, QSize size = {});
+// The same for a label already made (of a class of its own) in its parent.
+QLabel* placeLabel(QLabel* label, const QString& name, QPoint topLeft, QSize size = {});
 
 // The program's logo, 193 x 97 at `topLeft`.
 QLabel* addLogo(QWidget& parent, QPoint topLeft);

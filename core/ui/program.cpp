@@ -2,6 +2,7 @@
 
 #include "core/ui/Main.h"
 #include "core/ui/about.h"
+#include "core/ui/accessibility.h"
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
 #include "core/ui/wait.h"
@@ -75,6 +76,7 @@ VeldorProgram::VeldorProgram(UiServices& services)
     : services_(services), windows_(std::make_unique<Windows>())
 {
     QApplication::setFont(layoutFont());
+    installAccessibility();
     // The program ends when the main window closes (Exit, or the window's
     // own close), never because the main window is merely hidden behind the
     // wait window or a dialog when some other window closes.

@@ -142,6 +142,8 @@ TPrintForm::TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QW
 void TPrintForm::showCopies(int n)
 {
     copies->setText(QString::number(n));
+    // The name says what the number is; the number itself is read beside it.
+    copies->setAccessibleDescription(copies->text());
     copies->resize(kCopiesWidth, copies->height());
 }
 

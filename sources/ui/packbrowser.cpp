@@ -1,6 +1,7 @@
 #include "sources/ui/packbrowser.h"
 
 #include "core/scene.h"
+#include "core/ui/accessibility.h"
 #include "core/ui/controls.h"
 #include "core/ui/pictureview.h"
 #include "platform/error.h"
@@ -33,7 +34,7 @@ constexpr int kFileNameRole = Qt::UserRole;
 // A caption under a picture: 100 wide, centred, whatever its text.
 QLabel* addName(QWidget& window, int slot, QPoint topLeft)
 {
-    QLabel* label = addLabel(window, QStringLiteral("name%1").arg(slot), kNoPack, topLeft);
+    QLabel* label = placeLabel(new ThumbnailCaption(kNoPack, &window), QStringLiteral("name%1").arg(slot), topLeft);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->resize(kThumbnailSize, label->fontMetrics().height());
     return label;

@@ -1,5 +1,6 @@
 #include "sources/ui/pickerrow.h"
 
+#include "core/ui/accessibility.h"
 #include "core/ui/controls.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/smallwindow.h"
@@ -38,8 +39,8 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
         picture->setAccessibleName(QString::fromLatin1(spec.captions[std::size_t(i)]));
         row.pictures[std::size_t(i)] = picture;
 
-        QLabel* caption = addLabel(window, spec.captionName.arg(i), QString::fromLatin1(spec.captions[std::size_t(i)]),
-                                   {0, kCaptionTop});
+        QLabel* caption = placeLabel(new ThumbnailCaption(QString::fromLatin1(spec.captions[std::size_t(i)]), &window),
+                                     spec.captionName.arg(i), {0, kCaptionTop});
         caption->move(left + kThumbnailSize / 2 - caption->width() / 2, kCaptionTop);
         row.captions[std::size_t(i)] = caption;
     }

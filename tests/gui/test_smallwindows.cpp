@@ -5,6 +5,7 @@
 #include "smallwindows.h"
 
 #include "core/ui/about.h"
+#include "core/ui/accessibility.h"
 #include "core/ui/application.h"
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
@@ -110,6 +111,9 @@ private slots:
     void returnAndEscape();
     void tabOrderAndNames();
     void printCopiesFromKeyboard();
+    void screenReaderRolesAndActions();
+    void sceneDescriptions_data();
+    void sceneDescriptions();
     void messageBoxStaysAboveEverything();
     void printSetupChoosesWherePrintGoes();
     void textsFitTheirPlaces();
@@ -201,16 +205,92 @@ void SmallWindowsTest::tabOrderAndNames()
         if (w == p.forms().obchange)
             expected.swapItemsAt(expected.indexOf(control(w, "Button5")), expected.indexOf(control(w, "Button6")));
         QVERIFY2(tabChain(*w) == expected, qPrintable(name));
-        // Everything a screen reader may land on has a name.
+        // Everything a screen reader may land on has a name (a thumbnail's
+        // caption is read as the thumbnail's name, and is hidden itself).
         for (QWidget* c : w->findChildren<QWidget*>()) {
             const bool control = (c->focusPolicy() & Qt::TabFocus) || qobject_cast<QLabel*>(c);
-            if (control && c->isVisibleTo(w))
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            if (control && c->isVisibleTo(w) && !(a && a->state().invisible))
                 QVERIFY2(!accessibleName(c).isEmpty(), qPrintable(name + '.' + c->objectName()));
         }
         w->hide();
     }
     for (QToolButton* b : p.main().SpeedBar->findChildren<QToolButton*>())
         QCOMPARE(accessibleName(b), b->toolTip());
+}
+
+void SmallWindowsTest::screenReaderRolesAndActions()
+{
+    TestProgram p;
+    p.start();
+    Forms& f = p.forms();
+    const auto role = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->role(); };
+    for (const auto& [name, w] : smallWindows(f))
+        QVERIFY2(role(w) == QAccessible::Dialog, qPrintable(name));
+
+    // The picture: an image, named, described by what it shows.
+    p.main().Refresh();
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(p.main().MainImage);
+    QCOMPARE(picture->role(), QAccessible::Graphic);
+    QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Picture"));
+    QCOMPARE(picture->text(QAccessible::Description), QStringLiteral("Sky: Clear Blue. No ground."));
+
+    // A thumbnail is a button that chooses, read once.
+    p.main().Sky1->trigger();
+    QAccessibleInterface* thumbnail = QAccessible::queryAccessibleInterface(f.sky->sky2);
+    QCOMPARE(thumbnail->role(), QAccessible::Button);
+    QCOMPARE(thumbnail->text(QAccessible::Name), QStringLiteral("Orange Sunset"));
+    QVERIFY(accessibleName(f.sky->sky2label).isEmpty());
+    thumbnail->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(p.scene().skyFile, std::string("sky2.bmp"));
+    QCOMPARE(picture->text(QAccessible::Description), QStringLiteral("Sky: Orange Sunset. No ground."));
+
+    // The number of copies is read beside its name.
+    p.main().Print1->trigger();
+    QLabel* copies = control<QLabel>(f.PrintForm, "copies");
+    control<SpinButton>(f.PrintForm, "SpinButton1")->upButton->click();
+    QAccessibleInterface* count = QAccessible::queryAccessibleInterface(copies);
+    QCOMPARE(count->text(QAccessible::Name), QStringLiteral("Number of copies"));
+    QCOMPARE(count->text(QAccessible::Description), QStringLiteral("2"));
+}
+
+void SmallWindowsTest::sceneDescriptions_data()
+{
+    QTest::addColumn<QString>("ground");
+    QTest::addColumn<QStringList>("objects"); // "F title" in front, "B title" behind, "D title" deleted
+    QTest::addColumn<QString>("description");
+    QTest::newRow("built-in ground, objects behind first")
+        << "ground2.bmp" << QStringList{"F Apple", "D Gone", "B Golf Ball"}
+        << "Sky: Clear Blue. Ground: Hill Forests. Objects: Golf Ball, Apple.";
+    QTest::newRow("a pack's ground by its file name")
+        << "packs\\hills0.bmp" << QStringList{} << "Sky: Clear Blue. Ground: packs\\hills0.bmp.";
+    QStringList many;
+    for (int i = 0; i < 23; ++i)
+        many << QStringLiteral("F o%1").arg(i);
+    QString read = "Sky: Clear Blue. No ground. Objects: ";
+    for (int i = 0; i < 20; ++i)
+        read += QStringLiteral("o%1, ").arg(i);
+    QTest::newRow("thousands are not read out") << "none.bmp" << many << read + "and 3 more.";
+}
+
+void SmallWindowsTest::sceneDescriptions()
+{
+    QFETCH(QString, ground);
+    QFETCH(QStringList, objects);
+    QFETCH(QString, description);
+    SceneDocument scene;
+    scene.skyFile = "sky3.bmp";
+    scene.groundFile = ground.toStdString();
+    scene.objects.recreate(std::size_t(std::max<qsizetype>(objects.size(), 1)));
+    scene.objectCount = std::int32_t(objects.size());
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        const char kind = objects[i].at(0).toLatin1();
+        scene.objects.status[std::size_t(i)] = kind == 'F' ? ObjectStatus::Front
+            : kind == 'B'                                  ? ObjectStatus::Behind
+                                                           : ObjectStatus::Deleted;
+        scene.objects.title[std::size_t(i)] = objects[i].mid(2).toStdString();
+    }
+    QCOMPARE(describeScene(scene), description);
 }
 
 void SmallWindowsTest::printCopiesFromKeyboard()

@@ -1,0 +1,117 @@
+#include "core/ui/accessibility.h"
+
+#include "core/scene.h"
+#include "core/ui/pictureview.h"
+#include "core/ui/smallwindow.h"
+#include "sources/builtins.h"
+#include "sources/ui/thumbnail.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QMetaObject>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace veldor {
+
+namespace {
+
+class ThumbnailAccessible : public QAccessibleWidget {
+public:
+    explicit ThumbnailAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        // Later, from the event loop: the choice renders and may show an
+        // error box, which must not hold up the screen reader's call.
+        if (action == pressAction())
+            QMetaObject::invokeMethod(static_cast<Thumbnail*>(widget()), &Thumbnail::clicked, Qt::QueuedConnection);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+class CaptionAccessible : public QAccessibleWidget {
+public:
+    explicit CaptionAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QString() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
+QAccessibleInterface* veldorAccessible(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (qobject_cast<Thumbnail*>(widget))
+        return new ThumbnailAccessible(widget);
+    if (qobject_cast<PictureView*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (qobject_cast<SmallWindow*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Dialog);
+    if (qobject_cast<ThumbnailCaption*>(widget))
+        return new CaptionAccessible(widget);
+    return nullptr;
+}
+
+template <std::size_t N, class Builtin>
+QString pictureName(const std::string& file, const Builtin (&builtins)[N])
+{
+    const auto found = std::find_if(std::begin(builtins), std::end(builtins),
+                                    [&](const Builtin& b) { return file == b.file; });
+    return found != std::end(builtins) ? QString::fromLatin1(found->caption) : bytesToText(file);
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(veldorAccessible);
+        return true;
+    }();
+    (void)installed;
+}
+
+QString describeScene(const SceneDocument& scene)
+{
+    QString text = QObject::tr("Sky: %1.").arg(pictureName(scene.skyFile, kBuiltinSkies));
+    text += QLatin1Char(' ');
+    text += scene.groundFile == kNoLandscapeFile
+        ? QObject::tr("No ground.")
+        : QObject::tr("Ground: %1.").arg(pictureName(scene.groundFile, kBuiltinGrounds));
+    const std::size_t rows =
+        std::min(std::size_t(std::max<std::int32_t>(scene.objectCount, 0)), scene.objects.size());
+    // A scene may hold thousands: a description is for listening to.
+    constexpr qsizetype kTitlesRead = 20;
+    QStringList titles;
+    qsizetype more = 0;
+    for (const std::int32_t wanted : {ObjectStatus::Behind, ObjectStatus::Front})
+        for (std::size_t row = 0; row < rows; ++row)
+            if (scene.objects.status[row] == wanted) {
+                if (titles.size() < kTitlesRead)
+                    titles << bytesToText(std::string(scene.objects.title[row]));
+                else
+                    ++more;
+            }
+    if (more > 0)
+        titles << QObject::tr("and %n more", nullptr, int(std::min<qsizetype>(more, INT32_MAX)));
+    if (!titles.isEmpty())
+        text += QLatin1Char(' ') + QObject::tr("Objects: %1.").arg(titles.join(QStringLiteral(", ")));
+    return text;
+}
+
+} // namespace veldor
