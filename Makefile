@@ -18,7 +18,7 @@ ASAN_ENV := QT_QPA_PLATFORM=offscreen \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan-qt.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test test-sanitize bench demo package clean
+.PHONY: all deps configure build run test test-sanitize test-desktops bench demo package clean
 
 all: build
 
@@ -48,6 +48,13 @@ test-sanitize: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS) -E '^fuzz_'
 	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS) -R '^fuzz_'
+
+# The program on GNOME Shell and KWin, natively on Wayland and through
+# XWayland, headless, with the session scripts in DESKTOPS.
+DESKTOPS ?= $(CURDIR)/../shared/desktops
+test-desktops: build
+	@scripts/install-deps --desktops
+	tests/desktops/check-desktops.py $(APP) $(DESKTOPS)
 
 bench: build
 	$(BUILD)/bench/veldor-bench --benchmark_counters_tabular=true

@@ -1,0 +1,205 @@
+#!/usr/bin/python3
+"""The program on the desktops most users have: GNOME Shell and KWin, each
+natively on Wayland and through XWayland, headless, driven as a screen
+reader drives it (AT-SPI) and watched through the desktop's own window list.
+
+Checks that renderings leave the main window where the user put it, that the
+small windows stay above the main window and belong to it, that no wait
+window is left on screen, and what a screen reader finds.
+
+Usage: check-desktops.py APP_DIR [DESKTOPS_DIR] [gnome|kwin ...]
+DESKTOPS_DIR holds the session scripts (wl-gnome-session.sh, gnome-eval.py,
+wl-kwin-session.sh, kwin-ctl.py, wl-xwayland-display-shim.c)."""
+import ast, json, os, shutil, subprocess, sys, tempfile, time
+
+APP = os.path.abspath(sys.argv[1])
+TOOLS = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else
+                        os.path.join(os.path.dirname(__file__), '../../../shared/desktops'))
+DESKTOPS = sys.argv[3:] or ['gnome', 'kwin']
+HERE = os.path.dirname(os.path.abspath(__file__))
+failures = []
+
+
+def run(args, env, timeout=30):
+    return subprocess.run(args, env=env, capture_output=True, text=True, timeout=timeout)
+
+
+def session_env(work):
+    env = dict(os.environ)
+    with open(os.path.join(work, 'env')) as f:
+        for line in f:
+            for item in line.replace('export ', '').split():
+                k, _, v = item.partition('=')
+                env[k] = v
+    return env
+
+
+class Desktop:
+    def __init__(self, kind, work):
+        self.kind, self.work = kind, work
+        if kind == 'gnome':
+            shim = os.path.join(work, 'xdisp.so')
+            subprocess.run(['gcc', '-shared', '-fPIC', '-o', shim,
+                            os.path.join(TOOLS, 'wl-xwayland-display-shim.c'), '-ldl'], check=True)
+            subprocess.run([os.path.join(TOOLS, 'wl-gnome-session.sh'), work, '131', 'wayland-veldor-t', shim],
+                           check=True)
+        else:
+            subprocess.run([os.path.join(TOOLS, 'wl-kwin-session.sh'), work, '134', 'wayland-veldor-t'],
+                           check=True)
+        self.env = session_env(work)
+        self.until(lambda: self.windows() is not None, 'the desktop to start', 30)
+        if kind == 'gnome':
+            self.eval('imports.ui.main.overview.hide(); "ok"')
+            # mutter's Xwayland lets in only clients with its cookie.
+            import glob
+            cookies = glob.glob(os.path.join(self.env['XDG_RUNTIME_DIR'], '.mutter-Xwaylandauth.*'))
+            if cookies:
+                self.env['XAUTHORITY'] = cookies[0]
+
+    def stop(self):
+        script = 'wl-gnome-stop.sh' if self.kind == 'gnome' else 'wl-kwin-stop.sh'
+        subprocess.run([os.path.join(TOOLS, script), self.work, '131' if self.kind == 'gnome' else '134'],
+                       capture_output=True)
+
+    def eval(self, js):
+        return run([os.path.join(TOOLS, 'gnome-eval.py'), js], self.env).stdout
+
+    def windows(self):
+        """Top-level windows, bottom of the stack first: title, frame, transient."""
+        try:
+            if self.kind == 'gnome':
+                out = run([os.path.join(TOOLS, 'gnome-eval.py'), 'windows'], self.env)
+            else:
+                out = run([os.path.join(TOOLS, 'kwin-ctl.py'), 'windows', os.path.join(self.work, 'kwin.log')],
+                          self.env)
+        except subprocess.TimeoutExpired:
+            return None
+        if out.returncode != 0:
+            return None
+        return [ast.literal_eval(line) for line in out.stdout.splitlines() if line.startswith('{')]
+
+    def find(self, title):
+        return next((w for w in self.windows() or [] if w['t'] == title), None)
+
+    def move(self, title, x, y):
+        if self.kind == 'gnome':
+            self.eval('global.get_window_actors().map(a => a.meta_window).filter(w => w.get_title() == %s)[0]'
+                      '.move_frame(true, %d, %d); "ok"' % (json.dumps(title), x, y))
+        else:
+            run([os.path.join(TOOLS, 'kwin-ctl.py'), 'moveto', title, str(x), str(y),
+                 os.path.join(self.work, 'kwin.log')], self.env)
+
+    def activate(self, title):
+        if self.kind == 'gnome':
+            self.eval('global.get_window_actors().map(a => a.meta_window).filter(w => w.get_title() == %s)[0]'
+                      '.activate(global.get_current_time()); "ok"' % json.dumps(title))
+        else:
+            run([os.path.join(TOOLS, 'kwin-ctl.py'), 'activate', title, os.path.join(self.work, 'kwin.log')],
+                self.env)
+
+    def until(self, test, what, seconds=10):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            if test():
+                return True
+            time.sleep(0.2)
+        raise RuntimeError('timed out waiting for ' + what)
+
+
+def check(name, ok, detail=''):
+    print(('ok   ' if ok else 'FAIL ') + name + (': ' + str(detail) if detail and not ok else ''))
+    if not ok:
+        failures.append(name)
+
+
+def frame(w):
+    return (w['x'], w['y'], w['w'], w['h']) if w else None
+
+
+def above(windows, upper, lower):
+    titles = [w['t'] for w in windows]
+    return upper in titles and lower in titles and titles.index(upper) > titles.index(lower)
+
+
+def trial(desktop, platform):
+    label = '%s/%s' % (desktop.kind, platform)
+    env = dict(desktop.env, QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
+    program = subprocess.Popen(['./veldor'], cwd=APP, env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.PIPE, text=True)
+    atspi = lambda *args: run(['/usr/bin/python3', os.path.join(HERE, 'atspi.py')] + list(args), env)
+    try:
+        desktop.until(lambda: desktop.find('Veldor'), 'the main window', 30)
+        desktop.until(lambda: atspi('find', 'Sky').returncode == 0, 'the program on AT-SPI', 20)
+        # Where the user put it, not where the desktop placed it.
+        desktop.move('Veldor', 60, 90)
+        time.sleep(0.5)
+        placed = frame(desktop.find('Veldor'))
+        atspi('press', 'Sky')
+        desktop.until(lambda: desktop.find('Please Select Sky'), 'the sky picker')
+        picker = desktop.find('Please Select Sky')
+        check(label + ': the picker belongs to the main window', bool(picker['transient']), picker)
+        frames = []
+        for sky in ('Orange Sunset', 'Dark Clouds', 'Cloudy Day'):
+            atspi('press', sky)
+            time.sleep(0.8)
+            frames.append(frame(desktop.find('Veldor')))
+        check(label + ': choosing skies leaves the main window in place', frames == [placed] * 3,
+              (placed, frames))
+        windows = desktop.windows()
+        check(label + ': the picker stays up, above the main window',
+              above(windows, 'Please Select Sky', 'Veldor'), [w['t'] for w in windows])
+        described = atspi('describe', 'Picture')
+        check(label + ': a screen reader finds the picture, an image described by its sky',
+              described.returncode == 0 and 'image' in described.stdout and 'Sky: Cloudy Day' in described.stdout,
+              described.stdout + described.stderr)
+        role = atspi('role', 'Please Select Sky')
+        check(label + ': the picker is a dialog', 'dialog' in role.stdout, role.stdout + role.stderr)
+        # The user clicks the main window: the picker must not fall behind.
+        desktop.activate('Veldor')
+        time.sleep(0.5)
+        windows = desktop.windows()
+        check(label + ': the picker stays above the active main window',
+              above(windows, 'Please Select Sky', 'Veldor'), [w['t'] for w in windows])
+        for _ in range(4):
+            atspi('press', 'Refresh')
+            time.sleep(0.5)
+        time.sleep(1)
+        windows = desktop.windows()
+        check(label + ': no wait window left behind',
+              not any(w['t'].startswith('Please Wait') for w in windows), [w['t'] for w in windows])
+        check(label + ': renderings leave the main window in place', frame(desktop.find('Veldor')) == placed,
+              (placed, frame(desktop.find('Veldor'))))
+    except Exception as error:
+        check(label + ': ran through', False, error)
+    finally:
+        program.terminate()
+        try:
+            _, err = program.communicate(timeout=5)
+        except subprocess.TimeoutExpired:
+            program.kill()
+            _, err = program.communicate()
+        check(label + ': no platform plugin warning', 'Could not find the Qt platform plugin' not in err, err)
+        if failures:
+            print(err[-2000:])
+
+
+def main():
+    for kind in DESKTOPS:
+        needed = 'gnome-shell' if kind == 'gnome' else 'kwin_wayland'
+        if not shutil.which(needed) or not os.path.isdir(TOOLS):
+            print('skip %s: %s or %s missing' % (kind, needed, TOOLS))
+            continue
+        work = tempfile.mkdtemp(prefix='veldor-%s-' % kind)
+        desktop = Desktop(kind, work)
+        try:
+            for platform in ('wayland', 'xcb'):
+                trial(desktop, platform)
+        finally:
+            desktop.stop()
+            shutil.rmtree(work, ignore_errors=True)
+    print('%d failed' % len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
