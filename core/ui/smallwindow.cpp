@@ -4,6 +4,8 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -192,6 +194,31 @@ void SmallWindow::showEvent(QShowEvent* event)
             onReturn_->setDefault(true);
     }
     QWidget::showEvent(event);
+    fitCaption();
+}
+
+void SmallWindow::fitCaption()
+{
+    // Where Qt draws the frame itself (Wayland without the compositor's
+    // decorations, as on GNOME), the caption is centred over the whole
+    // title bar in a 14-pixel face, between the icon (35 pixels in from the
+    // left) and minimise, maximise and close (77 pixels in from the right),
+    // and cut where it does not fit: the window is widened until it does.
+    // Elsewhere the window manager draws and fits the caption.
+    const QWindow* handle = windowHandle();
+    if (!handle || !QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+        || handle->frameMargins().top() <= 0)
+        return;
+    QFont face = font();
+    face.setPixelSize(14);
+    constexpr int kTitleBarChrome = 2 * 77 - 6;
+    const int needed = QFontMetrics(face).horizontalAdvance(windowTitle()) + kTitleBarChrome;
+    if (width() >= needed)
+        return;
+    if (minimumWidth() == maximumWidth())
+        setFixedWidth(needed);
+    else
+        resize(needed, height());
 }
 
 void SmallWindow::keyPressEvent(QKeyEvent* event)

@@ -84,6 +84,8 @@ protected:
     UiServices& services;
 
 private:
+    void fitCaption();
+
     TitleButtons buttons_;
     bool centred_ = false;
     QPushButton* onReturn_ = nullptr;
