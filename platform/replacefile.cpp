@@ -263,4 +263,56 @@ void writeFileReplacing(const std::string& path, std::string_view bytes)
     file.commit();
 }
 
+namespace {
+// Opens an existing file for writing in place; -1 with errno when it cannot,
+// and EACCES for anything but a regular file, which is closed unwritten.
+int openRegularForWriting(const std::string& path, int flags)
+{
+    // Without blocking, so that a FIFO or a device at that name cannot hang us.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | flags, 0666);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    const int e = ::fstat(fd, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EACCES;
+    if (e == 0)
+        return fd;
+    ::close(fd);
+    errno = e;
+    return -1;
+}
+} // namespace
+
+void writeFileInPlace(const std::string& path, std::string_view bytes)
+{
+    bool created = false;
+    int fd = openRegularForWriting(path, 0);
+    if (fd < 0 && errno == ENOENT) {
+        fd = openRegularForWriting(path, O_CREAT | O_EXCL);
+        created = fd >= 0;
+    }
+    if (fd < 0)
+        raiseIoError(errno);
+    int e = ::ftruncate(fd, 0) == 0 && writeAll(fd, bytes) ? 0 : errno;
+    if (e != 0)
+        (void)!::ftruncate(fd, 0);
+    if (::close(fd) != 0 && e == 0) {
+        e = errno; // a delayed write failed: what reached the file is partial
+        (void)!::truncate(path.c_str(), 0);
+    }
+    if (e == 0)
+        return;
+    if (created)
+        ::unlink(path.c_str());
+    raiseIoError(e);
+}
+
+void emptyFileInPlace(const std::string& path)
+{
+    const int fd = openRegularForWriting(path, 0);
+    if (fd < 0)
+        return;
+    (void)!::ftruncate(fd, 0);
+    ::close(fd);
+}
+
 } // namespace veldor

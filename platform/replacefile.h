@@ -41,4 +41,16 @@ private:
 // The whole contents at once; throws the input/output error.
 void writeFileReplacing(const std::string& path, std::string_view bytes);
 
+// Writing into the file itself instead, for a caller that made the file and
+// reads the result through the descriptor it holds (a file manager's
+// thumbnailer), which a replacement would leave reading its own empty file.
+// Only a regular file is written ("File access denied" otherwise). Throws
+// the input/output error; the file is then left empty, or not there when
+// this call would have created it.
+void writeFileInPlace(const std::string& path, std::string_view bytes);
+// Empties the regular file at `path`, so that an old or partial picture is
+// never taken for the new one; anything else, or nothing there, is left.
+// Makes only async-signal-safe calls: a deadline's handler may use it.
+void emptyFileInPlace(const std::string& path);
+
 } // namespace veldor
