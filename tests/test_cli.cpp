@@ -260,14 +260,14 @@ TEST_F(Cli, ThumbnailEndsWithinThreeSecondsWhateverTheScene)
     EXPECT_EQ(fs::file_size(path("t.png")), 0u);
 }
 
-// A pack whose prefix line is 16 MiB: each bitmap it names is quoted
-// shortened, so the report stays readable.
+// A pack whose prefix line is as long as a line may be: each bitmap it names
+// is quoted shortened, so the report stays readable.
 TEST_F(Cli, PackCheckShortensHugeNames)
 {
     if (!fs::exists(std::string(VELDOR_TEST_APP_DIR) + "/veldor-pack"))
         GTEST_SKIP() << "veldor-pack is built with the windows only";
     writeFileReplacing(path("huge.vpk"),
-                       "Tolvane Veldor Image Pack\r\nn\r\na\r\nd\r\n" + std::string(16 << 20, 'p') + "\r\n");
+                       "Tolvane Veldor Image Pack\r\nn\r\na\r\nd\r\n" + std::string(1 << 20, 'p') + "\r\n");
     const Outcome r = run("check " + quoted(path("huge.vpk")), false, "veldor-pack");
     EXPECT_EQ(r.status, 1);
     EXPECT_LT(r.out.size(), 64u << 10);
