@@ -268,6 +268,31 @@ TEST_F(HostileScene, ALineOverOneMebibyteIsRefusedByEveryReader)
     }
 }
 
+// A long session's scene: 2,000,000 deleted rows naming the same picture
+// (57 MiB) take their columns and little more, at most twice the file.
+TEST_F(HostileScene, MillionsOfRowsNamingOnePictureCostAtMostTwiceTheFile)
+{
+    constexpr int kRows = 2000000;
+    const fs::path file = dir_ / "deleted.vdr";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << sceneHeader(0, 0, 10, kRows);
+        const std::string row = objectRow("object1.bmp", 0, 0, 0, 0, ObjectStatus::Deleted);
+        for (int i = 0; i < kRows; ++i)
+            out << row;
+    }
+    // Measured first: memory this process freed would be reused unseen.
+#ifndef VELDOR_ASAN
+    const long kb = childPeakKilobytes([&] { readSceneFile(file.string()); });
+    ASSERT_GE(kb, 0);
+    EXPECT_LE(std::uintmax_t(kb) * 1024, 2 * fs::file_size(file)) << "peak " << kb / 1024 << " MB";
+#endif
+    const std::optional<SceneDocument> read = readSceneFile(file.string());
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->objectCount, kRows);
+    EXPECT_EQ(read->objects.imageFile[kRows - 1], "object1.bmp");
+}
+
 // A 24-bit 4096 x 2048 header (the largest picture accepted) followed by a
 // few bytes: the missing data is noticed before 32 MiB are set aside for it.
 TEST(HostileBmp, AShortFileClaimingAVastPictureCostsNoMemory)
