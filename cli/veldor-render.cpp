@@ -5,18 +5,24 @@
 #include "effects/effects.h"
 #include "files/scenefile.h"
 #include "output/exportbmp.h"
+#include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/png.h"
+#include "platform/replacefile.h"
 #include "platform/scale.h"
 #include "platform/textfile.h"
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/time.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -41,15 +47,19 @@ constexpr const char* kHelp =
     "                      xor:R,G,B    every pixel becomes NOT (colour XOR pixel)\n"
     "                      antialias\n"
     "  --stretched       write the 640x480 stretched export\n"
-    "  --size N          scale the picture down to fit N x N, averaging the pixels\n"
-    "                    each one covers (a picture that fits is left as it is)\n"
+    "  --size N          thumbnail: scale the picture down to fit N x N, averaging\n"
+    "                    the pixels each one covers (a picture that fits is left\n"
+    "                    as it is); pictures that cannot be read are left out,\n"
+    "                    the whole takes at most 2 seconds, and OUT is written in\n"
+    "                    place once the picture is complete\n"
     "  --format FORMAT   bmp or png, whatever OUT ends in\n"
     "  --repeat N        render N times, every file read afresh, and print\n"
     "                    'median X ms, min Y ms' for one pass on stderr\n"
     "  --help            show this text\n"
     "\n"
     "Exit status: 0 done, 1 the scene could not be rendered or written (the\n"
-    "reason is on stderr and OUT is not written), 2 bad usage.\n";
+    "reason is on stderr and OUT is not written; with --size it is left empty),\n"
+    "2 bad usage.\n";
 
 struct UsageError {
     std::string text;
@@ -212,11 +222,32 @@ void applyEffect(const Effect& e, MainSurfaces& s)
     }
 }
 
-// One pass as the program makes it: every picture file read afresh.
-void renderOnce(const Options& o, const SceneState& opened, SceneState& scene, MainSurfaces& s)
+// A thumbnail is made because a file manager met the scene, not because a
+// user asked: it may not cost more than this, whatever the scene holds.
+constexpr int kThumbnailSeconds = 2;
+
+// The caller's file, for the deadline's handler; set before it is armed.
+const std::string* thumbnailOut = nullptr;
+
+extern "C" void giveUpThumbnail(int)
 {
-    scene = opened;
-    renderScene(scene, s);
+    static constexpr char kText[] = "The scene takes too long to preview\n";
+    emptyFileInPlace(*thumbnailOut);
+    (void)!::write(STDERR_FILENO, kText, sizeof kText - 1);
+    ::_exit(1);
+}
+
+void setDeadline(int seconds)
+{
+    itimerval timer{};
+    timer.it_value.tv_sec = seconds;
+    ::setitimer(ITIMER_REAL, &timer, nullptr);
+}
+
+// One pass as the program makes it: every picture file read afresh.
+void renderOnce(const Options& o, SceneState& scene, MainSurfaces& s)
+{
+    renderScene(scene, s, o.size > 0 ? UnreadablePictures::LeaveOut : UnreadablePictures::Fail);
     for (const Effect& e : o.effects)
         applyEffect(e, s);
 }
@@ -239,7 +270,8 @@ int run(const Options& o)
         ms.reserve(std::size_t(o.repeat));
         for (int i = 0; i < o.repeat; ++i) {
             const auto start = std::chrono::steady_clock::now();
-            renderOnce(o, opened, scene, surfaces);
+            scene = opened; // each pass starts from the scene as opened
+            renderOnce(o, scene, surfaces);
             const auto end = std::chrono::steady_clock::now();
             ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
         }
@@ -248,17 +280,25 @@ int run(const Options& o)
         const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
         std::fprintf(stderr, "median %.3f ms, min %.3f ms\n", median, ms.front());
     } else {
-        renderOnce(o, opened, scene, surfaces);
+        renderOnce(o, opened, surfaces); // a large scene is held once
     }
 
-    // The exports write beside OUT and rename, so a failure leaves no OUT.
     const Surface& picture =
         o.stretched ? stretchForExport(surfaces.mainImage, surfaces.tempimage2) : surfaces.mainImage;
     const PictureFormat format = o.format.value_or(formatForPath(o.out));
-    if (o.size > 0)
-        savePicture(shrinkToFit(picture, o.size), o.out, format);
-    else
+    if (o.size == 0) {
+        // The exports write beside OUT and rename, so a failure leaves no OUT.
         savePicture(picture, o.out, format);
+        return 0;
+    }
+    const Surface small = shrinkToFit(picture, o.size);
+    const std::vector<std::uint8_t> bytes = format == PictureFormat::Png ? encodePng(small) : encodeBmp(small);
+    setDeadline(0); // what is left is short, and must not be cut off half-way
+    try {
+        writeFileInPlace(o.out, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    } catch (const Error& e) {
+        raiseCannotCreate(o.out, e.what());
+    }
     return 0;
 }
 
@@ -283,9 +323,17 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "veldor-render: %s\n", e.what());
         return 2;
     }
+    const bool thumbnail = options.size > 0;
+    if (thumbnail) {
+        thumbnailOut = &options.out;
+        std::signal(SIGALRM, giveUpThumbnail);
+        setDeadline(kThumbnailSeconds);
+    }
     try {
         return run(options);
     } catch (const std::exception& e) {
+        if (thumbnail)
+            emptyFileInPlace(options.out);
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }

@@ -1,11 +1,14 @@
 #pragma once
 // A string in 8 bytes, for tables that hold one per row: up to 7 bytes are
-// kept inline, longer ones in a single heap block of exactly their size. A
-// scene of many short titles and names so costs memory in proportion to its
-// text, where std::string would take 32 bytes for each even when empty.
+// kept inline, longer ones in a single heap block of exactly their size,
+// which copies share (the text never changes in place). A scene of many
+// short titles and names so costs memory in proportion to its text, where
+// std::string would take 32 bytes for each even when empty; and a name
+// repeated over millions of rows is kept once where its copies are.
 //
 // It converts to std::string_view and std::string, and takes both, so code
 // written for std::string columns reads and assigns it unchanged.
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +26,11 @@ public:
     CompactString(std::string_view text) { assign(text); }
     CompactString(const std::string& text) { assign(text); }
     CompactString(const char* text) { assign(text); }
-    CompactString(const CompactString& other) { assign(other.view()); }
+    CompactString(const CompactString& other) noexcept : bits_(other.bits_)
+    {
+        if (!(bits_ & 1))
+            refs().fetch_add(1, std::memory_order_relaxed);
+    }
     CompactString(CompactString&& other) noexcept : bits_(other.bits_) { other.bits_ = kEmpty; }
     ~CompactString() { release(); }
 
@@ -47,10 +54,8 @@ public:
     {
         if (bits_ & 1)
             return {reinterpret_cast<const char*>(&bits_) + 1, std::size_t((bits_ >> 1) & 7)};
-        std::size_t size;
-        const char* block = reinterpret_cast<const char*>(bits_);
-        std::memcpy(&size, block, sizeof size);
-        return {block + sizeof size, size};
+        const Block* block = reinterpret_cast<const Block*>(bits_);
+        return {reinterpret_cast<const char*>(block + 1), block->size};
     }
     operator std::string_view() const noexcept { return view(); }
     operator std::string() const { return std::string(view()); }
@@ -64,9 +69,18 @@ public:
 private:
     // Inline: the lowest byte holds (length << 1) | 1, the other seven the
     // text. On the heap: the block's address, which is even, pointing at the
-    // length followed by the text.
+    // number of strings sharing it and the length, followed by the text.
     static_assert(std::endian::native == std::endian::little && sizeof(void*) == 8);
     static constexpr std::uint64_t kEmpty = 1;
+
+    struct Block {
+        std::size_t refs;
+        std::size_t size;
+    };
+    std::atomic_ref<std::size_t> refs() const noexcept
+    {
+        return std::atomic_ref<std::size_t>(reinterpret_cast<Block*>(bits_)->refs);
+    }
 
     void assign(std::string_view text)
     {
@@ -76,16 +90,16 @@ private:
                 std::memcpy(reinterpret_cast<char*>(&bits_) + 1, text.data(), text.size());
             return;
         }
-        const std::size_t size = text.size();
-        char* block = static_cast<char*>(::operator new(sizeof size + size));
-        std::memcpy(block, &size, sizeof size);
-        std::memcpy(block + sizeof size, text.data(), size);
+        Block* block = static_cast<Block*>(::operator new(sizeof(Block) + text.size()));
+        block->refs = 1;
+        block->size = text.size();
+        std::memcpy(block + 1, text.data(), text.size());
         bits_ = reinterpret_cast<std::uint64_t>(block);
     }
     void release() noexcept
     {
-        if (!(bits_ & 1))
-            ::operator delete(reinterpret_cast<char*>(bits_));
+        if (!(bits_ & 1) && refs().fetch_sub(1, std::memory_order_acq_rel) == 1)
+            ::operator delete(reinterpret_cast<Block*>(bits_));
     }
 
     std::uint64_t bits_ = kEmpty;

@@ -134,6 +134,20 @@ void loadPicture(Surface& into, std::string_view appDir, std::string_view name)
     into.load(appPath(appDir, name));
 }
 
+// loadPicture, or an empty `into` when the picture may be left out.
+void loadOrLeaveOut(Surface& into, std::string_view appDir, std::string_view name, UnreadablePictures unreadable)
+{
+    if (unreadable == UnreadablePictures::Fail) {
+        loadPicture(into, appDir, name);
+        return;
+    }
+    try {
+        loadPicture(into, appDir, name);
+    } catch (const Error&) {
+        into = Surface();
+    }
+}
+
 // Only the window of the w x h stretched object that lands on the picture
 // (placed at p) is stretched, into `window`: bounded by the picture, however
 // large the object claims to be.
@@ -192,8 +206,8 @@ public:
     static constexpr int kKeptWidth = 640;
     static constexpr int kKeptHeight = 480;
 
-    RenderPictures(const SceneState& scene, const Surface& picture)
-        : scene_(scene), tint_(scene.tintRed, scene.tintGreen, scene.tintBlue)
+    RenderPictures(const SceneState& scene, const Surface& picture, UnreadablePictures unreadable)
+        : scene_(scene), tint_(scene.tintRed, scene.tintGreen, scene.tintBlue), unreadable_(unreadable)
     {
         const ObjectTable& t = scene.objects;
         const std::size_t rows = drawnRows(scene);
@@ -286,17 +300,20 @@ private:
     {
         if (file.loaded)
             return file.picture;
-        loadPicture(once, scene_.appDir, name);
-        if (file.uses <= 1 || !fitsBudget(once.data().size()))
-            return once;
-        file.picture = std::move(once);
-        file.loaded = true;
-        budget_ += file.picture.data().size();
-        return file.picture;
+        loadOrLeaveOut(once, scene_.appDir, name, unreadable_);
+        // A picture left out is not looked for again by its other rows.
+        if (once.empty() || (file.uses > 1 && fitsBudget(once.data().size()))) {
+            file.picture = std::move(once);
+            file.loaded = true;
+            budget_ += file.picture.data().size();
+            return file.picture;
+        }
+        return once;
     }
 
     const SceneState& scene_;
     TintTable tint_;
+    UnreadablePictures unreadable_;
     std::vector<File> files_;
     std::vector<std::uint32_t> rowFile_; // the file of each row drawn, in draw order
     std::unordered_map<std::uint64_t, Stretched> stretched_;
@@ -319,9 +336,9 @@ void drawPass(SceneState& scene, MainSurfaces& s, RenderPictures& pictures, std:
 
 // The ground's bottom row lands on the picture's row 339 whatever the
 // ground's height; columns past a narrow ground keep what lies below.
-void drawGround(SceneState& scene, MainSurfaces& s)
+void drawGround(SceneState& scene, MainSurfaces& s, UnreadablePictures unreadable)
 {
-    loadPicture(s.tempimage, scene.appDir, scene.groundFile);
+    loadOrLeaveOut(s.tempimage, scene.appDir, scene.groundFile, unreadable);
     const Surface& ground = s.tempimage;
     Surface& picture = s.mainImage;
     const int columns = std::min({kPictureWidth, ground.width(), picture.width()});
@@ -356,18 +373,21 @@ void drawObject(Surface& picture, const Surface& object, std::int32_t left, std:
     drawObjectWindow(picture, object, width, height, p, TintTable(tintRed, tintGreen, tintBlue), window);
 }
 
-void renderScene(SceneState& scene, MainSurfaces& surfaces, const std::function<void()>& onProgress)
+void renderScene(SceneState& scene, MainSurfaces& surfaces, UnreadablePictures unreadable,
+                 const std::function<void()>& onProgress)
 {
     const auto progress = [&onProgress] {
         if (onProgress)
             onProgress();
     };
     scene.fillDefaultNames();
-    loadPicture(surfaces.mainImage, scene.appDir, scene.skyFile);
+    loadOrLeaveOut(surfaces.mainImage, scene.appDir, scene.skyFile, unreadable);
+    if (unreadable == UnreadablePictures::LeaveOut && surfaces.mainImage.empty())
+        surfaces.mainImage = Surface(kPictureWidth, kPictureHeight, kWhite);
     progress();
-    RenderPictures pictures(scene, surfaces.mainImage);
+    RenderPictures pictures(scene, surfaces.mainImage, unreadable);
     drawPass(scene, surfaces, pictures, ObjectStatus::Behind, onProgress);
-    drawGround(scene, surfaces);
+    drawGround(scene, surfaces, unreadable);
     progress();
     drawPass(scene, surfaces, pictures, ObjectStatus::Front, onProgress);
 }

@@ -18,13 +18,21 @@ struct MainSurfaces {
     Surface tempimage2{640, 480, kWhite};    // scratch
 };
 
+// What a rendering does with a picture file that cannot be read (missing,
+// unreadable, refused): the window reports it; a preview of someone else's
+// scene, whose pictures may only exist on their machine, leaves it out (a
+// sky left out is white).
+enum class UnreadablePictures { Fail, LeaveOut };
+
 // The drawing part of a rendering: stores the default names into the scene,
 // loads the sky into mainImage and draws the layers. Does not touch the
 // current directory or any window. A picture that cannot be loaded throws
 // veldor::Error; the layers drawn so far stay in the picture. `onProgress`,
 // where given, is called between layers and objects, so that a window can
 // tell the user that the work lasts.
-void renderScene(SceneState& scene, MainSurfaces& surfaces, const std::function<void()>& onProgress = {});
+void renderScene(SceneState& scene, MainSurfaces& surfaces,
+                 UnreadablePictures unreadable = UnreadablePictures::Fail,
+                 const std::function<void()>& onProgress = {});
 
 // A colour tinted by the light: channel + tint, computed wide, then clamped
 // to 0..255. Pure white sources are never drawn, so callers test for white

@@ -5,6 +5,9 @@
 #include "platform/textfile.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
+#include <string_view>
 #include <utility>
 
 namespace veldor {
@@ -16,6 +19,28 @@ namespace {
 // its rows are at least 19 bytes.
 constexpr std::uint64_t kShortestRow = 12;
 constexpr std::uint64_t kShortestWrittenRow = 19;
+
+// Rows of a long session name the same few pictures and titles over and
+// over: a name like one met shortly before shares its text, so millions of
+// rows cost their columns and little more.
+class SharedNames {
+public:
+    void assign(CompactString& into, std::string_view text)
+    {
+        if (text.size() <= kInline) {
+            into = text;
+            return;
+        }
+        CompactString& recent = recent_[std::hash<std::string_view>{}(text) % recent_.size()];
+        if (recent.view() != text)
+            recent = text;
+        into = recent;
+    }
+
+private:
+    static constexpr std::size_t kInline = 7; // such names have no text to share
+    std::array<CompactString, 64> recent_;
+};
 
 std::optional<SceneDocument> readScene(LineReader& in)
 {
@@ -51,13 +76,14 @@ std::optional<SceneDocument> readScene(LineReader& in)
         t.reserve(std::size_t(std::min<std::uint64_t>(rows, row + more)));
     };
     makeRoom(0, kShortestWrittenRow);
+    SharedNames names;
     for (std::size_t row = 0; row < rows; ++row) {
         if (row >= t.status.capacity())
             makeRoom(row, kShortestRow);
         t.growToHold(row);
         t.status[row] = toInteger(in.readLineView());
-        t.imageFile[row] = in.readLineView();
-        t.title[row] = in.readLineView();
+        names.assign(t.imageFile[row], in.readLineView());
+        names.assign(t.title[row], in.readLineView());
         t.left[row] = toInteger(in.readLineView());
         t.top[row] = toInteger(in.readLineView());
         t.width[row] = toInteger(in.readLineView());

@@ -28,20 +28,60 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+std::string& installedFolderSetting()
+{
+    static std::string folder = [] {
+        char exe[PATH_MAX];
+        const ssize_t n = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
+        if (n <= 0)
+            return std::string();
+        exe[n] = '\0';
+        std::string dir(exe);
+        dir.resize(dir.rfind('/') == std::string::npos ? 0 : dir.rfind('/'));
+        char real[PATH_MAX];
+        return dir.empty() || !::realpath(dir.c_str(), real) ? std::string() : std::string(real);
+    }();
+    return folder;
+}
+
+// Whether `path` (an existing folder's entry, whatever the entry is) lies
+// in the installed folder or below it, its folder resolved.
+bool inInstalledFolder(const std::string& path)
+{
+    const std::string& installed = installedFolderSetting();
+    if (installed.empty())
+        return false;
+    const std::size_t slash = path.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    char real[PATH_MAX];
+    if (!::realpath(dir.c_str(), real))
+        return false;
+    const std::string folder = real;
+    return folder == installed || (folder.starts_with(installed) && folder[installed.size()] == '/');
+}
+
+struct Target {
+    std::string path;
+    bool isLink = false; // path is a link that is replaced, not followed
+};
+
 // The file a chain of symbolic links ends at (or would be created at): the
-// link stays, the file it names is replaced.
-std::string followLinks(const std::string& path)
+// link stays, the file it names is replaced. A link into the installed
+// folder, as the launcher makes in the user's folder, is itself the target
+// instead: the user's file takes its place, and the installed one, which is
+// not theirs (or, for root, is the package's), stays as it is.
+Target followLinks(const std::string& path)
 {
     std::string p = path;
     for (int hops = 0;; ++hops) {
         struct stat st {};
         if (::lstat(p.c_str(), &st) != 0) {
             if (errno == ENOENT)
-                return p;
+                return {p};
             raiseIoError(errno);
         }
         if (!S_ISLNK(st.st_mode))
-            return p;
+            return {p};
         if (hops >= 40)
             raiseIoError(ELOOP);
         std::string target(std::size_t(PATH_MAX), '\0');
@@ -50,10 +90,11 @@ std::string followLinks(const std::string& path)
             raiseIoError(errno);
         target.resize(std::size_t(n));
         const std::size_t slash = p.rfind('/');
-        if (target.empty() || target[0] == '/' || slash == std::string::npos)
-            p = target;
-        else
-            p = p.substr(0, slash + 1) + target;
+        if (!(target.empty() || target[0] == '/' || slash == std::string::npos))
+            target = p.substr(0, slash + 1) + target;
+        if (inInstalledFolder(target))
+            return {p, true};
+        p = target;
     }
 }
 
@@ -140,13 +181,17 @@ struct ReplacementFile::State {
 ReplacementFile::ReplacementFile(const std::string& path) : state_(std::make_unique<State>())
 {
     State& s = *state_;
-    const std::string target = followLinks(path);
+    const Target followed = followLinks(path);
+    const std::string& target = followed.path;
 
     // Refuse before anything is created: only a regular file we may write to
     // is replaced. No write bit at all counts as read-only even for root,
-    // who would otherwise pass every access check.
+    // who would otherwise pass every access check. A link that is replaced
+    // is the user's own, whatever the file it leads to.
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
+    if (followed.isLink) {
+        s.targetExisted = true;
+    } else if (::stat(target.c_str(), &st) == 0) {
         s.targetExisted = true;
         if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
             raiseIoError(EACCES);
@@ -172,7 +217,8 @@ ReplacementFile::ReplacementFile(const std::string& path) : state_(std::make_uni
 
     // A new file gets the usual 0666 less the umask; a replaced one starts
     // private and takes the old file's owner and mode below.
-    const mode_t mode = s.targetExisted ? 0600 : 0666;
+    const bool keepsOwnerAndMode = s.targetExisted && !followed.isLink;
+    const mode_t mode = keepsOwnerAndMode ? 0600 : 0666;
     s.fd = ::openat(s.folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (s.fd < 0) {
         if (!tmpfileUnsupported(errno))
@@ -186,7 +232,7 @@ ReplacementFile::ReplacementFile(const std::string& path) : state_(std::make_uni
             }
         }
     }
-    if (s.targetExisted) {
+    if (keepsOwnerAndMode) {
         s.old = ::open(target.c_str(), O_PATH | O_CLOEXEC);
         // Owner and group only where the process may set them; failing
         // both, the new file stays the process's own.
@@ -261,6 +307,64 @@ void writeFileReplacing(const std::string& path, std::string_view bytes)
     ReplacementFile file(path);
     file.write(bytes);
     file.commit();
+}
+
+namespace {
+// Opens an existing file for writing in place; -1 with errno when it cannot,
+// and EACCES for anything but a regular file, which is closed unwritten.
+int openRegularForWriting(const std::string& path, int flags)
+{
+    // Without blocking, so that a FIFO or a device at that name cannot hang us.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | flags, 0666);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    const int e = ::fstat(fd, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EACCES;
+    if (e == 0)
+        return fd;
+    ::close(fd);
+    errno = e;
+    return -1;
+}
+} // namespace
+
+void writeFileInPlace(const std::string& path, std::string_view bytes)
+{
+    bool created = false;
+    int fd = openRegularForWriting(path, 0);
+    if (fd < 0 && errno == ENOENT) {
+        fd = openRegularForWriting(path, O_CREAT | O_EXCL);
+        created = fd >= 0;
+    }
+    if (fd < 0)
+        raiseIoError(errno);
+    int e = ::ftruncate(fd, 0) == 0 && writeAll(fd, bytes) ? 0 : errno;
+    if (e != 0)
+        (void)!::ftruncate(fd, 0);
+    if (::close(fd) != 0 && e == 0) {
+        e = errno; // a delayed write failed: what reached the file is partial
+        (void)!::truncate(path.c_str(), 0);
+    }
+    if (e == 0)
+        return;
+    if (created)
+        ::unlink(path.c_str());
+    raiseIoError(e);
+}
+
+void emptyFileInPlace(const std::string& path)
+{
+    const int fd = openRegularForWriting(path, 0);
+    if (fd < 0)
+        return;
+    (void)!::ftruncate(fd, 0);
+    ::close(fd);
+}
+
+void setInstalledFolder(const std::string& folder)
+{
+    char real[PATH_MAX];
+    installedFolderSetting() = ::realpath(folder.c_str(), real) ? std::string(real) : folder;
 }
 
 } // namespace veldor

@@ -3,7 +3,9 @@
 // temporary file in the target's folder as they are written, are flushed to
 // disk, and take the target's name only on commit(), so a failure or a crash
 // at any moment leaves the old file whole or the new one complete. A
-// symbolic link is followed (the file it names is replaced, the link stays);
+// symbolic link is followed (the file it names is replaced, the link stays),
+// except one into the installed folder (see setInstalledFolder), which the
+// new file replaces;
 // the old file's permission bits, and its owner where the process may set
 // them, carry over. A crash in the instant between naming the new file and
 // renaming it over the target leaves it under a short hidden name fixed per
@@ -38,7 +40,24 @@ private:
     std::unique_ptr<State> state_;
 };
 
+// The folder the program is installed in, by default the one the running
+// program lives in. The launcher fills the user's folder with links into it;
+// a file saved at such a name becomes the user's own, in place of the link.
+void setInstalledFolder(const std::string& folder);
+
 // The whole contents at once; throws the input/output error.
 void writeFileReplacing(const std::string& path, std::string_view bytes);
+
+// Writing into the file itself instead, for a caller that made the file and
+// reads the result through the descriptor it holds (a file manager's
+// thumbnailer), which a replacement would leave reading its own empty file.
+// Only a regular file is written ("File access denied" otherwise). Throws
+// the input/output error; the file is then left empty, or not there when
+// this call would have created it.
+void writeFileInPlace(const std::string& path, std::string_view bytes);
+// Empties the regular file at `path`, so that an old or partial picture is
+// never taken for the new one; anything else, or nothing there, is left.
+// Makes only async-signal-safe calls: a deadline's handler may use it.
+void emptyFileInPlace(const std::string& path);
 
 } // namespace veldor

@@ -76,6 +76,7 @@ std::string_view LineReader::scanLine(std::size_t keep, std::size_t stopAfter, b
     lastLength_ = 0;
     if (ended_)
         return {};
+    ++lineNumber_;
     bool spilled = false; // the line is being gathered in line_
     std::size_t length = 0;
     for (;;) {
@@ -85,8 +86,11 @@ std::string_view LineReader::scanLine(std::size_t keep, std::size_t stopAfter, b
         }
         const char* begin = window_.data() + pos_;
         const std::size_t avail = window_.size() - pos_;
-        const char* cr = static_cast<const char*>(std::memchr(begin, kCr, avail));
-        std::size_t upto = cr ? std::size_t(cr - begin) : avail;
+        // Looked for no further than a line may be long: bytes in memory
+        // are one window, however large.
+        const std::size_t look = std::min(avail, kMaxLineBytes + 1 - length);
+        const char* cr = static_cast<const char*>(std::memchr(begin, kCr, look));
+        std::size_t upto = cr ? std::size_t(cr - begin) : look;
         const char* eot = static_cast<const char*>(std::memchr(begin, kEndOfText, upto));
         const bool endOfText = eot != nullptr;
         if (endOfText)
@@ -95,6 +99,10 @@ std::string_view LineReader::scanLine(std::size_t keep, std::size_t stopAfter, b
             tooLong = true;
             ended_ = true;
             return {};
+        }
+        if (length + upto > kMaxLineBytes) {
+            ended_ = true;
+            raiseLineTooLong(lineNumber_);
         }
         const bool found = endOfText || cr;
         // Most lines lie whole in the window, before its last byte (an LF
@@ -237,6 +245,11 @@ std::int32_t toInteger(std::string_view line)
             return value;
     }
     raiseNotInteger(line);
+}
+
+void raiseLineTooLong(std::uint64_t line)
+{
+    throw Error("Line " + std::to_string(line) + " is longer than 1 MiB");
 }
 
 void raiseNotInteger(std::string_view line)

@@ -2,7 +2,9 @@
 // Line-based text files (scene files, packs). A line ends at CR; an LF right
 // after the CR is skipped; an LF alone is part of the line; Ctrl-Z (26) ends
 // the text; reading beyond the end yields empty lines. Bytes are kept as
-// they are and lines have no length limit. Writing ends every line with CR LF.
+// they are. A line over kMaxLineBytes is refused: no name or text the
+// program keeps can be that long, and a file of one vast line would
+// otherwise cost its whole size. Writing ends every line with CR LF.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -13,9 +15,15 @@ namespace veldor {
 
 class UniqueFd;
 
+inline constexpr std::size_t kMaxLineBytes = std::size_t(1) << 20;
+
+// "Line <n> is longer than 1 MiB", n counted from 1.
+[[noreturn]] void raiseLineTooLong(std::uint64_t line);
+
 // Reads lines from bytes in memory or from a file, which is read a window
 // at a time as the lines are asked for: a file costs the lines kept, never
-// its whole size.
+// its whole size. Every read throws raiseLineTooLong's error, having read
+// little more than kMaxLineBytes of it, for a line over that size.
 class LineReader {
 public:
     explicit LineReader(std::string bytes);
@@ -58,6 +66,7 @@ private:
     std::uint64_t consumed_ = 0; // bytes dropped from the front of window_
     std::size_t nextRead_ = 0;
     std::size_t lastLength_ = 0; // the whole length of the line last read
+    std::uint64_t lineNumber_ = 0; // of the line last read, from 1
 };
 
 class LineWriter {

@@ -178,6 +178,8 @@ PackLines readLfLines(const std::string& path)
             if (text.size() < kPackLineKept)
                 text.append(part.substr(0, kPackLineKept - text.size()));
             length += part.size();
+            if (length > kMaxLineBytes) // as the browsers refuse it
+                raiseLineTooLong(std::uint64_t(lines.count) + 1);
             if (end == std::string_view::npos)
                 return true;
             if (block[end] != '\n')
@@ -196,12 +198,16 @@ PackLines readLfLines(const std::string& path)
 
 PackLines readPackLines(const std::string& path, std::vector<PackFinding>& out)
 {
-    // Only when no line anywhere ends in CR does LF end the lines.
+    // Only when no line ends in CR does LF end the lines. A first CR past
+    // the longest line allowed would end a line the browsers refuse anyway,
+    // so the search stops there.
     bool cr = false, lf = false;
+    std::size_t seen = 0;
     readBlocks(path, [&](std::string_view block) {
         cr = block.find('\r') != std::string_view::npos;
         lf = lf || block.find('\n') != std::string_view::npos;
-        return !cr;
+        seen += block.size();
+        return !cr && seen <= kMaxLineBytes;
     });
     if (!cr && lf) {
         out.push_back({true, "the lines end with LF alone; the browsers need CR LF and read one long line"});

@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <regex>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace veldor {
 namespace {
@@ -170,14 +173,101 @@ TEST_F(Cli, UsageErrors)
     EXPECT_NE(help.out.find("xor:R,G,B"), std::string::npos);
 }
 
-// A pack whose prefix line is 16 MiB: each bitmap it names is quoted
-// shortened, so the report stays readable.
+// A file manager creates the thumbnail's file and reads it through the
+// descriptor it holds: the picture goes into that very file, complete, and a
+// failure leaves it empty (or not there, when the caller made none).
+TEST_F(Cli, ThumbnailIsWrittenIntoTheCallersFile)
+{
+    struct Case {
+        const char* scene;
+        bool outExists;
+        int status;
+    };
+    for (const Case& c : {Case{"scene.vdr", true, 0}, Case{"scene.vdr", false, 0},
+                          Case{"missing.vdr", true, 1}, Case{"missing.vdr", false, 1}}) {
+        SCOPED_TRACE(std::string(c.scene) + (c.outExists ? " over a file" : " to no file"));
+        fs::remove(path("thumb.png"));
+        if (c.outExists)
+            writeFileReplacing(path("thumb.png"), "an old picture");
+        const int held = ::open(path("thumb.png").c_str(), O_RDONLY | O_CLOEXEC);
+        const Outcome r = run("--size 64 " + quoted(path(c.scene)) + " " + quoted(path("thumb.png")));
+        EXPECT_EQ(r.status, c.status) << r.err;
+        if (c.status != 0) {
+            if (c.outExists)
+                EXPECT_EQ(fs::file_size(path("thumb.png")), 0u);
+            else
+                EXPECT_FALSE(fs::exists(path("thumb.png")));
+        } else if (held >= 0) {
+            char head[8] = {};
+            EXPECT_EQ(::pread(held, head, sizeof head, 0), 8);
+            EXPECT_EQ(std::string(head + 1, 3), "PNG");
+        }
+        if (held >= 0)
+            ::close(held);
+    }
+}
+
+// A preview draws what it can: a picture that cannot be read is left out
+// (a sky left out is white), while a file that is not a scene still fails.
+TEST_F(Cli, ThumbnailLeavesOutPicturesItCannotRead)
+{
+    writeFileReplacing(app("broken.bmp"), "BM not really");
+    const Color kBall = rgb(100, 100, 255);
+    struct Case {
+        std::string sky, object;
+        Color corner, ball;
+    };
+    for (const Case& c : {Case{"sky3.bmp", "packs\\gone.bmp", kSky, kSky},
+                          Case{"sky3.bmp", "broken.bmp", kSky, kSky},
+                          Case{"sky3.bmp", "..\\..\\object3.bmp", kSky, kSky},
+                          Case{"packs\\gone.bmp", "object3.bmp", kWhite, kBall},
+                          Case{"broken.bmp", "object3.bmp", kWhite, kBall}}) {
+        SCOPED_TRACE(c.sky + " " + c.object);
+        writeScene("partial.vdr", c.sky, c.object);
+        const Outcome r = run("--size 630 --format bmp " + quoted(path("partial.vdr")) + " " + quoted(path("t.bmp")));
+        ASSERT_EQ(r.status, 0) << r.err;
+        const Bitmap b = loadBmpFile(path("t.bmp"));
+        ASSERT_EQ(b.width, 630);
+        EXPECT_EQ(b.pixels[0], c.corner);
+        EXPECT_EQ(b.pixels[50 * 630 + 100], c.ball);
+    }
+    writeFileReplacing(path("pack.vdr"), "Tolvane Veldor Image Pack\r\n");
+    writeFileReplacing(path("t.bmp"), "");
+    const Outcome r = run("--size 630 " + quoted(path("pack.vdr")) + " " + quoted(path("t.bmp")));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(fs::file_size(path("t.bmp")), 0u);
+}
+
+// A file manager previews every scene it meets: 2,000 objects naming the
+// largest picture the reader takes would keep the window busy for minutes,
+// the thumbnail gives up and leaves the caller's file empty.
+TEST_F(Cli, ThumbnailEndsWithinThreeSecondsWhateverTheScene)
+{
+    saveBmpFile(Surface(4096, 2048, kObject), app("huge.bmp"));
+    std::string scene = "Tolvane Veldor File\r\nsky3.bmp\r\n\r\n0\r\n0\r\n10\r\n2000\r\n";
+    // Every size differs and is too wide to be kept: each object is shrunk
+    // from the whole picture again.
+    for (int i = 0; i < 2000; ++i)
+        scene += "1\r\nhuge.bmp\r\n\r\n0\r\n0\r\n" + std::to_string(641 + i % 20) + "\r\n"
+            + std::to_string(341 + i / 20) + "\r\n";
+    writeFileReplacing(path("slow.vdr"), scene);
+    writeFileReplacing(path("t.png"), "");
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome r = run("--size 128 " + quoted(path("slow.vdr")) + " " + quoted(path("t.png")));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "The scene takes too long to preview\n");
+    EXPECT_EQ(fs::file_size(path("t.png")), 0u);
+}
+
+// A pack whose prefix line is as long as a line may be: each bitmap it names
+// is quoted shortened, so the report stays readable.
 TEST_F(Cli, PackCheckShortensHugeNames)
 {
     if (!fs::exists(std::string(VELDOR_TEST_APP_DIR) + "/veldor-pack"))
         GTEST_SKIP() << "veldor-pack is built with the windows only";
     writeFileReplacing(path("huge.vpk"),
-                       "Tolvane Veldor Image Pack\r\nn\r\na\r\nd\r\n" + std::string(16 << 20, 'p') + "\r\n");
+                       "Tolvane Veldor Image Pack\r\nn\r\na\r\nd\r\n" + std::string(1 << 20, 'p') + "\r\n");
     const Outcome r = run("check " + quoted(path("huge.vpk")), false, "veldor-pack");
     EXPECT_EQ(r.status, 1);
     EXPECT_LT(r.out.size(), 64u << 10);

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <dlfcn.h>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
@@ -154,6 +155,50 @@ TEST_F(ReplaceFile, TheTargetKeepsWhatItIs)
     writeFileReplacing(path(longest + ".vdr"), "new");
     EXPECT_EQ(readWholeFile(path(longest + ".vdr")), "new");
     EXPECT_EQ(entries().size(), 6u);
+}
+
+// Saving at a name the launcher linked into the installed folder gives the
+// user a file of their own in its place (the installed one, read-only to
+// them and the package's for root, stays as it is); other links are followed.
+TEST_F(ReplaceFile, ALinkIntoTheInstalledFolderGivesWayToTheUsersFile)
+{
+    const fs::path installed = dir_ / "installed";
+    fs::create_directories(installed / "packs");
+    fs::create_directories(dir_ / "user" / "packs");
+    fs::create_directories(dir_ / "elsewhere");
+    for (const fs::path& f : {installed / "demo.vdr", installed / "packs" / "p.bmp"}) {
+        std::ofstream(f) << "installed";
+        fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    }
+    std::ofstream(dir_ / "elsewhere" / "mine.vdr") << "mine";
+    setInstalledFolder(installed.string());
+    struct Case {
+        std::string name, linkTo; // in user/
+        std::string written;      // the file that takes the new bytes
+    };
+    const std::vector<Case> cases = {
+        {"demo.vdr", installed.string() + "/demo.vdr", "user/demo.vdr"},
+        {"packs/p.bmp", "../../installed/packs/p.bmp", "user/packs/p.bmp"},
+        {"gone.bmp", "../installed/gone.bmp", "user/gone.bmp"}, // leads nowhere
+        {"hop.vdr", "../installed/./packs/../demo.vdr", "user/hop.vdr"},
+        {"chain.vdr", "hop2.vdr", "user/hop2.vdr"}, // the link into the folder gives way
+        {"mine.vdr", "../elsewhere/mine.vdr", "elsewhere/mine.vdr"},
+    };
+    fs::create_symlink("../installed/demo.vdr", dir_ / "user" / "hop2.vdr");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path link = dir_ / "user" / c.name;
+        fs::create_symlink(c.linkTo, link);
+        writeFileReplacing(link.string(), "new");
+        EXPECT_EQ(readWholeFile(path(c.written)), "new");
+        EXPECT_FALSE(fs::is_symlink(path(c.written)));
+        EXPECT_NE(fs::status(path(c.written)).permissions() & fs::perms::owner_write, fs::perms::none);
+        EXPECT_EQ(fs::is_symlink(link), link != path(c.written));
+        EXPECT_EQ(readWholeFile((installed / "demo.vdr").string()), "installed");
+        EXPECT_EQ(readWholeFile((installed / "packs" / "p.bmp").string()), "installed");
+        EXPECT_FALSE(fs::exists(installed / "gone.bmp"));
+    }
+    setInstalledFolder(fs::canonical("/proc/self/exe").parent_path().string());
 }
 
 TEST_F(ReplaceFile, OnlyAWritableRegularFileIsReplaced)

@@ -484,7 +484,7 @@ void TMainForm::Refresh()
     emit renderingStarted();
     BusyScope busy(scene, forms);
     busy.hideWindows(BusyScope::Picker::ShowAgain);
-    renderScene(scene, surfaces, [&busy] { busy.poll(); });
+    renderScene(scene, surfaces, UnreadablePictures::Fail, [&busy] { busy.poll(); });
     noteRendered();
     busy.finish();
 }
