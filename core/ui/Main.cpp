@@ -358,8 +358,12 @@ void TMainForm::dropEvent(QDropEvent* event)
     if (scene.editMode != EditMode::Idle || !path)
         return;
     event->acceptProposedAction();
-    if (maySceneGo())
-        openSceneFile(*path);
+    // Opened once the drop has ended: a question or an error box shown
+    // from inside the drop would hold the file manager's drag until closed.
+    QTimer::singleShot(0, this, [this, file = *path] {
+        if (scene.editMode == EditMode::Idle && maySceneGo())
+            openSceneFile(file);
+    });
 }
 
 void TMainForm::showEvent(QShowEvent* event)
