@@ -180,7 +180,15 @@ public:
     void recordEffects(Surface before);
     // The next rendering shows a scene just opened or made new: the history
     // starts again from it, and it counts as saved.
-    void startFreshHistory() { freshHistory_ = true; }
+    // New and Open: a fresh history, and a scene no file has named yet.
+    void startFreshHistory()
+    {
+        freshHistory_ = true;
+        openedFile_.clear();
+    }
+    // What print jobs are called: the scene's file name, "Veldor" for a
+    // scene that was neither opened nor saved.
+    QString jobTitle() const;
     // The scene matches the one last opened or saved.
     void sceneSaved();
     // When the scene has unsaved changes, asks whether to save them; false
@@ -226,6 +234,8 @@ private:
     bool filesFound_ = false;
     bool centred_ = false;
     std::string startupScene_;
+    // The file the scene was opened from; Save asks for a name all the same.
+    std::string openedFile_;
     std::vector<std::string> missingFiles_;
     std::unique_ptr<History> history_;
     // The document as the picture last showed it: what the next rendering's

@@ -12,9 +12,12 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <cups/cups.h>
 
 namespace veldor {
 
@@ -162,6 +165,12 @@ SaveAnswer QtUiServices::askToSave()
 
 bool QtUiServices::printerSetup(QPrinter& printer)
 {
+    // "Print to File" proposes a file in the folder that is current as the
+    // dialog is made, which is the program's own: the user's documents
+    // folder instead.
+    const QString programFolder = QDir::currentPath();
+    if (!QDir::setCurrent(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))
+        QDir::setCurrent(QDir::homePath());
     // The platform's print dialog, as a set-up: it chooses the printer and
     // its options (a PDF file included) for the next Print, printing nothing.
     QPrintDialog dialog(&printer, dialogParent());
@@ -172,14 +181,32 @@ bool QtUiServices::printerSetup(QPrinter& printer)
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QObject::tr("OK"));
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    QDir::setCurrent(programFolder);
+    return accepted;
 }
 
 QPrinter& QtUiServices::printer()
 {
     if (!printer_)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // A print system that was down when the program started, or when the
+    // printer was last used, may be up now: its default printer is taken
+    // again rather than asking the user for Print Setup.
+    if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty())
+        printer_->setPrinterName(QPrinterInfo::defaultPrinterName());
     return *printer_;
+}
+
+QString QtUiServices::printJobFailure(const QPrinter& printer)
+{
+    // Qt hands a finished job to CUPS and drops the answer; the library
+    // keeps the last one for this thread.
+    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty())
+        return {};
+    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return {};
+    return QString::fromLocal8Bit(cupsLastErrorString());
 }
 
 } // namespace veldor

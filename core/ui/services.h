@@ -48,6 +48,9 @@ public:
     // The one printer the program prints on, kept for the whole run so that
     // set-up choices last.
     virtual QPrinter& printer() = 0;
+    // Why the job just ended on `printer` did not reach the print system,
+    // or nothing when it did: a printer's painter reports success either way.
+    virtual QString printJobFailure(const QPrinter& printer) = 0;
 };
 
 // The real dialogs of the platform. File dialogs open in the folder of the
@@ -66,6 +69,7 @@ public:
     SaveAnswer askToSave() override;
     bool printerSetup(QPrinter& printer) override;
     QPrinter& printer() override;
+    QString printJobFailure(const QPrinter& printer) override;
 
 private:
     std::unique_ptr<QPrinter> printer_;

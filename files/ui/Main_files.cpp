@@ -55,6 +55,7 @@ void TMainForm::openSceneFile(const std::string& path)
     scene.currentFile.clear();
     sceneReplaced();
     startFreshHistory();
+    openedFile_ = path;
     Refresh();
 }
 

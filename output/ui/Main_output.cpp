@@ -8,7 +8,10 @@
 #include "output/ui/printx.h"
 
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QPrinter>
 
 namespace veldor {
 
@@ -18,7 +21,21 @@ void TMainForm::Print1Click()
     showInFront(*forms.PrintForm);
 }
 
-void TMainForm::PrintSetup1Click() { services.printerSetup(services.printer()); }
+void TMainForm::PrintSetup1Click()
+{
+    QPrinter& printer = services.printer();
+    // "Print to File" proposes a file named after the scene.
+    printer.setDocName(jobTitle());
+    services.printerSetup(printer);
+}
+
+QString TMainForm::jobTitle() const
+{
+    const std::string& file = !scene.currentFile.empty() ? scene.currentFile : openedFile_;
+    if (file.empty())
+        return QStringLiteral("Veldor");
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).completeBaseName();
+}
 
 void TMainForm::ExportasBMP2Click()
 {

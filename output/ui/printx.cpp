@@ -32,7 +32,7 @@ constexpr QPoint kPrintedPicturePos(1, 0);
 
 int copiesOf(const QLabel& label) { return label.text().toInt(); }
 
-void printCopies(QPrinter& printer, const QImage& image, int n, BusyScope& busy)
+void printCopies(UiServices& services, QPrinter& printer, const QImage& image, int n, BusyScope& busy)
 {
     if (!hasPrinter(printer))
         throw Error("There is no default printer currently selected");
@@ -43,10 +43,15 @@ void printCopies(QPrinter& printer, const QImage& image, int n, BusyScope& busy)
         QPainter painter;
         if (!painter.begin(&printer))
             throw Error("Printer selected is not valid");
+        // The picture as it is: otherwise the PDF that goes to the printer
+        // holds it JPEG-compressed.
+        painter.setRenderHint(QPainter::LosslessImageRendering);
         const QSize size = printedSize(image.size(), printer.logicalDpiX(), printer.logicalDpiY());
         painter.drawImage(QRect(QPoint(0, 0), size), image);
         if (!painter.end())
             throw Error("Printer selected is not valid");
+        if (const QString why = services.printJobFailure(printer); !why.isEmpty())
+            throw Error(("The picture could not be printed: " + why).toStdString());
         busy.poll();
     }
 }
@@ -160,13 +165,17 @@ void TPrintForm::Button1Click()
     BusyScope busy(scene, forms);
     const QImage image = printedClientImage(main.surfaces.mainImage, kPrintedPicturePos, kPrintedClientSize,
                                             main.palette().color(QPalette::Window));
-    printCopies(services.printer(), image, copiesOf(*copies), busy);
+    QPrinter& printer = services.printer();
+    // Named, so that queues tell the jobs apart and a PDF printer names
+    // its files by the scene.
+    printer.setDocName(main.jobTitle());
+    printCopies(services, printer, image, copiesOf(*copies), busy);
     busy.finish();
     close();
 }
 
 void TPrintForm::Button2Click() { close(); }
 
-void TPrintForm::Button3Click() { services.printerSetup(services.printer()); }
+void TPrintForm::Button3Click() { forms.MainForm->PrintSetup1Click(); }
 
 } // namespace veldor

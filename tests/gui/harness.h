@@ -50,6 +50,8 @@ public:
     QStringList printedFiles;
     // Called as each print job starts, before its page is drawn.
     std::function<void(QPrinter&)> onPrintJob;
+    // What the print system answers each job: nothing when it takes it.
+    QString printFailure;
 
     void beep() override { ++beeps; }
     void showError(const QString& text) override { errors << text; }
@@ -82,6 +84,7 @@ public:
         ++printerSetups;
         return printerSetupAnswer;
     }
+    QString printJobFailure(const QPrinter&) override { return printFailure; }
     QPrinter& printer() override
     {
         if (!printer_) {

@@ -29,7 +29,35 @@ struct PdfJob {
     QSize image;     // the pixel size of the one image on the page
     QSizeF drawn;    // its size on the page in printer dots
     QPointF origin;  // where it is drawn, in printer dots
+    QByteArray rgb;  // the image's pixels, where stored losslessly
+    QByteArray title; // the document's title, as the PDF holds it
 };
+
+// A PDF text string: UTF-16BE after a byte order mark, in parentheses.
+QByteArray pdfText(const QString& text)
+{
+    QByteArray bytes("(\xfe\xff");
+    for (const QChar c : text)
+        for (const char part : {char(c.unicode() >> 8), char(c.unicode() & 0xff)}) {
+            if (part == '(' || part == ')' || part == '\\')
+                bytes += '\\';
+            bytes += part;
+        }
+    return bytes + ')';
+}
+
+QByteArray rgbOf(const QImage& image)
+{
+    QByteArray bytes;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            bytes += char(qRed(p));
+            bytes += char(qGreen(p));
+            bytes += char(qBlue(p));
+        }
+    return bytes;
+}
 
 // Just enough of a PDF as our printer writes it: pages, the image's pixel
 // size, and the scale the content stream draws the image with.
@@ -46,6 +74,15 @@ PdfJob readPdf(const QString& path)
     const auto im = image.match(QString::fromLatin1(pdf));
     if (im.hasMatch())
         job.image = QSize(im.captured(1).toInt(), im.captured(2).toInt());
+    if (im.hasMatch() && !pdf.mid(im.capturedStart(), 400).contains("/DCTDecode")) {
+        const qsizetype start = pdf.indexOf("stream\n", im.capturedStart()) + 7;
+        QByteArray packed = pdf.mid(start, pdf.indexOf("endstream", start) - start);
+        packed.prepend(QByteArray::fromHex("00400000"));
+        job.rgb = qUncompress(packed);
+    }
+    const qsizetype title = pdf.indexOf("/Title ");
+    if (title >= 0)
+        job.title = pdf.mid(title + 7, pdf.indexOf('\n', title) - title - 7);
 
     static const QRegularExpression draw(
         QStringLiteral("([-\\d.]+) 0 0 ([-\\d.]+) ([-\\d.]+) ([-\\d.]+) cm\\s*(\\d+) 0 0 -(\\d+) 0 \\d+ cm /Im\\d+\\s+Do"));
@@ -87,6 +124,7 @@ private slots:
     void eachCopyIsAJobOfOnePage();
     void printedImageIsTheClientArea();
     void printedSizeRounds();
+    void noPrinterIsReportedAndTheWindowRestored_data();
     void noPrinterIsReportedAndTheWindowRestored();
     void printerSetupFromAllThreePlaces();
     void exportsIncludeTheEffects();
@@ -156,10 +194,15 @@ void OutputTest::eachCopyIsAJobOfOnePage()
     QCOMPARE(unchanged, (QList<bool>{true, true, true}));
     QCOMPARE(copyCounts, (QList<int>{1, 1, 1}));
     const int dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
+    // The picture itself, not a JPEG of it, and a job named by the scene.
+    const QByteArray pixels = rgbOf(printedClientImage(m.surfaces.mainImage, QPoint(1, 0), QSize(632, 341),
+                                                       m.palette().color(QPalette::Window)));
     for (const QString& file : p.services.printedFiles) {
         const PdfJob job = readPdf(file);
         QCOMPARE(job.pages, 1);
         QCOMPARE(job.image, QSize(632, 341));
+        QVERIFY(job.rgb == pixels);
+        QCOMPARE(job.title, pdfText(QStringLiteral("Veldor")));
         // At the page's top-left, as large on paper as on a 96 dpi screen.
         QCOMPARE(job.origin, QPointF(0, 0));
         QCOMPARE(qRound(job.drawn.width()), (632 * dpiX + 48) / 96);
@@ -193,19 +236,33 @@ void OutputTest::printedSizeRounds()
     QCOMPARE(printedSize({632, 341}, 0, 0), QSize(0, 0));
 }
 
+void OutputTest::noPrinterIsReportedAndTheWindowRestored_data()
+{
+    QTest::addColumn<bool>("printer");
+    QTest::addColumn<QString>("refusal"); // what the print system answers
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no printer") << false << QString() << "There is no default printer currently selected";
+    QTest::newRow("print system down") << true << "Service Unavailable"
+                                       << "The picture could not be printed: Service Unavailable";
+}
+
 void OutputTest::noPrinterIsReportedAndTheWindowRestored()
 {
+    QFETCH(bool, printer);
+    QFETCH(QString, refusal);
+    QFETCH(QString, error);
     TestProgram p;
     p.start();
     TMainForm& m = p.main();
-    p.services.selectNoPrinter();
-    QVERIFY(!hasPrinter(p.services.printer()));
+    if (!printer)
+        p.services.selectNoPrinter();
+    p.services.printFailure = refusal;
     m.Print1Click();
     QVERIFY(dispatchGuarded(&p.services, [&] {
         p.forms().PrintForm->Button1Click();
         return true;
     }));
-    QCOMPARE(p.services.errors, QStringList{"There is no default printer currently selected"});
+    QCOMPARE(p.services.errors, QStringList{error});
     QVERIFY(windowInNormalShape(m));
 }
 
