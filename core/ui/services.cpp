@@ -204,9 +204,15 @@ QString QtUiServices::printJobFailure(const QPrinter& printer)
     // keeps the last one for this thread.
     if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty())
         return {};
-    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+    const ipp_status_t status = cupsLastError();
+    if (status <= IPP_STATUS_OK_EVENTS_COMPLETE)
         return {};
-    return QString::fromLocal8Bit(cupsLastErrorString());
+    const QString reason = QString::fromLocal8Bit(cupsLastErrorString());
+    // Without a server the reason is the socket's ("No such file or
+    // directory"), which says nothing to the user on its own.
+    if (status == IPP_STATUS_ERROR_INTERNAL || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return QObject::tr("the print system cannot be reached (%1)").arg(reason);
+    return reason;
 }
 
 } // namespace veldor
