@@ -154,6 +154,11 @@ def trial(desktop, platform):
               described.stdout + described.stderr)
         role = atspi('role', 'Please Select Sky')
         check(label + ': the picker is a dialog', 'dialog' in role.stdout, role.stdout + role.stderr)
+        atspi('press', 'Print')
+        desktop.until(lambda: desktop.find('Print'), 'the print window')
+        copies = atspi('describe', 'Number of copies')
+        check(label + ': a screen reader reads the number of copies', copies.stdout.strip().endswith('| 1'),
+              copies.stdout + copies.stderr)
         # The user clicks the main window: the picker must not fall behind.
         desktop.activate('Veldor')
         time.sleep(0.5)
