@@ -4,8 +4,12 @@
 #include "core/ui/Main.h"
 
 #include "sources/ui/land.h"
+#include "platform/error.h"
+#include "sources/pack.h"
+#include "sources/packinstall.h"
 #include "sources/ui/objectbox.h"
 #include "sources/ui/skyform.h"
+#include "sources/ui/skyp.h"
 
 namespace veldor {
 
@@ -40,5 +44,17 @@ void TMainForm::Landscape1Click() { Ground1Click(); }
 void TMainForm::SpeedButton1Click() { Ground1Click(); }
 void TMainForm::Sky1Click() { Sky2Click(); }
 void TMainForm::SpeedButton2Click() { Sky2Click(); }
+
+void TMainForm::openPackFile(const std::string& path)
+{
+    // The program's own packs folder is the user's: it runs inside the
+    // per-user application folder.
+    const PackInstall done = installPack(path, packFolder(scene.appDir));
+    if (done.outcome == PackInstallOutcome::Refused)
+        throw Error("The image pack " + quotedInMessage(done.packFile) + " cannot be installed:\n"
+                    + refusalText(done));
+    // Every pack has skies, and the sky is what a new pack changes most.
+    forms.SkyPack->showPack(done.packFile);
+}
 
 } // namespace veldor
