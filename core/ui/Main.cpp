@@ -347,7 +347,9 @@ std::optional<std::string> draggedScene(const QMimeData* mime)
 
 bool TMainForm::isPackFile(const std::string& path)
 {
-    return path.size() >= 4 && QString::fromStdString(path.substr(path.size() - 4)).compare(QLatin1String(".vpk"), Qt::CaseInsensitive) == 0;
+    return path.size() >= 4
+           && QString::fromStdString(path.substr(path.size() - 4)).compare(QLatin1String(".vpk"), Qt::CaseInsensitive)
+                  == 0;
 }
 
 void TMainForm::openFile(const std::string& path)
@@ -359,8 +361,8 @@ void TMainForm::openFile(const std::string& path)
 }
 
 // A scene dropped on the window opens as Open opens it, and a pack is
-// installed, unless an edit is in progress (Open by menu has no such guard, but a stray drop mid-edit is
-// easy to make and hard to notice).
+// installed, unless an edit is in progress (Open by menu has no such guard,
+// but a stray drop mid-edit is easy to make and hard to notice).
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)
 {
     if (scene.editMode == EditMode::Idle && draggedScene(event->mimeData()))

@@ -124,7 +124,7 @@ public:
     // The scene or image pack named on the command line: opened as soon as
     // the start-up check has passed.
     void openAfterStart(std::string path) { startupScene_ = std::move(path); }
-    // A scene file, or an image pack by its extension .vpk (any letter case).
+    // Whether `path` names an image pack: extension .vpk in any letter case.
     static bool isPackFile(const std::string& path);
     // Opens a scene file as openSceneFile does, a pack as openPackFile.
     void openFile(const std::string& path);

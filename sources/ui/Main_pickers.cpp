@@ -1,12 +1,13 @@
 // The main window's commands that open the pickers. Each shows its picker
 // and hides the other two; none acts while an object is being edited or
-// waits to be placed. The pack browsers are left as they are.
+// waits to be placed. The pack browsers are left as they are. And an image
+// pack opened from outside, shown in its browser.
 #include "core/ui/Main.h"
 
-#include "sources/ui/land.h"
 #include "platform/error.h"
 #include "sources/pack.h"
 #include "sources/packinstall.h"
+#include "sources/ui/land.h"
 #include "sources/ui/objectbox.h"
 #include "sources/ui/skyform.h"
 #include "sources/ui/skyp.h"

@@ -12,10 +12,10 @@
 #include "sources/ui/pickerrow.h"
 #include "sources/ui/thumbnail.h"
 
-#include <QLabel>
-#include <QListWidget>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
@@ -109,6 +109,8 @@ void PackBrowser::showPack(const std::string& fileName)
 
 void PackBrowser::showFolderInstruction()
 {
+    if (scene.appDir.empty()) // before start-up has found the folder
+        return;
     QString folder = QFile::decodeName(QByteArray::fromStdString(packFolder(scene.appDir)));
     const QString home = QDir::homePath();
     if (folder.startsWith(home + u'/'))
@@ -122,7 +124,7 @@ void PackBrowser::showFolderInstruction()
     // Up to the window's right edge; a long folder is condensed, then cut.
     const int room = width() - label->x() - 8;
     fitText(*label, room);
-    if (label->width() > room)
+    if (label->sizeHint().width() > room)
         setElidedText(*label, label->text(), room);
 }
 

@@ -43,7 +43,8 @@ public:
     void openFrom(QWidget& picker);
 
     // Lists the pack folder with `fileName` selected, loads that pack and
-    // shows this browser in front; on an error the browser stays as it was.
+    // shows this browser in front. Errors propagate as loadPack's do, the
+    // loaded pack kept.
     void showPack(const std::string& fileName);
 
     // Loads the selected entry of the list; nothing when none is selected.
