@@ -5,6 +5,7 @@
 #include "platform/error.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"
+#include "sources/packinstall.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -22,7 +23,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
     "Usage: veldor-pack build DIR OUT_FOLDER\n"
-    "       veldor-pack check PACK.vpk\n";
+    "       veldor-pack check PACK.vpk\n"
+    "       veldor-pack install PACK.vpk\n";
 
 constexpr const char* kHelp =
     "build DIR OUT_FOLDER\n"
@@ -82,8 +84,18 @@ constexpr const char* kHelp =
     "  The bitmaps are looked for beside PACK.vpk.\n"
     "  Prints nothing for a sound pack.\n"
     "\n"
-    "Exit status: 0 done (check: no errors), 1 the pack could not be built or\n"
-    "check found errors, 2 bad usage.\n";
+    "install PACK.vpk\n"
+    "  Checks the pack as check does and, when it has no errors, copies it with\n"
+    "  its 25 bitmaps from beside it into the user's packs folder,\n"
+    "  $XDG_DATA_HOME/veldor/packs (~/.local/share/veldor/packs when\n"
+    "  XDG_DATA_HOME is unset or not absolute), all files or none. An\n"
+    "  earlier copy of the same pack (same file name and prefix) is replaced\n"
+    "  whole. Refused, with nothing written: a pack with errors, another pack\n"
+    "  of that file name, a prefix whose bitmap names another installed pack\n"
+    "  uses, a prefix holding a folder separator.\n"
+    "\n"
+    "Exit status: 0 done (check: no errors), 1 the pack could not be built,\n"
+    "check found errors or the pack was not installed, 2 bad usage.\n";
 
 // What the decoder said while reading: Qt's JPEG reader hands back a cut or
 // damaged file as a whole picture, padded with grey, and only warns.
@@ -155,6 +167,30 @@ int check(const std::string& path)
     return fails ? 1 : 0;
 }
 
+int install(const std::string& path)
+{
+    const std::string packs = userPacksFolder();
+    const PackInstall done = installPack(path, packs);
+    const std::string shown = quotedInMessage(path);
+    for (const PackFinding& f : done.findings)
+        std::printf("%s: %s: %s\n", shown.c_str(), f.fails ? "error" : "warning", f.text.c_str());
+    const std::string name = quotedInMessage(done.packFile), folder = quotedInMessage(packs);
+    switch (done.outcome) {
+    case PackInstallOutcome::Refused:
+        // The check's errors are printed above already.
+        for (const std::string& why : done.refusals)
+            std::fprintf(stderr, "veldor-pack: %s\n", why.c_str());
+        std::fprintf(stderr, "veldor-pack: %s not installed\n", shown.c_str());
+        return 1;
+    case PackInstallOutcome::Installed: std::printf("installed %s in %s\n", name.c_str(), folder.c_str()); break;
+    case PackInstallOutcome::Replaced:
+        std::printf("replaced the earlier %s in %s\n", name.c_str(), folder.c_str());
+        break;
+    case PackInstallOutcome::AlreadyIn: std::printf("%s is the installed pack itself\n", shown.c_str()); break;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -168,13 +204,16 @@ int main(int argc, char** argv)
     }
     const bool isBuild = args.size() == 3 && args[0] == "build";
     const bool isCheck = args.size() == 2 && args[0] == "check";
-    if (!isBuild && !isCheck) {
+    const bool isInstall = args.size() == 2 && args[0] == "install";
+    if (!isBuild && !isCheck && !isInstall) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     try {
         if (isCheck)
             return check(args[1]);
+        if (isInstall)
+            return install(args[1]);
         QCoreApplication app(argc, argv); // finds the JPEG reader among Qt's plugins
         if (!fs::is_directory(args[1])) {
             std::fprintf(stderr, "veldor-pack: %s is not a folder\n", args[1].c_str());

@@ -388,11 +388,12 @@ std::string findSource(const fs::path& dir, const std::string& stem, std::vector
     return found.size() == 1 ? (dir / found[0]).string() : std::string();
 }
 
-// Another pack in the folder whose bitmap names meet ours (letter case
-// ignored: packs travel to systems that ignore it).
-void checkPrefixIsFree(const fs::path& out, const std::string& packFile, const std::string& prefix,
-                       std::vector<std::string>& problems)
+} // namespace
+
+void checkPrefixIsFree(const std::string& outName, const std::string& packFile, const std::string& prefix,
+                       const std::string& advice, std::vector<std::string>& problems)
 {
+    const fs::path out(outName);
     std::vector<std::string> ours = packBitmapNames(prefix);
     std::transform(ours.begin(), ours.end(), ours.begin(), lower);
     if (!fs::is_directory(out))
@@ -409,7 +410,7 @@ void checkPrefixIsFree(const fs::path& out, const std::string& packFile, const s
         if (other == packFile) {
             if (lower(header->prefix) != lower(prefix))
                 problems.push_back(other + " in " + out.string() + " is another pack (prefix '" + header->prefix
-                                   + "'); remove it or rename the source folder");
+                                   + "'); " + advice);
             continue;
         }
         for (const std::string& name : packBitmapNames(header->prefix))
@@ -421,14 +422,10 @@ void checkPrefixIsFree(const fs::path& out, const std::string& packFile, const s
     }
 }
 
-// Writes every file of `files` into `out` (made when missing), in order, or
-// on any failure leaves `out` as it was: the files are written in a scratch
-// folder inside `out` and only then renamed into place one by one, each old
-// file kept aside until all are in. A symbolic link at one of the names is
-// replaced itself; the file it names is never touched. The bitmaps' errors
-// name the file as in "Cannot create file <path>: <reason>".
-void writeAllOrNothing(const fs::path& out, const std::vector<std::pair<std::string, std::string>>& files)
+
+void writeAllOrNothing(const std::string& outName, const std::vector<std::pair<std::string, std::string>>& files)
 {
+    const fs::path out(outName);
     // The folders made here go again on failure, deepest first.
     std::vector<fs::path> made;
     for (fs::path p = out; !p.empty() && !fs::exists(fs::symlink_status(p)); p = p.parent_path()) {
@@ -540,8 +537,6 @@ void writeAllOrNothing(const fs::path& out, const std::vector<std::pair<std::str
     fs::remove_all(scratch, ignored); // the new files are out; only the old ones remain
 }
 
-} // namespace
-
 std::vector<std::string> buildPack(const std::string& dirName, const std::string& outName,
                                    const SourcePictureReader& read, const PackBuildNote& note)
 {
@@ -559,7 +554,7 @@ std::vector<std::string> buildPack(const std::string& dirName, const std::string
     std::error_code ec;
     const std::string packFile = fs::weakly_canonical(fs::absolute(dir), ec).filename().string() + ".vpk";
     if (problems.empty())
-        checkPrefixIsFree(out, packFile, d.header.prefix, problems);
+        checkPrefixIsFree(outName, packFile, d.header.prefix, "remove it or rename the source folder", problems);
 
     std::array<Surface, kChoiceSlots> skies, grounds, objects;
     for (int i = 0; i < kChoiceSlots; ++i) {
@@ -611,7 +606,7 @@ std::vector<std::string> buildPack(const std::string& dirName, const std::string
     }
     // Last, so that the browsers never list a pack whose bitmaps are not all there.
     files.emplace_back(packFile, packFileText(d, lights));
-    writeAllOrNothing(out, files);
+    writeAllOrNothing(outName, files);
     return {};
 }
 

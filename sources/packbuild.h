@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace veldor {
@@ -111,6 +112,22 @@ std::vector<std::string> packBitmapNames(std::string_view prefix);
 
 // The 35 lines of the pack file, CR LF each.
 std::string packFileText(const PackDescription& d, const std::array<SkyLight, kChoiceSlots>& lights);
+
+// Adds to `problems` every other pack in the folder `out` whose bitmap
+// names meet those of `prefix` (letter case ignored: packs travel to
+// systems that ignore it), and a pack of another prefix already under our
+// name `packFile`, that one's text ending in `advice`.
+void checkPrefixIsFree(const std::string& out, const std::string& packFile, const std::string& prefix,
+                       const std::string& advice, std::vector<std::string>& problems);
+
+// Writes every file of `files` (name in `out`, contents) into `out` (made
+// when missing), in order, or on any failure leaves `out` as it was: the
+// files are written in a scratch folder inside `out` and only then renamed
+// into place one by one, each old file kept aside until all are in. A
+// symbolic link at one of the names is replaced itself; the file it names is
+// never touched. The errors name the file as in "Cannot create file <path>:
+// <reason>", the last file's (the pack file's) the bare reason.
+void writeAllOrNothing(const std::string& out, const std::vector<std::pair<std::string, std::string>>& files);
 
 // One source picture as the caller's image reader gives it.
 struct SourcePicture {

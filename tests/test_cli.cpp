@@ -274,5 +274,51 @@ TEST_F(Cli, PackCheckShortensHugeNames)
     EXPECT_NE(r.out.find("pST0.bmp: missing\n"), std::string::npos);
 }
 
+// veldor-pack install: into the packs folder the launcher makes, a relative
+// XDG_DATA_HOME ignored as it is there; a refused pack writes nothing.
+TEST_F(Cli, PackInstallGoesWhereTheLauncherLooks)
+{
+    if (!fs::exists(std::string(VELDOR_TEST_APP_DIR) + "/veldor-pack"))
+        GTEST_SKIP() << "veldor-pack is built with the windows only";
+    const std::string sample = std::string(VELDOR_TEST_APP_DIR) + "/packs/sample.vpk";
+    writeFileReplacing(path("lone.vpk"), readWholeFile(sample));
+    const std::string home = path("home"), homePacks = home + "/.local/share/veldor/packs";
+    const std::string dataPacks = path("data") + "/veldor/packs";
+    const struct {
+        const char* dataHome; // nullptr: unset
+        std::string pack;
+        int status;
+        std::string out;
+        std::string errEnd;
+    } cases[] = {
+        {nullptr, sample, 0, "installed sample.vpk in " + homePacks + "\n", ""},
+        {"relative/data", sample, 0, "replaced the earlier sample.vpk in " + homePacks + "\n", ""},
+        {"", sample, 0, "replaced the earlier sample.vpk in " + homePacks + "\n", ""},
+        {"DATA", sample, 0, "installed sample.vpk in " + dataPacks + "\n", ""},
+        {"DATA", path("lone.vpk"), 1, "", path("lone.vpk") + " not installed\n"},
+    };
+    const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", home.c_str(), 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dataHome ? c.dataHome : "(unset)");
+        if (!c.dataHome)
+            ::unsetenv("XDG_DATA_HOME");
+        else
+            ::setenv("XDG_DATA_HOME", std::string(c.dataHome) == "DATA" ? path("data").c_str() : c.dataHome, 1);
+        const auto before = fs::exists(dataPacks) ? std::distance(fs::directory_iterator(dataPacks), {}) : 0;
+        const Outcome r = run("install " + quoted(c.pack), false, "veldor-pack");
+        EXPECT_EQ(r.status, c.status) << r.err;
+        if (c.status == 0) {
+            EXPECT_EQ(r.out, c.out);
+            continue;
+        }
+        EXPECT_TRUE(r.err.ends_with(c.errEnd)) << r.err;
+        EXPECT_NE(r.out.find("lone.vpk: error: smpST0.bmp: missing\n"), std::string::npos) << r.out;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dataPacks), {}), before) << "written although refused";
+    }
+    ::unsetenv("XDG_DATA_HOME");
+    ::setenv("HOME", oldHome.c_str(), 1);
+}
+
 } // namespace
 } // namespace veldor

@@ -6,6 +6,7 @@
 #include "platform/textfile.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"
+#include "sources/packinstall.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -284,6 +285,16 @@ protected:
         return {{4, 2, std::vector<std::uint32_t>(8, daylight)}, !path.ends_with(".jpg"), {}};
     }
 
+    // Every file of `folder` (made when missing) and its bytes.
+    static std::map<std::string, std::string> contents(const fs::path& folder)
+    {
+        std::map<std::string, std::string> found;
+        fs::create_directories(folder);
+        for (const auto& e : fs::recursive_directory_iterator(folder))
+            found[fs::relative(e.path(), folder).string()] = e.is_directory() ? "folder" : readWholeFile(e.path().string());
+        return found;
+    }
+
     const fs::path source_ = dir_ / "woods";
     const fs::path out_ = dir_ / "out";
 };
@@ -401,6 +412,71 @@ TEST_F(PackFolder, WritesAllOrNothingAndNeverThroughALink)
         EXPECT_EQ(checkPack((out_ / "woods.vpk").string()), std::vector<PackFinding>{});
         for (const auto& [name, what] : snapshot())
             EXPECT_FALSE(what.starts_with("-> ")) << name << " is still a link";
+    }
+}
+
+// A pack the user was sent goes into the packs folder whole, or says why not
+// and leaves the folder as it was.
+TEST_F(PackFolder, InstallsOrSaysWhy)
+{
+    const fs::path packs = dir_ / "packs";
+    const std::string sent = (out_ / "woods.vpk").string(), installed = (packs / "woods.vpk").string();
+    const auto install = [&](const std::string& path) { return installPack(path, packs.string()); };
+    const auto packIn = [&](const std::string& name, const std::string& prefix) {
+        fs::create_directories(packs);
+        const std::string text = "name = n\nprefix = " + prefix + "\n" + kCaptions;
+        writeFileReplacing((packs / name).string(), packFileText(parsePackDescription(text), {}));
+    };
+    using O = PackInstallOutcome;
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        std::string path;
+        O outcome;
+        std::string refusal;
+    } cases[] = {
+        {"new", [] {}, sent, O::Installed, ""},
+        {"over an earlier copy",
+         [&] {
+             install(sent);
+             writeFileReplacing((packs / "tstS0.bmp").string(), "old");
+         },
+         sent, O::Replaced, ""},
+        {"the installed pack itself", [&] { install(sent); }, installed, O::AlreadyIn, ""},
+        {"a broken pack", [&] { fs::remove(out_ / "tstg2.bmp"); }, sent, O::Refused, "tstg2.bmp: missing"},
+        {"another pack under its name", [&] { packIn("woods.vpk", "zz"); }, sent, O::Refused,
+         "woods.vpk in " + packs.string() + " is another pack (prefix 'zz'); remove it or rename the pack file"},
+        {"its bitmap names taken", [&] { packIn("other.vpk", "TST"); }, sent, O::Refused,
+         "prefix 'tst' gives the same file names as other.vpk (prefix 'TST')"},
+        {"bitmaps in a folder of their own",
+         [&] {
+             fs::create_directory(out_ / "sub");
+             for (const std::string& name : packBitmapNames("tst"))
+                 fs::copy_file(out_ / name, out_ / "sub" / name);
+             std::string text = readWholeFile(sent);
+             text.replace(text.find("\r\ntst\r\n"), 7, "\r\nsub\\tst\r\n");
+             writeFileReplacing(sent, text);
+         },
+         sent, O::Refused,
+         "the prefix 'sub\\tst' puts the bitmaps into a folder of their own; only a pack whose bitmaps lie beside "
+         "it can be installed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeSources();
+        fs::remove_all(packs);
+        ASSERT_EQ(buildPack(source_.string(), out_.string(), stubRead, [](const std::string&) {}),
+                  std::vector<std::string>{});
+        c.prepare();
+        const std::map<std::string, std::string> before = contents(packs);
+        const PackInstall done = install(c.path);
+        EXPECT_EQ(done.outcome, c.outcome);
+        EXPECT_EQ(refusalText(done), c.refusal);
+        if (c.outcome == O::Refused || c.outcome == O::AlreadyIn) {
+            EXPECT_EQ(contents(packs), before) << "written although nothing was to be";
+            continue;
+        }
+        EXPECT_EQ(contents(packs), contents(out_)) << "not the pack as sent";
     }
 }
 

@@ -330,22 +330,39 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event)
 
 namespace {
 
-// The scene file a drag carries: exactly one local file named *.vdr.
+// The scene file or image pack a drag carries: exactly one local file
+// named *.vdr or *.vpk.
 std::optional<std::string> draggedScene(const QMimeData* mime)
 {
     if (!mime->hasUrls() || mime->urls().size() != 1)
         return std::nullopt;
     const QString path = mime->urls().constFirst().toLocalFile();
-    if (!path.endsWith(QLatin1String(".vdr"), Qt::CaseInsensitive))
+    if (!path.endsWith(QLatin1String(".vdr"), Qt::CaseInsensitive)
+        && !path.endsWith(QLatin1String(".vpk"), Qt::CaseInsensitive))
         return std::nullopt;
     return localPath(path);
 }
 
 } // namespace
 
-// A scene dropped on the window opens as Open opens it, unless an edit is
-// in progress (Open by menu has no such guard, but a stray drop mid-edit is
-// easy to make and hard to notice).
+bool TMainForm::isPackFile(const std::string& path)
+{
+    return path.size() >= 4
+           && QString::fromStdString(path.substr(path.size() - 4)).compare(QLatin1String(".vpk"), Qt::CaseInsensitive)
+                  == 0;
+}
+
+void TMainForm::openFile(const std::string& path)
+{
+    if (isPackFile(path))
+        openPackFile(path);
+    else
+        openSceneFile(path);
+}
+
+// A scene dropped on the window opens as Open opens it, and a pack is
+// installed, unless an edit is in progress (Open by menu has no such guard,
+// but a stray drop mid-edit is easy to make and hard to notice).
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)
 {
     if (scene.editMode == EditMode::Idle && draggedScene(event->mimeData()))
@@ -361,8 +378,9 @@ void TMainForm::dropEvent(QDropEvent* event)
     // Opened once the drop has ended: a question or an error box shown
     // from inside the drop would hold the file manager's drag until closed.
     QTimer::singleShot(0, this, [this, file = *path] {
-        if (scene.editMode == EditMode::Idle && maySceneGo())
-            openSceneFile(file);
+        // A pack leaves the scene as it is.
+        if (scene.editMode == EditMode::Idle && (isPackFile(file) || maySceneGo()))
+            openFile(file);
     });
 }
 
@@ -468,7 +486,7 @@ void TMainForm::FormActivate()
     // Later, from the event loop: opening renders, which hides and shows
     // this window while it is still being activated.
     if (!startupScene_.empty())
-        QTimer::singleShot(0, this, [this, path = std::exchange(startupScene_, {})] { openSceneFile(path); });
+        QTimer::singleShot(0, this, [this, path = std::exchange(startupScene_, {})] { openFile(path); });
 }
 
 void TMainForm::FileExit() { close(); }

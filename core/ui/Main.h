@@ -121,9 +121,13 @@ public:
     // Opens the scene file at `path` as Open does once its dialog has
     // answered; also serves the file named at start and a dropped file.
     void openSceneFile(const std::string& path);
-    // The scene file named on the command line: opened as soon as the
-    // start-up check has passed.
+    // The scene or image pack named on the command line: opened as soon as
+    // the start-up check has passed.
     void openAfterStart(std::string path) { startupScene_ = std::move(path); }
+    // Whether `path` names an image pack: extension .vpk in any letter case.
+    static bool isPackFile(const std::string& path);
+    // Opens a scene file as openSceneFile does, a pack as openPackFile.
+    void openFile(const std::string& path);
     void FileSaveItemClick();
     void FileSaveAsItemClick();
     // Output (output/ui/Main_output.cpp).
@@ -139,6 +143,9 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton11Click();
+    // Installs the image pack at `path` into the packs folder and shows it
+    // loaded in the sky pack browser; a refused pack throws the reasons.
+    void openPackFile(const std::string& path);
     // Effects (effects/ui/Main_effects.cpp).
     void SpecialEffects1Click();
     // Mouse on the picture (editing/ui/Main_mouse.cpp); picture coordinates.

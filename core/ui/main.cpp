@@ -40,9 +40,10 @@ int main(int argc, char** argv)
     // square and exact on every screen (150 % shows as 200 %).
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     veldor::VeldorApplication app(argc, argv);
-    // Qt has taken its own options out; what is left is at most one scene.
+    // Qt has taken its own options out; what is left is at most one scene
+    // or image pack.
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-        std::fputs("Usage: veldor [FILE.vdr]\n", stderr);
+        std::fputs("Usage: veldor [FILE.vdr | PACK.vpk]\n", stderr);
         return 2;
     }
     veldor::QtUiServices services;

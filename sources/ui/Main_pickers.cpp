@@ -1,11 +1,16 @@
 // The main window's commands that open the pickers. Each shows its picker
 // and hides the other two; none acts while an object is being edited or
-// waits to be placed. The pack browsers are left as they are.
+// waits to be placed. The pack browsers are left as they are. And an image
+// pack opened from outside, shown in its browser.
 #include "core/ui/Main.h"
 
+#include "platform/error.h"
+#include "sources/pack.h"
+#include "sources/packinstall.h"
 #include "sources/ui/land.h"
 #include "sources/ui/objectbox.h"
 #include "sources/ui/skyform.h"
+#include "sources/ui/skyp.h"
 
 namespace veldor {
 
@@ -40,5 +45,17 @@ void TMainForm::Landscape1Click() { Ground1Click(); }
 void TMainForm::SpeedButton1Click() { Ground1Click(); }
 void TMainForm::Sky1Click() { Sky2Click(); }
 void TMainForm::SpeedButton2Click() { Sky2Click(); }
+
+void TMainForm::openPackFile(const std::string& path)
+{
+    // The program's own packs folder is the user's: it runs inside the
+    // per-user application folder.
+    const PackInstall done = installPack(path, packFolder(scene.appDir));
+    if (done.outcome == PackInstallOutcome::Refused)
+        throw Error("The image pack " + quotedInMessage(done.packFile) + " cannot be installed:\n"
+                    + refusalText(done));
+    // Every pack has skies, and the sky is what a new pack changes most.
+    forms.SkyPack->showPack(done.packFile);
+}
 
 } // namespace veldor

@@ -12,9 +12,10 @@
 #include "sources/ui/pickerrow.h"
 #include "sources/ui/thumbnail.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QFile>
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
@@ -53,7 +54,7 @@ PackBrowser::PackBrowser(SceneState& scene, Forms& forms, UiServices& services, 
 {
     addLabel(*this, "Label1", tr("To load a Veldor Image Pack:"), {8, 8});
     addLabel(*this, "Label2", tr("1. Download a zip file containing a Veldor Image Pack."), {168, 8});
-    addLabel(*this, "Label3", tr("2. Extract the contents into the Pack Folder ( Veldor Folder \\Packs)"), {168, 24});
+    addLabel(*this, "Label3", tr("2. Open the pack, or extract it into the packs folder"), {168, 24});
     addLabel(*this, "Label4", tr("3. Then select it on the Pack Selector to the left."), {168, 40});
 
     FileListBox1 = new QListWidget(this);
@@ -99,6 +100,34 @@ void PackBrowser::openPackFolder()
     fillList(listPackFiles(packFolder(scene.appDir)));
 }
 
+void PackBrowser::showPack(const std::string& fileName)
+{
+    fillList(listPackFiles(packFolder(scene.appDir)), fileName);
+    loadPack(fileName);
+    showInFront(*this);
+}
+
+void PackBrowser::showFolderInstruction()
+{
+    if (scene.appDir.empty()) // before start-up has found the folder
+        return;
+    QString folder = QFile::decodeName(QByteArray::fromStdString(packFolder(scene.appDir)));
+    const QString home = QDir::homePath();
+    if (folder.startsWith(home + u'/'))
+        folder = u'~' + folder.mid(home.size());
+    if (folder == folderShown_)
+        return;
+    folderShown_ = folder;
+    auto* label = findChild<QLabel*>(QStringLiteral("Label3"), Qt::FindDirectChildrenOnly);
+    label->setText(tr("2. Open the pack, or extract it into %1").arg(folder));
+    label->adjustSize();
+    // Up to the window's right edge; a long folder is condensed, then cut.
+    const int room = width() - label->x() - 8;
+    fitText(*label, room);
+    if (label->sizeHint().width() > room)
+        setElidedText(*label, label->text(), room);
+}
+
 void PackBrowser::openFrom(QWidget& picker)
 {
     openPackFolder();
@@ -109,6 +138,7 @@ void PackBrowser::openFrom(QWidget& picker)
 
 void PackBrowser::FormShow()
 {
+    showFolderInstruction();
     // Showing cannot report an error (the renderer shows this window after
     // a choice); a folder that has gone meanwhile just lists nothing.
     try {
@@ -125,11 +155,12 @@ void PackBrowser::showEvent(QShowEvent* event)
         FormShow();
 }
 
-void PackBrowser::fillList(const std::vector<std::string>& names)
+void PackBrowser::fillList(const std::vector<std::string>& names, const std::string& select)
 {
     const QListWidgetItem* current = FileListBox1->currentItem();
-    const QByteArray selected = current && current->isSelected() ? current->data(kFileNameRole).toByteArray()
-                                                                 : QByteArray();
+    const QByteArray selected = !select.empty() ? QByteArray::fromStdString(select)
+                                : current && current->isSelected() ? current->data(kFileNameRole).toByteArray()
+                                                                   : QByteArray();
     FileListBox1->clear();
     for (const std::string& name : names) {
         const QByteArray bytes = QByteArray::fromStdString(name);

@@ -42,6 +42,11 @@ public:
     // and hides the picker; on an error the picker stays as it was.
     void openFrom(QWidget& picker);
 
+    // Lists the pack folder with `fileName` selected, loads that pack and
+    // shows this browser in front. Errors propagate as loadPack's do, the
+    // loaded pack kept.
+    void showPack(const std::string& fileName);
+
     // Loads the selected entry of the list; nothing when none is selected.
     void FileListBox1DblClick();
     // Loads the pack file `fileName` of the pack folder. A file whose first
@@ -74,12 +79,15 @@ protected:
 
 private:
     void pick(int slot);
-    void fillList(const std::vector<std::string>& names);
+    void fillList(const std::vector<std::string>& names, const std::string& select = {});
+    // The second instruction names the pack folder where the user can find it.
+    void showFolderInstruction();
     // The slot's thumbnail as shown: 100 x 100, stretched for objects,
     // from the top-left corner otherwise.
     QImage thumbnail(const std::string& prefix, int slot) const;
 
     PackKind kind_;
+    QString folderShown_; // the folder the instruction was last fitted for
 };
 
 } // namespace veldor

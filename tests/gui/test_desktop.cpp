@@ -1,14 +1,17 @@
-// Opening a scene from outside the program (the command line, a drop) and
-// where the real file dialogs start.
+// Opening a scene or an image pack from outside the program (the command
+// line, a drop) and where the real file dialogs start.
 #include "harness.h"
 
 #include "core/ui/application.h"
 #include "files/ui/notvdrf.h"
+#include "sources/ui/skyp.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
@@ -68,6 +71,8 @@ class DesktopTest : public QObject {
 private slots:
     void sceneFromCommandLineOrDrop_data();
     void sceneFromCommandLineOrDrop();
+    void packFromCommandLineOrDrop_data();
+    void packFromCommandLineOrDrop();
     void fileDialogsStartInPicturesThenTheLastFolder();
 };
 
@@ -128,6 +133,83 @@ void DesktopTest::sceneFromCommandLineOrDrop()
         QVERIFY(p.main().isVisible());
     }
     QCOMPARE(QDir::current().canonicalPath(), QDir(p.appDir.path()).canonicalPath());
+}
+
+void DesktopTest::packFromCommandLineOrDrop_data()
+{
+    QTest::addColumn<bool>("dropped");
+    QTest::addColumn<bool>("broken"); // a bitmap missing: refused with the reason
+    QTest::newRow("named at start") << false << false;
+    QTest::newRow("dropped") << true << false;
+    QTest::newRow("named at start, broken") << false << true;
+    QTest::newRow("dropped, broken") << true << true;
+}
+
+// An image pack opened from outside is installed into the program's packs
+// folder and shown loaded in the sky pack browser; the scene stays.
+void DesktopTest::packFromCommandLineOrDrop()
+{
+    QFETCH(bool, dropped);
+    QFETCH(bool, broken);
+    TestProgram p;
+    // The shipped sample pack under a prefix of its own, sent as "a pack.vpk".
+    QTemporaryDir elsewhere;
+    const QDir sent(elsewhere.filePath(QStringLiteral("my packs")));
+    const QDir shipped(p.appDir.path(QStringLiteral("packs")));
+    QFile sample(shipped.filePath(QStringLiteral("sample.vpk")));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QByteArray pack = sample.readAll();
+    const QList<QByteArray> lines = pack.split('\r');
+    QCOMPARE(lines.at(4), QByteArray("\nsmp"));
+    pack.replace("\r\nsmp\r\n", "\r\nnew\r\n");
+    const QString file = sent.filePath(QStringLiteral("a pack.vpk"));
+    writeFile(file, pack);
+    for (const QString& name : shipped.entryList({QStringLiteral("smp*.bmp")})) {
+        if (broken && name == QLatin1String("smpgT2.bmp"))
+            continue;
+        QVERIFY(QFile::copy(shipped.filePath(name), sent.filePath(QStringLiteral("new") + name.mid(3))));
+    }
+
+    // The instructions show the home folder as "~".
+    const QDir app(QDir(p.appDir.path()).canonicalPath());
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(QFileInfo(app.path()).path()));
+    if (!dropped)
+        p.main().openAfterStart(QFile::encodeName(file).toStdString());
+    p.start();
+    p.scene().currentFile = "current.vdr";
+    if (dropped) {
+        QVERIFY(dropFile(p.main(), file));
+        QVERIFY(p.services.errors.isEmpty());
+    }
+    for (int i = 0; i < 2; ++i)
+        dispatchGuarded(&p.services, [] {
+            QCoreApplication::processEvents();
+            return true;
+        });
+
+    PackBrowser& browser = *p.forms().SkyPack;
+    const QString installed = shipped.filePath(QStringLiteral("a pack.vpk"));
+    QCOMPARE(p.scene().currentFile, std::string("current.vdr"));
+    if (broken) {
+        QCOMPARE(p.services.errors.size(), 1);
+        QVERIFY2(p.services.errors[0].contains(QLatin1String("newgT2.bmp: missing")), qPrintable(p.services.errors[0]));
+        QVERIFY(!QFile::exists(installed));
+        QVERIFY(!browser.isVisible());
+        return;
+    }
+    QVERIFY2(p.services.errors.isEmpty(), qPrintable(p.services.errors.join(u'\n')));
+    QVERIFY(QFile::exists(installed));
+    QVERIFY(browser.isVisible());
+    QCOMPARE(browser.packLoaded, 1);
+    QCOMPARE(browser.FileListBox1->currentItem()->text(), QStringLiteral("a pack.vpk"));
+    QVERIFY(browser.FileListBox1->currentItem()->isSelected());
+    QCOMPARE(browser.packname->text(), QString::fromUtf8(lines.at(1).mid(1)));
+    QCOMPARE(browser.slotFile[0], std::string("packs\\newS0.bmp"));
+    const QLabel* where = veldor::test::control<QLabel>(&browser, "Label3");
+    qputenv("HOME", oldHome);
+    QCOMPARE(where->toolTip().isEmpty() ? where->text() : where->toolTip(),
+             QStringLiteral("2. Open the pack, or extract it into ~/%1/packs").arg(app.dirName()));
 }
 
 void DesktopTest::fileDialogsStartInPicturesThenTheLastFolder()

@@ -52,7 +52,7 @@ done
 # Menu entry, file types, metainfo.
 desktop-file-validate "$share/applications/veldor.desktop" || fail "desktop entry"
 grep -q '^Exec=/usr/bin/veldor %f$' "$share/applications/veldor.desktop" || fail "Exec takes no file"
-grep -q '^MimeType=application/x-veldor-scene;$' "$share/applications/veldor.desktop" || fail "no scene type"
+grep -q '^MimeType=application/x-veldor-scene;application/x-veldor-pack;$' "$share/applications/veldor.desktop" || fail "no scene and pack types"
 mkdir -p "$tmp/mime/packages"
 cp "$share/mime/packages/veldor.xml" "$tmp/mime/packages/"
 XDG_DATA_HOME="$tmp" update-mime-database "$tmp/mime" 2>"$tmp/mime.err" || fail "update-mime-database"
