@@ -73,8 +73,10 @@ def tumbler(work):
                 'MimeType=application/x-veldor-scene;\n' % (render, render))
     env = dict(os.environ, XDG_CACHE_HOME=os.path.join(work, 'cache'),
                XDG_DATA_DIRS=data + ':' + os.environ.get('XDG_DATA_DIRS', '/usr/local/share:/usr/share'))
+    # With the same folders as ours: the bus may start a tumblerd of its own
+    # (D-Bus activation) before ours has taken the name.
     bus = subprocess.Popen(['dbus-daemon', '--session', '--nofork', '--print-address=1'], stdout=subprocess.PIPE,
-                           text=True)
+                           text=True, env=env)
     daemon = None
     try:
         env['DBUS_SESSION_BUS_ADDRESS'] = bus.stdout.readline().strip()
