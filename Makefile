@@ -55,6 +55,7 @@ DESKTOPS ?= $(CURDIR)/../shared/desktops
 test-desktops: build
 	@scripts/install-deps --desktops
 	tests/desktops/check-desktops.py $(APP) $(DESKTOPS)
+	tests/desktops/check-wait-window.py $(APP)
 	tests/desktops/check-thumbnails.py $(APP) $(BUILD)/tests/package/samepixels
 
 bench: build
