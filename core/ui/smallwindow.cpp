@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStringDecoder>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -194,7 +195,17 @@ void SmallWindow::showEvent(QShowEvent* event)
             onReturn_->setDefault(true);
     }
     QWidget::showEvent(event);
-    fitCaption();
+}
+
+bool SmallWindow::event(QEvent* event)
+{
+    // Qt's own frame exists only once the window is on screen: the caption
+    // is measured against it after the first paint, not from within it.
+    if (event->type() == QEvent::Paint && !captionFitted_) {
+        captionFitted_ = true;
+        QTimer::singleShot(0, this, &SmallWindow::fitCaption);
+    }
+    return QWidget::event(event);
 }
 
 void SmallWindow::fitCaption()

@@ -73,6 +73,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // A window without a close box ignores the window manager's close
     // request (Alt+F4), since its buttons are the only way out of the edit
@@ -88,6 +89,7 @@ private:
 
     TitleButtons buttons_;
     bool centred_ = false;
+    bool captionFitted_ = false;
     QPushButton* onReturn_ = nullptr;
     QPushButton* onEscape_ = nullptr;
 };
