@@ -377,7 +377,7 @@ void TMainForm::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Opened once the drop has ended: a question or an error box shown
     // from inside the drop would hold the file manager's drag until closed.
-    QTimer::singleShot(0, this, [this, file = *path] {
+    BusyScope::later(this, [this, file = *path] {
         // A pack leaves the scene as it is.
         if (scene.editMode == EditMode::Idle && (isPackFile(file) || maySceneGo()))
             openFile(file);

@@ -1,6 +1,7 @@
 #include "core/ui/accessibility.h"
 
 #include "core/scene.h"
+#include "core/ui/busyscope.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/smallwindow.h"
 #include "sources/builtins.h"
@@ -8,7 +9,6 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
-#include <QMetaObject>
 #include <QStringList>
 
 #include <algorithm>
@@ -26,10 +26,11 @@ public:
 
     void doAction(const QString& action) override
     {
-        // Later, from the event loop: the choice renders and may show an
-        // error box, which must not hold up the screen reader's call.
+        // Later, from the event loop, as a button's own press is: the choice
+        // renders and may show an error box, which must not hold up the
+        // screen reader's call; and work already going on finishes first.
         if (action == pressAction())
-            QMetaObject::invokeMethod(static_cast<Thumbnail*>(widget()), &Thumbnail::clicked, Qt::QueuedConnection);
+            BusyScope::later(widget(), [thumbnail = static_cast<Thumbnail*>(widget())] { emit thumbnail->clicked(); });
         else
             QAccessibleWidget::doAction(action);
     }

@@ -12,10 +12,13 @@
 #include "sources/ui/skyp.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 
 #include <utility>
+#include <vector>
 
 namespace veldor {
 
@@ -23,6 +26,15 @@ namespace {
 
 // Below this a user sees no pause, and a window flashing by is worse.
 int waitDelay = 300;
+
+// What the work lets through while the wait window comes up: no input of
+// the user's, and no timers (a screen reader's press of a button is one);
+// calls queued for later go through later().
+constexpr QEventLoop::ProcessEventsFlags kWhileWorking = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
+
+// The scopes open now, and what waits for the last of them to end.
+int openScopes = 0;
+std::vector<std::pair<QPointer<QObject>, std::function<void()>>> waitingWork;
 
 QWidget* pickerWindow(const Forms& forms, PickerToShow picker)
 {
@@ -44,7 +56,7 @@ void hideOnceMapped(QWidget& window)
     QElapsedTimer waited;
     waited.start();
     while (window.windowHandle() && !window.windowHandle()->isExposed() && waited.elapsed() < 1000) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents(kWhileWorking);
         QThread::msleep(5);
     }
     window.hide();
@@ -54,8 +66,26 @@ void hideOnceMapped(QWidget& window)
 
 void BusyScope::setWaitDelay(int milliseconds) { waitDelay = milliseconds; }
 
+void BusyScope::later(QObject* context, std::function<void()> work)
+{
+    QTimer::singleShot(0, context, [context = QPointer<QObject>(context), work = std::move(work)]() mutable {
+        if (openScopes > 0)
+            waitingWork.emplace_back(context, std::move(work));
+        else
+            work();
+    });
+}
+
+void BusyScope::runWaiting()
+{
+    for (auto& [context, work] : std::exchange(waitingWork, {}))
+        if (context)
+            later(context, std::move(work));
+}
+
 BusyScope::BusyScope(SceneState& scene, Forms& forms, QString waitCaption) : scene_(scene), forms_(forms)
 {
+    ++openScopes;
     clock_.start();
     if (!waitCaption.isEmpty())
         forms_.WaitBox->setWindowTitle(waitCaption);
@@ -64,6 +94,8 @@ BusyScope::BusyScope(SceneState& scene, Forms& forms, QString waitCaption) : sce
 
 BusyScope::~BusyScope()
 {
+    if (--openScopes == 0)
+        runWaiting();
     if (finished_)
         return;
     try {
@@ -94,7 +126,7 @@ void BusyScope::poll()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     forms_.WaitBox->show();
     forms_.WaitBox->raise();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(kWhileWorking);
 }
 
 void BusyScope::finish()

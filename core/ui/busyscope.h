@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class QObject;
 class QWidget;
 
 namespace veldor {
@@ -51,8 +52,15 @@ public:
     // How long work goes before the wait window appears.
     static void setWaitDelay(int milliseconds);
 
+    // Runs `work` from the event loop, once no work on the picture is going
+    // on: the wait window's coming up lets queued calls through, and one that
+    // changed the scene there (a drop's opening, a screen reader's press)
+    // would change it under the rendering.
+    static void later(QObject* context, std::function<void()> work);
+
 private:
     void putBack();
+    static void runWaiting();
 
     SceneState& scene_;
     Forms& forms_;
