@@ -182,7 +182,14 @@ QMenu* buildMenu(TMainForm& form, QWidget* owner, const MenuTable& table)
         action->setObjectName(QString::fromLatin1(item.name));
         if (item.hint)
             action->setStatusTip(TMainForm::tr(item.hint));
-        QObject::connect(action, &QAction::triggered, &form, item.handler);
+        // A screen reader may trigger an item while work on the picture lets
+        // events through: the command then waits for the work to end.
+        QObject::connect(action, &QAction::triggered, &form, [&form, handler = item.handler] {
+            if (BusyScope::working())
+                BusyScope::later(&form, [&form, handler] { (form.*handler)(); });
+            else
+                (form.*handler)();
+        });
         form.*item.field = action;
     }
     return menu;

@@ -76,6 +76,8 @@ void BusyScope::later(QObject* context, std::function<void()> work)
     });
 }
 
+bool BusyScope::working() { return openScopes > 0; }
+
 void BusyScope::runWaiting()
 {
     for (auto& [context, work] : std::exchange(waitingWork, {}))

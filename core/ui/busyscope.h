@@ -57,6 +57,8 @@ public:
     // changed the scene there (a drop's opening, a screen reader's press)
     // would change it under the rendering.
     static void later(QObject* context, std::function<void()> work);
+    // Whether work on the picture is going on.
+    static bool working();
 
 private:
     void putBack();
