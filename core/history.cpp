@@ -132,30 +132,22 @@ void History::dropPictureSteps()
     undone_.erase(std::remove_if(undone_.begin(), undone_.end(), isPicture), undone_.end());
 }
 
-void History::undo(SceneDocument& document, Surface& picture)
+void History::replay(std::deque<Step>& from, std::deque<Step>& to, bool forward, SceneDocument& document,
+                     Surface& picture)
 {
-    if (done_.empty())
+    if (from.empty())
         return;
-    Step step = std::move(done_.back());
-    done_.pop_back();
+    Step step = std::move(from.back());
+    from.pop_back();
     if (step.scene)
-        step.scene->undo(document);
+        forward ? step.scene->redo(document) : step.scene->undo(document);
     else
-        picture = *step.picture;
-    undone_.push_back(std::move(step));
+        picture = forward ? step.pictureAfter : *step.picture;
+    to.push_back(std::move(step));
 }
 
-void History::redo(SceneDocument& document, Surface& picture)
-{
-    if (undone_.empty())
-        return;
-    Step step = std::move(undone_.back());
-    undone_.pop_back();
-    if (step.scene)
-        step.scene->redo(document);
-    else
-        picture = step.pictureAfter;
-    done_.push_back(std::move(step));
-}
+void History::undo(SceneDocument& document, Surface& picture) { replay(done_, undone_, false, document, picture); }
+
+void History::redo(SceneDocument& document, Surface& picture) { replay(undone_, done_, true, document, picture); }
 
 } // namespace veldor

@@ -95,10 +95,14 @@ private:
 
     std::uint64_t currentId() const;
     void push(Step step);
+    // Takes the newest step of `from` back (forward: again) and keeps it on
+    // `to`.
+    static void replay(std::deque<Step>& from, std::deque<Step>& to, bool forward, SceneDocument& document,
+                       Surface& picture);
 
     std::size_t limit_;
     std::deque<Step> done_;
-    std::vector<Step> undone_;
+    std::deque<Step> undone_;
     std::uint64_t nextId_ = 1;
     std::uint64_t baseId_ = 0;  // the document below the oldest step
     std::uint64_t savedId_ = 0;

@@ -31,19 +31,11 @@ LineReader::~LineReader() = default;
 
 LineReader LineReader::openFile(const std::string& path)
 {
-    // Opened without blocking and read only when it is a regular file, so
-    // that a name leading to a pipe or a device cannot hang or flood us.
-    auto fd = std::make_unique<UniqueFd>(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd->get() < 0)
-        raiseIoError(errno);
-    struct stat info {};
-    if (::fstat(fd->get(), &info) != 0)
-        raiseIoError(errno);
-    if (!S_ISREG(info.st_mode))
-        raiseIoError(EACCES);
+    std::uint64_t size = 0;
+    auto fd = std::make_unique<UniqueFd>(openRegularFile(path, &size));
     LineReader reader;
     reader.file_ = std::move(fd);
-    reader.fileSize_ = std::uint64_t(info.st_size);
+    reader.fileSize_ = size;
     reader.nextRead_ = kFirstRead;
     return reader;
 }
@@ -199,10 +191,8 @@ void LineWriter::writeLine(std::int32_t value)
     writeLine(std::to_string(value));
 }
 
-std::string readWholeFile(const std::string& path)
+UniqueFd openRegularFile(const std::string& path, std::uint64_t* size)
 {
-    // Opened without blocking and read only when it is a regular file, so
-    // that a name leading to a pipe or a device cannot hang or flood us.
     UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         raiseIoError(errno);
@@ -211,8 +201,17 @@ std::string readWholeFile(const std::string& path)
         raiseIoError(errno);
     if (!S_ISREG(info.st_mode))
         raiseIoError(EACCES);
+    if (size)
+        *size = std::uint64_t(info.st_size);
+    return fd;
+}
+
+std::string readWholeFile(const std::string& path)
+{
+    std::uint64_t size = 0;
+    const UniqueFd fd = openRegularFile(path, &size);
     // Sized once from the file, so a large file costs its size, not twice.
-    std::string bytes(std::size_t(info.st_size), '\0');
+    std::string bytes(std::size_t(size), '\0');
     std::size_t done = 0;
     for (;;) {
         if (done == bytes.size())

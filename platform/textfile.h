@@ -5,6 +5,8 @@
 // they are. A line over kMaxLineBytes is refused: no name or text the
 // program keeps can be that long, and a file of one vast line would
 // otherwise cost its whole size. Writing ends every line with CR LF.
+#include "platform/unique_fd.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -81,6 +83,11 @@ private:
 
 // Whole file; throws the input/output error ("File not found", ...).
 std::string readWholeFile(const std::string& path);
+
+// Opens `path` for reading only when it is a regular file, without
+// blocking, so that a name leading to a pipe or a device cannot hang or
+// flood the reader; its size goes to `size`. Throws the system's error.
+UniqueFd openRegularFile(const std::string& path, std::uint64_t* size = nullptr);
 
 // Signed 32-bit decimal with an optional leading '-'; anything else throws
 // "'<line>' is not a valid integer value".

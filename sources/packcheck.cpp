@@ -10,11 +10,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <string_view>
-#include <sys/stat.h>
 
 namespace veldor {
 
@@ -138,16 +136,7 @@ struct PackLines {
 // Hands the file to `take` a block at a time until it returns false.
 void readBlocks(const std::string& path, const std::function<bool(std::string_view)>& take)
 {
-    // Opened without blocking and read only when it is a regular file, so
-    // that a name leading to a pipe or a device cannot hang us.
-    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0)
-        raiseIoError(errno);
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0)
-        raiseIoError(errno);
-    if (!S_ISREG(info.st_mode))
-        raiseIoError(EACCES);
+    const UniqueFd fd = openRegularFile(path);
     std::string block(65536, '\0');
     for (;;) {
         const ssize_t n = ::read(fd.get(), block.data(), block.size());
