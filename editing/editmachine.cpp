@@ -52,8 +52,8 @@ PictureRect outlineArea(int x1, int y1, int x2, int y2, int penWidth)
             std::max(y1, y2) + grow};
 }
 
-EditMachine::EditMachine(SceneState& scene, MainSurfaces& surfaces, EditView& view)
-    : scene_(scene), surfaces_(surfaces), view_(view)
+EditMachine::EditMachine(Session& session, MainSurfaces& surfaces, EditView& view)
+    : session_(session), scene_(session.scene()), surfaces_(surfaces), view_(view)
 {
 }
 
@@ -300,7 +300,7 @@ void EditMachine::keepNew()
     if (!buttonActs(EditWindow::obconfirm, EditMode::NewDrawn, false))
         return;
     scene_.editMode = EditMode::Idle;
-    scene_.appendPlacement();
+    session_.keepPlacement();
 }
 
 void EditMachine::redrawNew()
@@ -326,26 +326,21 @@ void EditMachine::giveBackResizedRow()
 {
     if ((scene_.editMode == EditMode::Resizing || scene_.editMode == EditMode::ResizeDrawn)
         && rowExists(scene_.selected))
-        setSelectedStatus(ObjectStatus::Front);
+        session_.showAfterResize();
 }
 
-void EditMachine::setSelectedStatus(std::int32_t status)
-{
-    scene_.objects.status[std::size_t(scene_.selected)] = status;
-}
-
-void EditMachine::restatusAndRender(EditWindow window, EditMode mode, std::int32_t status)
+void EditMachine::restatusAndRender(EditWindow window, EditMode mode, std::int32_t status, const char* label)
 {
     if (!buttonActs(window, mode, true))
         return;
     scene_.editMode = EditMode::Idle;
-    setSelectedStatus(status);
+    session_.setObjectStatus(scene_.selected, status, label);
     view_.render();
 }
 
 void EditMachine::deleteFront()
 {
-    restatusAndRender(EditWindow::obchange, EditMode::Clicked, ObjectStatus::Deleted);
+    restatusAndRender(EditWindow::obchange, EditMode::Clicked, ObjectStatus::Deleted, "Delete It");
 }
 
 void EditMachine::startMove()
@@ -369,7 +364,7 @@ void EditMachine::startResize()
         return;
     scene_.editMode = EditMode::Resizing;
     scene_.dragging = false;
-    setSelectedStatus(ObjectStatus::Deleted);
+    session_.hideForResize(scene_.selected);
     view_.render();
 }
 
@@ -377,14 +372,14 @@ void EditMachine::bringToFront()
 {
     if (!buttonActs(EditWindow::obchange, EditMode::Clicked, true))
         return;
-    scene_.bringToFront(scene_.selected);
     scene_.editMode = EditMode::Idle;
+    session_.bringObjectToFront(scene_.selected);
     view_.render();
 }
 
 void EditMachine::sendBehindLand()
 {
-    restatusAndRender(EditWindow::obchange, EditMode::Clicked, ObjectStatus::Behind);
+    restatusAndRender(EditWindow::obchange, EditMode::Clicked, ObjectStatus::Behind, "Send Behind Land");
 }
 
 void EditMachine::cancelFront()
@@ -395,12 +390,12 @@ void EditMachine::cancelFront()
 
 void EditMachine::sendToFrontOfLandscape()
 {
-    restatusAndRender(EditWindow::obhind, EditMode::Clicked, ObjectStatus::Front);
+    restatusAndRender(EditWindow::obhind, EditMode::Clicked, ObjectStatus::Front, "Send To Front Of Landscape");
 }
 
 void EditMachine::deleteBehind()
 {
-    restatusAndRender(EditWindow::obhind, EditMode::Clicked, ObjectStatus::Deleted);
+    restatusAndRender(EditWindow::obhind, EditMode::Clicked, ObjectStatus::Deleted, "Delete Object");
 }
 
 void EditMachine::cancelBehind()
@@ -416,9 +411,7 @@ void EditMachine::confirmMove()
     scene_.editMode = EditMode::Idle;
     if (drawingStillShown())
         view_.repaint(toggleMoveOutline());
-    const std::size_t r = std::size_t(scene_.selected);
-    scene_.objects.left[r] = scene_.dragX;
-    scene_.objects.top[r] = scene_.dragY;
+    session_.moveObject(scene_.selected, scene_.dragX, scene_.dragY);
     scene_.reopenPicker = PickerToShow::None;
     view_.render();
 }
@@ -442,24 +435,20 @@ void EditMachine::keepResize()
 {
     if (!buttonActs(EditWindow::resizer, EditMode::ResizeDrawn, true))
         return;
-    const std::size_t r = std::size_t(scene_.selected);
     if (scene_.newRight <= scene_.newLeft || scene_.newBottom <= scene_.newTop) {
         // A click without a drag: an empty rectangle would leave an object
         // that is never drawn and can never be clicked again. It keeps its
         // old place and size and is drawn again, as after "Cancel Re-Size".
         scene_.editMode = EditMode::Idle;
         scene_.dragging = false;
-        setSelectedStatus(ObjectStatus::Front);
+        session_.showAfterResize();
         view_.render();
         return;
     }
     scene_.editMode = EditMode::Idle;
     scene_.dragging = false;
-    scene_.objects.status[r] = ObjectStatus::Front;
-    scene_.objects.left[r] = scene_.newLeft;
-    scene_.objects.top[r] = scene_.newTop;
-    scene_.objects.width[r] = scene_.newRight - scene_.newLeft;
-    scene_.objects.height[r] = scene_.newBottom - scene_.newTop;
+    session_.resizeObject(scene_.selected, scene_.newLeft, scene_.newTop, scene_.newRight - scene_.newLeft,
+                          scene_.newBottom - scene_.newTop);
 }
 
 void EditMachine::redoResize()
@@ -474,7 +463,11 @@ void EditMachine::redoResize()
 // The old geometry was never overwritten: the status alone brings it back.
 void EditMachine::cancelResize()
 {
-    restatusAndRender(EditWindow::resizer, EditMode::ResizeDrawn, ObjectStatus::Front);
+    if (!buttonActs(EditWindow::resizer, EditMode::ResizeDrawn, true))
+        return;
+    scene_.editMode = EditMode::Idle;
+    session_.showAfterResize();
+    view_.render();
 }
 
 void EditMachine::sceneReplaced()

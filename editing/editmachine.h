@@ -7,6 +7,7 @@
 // that it runs without a display.
 #include "core/renderer.h"
 #include "core/scene.h"
+#include "core/session.h"
 
 #include <cstdint>
 #include <string>
@@ -52,8 +53,9 @@ inline constexpr int kOutlinePenWidth = 4;
 
 class EditMachine {
 public:
-    // All three must outlive the machine.
-    EditMachine(SceneState& scene, MainSurfaces& surfaces, EditView& view);
+    // All three must outlive the machine. The scene is the session's; every
+    // change the buttons make goes through the session as a step.
+    EditMachine(Session& session, MainSurfaces& surfaces, EditView& view);
 
     // Mouse on the picture, in picture coordinates; every button alike.
     // press() returns true when the press took part in an edit or a rubber
@@ -124,14 +126,14 @@ private:
     // in `mode`, the window is the one that step waits on, and (when
     // `needsRow`) the selected row still exists.
     bool buttonActs(EditWindow window, EditMode mode, bool needsRow);
-    void setSelectedStatus(std::int32_t status);
     // A re-size that ends other than by "Keep Changes" or "Redo Re-Size"
     // gives the row back the status "Re-Size It" took from it.
     void giveBackResizedRow();
     // The buttons that end the edit by giving the selected row a new status
     // and rendering it.
-    void restatusAndRender(EditWindow window, EditMode mode, std::int32_t status);
+    void restatusAndRender(EditWindow window, EditMode mode, std::int32_t status, const char* label);
 
+    Session& session_;
     SceneState& scene_;
     MainSurfaces& surfaces_;
     EditView& view_;

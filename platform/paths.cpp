@@ -3,6 +3,7 @@
 #include "platform/error.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -46,6 +47,18 @@ std::string appPath(std::string_view appDir, std::string_view name)
     if (climbsAbove(name))
         raiseCannotOpen(joined);
     return joined;
+}
+
+std::string userStateFolder()
+{
+    // As the XDG base directories say: a relative value is ignored.
+    const char* state = std::getenv("XDG_STATE_HOME");
+    if (state && state[0] == '/')
+        return std::string(state) + "/veldor";
+    const char* home = std::getenv("HOME");
+    if (!home || !home[0])
+        return {};
+    return std::string(home) + "/.local/state/veldor";
 }
 
 bool fileExists(const std::string& path)

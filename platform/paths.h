@@ -21,6 +21,10 @@ bool climbsAbove(std::string_view name);
 std::string appPath(std::string_view appDir, std::string_view name);
 
 bool fileExists(const std::string& path);
+// The program's folder for what it keeps between runs that is not the
+// user's documents: "veldor" in XDG_STATE_HOME when that is absolute,
+// otherwise in $HOME/.local/state; empty when neither is set.
+std::string userStateFolder();
 std::string currentDirectory();
 // `dir` is a path of this platform. Throws the input/output error when the
 // directory cannot be made current.

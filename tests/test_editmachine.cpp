@@ -117,10 +117,11 @@ protected:
         ASSERT_EQ(scene.editMode, EditMode::Clicked);
     }
 
-    SceneState scene;
+    Session session;
+    SceneState& scene = session.scene();
     MainSurfaces surfaces;
     FakeView view{scene, surfaces};
-    EditMachine machine{scene, surfaces, view};
+    EditMachine machine{session, surfaces, view};
 };
 
 TEST_F(EditMachineTest, HitTestIsStrictAndTheLastShownRowWins)

@@ -2,6 +2,7 @@
 
 #include "core/bulk.h"
 #include "core/history.h"
+#include "core/session.h"
 #include "core/renderer.h"
 #include "core/ui/about.h"
 #include "core/ui/accessibility.h"
@@ -65,15 +66,16 @@ struct MenuTable {
 
 } // namespace
 
-TMainForm::TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
+TMainForm::TMainForm(Session& session, Forms& forms, UiServices& services, QWidget* parent)
     : QMainWindow(parent),
       surfaces_(std::make_unique<MainSurfaces>()),
       surfaces(*surfaces_),
-      scene(scene),
+      session(session),
+      scene(session.scene()),
       forms(forms),
       services(services),
       editView_(std::make_unique<PictureEditView>(*this, forms)),
-      editMachine_(std::make_unique<EditMachine>(scene, surfaces, *editView_))
+      editMachine_(std::make_unique<EditMachine>(session, surfaces, *editView_))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Veldor"));
@@ -102,11 +104,7 @@ TMainForm::TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWid
     MainImage->onMouseMove = [this](int x, int y) { MainImageMouseMove(x, y); };
     MainImage->onMouseUp = [this](int x, int y) { MainImageMouseUp(x, y); };
 
-    history_ = std::make_unique<History>();
-    history_->reset();
-    // The first rendering fills in the default names; that is no step.
-    lastRendered_ = std::make_unique<SceneDocument>(scene);
-    lastRendered_->fillDefaultNames();
+    session.setOnChange([this] { sessionChanged(); });
     buildToolbar();
     buildMainMenu();
     buildPopupMenu();
@@ -115,7 +113,7 @@ TMainForm::TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWid
     setAcceptDrops(true);
     // The desktop session ending asks about unsaved work as closing does.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (!history_->modified() || !manager.allowsInteraction())
+        if (!this->session.modified() || !manager.allowsInteraction())
             return;
         bool mayGo = false;
         try {
@@ -490,10 +488,14 @@ void TMainForm::FormActivate()
     scene.tintBlue = 10;
     surfaces.mainImage.load(kDefaultSky);
     MainImage->update();
-    // Later, from the event loop: opening renders, which hides and shows
-    // this window while it is still being activated.
-    if (!startupScene_.empty())
-        QTimer::singleShot(0, this, [this, path = std::exchange(startupScene_, {})] { openFile(path); });
+    // Later, from the event loop: both may render, which hides and shows
+    // this window while it is still being activated. Work left unsaved comes
+    // first, so that a file named at start asks before it replaces it.
+    QTimer::singleShot(0, this, [this, path = std::exchange(startupScene_, {})] {
+        offerRecovery();
+        if (!path.empty())
+            openFile(path);
+    });
 }
 
 void TMainForm::FileExit() { close(); }
@@ -528,31 +530,31 @@ void TMainForm::FileNew()
 
 void TMainForm::noteRendered()
 {
+    session.pictureRendered();
+    // The renderer has filled in the default names the description reads.
     MainImage->setAccessibleDescription(describeScene(scene));
-    // The rendering has dropped any effects.
-    history_->dropPictureSteps();
-    if (freshHistory_) {
-        freshHistory_ = false;
-        history_->reset();
-        *lastRendered_ = scene;
-    } else if (scene.idle()) {
-        // Mid-edit renderings (an object hidden while it is re-sized) are
-        // not steps of their own: the edit is one step when it ends.
-        history_->recordScene(*lastRendered_, scene);
-        *lastRendered_ = scene;
-    }
-    updateUndoItems();
 }
+
+void TMainForm::sessionChanged()
+{
+    MainImage->setAccessibleDescription(describeScene(scene));
+    updateUndoItems();
+    noteUnsavedWork();
+}
+
+const History& TMainForm::history() const { return session.history(); }
 
 void TMainForm::updateUndoItems()
 {
+    // "&Undo Keep It": the step's own name, from the commands' captions.
+    const History& h = session.history();
     for (QAction* undo : {UndoItem, Undo1}) {
-        undo->setEnabled(history_->canUndo());
-        undo->setText(history_->undoIsPicture() ? tr("&Undo Effects") : tr("&Undo"));
+        undo->setEnabled(h.canUndo());
+        undo->setText(h.canUndo() ? tr("&Undo %1").arg(tr(h.undoLabel())) : tr("&Undo"));
     }
     for (QAction* redo : {RedoItem, Redo1}) {
-        redo->setEnabled(history_->canRedo());
-        redo->setText(history_->redoIsPicture() ? tr("&Redo Effects") : tr("&Redo"));
+        redo->setEnabled(h.canRedo());
+        redo->setText(h.canRedo() ? tr("&Redo %1").arg(tr(h.redoLabel())) : tr("&Redo"));
     }
 }
 
@@ -562,47 +564,42 @@ void TMainForm::RedoClick() { stepHistory(true); }
 
 void TMainForm::stepHistory(bool forward)
 {
-    if (!scene.idle() || !(forward ? history_->canRedo() : history_->canUndo()))
+    if (!scene.idle() || !(forward ? session.canRedo() : session.canUndo()))
         return;
-    const bool picture = forward ? history_->redoIsPicture() : history_->undoIsPicture();
-    if (forward)
-        history_->redo(scene, surfaces.mainImage);
-    else
-        history_->undo(scene, surfaces.mainImage);
+    const bool picture = forward ? session.redo(surfaces.mainImage) : session.undo(surfaces.mainImage);
     if (picture) {
         MainImage->update();
-        updateUndoItems();
         return;
     }
-    // The scene as it was is what the picture shows next; no new step.
-    *lastRendered_ = scene;
     RefreshButtonClick();
 }
 
-void TMainForm::recordEffects(Surface before)
+void TMainForm::recordEffects(Surface before) { session.recordEffects(std::move(before)); }
+
+void TMainForm::newScene()
 {
-    history_->recordPicture(std::move(before), surfaces.mainImage);
-    updateUndoItems();
+    session.newScene();
+    openedFile_.clear();
+    Refresh();
 }
 
 void TMainForm::sceneSaved()
 {
-    // Saving fills in the default names, which the picture already shows.
-    lastRendered_->fillDefaultNames();
-    history_->markSaved();
+    session.markSaved();
+    removeRecoveryCopy();
 }
 
 bool TMainForm::maySceneGo()
 {
-    if (!history_->modified())
+    if (!session.modified())
         return true;
     switch (services.askToSave()) {
-    case SaveAnswer::Discard: return true;
+    case SaveAnswer::Discard: removeRecoveryCopy(); return true;
     case SaveAnswer::Cancel: return false;
     case SaveAnswer::Save: break;
     }
     FileSaveItemClick();
-    return !history_->modified();
+    return !session.modified();
 }
 
 void TMainForm::HelpAbout() { showInFront(*forms.AboutBox); }
@@ -613,25 +610,25 @@ void TMainForm::Contents1Click() { showInFront(*forms.helpbox); }
 // even when no row changed.
 void TMainForm::DeleteAll1Click()
 {
-    deleteAll(scene);
+    session.applyToAll(deleteAll, "Delete All");
     Refresh();
 }
 
 void TMainForm::UnDeleteAll1Click()
 {
-    unDeleteAll(scene);
+    session.applyToAll(unDeleteAll, "Un-Delete All");
     Refresh();
 }
 
 void TMainForm::BringAllToFront1Click()
 {
-    bringAllToFront(scene);
+    session.applyToAll(bringAllToFront, "Bring All To Front");
     Refresh();
 }
 
 void TMainForm::SendAllBehindLand1Click()
 {
-    sendAllBehindLand(scene);
+    session.applyToAll(sendAllBehindLand, "Send All Behind Land");
     Refresh();
 }
 

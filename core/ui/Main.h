@@ -15,22 +15,25 @@
 class QAction;
 class QFrame;
 class QMenu;
+class QTimer;
 class QToolButton;
 
 namespace veldor {
 
 class EditMachine;
 class History;
+class Session;
 class PictureEditView;
 class Surface;
 class PictureView;
+class RecoveryStore;
 class UiServices;
 struct MainSurfaces;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    TMainForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TMainForm(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
 private:
@@ -185,14 +188,8 @@ public:
     void RedoClick();
     // Effects have just turned the picture `before` into what it shows now.
     void recordEffects(Surface before);
-    // The next rendering shows a scene just opened or made new: the history
-    // starts again from it, and it counts as saved.
-    // New and Open: a fresh history, and a scene no file has named yet.
-    void startFreshHistory()
-    {
-        freshHistory_ = true;
-        openedFile_.clear();
-    }
+    // New, once confirmed: the empty scene, a fresh history, no file.
+    void newScene();
     // What print jobs are called: the scene's file name, "Veldor" for a
     // scene that was neither opened nor saved.
     QString jobTitle() const;
@@ -202,7 +199,21 @@ public:
     // when the user cancelled (or a save did not happen), so that the
     // command that asked must leave everything as it is.
     bool maySceneGo();
-    const History& history() const { return *history_; }
+    const History& history() const;
+    Session& session;
+
+    // Unsaved work (files/ui/Main_files.cpp). While there is any, a copy is
+    // kept in the user's state folder, a few seconds behind at most.
+    void noteUnsavedWork();
+    // Writes the copy now; a failure is reported once, on stderr only, since
+    // the copy is a safety net and not the user's file.
+    void writeRecoveryCopy();
+    void removeRecoveryCopy();
+    // At start: offers back work that a program left unsaved when it ended.
+    void offerRecovery();
+    // SIGTERM, SIGHUP or SIGINT: the unsaved work is kept as its copy for the
+    // next start, and the program ends without asking.
+    void endOnSignal();
 
     // Whether the first activation has run.
     bool started() const { return started_; }
@@ -229,8 +240,10 @@ private:
     void buildMainMenu();
     void buildPopupMenu();
     void assignShortcuts();
-    // Records the change since the last rendering, drops the effects' steps.
+    // A rendering has dropped the effects, and with them their steps.
     void noteRendered();
+    // The scene, its history or its saved state changed.
+    void sessionChanged();
     void updateUndoItems();
     void stepHistory(bool forward);
 
@@ -244,11 +257,11 @@ private:
     // The file the scene was opened from; Save asks for a name all the same.
     std::string openedFile_;
     std::vector<std::string> missingFiles_;
-    std::unique_ptr<History> history_;
-    // The document as the picture last showed it: what the next rendering's
-    // step starts from.
-    std::unique_ptr<SceneDocument> lastRendered_;
-    bool freshHistory_ = false;
+    // Shared only so that this header and the destructor need not know it.
+    std::shared_ptr<RecoveryStore> recovery_;
+    QTimer* recoveryTimer_ = nullptr;
+    bool recoveryFailed_ = false;
+    bool endingOnSignal_ = false;
     // Last, so that they are built after the references they use.
     std::unique_ptr<PictureEditView> editView_;
     std::unique_ptr<EditMachine> editMachine_;

@@ -6,8 +6,8 @@
 
 namespace veldor {
 
-TAboutBox::TAboutBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"About", {234, 219}, TitleButtons::SystemMenu, true}, parent)
+TAboutBox::TAboutBox(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {"About", {234, 219}, TitleButtons::SystemMenu, true}, parent)
 {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));

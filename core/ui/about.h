@@ -7,7 +7,7 @@ namespace veldor {
 class TAboutBox : public SmallWindow {
     Q_OBJECT
 public:
-    TAboutBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TAboutBox(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     void OKButtonClick();
 };

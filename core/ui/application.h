@@ -24,8 +24,15 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // SIGTERM, SIGHUP (the terminal closed) and SIGINT run `handler` from
+    // the event loop instead of ending the program at once, so that unsaved
+    // work can be kept first. A second signal while the first is handled
+    // ends the program as the signal normally would.
+    void onTerminationSignals(std::function<void()> handler);
+
 private:
     UiServices* services_ = nullptr;
+    std::function<void()> onSignal_;
 };
 
 } // namespace veldor

@@ -62,8 +62,8 @@ Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 )";
 
-Thelpbox::Thelpbox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Veldor Help", {427, 370}, TitleButtons::SystemMenuMinimise, false}, parent)
+Thelpbox::Thelpbox(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {"Veldor Help", {427, 370}, TitleButtons::SystemMenuMinimise, false}, parent)
 {
     addLogo(*this, {117, 8});
 

@@ -10,7 +10,7 @@ extern const char* const kQuickStartText;
 class Thelpbox : public SmallWindow {
     Q_OBJECT
 public:
-    Thelpbox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Thelpbox(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
 };
 

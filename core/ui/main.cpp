@@ -57,6 +57,7 @@ int main(int argc, char** argv)
         const std::filesystem::path scene = std::filesystem::absolute(argv[1], ec);
         mainForm.openAfterStart(ec ? std::string(argv[1]) : scene.string());
     }
+    app.onTerminationSignals([&mainForm] { mainForm.endOnSignal(); });
     mainForm.show();
     const int result = app.exec();
     app.setServices(nullptr);

@@ -6,8 +6,8 @@
 namespace veldor {
 
 // An ordinary sizeable border: the only small window the user may resize.
-Tnewbox::Tnewbox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Confirm New", {176, 65}, TitleButtons::SystemMenu, true, false}, parent)
+Tnewbox::Tnewbox(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {"Confirm New", {176, 65}, TitleButtons::SystemMenu, true, false}, parent)
 {
     addLabel(*this, "Label1", tr("Confirm New Image?"), {39, 8});
     QPushButton* yes = addButton(*this, "Button1", tr("Yes"), {8, 32, 75, 25}, &Tnewbox::Button1Click);
@@ -24,9 +24,7 @@ void Tnewbox::Button1Click()
     close();
     if (!idle)
         return;
-    scene.resetForNew();
-    forms.MainForm->startFreshHistory();
-    forms.MainForm->Refresh();
+    forms.MainForm->newScene();
 }
 
 void Tnewbox::Button2Click() { close(); }

@@ -7,7 +7,7 @@ namespace veldor {
 class Tnewbox : public SmallWindow {
     Q_OBJECT
 public:
-    Tnewbox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Tnewbox(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     // "Yes": empties the scene and renders it, unless an edit began while
     // the window was open; closes the window in every case.

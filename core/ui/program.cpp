@@ -52,10 +52,9 @@ namespace {
 // Creates a window and publishes it in `slot` of Forms at once, so that a
 // later window's constructor may already reach the earlier ones.
 template <class Window>
-void create(std::unique_ptr<Window>& owner, Window*& slot, SceneState& scene, Forms& forms,
-            UiServices& services)
+void create(std::unique_ptr<Window>& owner, Window*& slot, Session& session, Forms& forms, UiServices& services)
 {
-    owner = std::make_unique<Window>(scene, forms, services);
+    owner = std::make_unique<Window>(session, forms, services);
     slot = owner.get();
 }
 
@@ -83,7 +82,7 @@ VeldorProgram::VeldorProgram(UiServices& services)
     QApplication::setQuitOnLastWindowClosed(false);
     Windows& w = *windows_;
     Forms& f = forms_;
-    SceneState& s = scene_;
+    Session& s = session_;
     create(w.MainForm, f.MainForm, s, f, services);
     create(w.landscape, f.landscape, s, f, services);
     create(w.sky, f.sky, s, f, services);

@@ -2,6 +2,7 @@
 // The whole program: the scene, the platform services and the twenty
 // windows, created once in a fixed order and kept until exit.
 #include "core/scene.h"
+#include "core/session.h"
 #include "core/ui/forms.h"
 
 #include <memory>
@@ -18,14 +19,15 @@ public:
     VeldorProgram(const VeldorProgram&) = delete;
     VeldorProgram& operator=(const VeldorProgram&) = delete;
 
-    SceneState& scene() { return scene_; }
+    Session& session() { return session_; }
+    SceneState& scene() { return session_.scene(); }
     Forms& forms() { return forms_; }
     UiServices& services() { return services_; }
 
 private:
     struct Windows;
 
-    SceneState scene_;
+    Session session_;
     Forms forms_;
     UiServices& services_;
     std::unique_ptr<Windows> windows_;

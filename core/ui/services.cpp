@@ -1,5 +1,7 @@
 #include "core/ui/services.h"
 
+#include "platform/paths.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -162,6 +164,31 @@ SaveAnswer QtUiServices::askToSave()
     default: return SaveAnswer::Cancel;
     }
 }
+
+RestoreAnswer QtUiServices::askToRestore(const QString& fileName)
+{
+    const QString scene = fileName.isEmpty()
+                              ? QApplication::translate("QtUiServices", "a scene that was never saved")
+                              : QFileInfo(fileName).fileName();
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                    QApplication::translate("QtUiServices", "Veldor ended before the changes to %1 were saved.\n"
+                                                            "Do you want to restore them?")
+                        .arg(scene),
+                    QMessageBox::NoButton, dialogParent());
+    QPushButton* restore =
+        box.addButton(QApplication::translate("QtUiServices", "Restore"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QApplication::translate("QtUiServices", "Discard"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(restore);
+    if (!fileName.isEmpty())
+        box.setDetailedText(fileName);
+    box.exec();
+    // Only a clear Discard throws the work away.
+    return box.clickedButton() == discard ? RestoreAnswer::Discard : RestoreAnswer::Restore;
+}
+
+std::string QtUiServices::recoveryFolder() { return userStateFolder(); }
 
 bool QtUiServices::printerSetup(QPrinter& printer)
 {

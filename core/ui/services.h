@@ -29,6 +29,8 @@ std::string localPath(const QString& name);
 
 // The answers to "save the changes first?".
 enum class SaveAnswer { Save, Discard, Cancel };
+// The answers to "restore the work a program left unsaved?".
+enum class RestoreAnswer { Restore, Discard };
 
 class UiServices {
 public:
@@ -43,6 +45,11 @@ public:
     virtual std::optional<QColor> chooseColor(QColor initial) = 0;
     // Whether to save the scene's unsaved changes before they are lost.
     virtual SaveAnswer askToSave() = 0;
+    // Whether to bring back unsaved work on the scene named `fileName`
+    // (empty when it had no file) that a program left when it ended.
+    virtual RestoreAnswer askToRestore(const QString& fileName) = 0;
+    // Where the copy of unsaved work is kept; empty for nowhere.
+    virtual std::string recoveryFolder() = 0;
     // The printer set-up dialog on `printer`; false when cancelled.
     virtual bool printerSetup(QPrinter& printer) = 0;
     // The one printer the program prints on, kept for the whole run so that
@@ -67,6 +74,8 @@ public:
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(QColor initial) override;
     SaveAnswer askToSave() override;
+    RestoreAnswer askToRestore(const QString& fileName) override;
+    std::string recoveryFolder() override;
     bool printerSetup(QPrinter& printer) override;
     QPrinter& printer() override;
     QString printJobFailure(const QPrinter& printer) override;

@@ -1,5 +1,6 @@
 #include "core/ui/smallwindow.h"
 
+#include "core/session.h"
 #include "core/ui/Main.h"
 
 #include <QCloseEvent>
@@ -160,9 +161,9 @@ QPixmap screenPixmap(const QString& resource, const QWidget& widget)
     return QPixmap(resource);
 }
 
-SmallWindow::SmallWindow(SceneState& scene, Forms& forms, UiServices& services,
+SmallWindow::SmallWindow(Session& session, Forms& forms, UiServices& services,
                          const WindowStyle& style, QWidget* parent)
-    : QWidget(parent ? parent : static_cast<QWidget*>(forms.MainForm)), scene(scene), forms(forms), services(services),
+    : QWidget(parent ? parent : static_cast<QWidget*>(forms.MainForm)), session(session), scene(session.scene()), forms(forms), services(services),
       buttons_(style.buttons)
 {
     setWindowFlags(windowFlagsFor(style.buttons, style.stayOnTop));

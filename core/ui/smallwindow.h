@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace veldor {
 
+class Session;
 struct SceneState;
 class UiServices;
 
@@ -61,7 +62,7 @@ QString doubleSizeName(const QString& resource);
 class SmallWindow : public QWidget {
     Q_OBJECT
 public:
-    SmallWindow(SceneState& scene, Forms& forms, UiServices& services, const WindowStyle& style,
+    SmallWindow(Session& session, Forms& forms, UiServices& services, const WindowStyle& style,
                 QWidget* parent = nullptr);
 
     TitleButtons titleButtons() const { return buttons_; }
@@ -80,6 +81,9 @@ protected:
     // it belongs to.
     void closeEvent(QCloseEvent* event) override;
 
+    // Changes to the scene go through the session; the run-time fields of
+    // `scene` (the session's) are read and set directly.
+    Session& session;
     SceneState& scene;
     Forms& forms;
     UiServices& services;

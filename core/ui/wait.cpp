@@ -2,8 +2,8 @@
 
 namespace veldor {
 
-TWaitBox::TWaitBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {kCaption, {155, 1}, TitleButtons::None, true}, parent)
+TWaitBox::TWaitBox(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {kCaption, {155, 1}, TitleButtons::None, true}, parent)
 {
 }
 

@@ -9,7 +9,7 @@ class TWaitBox : public SmallWindow {
 public:
     static constexpr const char* kCaption = "Please Wait, Rendering...";
 
-    TWaitBox(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TWaitBox(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 };
 
 } // namespace veldor

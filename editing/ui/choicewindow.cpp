@@ -13,9 +13,9 @@ constexpr int kButtonHeight = 25;
 
 } // namespace
 
-ChoiceWindow::ChoiceWindow(SceneState& scene, Forms& forms, UiServices& services, const ChoiceLayout& layout,
+ChoiceWindow::ChoiceWindow(Session& session, Forms& forms, UiServices& services, const ChoiceLayout& layout,
                            QWidget* parent)
-    : SmallWindow(scene, forms, services, {layout.caption, layout.client, TitleButtons::None, true}, parent)
+    : SmallWindow(session, forms, services, {layout.caption, layout.client, TitleButtons::None, true}, parent)
 {
     for (const ChoiceLabel& l : layout.labels)
         addLabel(*this, l.name, tr(l.text), l.topLeft, {l.width, kLabelHeight});
@@ -37,8 +37,8 @@ void ChoiceWindow::setObjectTitle(const QString& title)
         setLabelText(*objectTitle_, title);
 }
 
-Tobconfirm::Tobconfirm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : ChoiceWindow(scene, forms, services,
+Tobconfirm::Tobconfirm(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : ChoiceWindow(session, forms, services,
                    {"New Object", {335, 64},
                     {{"Label1", QT_TR_NOOP("You have selected a new object. What would you like to do with it?"),
                       {8, 8}, 318}},
@@ -55,8 +55,8 @@ Tobconfirm::Tobconfirm(SceneState& scene, Forms& forms, UiServices& services, QW
 
 // "Cancel" comes before "Send Behind Land" in the tab order; nothing happens
 // to the object unless the user chooses it.
-Tobchange::Tobchange(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : ChoiceWindow(scene, forms, services,
+Tobchange::Tobchange(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : ChoiceWindow(session, forms, services,
                    {"Object Edit", {547, 81},
                     {{"Label1", QT_TR_NOOP("You have selected object:"), {8, 8}},
                      {"oblabel", "???????", {136, 8}},
@@ -73,8 +73,8 @@ Tobchange::Tobchange(SceneState& scene, Forms& forms, UiServices& services, QWid
 {
 }
 
-Tmover::Tmover(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : ChoiceWindow(scene, forms, services,
+Tmover::Tmover(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : ChoiceWindow(session, forms, services,
                    {"Object Move", {297, 65},
                     {{"Label1", QT_TR_NOOP("You have just moved an object. What would you like to do?"), {8, 8}}},
                     32,
@@ -87,8 +87,8 @@ Tmover::Tmover(SceneState& scene, Forms& forms, UiServices& services, QWidget* p
 }
 
 // The wording is the program's own, kept as users have always seen it.
-Tresizer::Tresizer(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : ChoiceWindow(scene, forms, services,
+Tresizer::Tresizer(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : ChoiceWindow(session, forms, services,
                    {"Re-Size Object", {313, 65},
                     {{"Label1", QT_TR_NOOP("You have justed re-sized an object. What would you like to do?"),
                       {8, 8}}},
@@ -102,8 +102,8 @@ Tresizer::Tresizer(SceneState& scene, Forms& forms, UiServices& services, QWidge
 }
 
 // Nothing happens to the object unless the user chooses it.
-Tobhind::Tobhind(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : ChoiceWindow(scene, forms, services,
+Tobhind::Tobhind(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : ChoiceWindow(session, forms, services,
                    {"Object Edit", {372, 82},
                     {{"Label1", QT_TR_NOOP("You have selected an object which is behind the landscape."), {8, 8}},
                      {"Label2", QT_TR_NOOP("What would you like to do with object:"), {8, 24}},

@@ -50,7 +50,7 @@ public:
     void setObjectTitle(const QString& title);
 
 protected:
-    ChoiceWindow(SceneState& scene, Forms& forms, UiServices& services, const ChoiceLayout& layout,
+    ChoiceWindow(Session& session, Forms& forms, UiServices& services, const ChoiceLayout& layout,
                  QWidget* parent);
 
     QLabel* label(const char* name) const;
@@ -63,35 +63,35 @@ private:
 class Tobconfirm : public ChoiceWindow {
     Q_OBJECT
 public:
-    Tobconfirm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Tobconfirm(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 };
 
 // What to do with a clicked object in front of the ground.
 class Tobchange : public ChoiceWindow {
     Q_OBJECT
 public:
-    Tobchange(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Tobchange(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 };
 
 // Confirms, redoes or cancels a move.
 class Tmover : public ChoiceWindow {
     Q_OBJECT
 public:
-    Tmover(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Tmover(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 };
 
 // Confirms, redoes or cancels a re-size.
 class Tresizer : public ChoiceWindow {
     Q_OBJECT
 public:
-    Tresizer(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Tresizer(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 };
 
 // What to do with a clicked object behind the ground.
 class Tobhind : public ChoiceWindow {
     Q_OBJECT
 public:
-    Tobhind(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Tobhind(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 };
 
 } // namespace veldor

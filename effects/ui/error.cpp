@@ -20,8 +20,8 @@ Color toColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
 
 } // namespace
 
-Teffects::Teffects(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Special Effects", {396, 234}, TitleButtons::SystemMenu, true}, parent)
+Teffects::Teffects(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {"Special Effects", {396, 234}, TitleButtons::SystemMenu, true}, parent)
 {
     QLabel* intro[] = {
         addLabel(*this, "Label2", tr("Applying effects may take some time."), {8, 8}),

@@ -15,7 +15,7 @@ namespace veldor {
 class Teffects : public SmallWindow {
     Q_OBJECT
 public:
-    Teffects(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Teffects(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     // The colours of the two colour dialogs.
     QColor tintColour() const { return tintColour_; }

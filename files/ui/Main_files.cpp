@@ -1,10 +1,17 @@
 // The main window's scene file commands.
 #include "core/ui/Main.h"
 
+#include "core/session.h"
 #include "core/ui/services.h"
+#include "files/recovery.h"
 #include "files/scenefile.h"
 #include "files/ui/notvdrf.h"
 #include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace veldor {
 
@@ -18,12 +25,14 @@ void restoreAppDir(const SceneState& scene)
         setCurrentDirectory(scene.appDir);
 }
 
-// The defaults are what the picture shows, so they are what is stored.
-void writeScene(SceneState& scene, const std::string& file)
+void writeScene(Session& session, const std::string& file)
 {
-    scene.fillDefaultNames();
-    writeSceneFile(scene, file);
+    session.writeDocument([&](const SceneDocument& document) { writeSceneFile(document, file); });
 }
+
+// How long the recovery copy may lag behind the last change: short enough
+// to lose little, long enough that a burst of changes is written once.
+constexpr int kRecoveryDelayMs = 2000;
 
 } // namespace
 
@@ -45,16 +54,15 @@ void TMainForm::openSceneFile(const std::string& path)
     // throws before anything of the scene or the picture has changed.
     std::optional<SceneDocument> document = readSceneFile(path);
     if (!document) {
-        hide();
-        forms.notvdr->show();
-        forms.notvdr->raise();
+        forms.notvdr->showOver(*this);
         return;
     }
-    static_cast<SceneDocument&>(scene) = std::move(*document);
+    // The new scene and its fresh history replace the old ones together, so
+    // that a rendering that fails leaves the new scene whole, never a mix.
+    sceneReplaced();
+    session.replaceDocument(std::move(*document));
     // The next Save asks for a name rather than overwrite the opened file.
     scene.currentFile.clear();
-    sceneReplaced();
-    startFreshHistory();
     openedFile_ = path;
     Refresh();
 }
@@ -66,7 +74,7 @@ void TMainForm::FileSaveItemClick()
         FileSaveAsItemClick();
         return;
     }
-    writeScene(scene, scene.currentFile);
+    writeScene(session, scene.currentFile);
     sceneSaved();
     restoreAppDir(scene);
 }
@@ -82,7 +90,7 @@ void TMainForm::FileSaveAsItemClick()
     if (chosen) {
         vdrsaveFileName = *chosen;
         const std::string file = localPath(*chosen);
-        writeScene(scene, file);
+        writeScene(session, file);
         sceneSaved();
         // Only a name the scene was written to becomes the one Save uses:
         // a failed Save As leaves the previous name, so Save still works.
@@ -91,5 +99,96 @@ void TMainForm::FileSaveAsItemClick()
     restoreAppDir(scene);
 }
 
-} // namespace veldor
+void TMainForm::noteUnsavedWork()
+{
+    if (!session.modified()) {
+        removeRecoveryCopy();
+        return;
+    }
+    if (!recoveryTimer_) {
+        recoveryTimer_ = new QTimer(this);
+        recoveryTimer_->setSingleShot(true);
+        recoveryTimer_->setInterval(kRecoveryDelayMs);
+        connect(recoveryTimer_, &QTimer::timeout, this, [this] { writeRecoveryCopy(); });
+    }
+    // Not restarted by each change: a long burst must not keep it waiting.
+    if (!recoveryTimer_->isActive())
+        recoveryTimer_->start();
+}
 
+void TMainForm::writeRecoveryCopy()
+{
+    if (!session.modified())
+        return;
+    if (!recovery_) {
+        const std::string folder = services.recoveryFolder();
+        if (folder.empty())
+            return;
+        recovery_ = std::make_shared<RecoveryStore>(folder);
+    }
+    const std::string name = scene.currentFile.empty() ? openedFile_ : scene.currentFile;
+    try {
+        session.writeDocument([&](const SceneDocument& document) { recovery_->save(document, name); });
+        recoveryFailed_ = false;
+    } catch (const std::exception& error) {
+        if (!recoveryFailed_)
+            std::fprintf(stderr, "veldor: cannot keep a copy of the unsaved work: %s\n", error.what());
+        recoveryFailed_ = true;
+    }
+}
+
+void TMainForm::removeRecoveryCopy()
+{
+    if (recoveryTimer_)
+        recoveryTimer_->stop();
+    if (recovery_)
+        recovery_->remove();
+}
+
+void TMainForm::offerRecovery()
+{
+    const std::string folder = services.recoveryFolder();
+    if (folder.empty())
+        return;
+    if (!recovery_)
+        recovery_ = std::make_shared<RecoveryStore>(folder);
+    const std::optional<RecoveryStore::LeftBehind> copy = recovery_->findLeftBehind();
+    if (!copy)
+        return;
+    const RestoreAnswer answer = services.askToRestore(QString::fromStdString(copy->fileName));
+    // A signal that ended the program while it asked leaves the copy as it
+    // was, for the next start.
+    if (endingOnSignal_)
+        return;
+    if (answer == RestoreAnswer::Discard) {
+        recovery_->discard(*copy);
+        return;
+    }
+    std::optional<SceneDocument> document = recovery_->take(*copy);
+    if (!document) { // not a scene any more: nothing to bring back
+        recovery_->discard(*copy);
+        return;
+    }
+    sceneReplaced();
+    session.restoreUnsaved(std::move(*document));
+    scene.currentFile.clear();
+    openedFile_ = copy->fileName;
+    if (!copy->fileName.empty())
+        vdrsaveFileName = QString::fromStdString(copy->fileName);
+    // Ours before the old one goes, so that the work is on disk throughout.
+    writeRecoveryCopy();
+    if (recovery_->saved())
+        recovery_->discard(*copy);
+    Refresh();
+}
+
+void TMainForm::endOnSignal()
+{
+    endingOnSignal_ = true;
+    writeRecoveryCopy();
+    // What the copy holds is offered at the next start; nothing is asked now,
+    // since whoever sent the signal cannot answer.
+    QCoreApplication::quit();
+}
+
+} // namespace veldor

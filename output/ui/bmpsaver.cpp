@@ -9,8 +9,8 @@
 
 namespace veldor {
 
-TBMPSave::TBMPSave(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Export as BMP", {266, 66}, TitleButtons::SystemMenu, true}, parent)
+TBMPSave::TBMPSave(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {"Export as BMP", {266, 66}, TitleButtons::SystemMenu, true}, parent)
 {
     QLabel* question = addLabel(*this, "Label1", tr("What resolution would you like to export the BMP as?"), {8, 8});
     fitText(*question, 266 - question->x());

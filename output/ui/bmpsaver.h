@@ -7,7 +7,7 @@ namespace veldor {
 class TBMPSave : public SmallWindow {
     Q_OBJECT
 public:
-    TBMPSave(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TBMPSave(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     // "630 x 340 (Standard)": the picture as it stands.
     void Button1Click();

@@ -108,8 +108,8 @@ bool hasPrinter(const QPrinter& printer)
     return !printer.printerName().isEmpty();
 }
 
-TPrintForm::TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Print", {273, 113}, TitleButtons::SystemMenu, true}, parent)
+TPrintForm::TPrintForm(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {"Print", {273, 113}, TitleButtons::SystemMenu, true}, parent)
 {
     addLabel(*this, "Label1", tr("To select a different printer, press 'Printer Setup'"), {20, 8});
     addLabel(*this, "Label2", tr("Number of copies Veldor will print:"), {20, 40});

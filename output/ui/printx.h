@@ -43,7 +43,7 @@ bool hasPrinter(const QPrinter& printer);
 class TPrintForm : public SmallWindow {
     Q_OBJECT
 public:
-    TPrintForm(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TPrintForm(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     // Back to one copy, where each Print command starts.
     void startAtOneCopy();

@@ -1,5 +1,6 @@
 #include "sources/ui/land.h"
 
+#include "core/session.h"
 #include "core/ui/Main.h"
 #include "core/ui/controls.h"
 #include "sources/builtins.h"
@@ -12,8 +13,8 @@
 
 namespace veldor {
 
-Tlandscape::Tlandscape(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Please Select Landscape", {562, 178}, TitleButtons::Close, true}, parent)
+Tlandscape::Tlandscape(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {"Please Select Landscape", {562, 178}, TitleButtons::Close, true}, parent)
 {
     PickerRowSpec spec{"land%1", "land%1label", ":/ui/thumb_ground%1.bmp", {}};
     for (int i = 0; i < kChoiceSlots; ++i)
@@ -51,9 +52,9 @@ void Tlandscape::Button1Click()
 
 void Tlandscape::storeAndRender(const char* groundFile)
 {
-    scene.reopenPicker = PickerToShow::Landscape;
+    session.chooseGround(groundFile);
     // Stays up through the rendering, which hides it only if it fails.
-    scene.groundFile = groundFile;
+    scene.reopenPicker = PickerToShow::Landscape;
     forms.MainForm->Refresh();
 }
 

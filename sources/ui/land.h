@@ -12,7 +12,7 @@ class Thumbnail;
 class Tlandscape : public SmallWindow {
     Q_OBJECT
 public:
-    Tlandscape(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Tlandscape(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     Thumbnail *land0 = nullptr, *land1 = nullptr, *land2 = nullptr, *land3 = nullptr, *land4 = nullptr;
     QLabel *land0label = nullptr, *land1label = nullptr, *land2label = nullptr, *land3label = nullptr,

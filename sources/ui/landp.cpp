@@ -1,19 +1,20 @@
 #include "sources/ui/landp.h"
 
+#include "core/session.h"
 #include "core/ui/Main.h"
 
 namespace veldor {
 
-TLandPack::TLandPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : PackBrowser(scene, forms, services, "Landscape: Select Image Pack", PackKind::Ground, parent)
+TLandPack::TLandPack(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : PackBrowser(session, forms, services, "Landscape: Select Image Pack", PackKind::Ground, parent)
 {
 }
 
 void TLandPack::chooseSlot(int slot)
 {
-    scene.reopenPicker = PickerToShow::LandPack;
+    session.chooseGround(slotFile[std::size_t(slot)]);
     // Stays up through the rendering, which hides it only if it fails.
-    scene.groundFile = slotFile[std::size_t(slot)];
+    scene.reopenPicker = PickerToShow::LandPack;
     forms.MainForm->Refresh();
 }
 

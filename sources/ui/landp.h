@@ -7,7 +7,7 @@ namespace veldor {
 class TLandPack : public PackBrowser {
     Q_OBJECT
 public:
-    TLandPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TLandPack(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
 protected:
     // Sets the pack's ground and renders; the renderer shows this browser

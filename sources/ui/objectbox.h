@@ -13,7 +13,7 @@ class Thumbnail;
 class TObjectx : public SmallWindow {
     Q_OBJECT
 public:
-    TObjectx(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TObjectx(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     Thumbnail *sky0 = nullptr, *sky1 = nullptr, *sky2 = nullptr, *sky3 = nullptr, *sky4 = nullptr;
     QLabel *object0 = nullptr, *object1 = nullptr, *object2 = nullptr, *object3 = nullptr, *object4 = nullptr;

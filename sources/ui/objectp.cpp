@@ -4,8 +4,8 @@
 
 namespace veldor {
 
-TObjectPack::TObjectPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : PackBrowser(scene, forms, services, "Objects: Select Image Pack", PackKind::Object, parent)
+TObjectPack::TObjectPack(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : PackBrowser(session, forms, services, "Objects: Select Image Pack", PackKind::Object, parent)
 {
 }
 

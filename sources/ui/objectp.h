@@ -7,7 +7,7 @@ namespace veldor {
 class TObjectPack : public PackBrowser {
     Q_OBJECT
 public:
-    TObjectPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TObjectPack(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
 protected:
     // Arms the placement of the pack's object, titled with the caption under

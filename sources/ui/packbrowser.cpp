@@ -48,9 +48,9 @@ QLabel* addPackText(QWidget& window, const char* objectName, int top)
 
 } // namespace
 
-PackBrowser::PackBrowser(SceneState& scene, Forms& forms, UiServices& services, const QString& caption,
+PackBrowser::PackBrowser(Session& session, Forms& forms, UiServices& services, const QString& caption,
                          PackKind kind, QWidget* parent)
-    : SmallWindow(scene, forms, services, {caption, {502, 322}, TitleButtons::Close, true}, parent), kind_(kind)
+    : SmallWindow(session, forms, services, {caption, {502, 322}, TitleButtons::Close, true}, parent), kind_(kind)
 {
     addLabel(*this, "Label1", tr("To load a Veldor Image Pack:"), {8, 8});
     addLabel(*this, "Label2", tr("1. Download a zip file containing a Veldor Image Pack."), {168, 8});

@@ -18,7 +18,7 @@ class Thumbnail;
 class PackBrowser : public SmallWindow {
     Q_OBJECT
 public:
-    PackBrowser(SceneState& scene, Forms& forms, UiServices& services, const QString& caption, PackKind kind,
+    PackBrowser(Session& session, Forms& forms, UiServices& services, const QString& caption, PackKind kind,
                 QWidget* parent);
 
     QListWidget* FileListBox1 = nullptr;

@@ -1,5 +1,6 @@
 #include "sources/ui/skyform.h"
 
+#include "core/session.h"
 #include "core/ui/Main.h"
 #include "sources/builtins.h"
 #include "sources/ui/pickerrow.h"
@@ -11,8 +12,8 @@
 
 namespace veldor {
 
-Tsky::Tsky(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(scene, forms, services, {"Please Select Sky", {562, 178}, TitleButtons::Close, true}, parent)
+Tsky::Tsky(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : SmallWindow(session, forms, services, {"Please Select Sky", {562, 178}, TitleButtons::Close, true}, parent)
 {
     PickerRowSpec spec{"sky%1", "sky%1label", ":/ui/thumb_sky%1.bmp", {}};
     for (int i = 0; i < kChoiceSlots; ++i)
@@ -36,12 +37,9 @@ Tsky::Tsky(SceneState& scene, Forms& forms, UiServices& services, QWidget* paren
 void Tsky::chooseSky(int slot)
 {
     const BuiltinSky& sky = kBuiltinSkies[slot];
-    scene.tintRed = sky.light.red;
-    scene.tintGreen = sky.light.green;
-    scene.tintBlue = sky.light.blue;
-    scene.reopenPicker = PickerToShow::Sky;
+    session.chooseSky(sky.file, sky.light.red, sky.light.green, sky.light.blue);
     // Stays up through the rendering, which hides it only if it fails.
-    scene.skyFile = sky.file;
+    scene.reopenPicker = PickerToShow::Sky;
     forms.MainForm->Refresh();
 }
 

@@ -12,7 +12,7 @@ class Thumbnail;
 class Tsky : public SmallWindow {
     Q_OBJECT
 public:
-    Tsky(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    Tsky(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     Thumbnail *sky0 = nullptr, *sky1 = nullptr, *sky2 = nullptr, *sky3 = nullptr, *sky4 = nullptr;
     QLabel *sky0label = nullptr, *sky1label = nullptr, *sky2label = nullptr, *sky3label = nullptr,

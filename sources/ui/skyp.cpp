@@ -1,23 +1,21 @@
 #include "sources/ui/skyp.h"
 
+#include "core/session.h"
 #include "core/ui/Main.h"
 
 namespace veldor {
 
-TSkyPack::TSkyPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent)
-    : PackBrowser(scene, forms, services, "Sky: Select Image Pack", PackKind::Sky, parent)
+TSkyPack::TSkyPack(Session& session, Forms& forms, UiServices& services, QWidget* parent)
+    : PackBrowser(session, forms, services, "Sky: Select Image Pack", PackKind::Sky, parent)
 {
 }
 
 void TSkyPack::chooseSlot(int slot)
 {
     const SkyLight& light = slotTint[std::size_t(slot)];
-    scene.tintRed = light.red;
-    scene.tintGreen = light.green;
-    scene.tintBlue = light.blue;
-    scene.reopenPicker = PickerToShow::SkyPack;
+    session.chooseSky(slotFile[std::size_t(slot)], light.red, light.green, light.blue);
     // Stays up through the rendering, which hides it only if it fails.
-    scene.skyFile = slotFile[std::size_t(slot)];
+    scene.reopenPicker = PickerToShow::SkyPack;
     forms.MainForm->Refresh();
 }
 

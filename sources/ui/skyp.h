@@ -7,7 +7,7 @@ namespace veldor {
 class TSkyPack : public PackBrowser {
     Q_OBJECT
 public:
-    TSkyPack(SceneState& scene, Forms& forms, UiServices& services, QWidget* parent = nullptr);
+    TSkyPack(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 
     // The light of each sky of the loaded pack, kept as the file gives it.
     std::array<SkyLight, kChoiceSlots> slotTint{};

@@ -39,6 +39,14 @@ public:
     // answers Discard, so that tests about other things may close freely.
     int saveQuestions = 0;
     std::deque<SaveAnswer> saveQuestionAnswers;
+    // "Restore the unsaved work?": the names asked about; an empty queue
+    // answers Discard.
+    QStringList restoreQuestions;
+    std::deque<RestoreAnswer> restoreAnswers;
+    // The recovery copies go here, never into the user's own state folder;
+    // a test of a restart gives both programs the same one.
+    QTemporaryDir stateFolder;
+    QString recoveryPath = stateFolder.path();
     int printerSetups = 0;
     bool printerSetupAnswer = true;
     // Prints go to this PDF file.
@@ -79,6 +87,16 @@ public:
         saveQuestionAnswers.pop_front();
         return answer;
     }
+    RestoreAnswer askToRestore(const QString& fileName) override
+    {
+        restoreQuestions << fileName;
+        if (restoreAnswers.empty())
+            return RestoreAnswer::Discard;
+        const RestoreAnswer answer = restoreAnswers.front();
+        restoreAnswers.pop_front();
+        return answer;
+    }
+    std::string recoveryFolder() override { return recoveryPath.toStdString(); }
     bool printerSetup(QPrinter&) override
     {
         ++printerSetups;
@@ -246,6 +264,7 @@ struct TestProgram {
 
     TMainForm& main() { return *program.forms().MainForm; }
     SceneState& scene() { return program.scene(); }
+    Session& session() { return program.session(); }
     Forms& forms() { return program.forms(); }
 
     FakeServices services;

@@ -22,6 +22,7 @@
 #include "sources/ui/skyp.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -33,8 +34,13 @@
 #include <QToolButton>
 
 #include <array>
+#include <csignal>
 #include <cstdint>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace veldor;
 using veldor::test::TestProgram;
@@ -102,6 +108,8 @@ private slots:
     void theProgramOutlivesAnErrorWhileItsWindowIsHidden();
     void startsOnlyWhereItCanShowItsWindows_data();
     void startsOnlyWhereItCanShowItsWindows();
+    void unsavedWorkOutlivesTheProgram();
+    void terminationSignalEndsTheProgramCleanly();
 };
 
 void ProgramTest::toolsCommandsFromBothMenus_data()
@@ -513,6 +521,84 @@ void ProgramTest::startsOnlyWhereItCanShowItsWindows()
     QCOMPARE(veldor.exitCode(), 1);
     const QString err = QString::fromLocal8Bit(veldor.readAllStandardError());
     QVERIFY2(err.contains(says), qPrintable(err));
+}
+
+// A change is kept in the state folder within seconds; a program that ends
+// without saving (killed, crashed) leaves it, and the next start offers it.
+void ProgramTest::unsavedWorkOutlivesTheProgram()
+{
+    QTemporaryDir state;
+    const QDir folder(state.path());
+    const auto copies = [&] { return folder.entryList({QStringLiteral("unsaved-*.vdr")}, QDir::Files); };
+    SceneDocument changed;
+    {
+        TestProgram p;
+        p.services.recoveryPath = state.path();
+        p.start();
+        p.forms().landscape->land3Click();
+        QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, 5000);
+        changed = p.scene();
+        // Gone without a word, as after kill -9: the copy stays.
+    }
+    for (RestoreAnswer answer : {RestoreAnswer::Restore, RestoreAnswer::Discard}) {
+        TestProgram p;
+        p.services.recoveryPath = state.path();
+        p.services.restoreAnswers = {answer};
+        p.start();
+        QTRY_COMPARE(p.services.restoreQuestions.size(), 1);
+        if (answer == RestoreAnswer::Restore) {
+            QVERIFY(static_cast<SceneDocument&>(p.scene()) == changed);
+            QVERIFY(p.session().modified());
+            QCOMPARE(copies().size(), 1); // now this program's
+            // A save question answered Discard removes it.
+            p.main().FileExitItem->trigger();
+            QCOMPARE(p.services.saveQuestions, 1);
+            QCOMPARE(copies().size(), 0);
+            p.forms().landscape->land1Click();
+            p.main().writeRecoveryCopy();
+            QCOMPARE(copies().size(), 1);
+        } else {
+            QCOMPARE(copies().size(), 0);
+            QVERIFY(!p.session().modified());
+        }
+    }
+}
+
+// SIGTERM while the program waits on a question ends it at once with status
+// 0; the work it was asked about is still there for the next start.
+void ProgramTest::terminationSignalEndsTheProgramCleanly()
+{
+    QTemporaryDir state;
+    const QString copy = QDir(state.path()).filePath(QStringLiteral("veldor/unsaved-1.vdr"));
+    QDir().mkpath(QFileInfo(copy).path());
+    QFile file(copy);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Tolvane Veldor File\r\nsky1.bmp\r\nnone.bmp\r\n0\r\n0\r\n10\r\n0\r\n");
+    file.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), state.path());
+    QProcess veldor;
+    veldor.setProcessEnvironment(env);
+    veldor.setWorkingDirectory(QStringLiteral(VELDOR_TEST_APP_DIR));
+    veldor.start(QStringLiteral(VELDOR_TEST_APP_DIR "/veldor"));
+    QVERIFY(veldor.waitForStarted());
+    // Asking about the copy, the program holds its lock.
+    const QByteArray lock = QFile::encodeName(QDir(state.path()).filePath(QStringLiteral("veldor/unsaved-1.lock")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const int fd = ::open(lock.constData(), O_RDWR | O_CLOEXEC);
+            const bool held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+            if (fd >= 0)
+                ::close(fd);
+            return held;
+        }(),
+        30000);
+    ::kill(pid_t(veldor.processId()), SIGTERM);
+    QVERIFY(veldor.waitForFinished(10000));
+    QCOMPARE(veldor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(veldor.exitCode(), 0);
+    QVERIFY(QFile::exists(copy));
 }
 
 QTEST_MAIN(ProgramTest)

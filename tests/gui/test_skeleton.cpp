@@ -3,12 +3,14 @@
 #include "harness.h"
 
 #include "core/ui/about.h"
+#include "core/ui/accessibility.h"
 #include "core/ui/application.h"
 #include "core/ui/busyscope.h"
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/wait.h"
+#include "editing/editmachine.h"
 #include "editing/ui/choicewindow.h"
 #include "effects/ui/error.h"
 #include "files/ui/notvdrf.h"
@@ -65,7 +67,7 @@ private slots:
     void everyMenuItemRunsItsCommand();
     void shortcutsRunTheirCommands_data();
     void shortcutsRunTheirCommands();
-    void undoWalksBackAndRedoForward();
+    void everyCommandIsOneStep();
     void unsavedChangesAreAskedAbout();
     void exitItemsCloseTheProgram();
     void startupShowsTheBareDefaultSky();
@@ -339,58 +341,126 @@ void SkeletonTest::shortcutsRunTheirCommands()
     QCOMPARE(whatRan(p, p.scene().currentFile), done);
 }
 
-void SkeletonTest::undoWalksBackAndRedoForward()
+// Every command that changes the scene, done through its window: one step
+// named after it, an unsaved change, the picture's description current at
+// once; Undo gives the scene before it and Redo the scene after it.
+void SkeletonTest::everyCommandIsOneStep()
 {
     TestProgram p;
     startWithThreeRows(p);
     TMainForm& m = p.main();
     SceneState& s = p.scene();
-    m.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&m));
-    QVERIFY(!m.UndoItem->isEnabled());
+    Forms& f = p.forms();
+    s.currentFile.clear();
+    // Row 0 in front at (10, 10), row 1 behind the ground at (300, 10).
+    s.objects.left[1] = 300;
+    s.objects.left[0] = s.objects.top[0] = s.objects.top[1] = 10;
     m.RefreshButtonClick();
-    std::vector<Surface> pictures{m.surfaces.mainImage};
-    std::vector<SceneDocument> scenes{s};
-    const auto keep = [&] {
-        pictures.push_back(m.surfaces.mainImage);
-        scenes.push_back(s);
+    EditMachine& e = m.editMachine();
+    const auto click = [](QWidget* window, const char* button) {
+        QTest::mouseClick(test::control<QPushButton>(window, button), Qt::LeftButton);
     };
-    m.DeleteAll1Click();
-    keep();
-    s.skyFile = "sky1.bmp";
-    s.tintRed = 90;
-    m.RefreshButtonClick();
-    keep();
-    p.forms().effects->show();
-    QTest::mouseClick(test::control<QPushButton>(p.forms().effects, "Button2"), Qt::LeftButton);
-    keep();
-    QVERIFY(pictures[3] != pictures[2]);
-    QCOMPARE(m.UndoItem->text(), QStringLiteral("&Undo Effects"));
-
-    for (int step = 2; step >= 0; --step) {
-        m.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m));
-        QTest::keySequence(&m, QKeySequence(QStringLiteral("Ctrl+Z")));
-        QVERIFY2(m.surfaces.mainImage == pictures[step], qPrintable(QString::number(step)));
-        QVERIFY(static_cast<SceneDocument&>(s) == scenes[step]);
+    const auto drag = [&](int x0, int y0, int x1, int y1) {
+        e.press(x0, y0);
+        e.move(x1, y1);
+        e.release(x1, y1);
+    };
+    const auto choose = [&](int x, int y, QWidget* window, const char* button) {
+        e.press(x, y);
+        click(window, button);
+    };
+    struct Command {
+        const char* undo;
+        std::function<void()> run;
+    };
+    const std::vector<Command> commands = {
+        {"&Undo Keep It", [&] {
+             f.Objectx->show();
+             emit test::control<Thumbnail>(f.Objectx, "sky2")->clicked();
+             drag(100, 100, 150, 160);
+             click(f.obconfirm, "keep");
+         }},
+        {"&Undo Move", [&] {
+             choose(15, 15, f.obchange, "Button2");
+             e.move(40, 50);
+             e.press(40, 50);
+             click(f.mover, "Button1");
+         }},
+        {"&Undo Re-Size", [&] {
+             choose(45, 55, f.obchange, "Button3");
+             drag(200, 200, 260, 230);
+             click(f.resizer, "Button1");
+         }},
+        {"&Undo Bring It To Front", [&] { choose(110, 110, f.obchange, "Button4"); }},
+        {"&Undo Send Behind Land", [&] { choose(110, 110, f.obchange, "Button6"); }},
+        {"&Undo Send To Front Of Landscape", [&] { choose(305, 15, f.obhind, "Button1"); }},
+        {"&Undo Delete It", [&] { choose(305, 15, f.obchange, "button1"); }},
+        {"&Undo Delete Object", [&] { choose(110, 110, f.obhind, "Button2"); }},
+        {"&Undo Un-Delete All", [&] { m.UnDeleteAll1->trigger(); }},
+        {"&Undo Send All Behind Land", [&] { m.SendAllBehindLand2->trigger(); }},
+        {"&Undo Bring All To Front", [&] { m.BringAllToFront1->trigger(); }},
+        {"&Undo Delete All", [&] { m.DeleteAll2->trigger(); }},
+        {"&Undo Sky", [&] { f.sky->sky0Click(); }},
+        {"&Undo Landscape", [&] { f.landscape->land2Click(); }},
+        {"&Undo Effects", [&] {
+             f.effects->show();
+             click(f.effects, "Button2");
+         }},
+    };
+    // Tools > Delete All in the middle of an edit that is then cancelled is
+    // a step all the same.
+    std::vector<SceneDocument> scenes{s};
+    std::vector<Surface> pictures{m.surfaces.mainImage};
+    for (const Command& c : commands) {
+        p.session().markSaved();
+        c.run();
+        QCOMPARE(s.editMode, EditMode::Idle);
+        QCOMPARE(m.UndoItem->text(), QString::fromLatin1(c.undo));
+        QVERIFY2(p.session().modified(), c.undo);
+        QCOMPARE(m.MainImage->accessibleDescription(), describeScene(s));
+        scenes.push_back(s);
+        pictures.push_back(m.surfaces.mainImage);
     }
-    QVERIFY2(m.UndoItem->isEnabled(), "the three rows' own step is left");
-    for (const char* keys : {"Ctrl+Shift+Z", "Ctrl+Y", "Ctrl+Y"}) {
-        // Each rendering hides the window behind the wait window a moment.
-        m.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m));
-        QTest::keySequence(&m, QKeySequence(QString::fromLatin1(keys)));
+    QVERIFY(pictures.back() != pictures[pictures.size() - 2]);
+    for (std::size_t i = commands.size(); i > 0; --i) {
+        m.Undo1->trigger();
+        QVERIFY2(static_cast<SceneDocument&>(s) == scenes[i - 1], commands[i - 1].undo);
+        QCOMPARE(m.MainImage->accessibleDescription(), describeScene(s));
+        if (i == commands.size()) {
+            QVERIFY(m.surfaces.mainImage == pictures[i - 1]);
+            m.Redo1->trigger();
+            QVERIFY(m.surfaces.mainImage == pictures[i]);
+            m.Undo1->trigger();
+        }
     }
-    // Redoing the scene renders it, and a rendering drops the effects and
-    // their step, as any rendering does.
-    QVERIFY(m.surfaces.mainImage == pictures[2]);
-    QVERIFY(static_cast<SceneDocument&>(s) == scenes[3]);
-    QVERIFY(!m.RedoItem->isEnabled());
+    QVERIFY(!m.UndoItem->isEnabled());
+    for (std::size_t i = 1; i < commands.size(); ++i) {
+        m.RedoItem->trigger();
+        QVERIFY2(static_cast<SceneDocument&>(s) == scenes[i], commands[i - 1].undo);
+    }
 
-    // Mid-edit, undo waits.
-    s.editMode = EditMode::Moving;
+    // Mid-edit, undo waits; a Tools command is a step all the same, even
+    // when the edit then ends in Cancel.
+    m.UnDeleteAll1->trigger();
+    const SceneDocument undeleted = s;
+    e.press(110, 110);
+    QCOMPARE(s.editMode, EditMode::Clicked);
     m.Undo1->trigger();
-    QVERIFY(static_cast<SceneDocument&>(s) == scenes[3]);
+    QVERIFY(static_cast<SceneDocument&>(s) == undeleted);
+    m.DeleteAll1->trigger();
+    click(f.obchange, "Button5");
+    QCOMPARE(m.UndoItem->text(), QStringLiteral("&Undo Delete All"));
+    const SceneDocument deleted = s;
+    m.Undo1->trigger();
+    QVERIFY(static_cast<SceneDocument&>(s) == undeleted);
+    m.Redo1->trigger();
+    QVERIFY(static_cast<SceneDocument&>(s) == deleted);
+
+    // Ctrl+Q after a kept object asks.
+    p.services.saveQuestionAnswers = {SaveAnswer::Cancel};
+    m.FileExitItem->trigger();
+    QVERIFY(m.isVisible());
+    QCOMPARE(p.services.saveQuestions, 1);
 }
 
 void SkeletonTest::unsavedChangesAreAskedAbout()
@@ -402,8 +472,7 @@ void SkeletonTest::unsavedChangesAreAskedAbout()
     QCOMPARE(p.services.saveQuestions, 0);
     p.forms().newbox->close();
 
-    p.scene().skyFile = "sky1.bmp";
-    m.RefreshButtonClick();
+    p.forms().sky->sky1Click();
     p.services.saveQuestionAnswers = {SaveAnswer::Cancel, SaveAnswer::Save};
     m.FileExitItem->trigger();
     QVERIFY(m.isVisible());

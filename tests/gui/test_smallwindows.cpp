@@ -139,7 +139,7 @@ void SmallWindowsTest::returnAndEscape_data()
         {"newbox", "", Qt::Key_Return, "Button1"},      {"newbox", "", Qt::Key_Escape, "Button2"},
         {"newbox", "Button2", Qt::Key_Return, "Button2"}, {"AboutBox", "", Qt::Key_Enter, "OKButton"},
         {"AboutBox", "", Qt::Key_Escape, "OKButton"},   {"helpbox", "", Qt::Key_Escape, "closed"},
-        {"notvdr", "", Qt::Key_Return, "Button1"},      {"notvdr", "", Qt::Key_Escape, "nothing"},
+        {"notvdr", "", Qt::Key_Return, "Button1"},      {"notvdr", "", Qt::Key_Escape, "Button1"},
         {"obconfirm", "", Qt::Key_Return, "keep"},      {"obconfirm", "", Qt::Key_Escape, "del"},
         {"obconfirm", "replot", Qt::Key_Return, "replot"}, {"obchange", "", Qt::Key_Return, "Button5"},
         {"obchange", "", Qt::Key_Escape, "Button5"},    {"mover", "", Qt::Key_Return, "Button1"},
