@@ -160,7 +160,8 @@ TEST_F(Cli, UsageErrors)
     for (const std::string& args :
          {std::string(""), quoted(path("scene.vdr")), "--frobnicate" + files,
           "--effect blur" + files, "--effect tint:1,2" + files, "--effect xor:1,2,256" + files,
-          "--repeat 0" + files, "--repeat x" + files, files + " extra", std::string("--app-dir")}) {
+          "--repeat 0" + files, "--repeat x" + files, "--size 0" + files, "--size 100001" + files,
+          files + " extra", std::string("--app-dir")}) {
         const Outcome r = run(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find("Usage: veldor-render"), std::string::npos) << args;
