@@ -173,13 +173,36 @@ struct Place {
         removeScratch();
     }
 
+    // Through the descriptors, so that neither a change of the current
+    // folder nor a link put in its place can send the removal elsewhere.
     void removeScratch() const
     {
         step("clean");
-        std::error_code ec;
-        fs::remove_all(scratchPath, ec);
-        if (ec)
-            throw StepFailure(scratchPath, ec.value());
+        DIR* dir = ::fdopendir(::dup(scratch));
+        if (!dir)
+            throw StepFailure(scratchPath, errno);
+        int error = 0;
+        while (const dirent* e = ::readdir(dir)) {
+            const std::string_view name = e->d_name;
+            if (name == "." || name == "..")
+                continue;
+            if (::unlinkat(scratch, e->d_name, 0) == 0 || errno == ENOENT)
+                continue;
+            if (errno != EISDIR) {
+                error = errno;
+                continue;
+            }
+            // A folder that a recovery moved aside.
+            std::error_code ec;
+            fs::remove_all(scratchPath + "/" + e->d_name, ec);
+            error = ec ? ec.value() : error;
+        }
+        ::closedir(dir);
+        const std::string name = fs::path(scratchPath).filename().string();
+        if (error == 0 && ::unlinkat(folder, name.c_str(), AT_REMOVEDIR) != 0)
+            error = errno;
+        if (error != 0)
+            throw StepFailure(scratchPath, error);
     }
 
     // The names of a complete journal, or nothing when there is none.
