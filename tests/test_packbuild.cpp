@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -519,15 +520,18 @@ TEST_F(PackFolder, InstallsOrSaysWhy)
 }
 
 // Runs `work` in a child process that ends at its step `k` as a kill would
-// end it: no undoing, no cleaning up.
-void killedAtStep(const std::function<void()>& work, std::size_t k)
+// end it: no undoing, no cleaning up. Its step `failing`, if earlier, fails.
+void killedAtStep(const std::function<void()>& work, std::size_t k, std::size_t failing = SIZE_MAX)
 {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         std::size_t taken = 0;
         setFileSetStepHook([&](std::string_view) {
-            if (taken++ == k)
+            const std::size_t step = taken++;
+            if (step == failing)
+                throw Error("cut");
+            if (step == k)
                 ::_exit(0);
         });
         try {
@@ -540,8 +544,9 @@ void killedAtStep(const std::function<void()>& work, std::size_t k)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
 }
 
-// An install cut short at any of its steps, by a failure or by a kill, and
-// then a recovery (itself killed once on the way, and run again): the packs
+// An install cut short at any of its steps, by a failure, by a kill, or by a
+// kill while it undoes a failure, and then a recovery (itself killed once
+// on the way, and run again): the packs
 // folder holds the earlier copy or the new pack, whole, and nothing of the
 // install besides. The folder is flushed once every new name is in, before
 // the journal that could still undo them goes.
@@ -567,7 +572,8 @@ TEST_F(PackFolder, AnInstallCutShortLeavesTheOldPackOrTheNew)
             fs::remove_all(packs);
             if (!replacing)
                 return;
-            install();
+            fs::create_directories(packs);
+            fs::copy_file(sent, packs / "woods.vpk");
             for (const std::string& name : packBitmapNames("tst"))
                 writeFileReplacing((packs / name).string(), "old " + name);
         };
@@ -603,6 +609,11 @@ TEST_F(PackFolder, AnInstallCutShortLeavesTheOldPackOrTheNew)
             killedAtStep(recover, k % 4);
             recover();
             oldOrNew("killed");
+
+            prepare();
+            killedAtStep(install, k + 2, k);
+            recover();
+            oldOrNew("killed while undoing");
         }
     }
 }
