@@ -1,6 +1,8 @@
 #include "platform/error.h"
 
 #include <cerrno>
+#include <filesystem>
+#include <new>
 
 namespace veldor {
 
@@ -52,6 +54,18 @@ void raiseCannotOpen(const std::string& path)
 void raiseCannotCreate(const std::string& path, const std::string& reason)
 {
     throw Error("Cannot create file " + quotedInMessage(path) + ": " + reason);
+}
+
+void rethrowInUsersWords(const std::string& subject)
+{
+    try {
+        throw;
+    } catch (const std::filesystem::filesystem_error& e) {
+        const std::string path = e.path1().empty() ? subject : e.path1().string();
+        throw Error(quotedInMessage(path) + ": " + ioErrorText(e.code().value()));
+    } catch (const std::bad_alloc&) {
+        throw Error("Not enough memory for " + quotedInMessage(subject));
+    }
 }
 
 } // namespace veldor

@@ -32,4 +32,11 @@ std::string quotedInMessage(std::string_view text);
 // read-only file).
 [[noreturn]] void raiseCannotCreate(const std::string& path, const std::string& reason);
 
+// For a command's outermost handler: rethrows the exception being handled
+// in words the user understands. An Error stays as it is; a file system
+// error becomes "<path>: <reason>" with the reason as ioErrorText gives it
+// (the path `subject` when it names none); running out of memory becomes
+// "Not enough memory for <subject>". Anything else goes on unchanged.
+[[noreturn]] void rethrowInUsersWords(const std::string& subject);
+
 } // namespace veldor

@@ -193,10 +193,7 @@ ReplacementFile::ReplacementFile(const std::string& path) : state_(std::make_uni
         s.targetExisted = true;
     } else if (::stat(target.c_str(), &st) == 0) {
         s.targetExisted = true;
-        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
-            raiseIoError(EACCES);
-        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-            raiseIoError(errno);
+        checkReplaceable(target, st);
     } else if (errno != ENOENT) {
         raiseIoError(errno);
     }
@@ -234,13 +231,26 @@ ReplacementFile::ReplacementFile(const std::string& path) : state_(std::make_uni
     }
     if (keepsOwnerAndMode) {
         s.old = ::open(target.c_str(), O_PATH | O_CLOEXEC);
-        // Owner and group only where the process may set them; failing
-        // both, the new file stays the process's own.
-        if (::fchown(s.fd, st.st_uid, st.st_gid) != 0 && ::fchown(s.fd, uid_t(-1), st.st_gid) != 0) {
-        }
-        if (::fchmod(s.fd, st.st_mode & 07777) != 0)
-            raiseIoError(errno); // a named temporary goes with the state
+        if (const int e = takeOwnerAndMode(s.fd, st); e != 0)
+            raiseIoError(e); // a named temporary goes with the state
     }
+}
+
+void checkReplaceable(const std::string& path, const struct stat& old)
+{
+    if (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0)
+        raiseIoError(EACCES);
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        raiseIoError(errno);
+}
+
+int takeOwnerAndMode(int fd, const struct stat& old)
+{
+    // Owner and group only where the process may set them; failing both,
+    // the new file stays the process's own.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, uid_t(-1), old.st_gid) != 0) {
+    }
+    return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
 ReplacementFile::~ReplacementFile() = default;

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace veldor {
 
@@ -39,6 +40,15 @@ private:
     struct State;
     std::unique_ptr<State> state_;
 };
+
+// The rules every way of replacing holds an existing file to, `old` being
+// what stat says of `path`. Throws "File access denied" unless it is a
+// regular file we may write to; no write bit at all refuses even root.
+void checkReplaceable(const std::string& path, const struct stat& old);
+// The new file `fd` takes the old one's permission bits, and its owner and
+// group where the process may set them. Returns 0, or the errno of setting
+// the bits.
+int takeOwnerAndMode(int fd, const struct stat& old);
 
 // The folder the program is installed in, by default the one the running
 // program lives in. The launcher fills the user's folder with links into it;

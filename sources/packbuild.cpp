@@ -2,6 +2,7 @@
 
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/fileset.h"
 #include "platform/replacefile.h"
 #include "platform/textfile.h"
 
@@ -10,11 +11,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace veldor {
@@ -425,121 +423,18 @@ void checkPrefixIsFree(const std::string& outName, const std::string& packFile, 
 
 void writeAllOrNothing(const std::string& outName, const std::vector<std::pair<std::string, std::string>>& files)
 {
-    const fs::path out(outName);
-    // The folders made here go again on failure, deepest first.
-    std::vector<fs::path> made;
-    for (fs::path p = out; !p.empty() && !fs::exists(fs::symlink_status(p)); p = p.parent_path()) {
-        made.push_back(p);
-        if (p == p.parent_path())
-            break;
+    finishInterruptedReplacements(outName);
+    FileSetReplacement set(outName);
+    for (const auto& [name, bytes] : files) {
+        set.add(name);
+        set.write(bytes);
     }
-    const auto removeMade = [&] {
-        std::error_code ignored;
-        for (const fs::path& p : made)
-            fs::remove(p, ignored);
-    };
-    const auto cannotCreate = [&](const std::string& name, int error) {
-        const std::string reason = ioErrorText(error);
-        // The pack file's error is the bare reason, as writeFileReplacing gives it.
-        if (name == files.back().first)
-            throw Error(reason);
-        raiseCannotCreate((out / name).string(), reason);
-    };
-
-    try {
-        fs::create_directories(out);
-    } catch (...) {
-        removeMade();
-        throw;
-    }
-    std::string scratchName = (out / ".veldor-pack-XXXXXX").string();
-    if (!::mkdtemp(scratchName.data())) {
-        const int error = errno;
-        removeMade();
-        cannotCreate(files.front().first, error);
-    }
-    const fs::path scratch(scratchName), aside = scratch / "old";
-
-    struct Step {
-        std::string name;
-        bool keptAside = false; // the old file under `name` is in `aside`
-        bool placed = false;    // the new file has `name`
-    };
-    std::vector<Step> steps;
-    bool keepScratch = false;
-    try {
-        if (::mkdir(aside.c_str(), 0700) != 0)
-            cannotCreate(files.front().first, errno);
-        for (const auto& [name, bytes] : files) {
-            try {
-                writeFileReplacing((scratch / name).string(), bytes);
-            } catch (const Error& e) {
-                if (name == files.back().first)
-                    throw;
-                raiseCannotCreate((out / name).string(), e.what());
-            }
-        }
-        for (const auto& [name, bytes] : files) {
-            const std::string target = (out / name).string(), fresh = (scratch / name).string();
-            Step& step = steps.emplace_back(Step{name});
-            struct stat st {};
-            if (::lstat(target.c_str(), &st) == 0) {
-                // Only a file we may write to is replaced; no write bit at
-                // all counts as read-only even for root.
-                if (S_ISREG(st.st_mode)) {
-                    if ((st.st_mode & 0222) == 0)
-                        cannotCreate(name, EACCES);
-                    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-                        cannotCreate(name, errno);
-                    // The old file's owner (where we may set it) and mode carry over.
-                    if (::chown(fresh.c_str(), st.st_uid, st.st_gid) != 0
-                        && ::chown(fresh.c_str(), uid_t(-1), st.st_gid) != 0) {
-                    }
-                    if (::chmod(fresh.c_str(), st.st_mode & 07777) != 0)
-                        cannotCreate(name, errno);
-                } else if (!S_ISLNK(st.st_mode)) {
-                    cannotCreate(name, EACCES); // a folder, a device
-                }
-                if (::rename(target.c_str(), (aside / name).c_str()) != 0)
-                    cannotCreate(name, errno);
-                step.keptAside = true;
-            } else if (errno != ENOENT) {
-                cannotCreate(name, errno);
-            }
-            if (::rename(fresh.c_str(), target.c_str()) != 0)
-                cannotCreate(name, errno);
-            step.placed = true;
-        }
-    } catch (...) {
-        for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
-            const std::string target = (out / step->name).string();
-            bool undone = true;
-            if (step->keptAside)
-                undone = ::rename((aside / step->name).c_str(), target.c_str()) == 0;
-            else if (step->placed)
-                undone = ::unlink(target.c_str()) == 0;
-            // An old file that could not go back stays in the scratch folder.
-            keepScratch = keepScratch || !undone;
-        }
-        if (!keepScratch) {
-            std::error_code ignored;
-            fs::remove_all(scratch, ignored);
-            removeMade();
-        }
-        throw;
-    }
-    // The new names on disk too, as each file's bytes already are.
-    if (const int folder = ::open(out.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    std::error_code ignored;
-    fs::remove_all(scratch, ignored); // the new files are out; only the old ones remain
+    set.commit();
 }
 
 std::vector<std::string> buildPack(const std::string& dirName, const std::string& outName,
                                    const SourcePictureReader& read, const PackBuildNote& note)
-{
+try {
     const fs::path dir(dirName), out(outName);
     std::vector<std::string> problems;
     PackDescription d;
@@ -608,6 +503,8 @@ std::vector<std::string> buildPack(const std::string& dirName, const std::string
     files.emplace_back(packFile, packFileText(d, lights));
     writeAllOrNothing(outName, files);
     return {};
+} catch (...) {
+    rethrowInUsersWords(outName);
 }
 
 } // namespace veldor

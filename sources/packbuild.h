@@ -121,12 +121,11 @@ void checkPrefixIsFree(const std::string& out, const std::string& packFile, cons
                        const std::string& advice, std::vector<std::string>& problems);
 
 // Writes every file of `files` (name in `out`, contents) into `out` (made
-// when missing), in order, or on any failure leaves `out` as it was: the
-// files are written in a scratch folder inside `out` and only then renamed
-// into place one by one, each old file kept aside until all are in. A
-// symbolic link at one of the names is replaced itself; the file it names is
-// never touched. The errors name the file as in "Cannot create file <path>:
-// <reason>", the last file's (the pack file's) the bare reason.
+// when missing) as one FileSetReplacement, after finishing any that a crash
+// cut short there: a failure, or a crash once recovery has run, leaves `out`
+// with the old files or all the new ones. A symbolic link at one of the
+// names is replaced itself; the file it names is never touched. The errors
+// name the file as in "Cannot create file <path>: <reason>".
 void writeAllOrNothing(const std::string& out, const std::vector<std::pair<std::string, std::string>>& files);
 
 // One source picture as the caller's image reader gives it.
@@ -150,9 +149,8 @@ using PackBuildNote = std::function<void(const std::string& line)>;
 // `note` hears, as they come, a ground or object without an alpha channel
 // and, before anything is written, each tint computed for a sky without one.
 // The pack file is written last, so that the browsers never list a pack
-// whose bitmaps are not all there. Throws veldor::Error or
-// std::filesystem::filesystem_error when writing fails, and `out` is then as
-// it was. A symbolic link at one of the names is replaced itself, never the
+// whose bitmaps are not all there. Throws veldor::Error naming the file
+// when writing fails, and `out` then holds what it held before. A symbolic link at one of the names is replaced itself, never the
 // file it names.
 std::vector<std::string> buildPack(const std::string& dir, const std::string& out, const SourcePictureReader& read,
                                    const PackBuildNote& note);

@@ -2,6 +2,7 @@
 // author's description file, and what the checker names in broken packs.
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/fileset.h"
 #include "platform/replacefile.h"
 #include "platform/textfile.h"
 #include "sources/packbuild.h"
@@ -12,9 +13,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Flushing to disk guards against the machine stopping, which no test here
+// can cause; a killed process loses nothing it wrote. Free, it lets the
+// cut-short install below stop at every one of its steps in seconds.
+extern "C" int fsync(int) { return 0; }
 
 namespace veldor {
 namespace {
@@ -387,7 +396,8 @@ TEST_F(PackFolder, WritesAllOrNothingAndNeverThroughALink)
         {"a link at the pack file's name", [&] { linkAt("woods.vpk"); }, ""},
         {"a folder at the last bitmap's name", [&] { earlierBuild(); folderAt("tsto4.bmp"); },
          "Cannot create file " + (out_ / "tsto4.bmp").string() + denied},
-        {"a folder at the pack file's name", [&] { earlierBuild(); folderAt("woods.vpk"); }, "File access denied"},
+        {"a folder at the pack file's name", [&] { earlierBuild(); folderAt("woods.vpk"); },
+         "Cannot create file " + (out_ / "woods.vpk").string() + denied},
         {"an earlier bitmap without write permission",
          [&] {
              earlierBuild();
@@ -427,6 +437,21 @@ TEST_F(PackFolder, InstallsOrSaysWhy)
         const std::string text = "name = n\nprefix = " + prefix + "\n" + kCaptions;
         writeFileReplacing((packs / name).string(), packFileText(parsePackDescription(text), {}));
     };
+    // The pack sent, its prefix changed and its bitmaps renamed to match,
+    // so that it passes the check.
+    const auto prefixed = [&](const std::string& prefix) {
+        const std::vector<std::string> was = packBitmapNames("tst");
+        std::vector<std::string> now = packBitmapNames(prefix);
+        for (std::size_t i = 0; i < was.size(); ++i) {
+            std::replace(now[i].begin(), now[i].end(), '\\', '/'); // as the check looks for them
+            fs::create_directories((out_ / now[i]).parent_path());
+            fs::rename(out_ / was[i], out_ / now[i]);
+        }
+        std::string text = readWholeFile(sent);
+        text.replace(text.find("\r\ntst\r\n"), 7, "\r\n" + prefix + "\r\n");
+        writeFileReplacing(sent, text);
+    };
+    const std::string hidden = "' makes bitmap names that start with '.', which file managers hide";
     using O = PackInstallOutcome;
     const struct {
         const char* what;
@@ -448,18 +473,32 @@ TEST_F(PackFolder, InstallsOrSaysWhy)
          "woods.vpk in " + packs.string() + " is another pack (prefix 'zz'); remove it or rename the pack file"},
         {"its bitmap names taken", [&] { packIn("other.vpk", "TST"); }, sent, O::Refused,
          "prefix 'tst' gives the same file names as other.vpk (prefix 'TST')"},
-        {"bitmaps in a folder of their own",
-         [&] {
-             fs::create_directory(out_ / "sub");
-             for (const std::string& name : packBitmapNames("tst"))
-                 fs::copy_file(out_ / name, out_ / "sub" / name);
-             std::string text = readWholeFile(sent);
-             text.replace(text.find("\r\ntst\r\n"), 7, "\r\nsub\\tst\r\n");
-             writeFileReplacing(sent, text);
-         },
-         sent, O::Refused,
+        {"bitmaps in a folder of their own", [&] { prefixed("sub\\tst"); }, sent, O::Refused,
          "the prefix 'sub\\tst' puts the bitmaps into a folder of their own; only a pack whose bitmaps lie beside "
          "it can be installed"},
+        {"a prefix with a slash", [&] { prefixed("sub/tst"); }, sent, O::Refused,
+         "the prefix 'sub/tst' puts the bitmaps into a folder of their own; only a pack whose bitmaps lie beside "
+         "it can be installed"},
+        {"the prefix '.'", [&] { prefixed("."); }, sent, O::Refused, "the prefix '." + hidden},
+        {"the prefix '..'", [&] { prefixed(".."); }, sent, O::Refused, "the prefix '.." + hidden},
+        {"a file of the user's at a bitmap's name",
+         [&] {
+             fs::create_directories(packs);
+             writeFileReplacing((packs / "tstS2.bmp").string(), "mine");
+         },
+         sent, O::Refused,
+         "tstS2.bmp in " + packs.string() + " is not part of an earlier copy of woods.vpk; move it elsewhere or "
+         "remove it"},
+        {"no pack under its name",
+         [&] {
+             fs::create_directories(packs);
+             writeFileReplacing(installed, "mine");
+         },
+         sent, O::Refused, "woods.vpk in " + packs.string() + " is not an image pack; remove it or rename the pack file"},
+        {"a bitmap past the bound", [&] { fs::resize_file(out_ / "tstS1.bmp", std::uintmax_t(1) << 30); }, sent,
+         O::Refused,
+         "tstS1.bmp has 1024 MiB, more than the 16 MiB a file of a pack may have: no picture of a pack is that "
+         "large"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -477,6 +516,105 @@ TEST_F(PackFolder, InstallsOrSaysWhy)
             continue;
         }
         EXPECT_EQ(contents(packs), contents(out_)) << "not the pack as sent";
+    }
+}
+
+// Runs `work` in a child process that ends at its step `k` as a kill would
+// end it: no undoing, no cleaning up. Its step `failing`, if earlier, fails.
+void killedAtStep(const std::function<void()>& work, std::size_t k, std::size_t failing = SIZE_MAX)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::size_t taken = 0;
+        setFileSetStepHook([&](std::string_view) {
+            const std::size_t step = taken++;
+            if (step == failing)
+                throw Error("cut");
+            if (step == k)
+                ::_exit(0);
+        });
+        try {
+            work();
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+}
+
+// An install cut short at any of its steps, by a failure, by a kill, or by a
+// kill while it undoes a failure, and then a recovery (itself killed once
+// on the way, and run again): the packs
+// folder holds the earlier copy or the new pack, whole, and nothing of the
+// install besides. The folder is flushed once every new name is in, before
+// the journal that could still undo them goes.
+TEST_F(PackFolder, AnInstallCutShortLeavesTheOldPackOrTheNew)
+{
+    const fs::path packs = dir_ / "packs";
+    const std::string sent = (out_ / "woods.vpk").string();
+    writeSources();
+    ASSERT_EQ(buildPack(source_.string(), out_.string(), stubRead, [](const std::string&) {}),
+              std::vector<std::string>{});
+    // Small bitmaps (the check only warns of their size) keep the many
+    // installs below quick.
+    const std::vector<std::uint8_t> small = encodeBmp(Surface(2, 2, rgb(0, 0, 200)));
+    for (const std::string& name : packBitmapNames("tst"))
+        writeFileReplacing((out_ / name).string(), std::string(small.begin(), small.end()));
+    const std::map<std::string, std::string> fresh = contents(out_);
+    const auto install = [&] { installPack(sent, packs.string()); };
+    const auto recover = [&] { finishInterruptedReplacements(packs.string()); };
+    for (const bool replacing : {false, true}) {
+        SCOPED_TRACE(replacing ? "over an earlier copy" : "a new pack");
+        // An earlier copy whose every bitmap differs from the new one's.
+        const auto prepare = [&] {
+            fs::remove_all(packs);
+            if (!replacing)
+                return;
+            fs::create_directories(packs);
+            fs::copy_file(sent, packs / "woods.vpk");
+            for (const std::string& name : packBitmapNames("tst"))
+                writeFileReplacing((packs / name).string(), "old " + name);
+        };
+        prepare();
+        const std::map<std::string, std::string> before = contents(packs);
+        std::vector<std::string> steps;
+        setFileSetStepHook([&](std::string_view step) { steps.emplace_back(step); });
+        install();
+        setFileSetStepHook({});
+        ASSERT_EQ(contents(packs), fresh);
+        const auto lastPlaced = std::find(steps.rbegin(), steps.rend(), "place").base();
+        EXPECT_EQ(std::vector<std::string>(lastPlaced, steps.end()),
+                  (std::vector<std::string>{"sync folder", "forget journal", "clean"}));
+
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            const auto oldOrNew = [&](const char* how) {
+                const std::map<std::string, std::string> now = contents(packs);
+                EXPECT_TRUE(now == before || now == fresh) << how << " at step " << k << ", " << steps[k];
+            };
+            prepare();
+            std::size_t taken = 0;
+            setFileSetStepHook([&](std::string_view) {
+                if (taken++ == k)
+                    throw Error("cut");
+            });
+            EXPECT_EQ(thrownText(install), k < std::size_t(lastPlaced - steps.begin()) ? "cut" : "(nothing thrown)");
+            setFileSetStepHook({});
+            recover();
+            oldOrNew("failed");
+
+            prepare();
+            killedAtStep(install, k);
+            killedAtStep(recover, k % 4);
+            recover();
+            oldOrNew("killed");
+
+            prepare();
+            killedAtStep(install, k + 2, k);
+            recover();
+            oldOrNew("killed while undoing");
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include "files/ui/notvdrf.h"
 #include "output/ui/bmpsaver.h"
 #include "output/ui/printx.h"
+#include "sources/packinstall.h"
 #include "sources/ui/land.h"
 #include "sources/ui/landp.h"
 #include "sources/ui/objectbox.h"
@@ -103,6 +104,9 @@ VeldorProgram::VeldorProgram(UiServices& services)
     create(w.newbox, f.newbox, s, f, services);
     create(w.helpbox, f.helpbox, s, f, services);
     create(w.AboutBox, f.AboutBox, s, f, services);
+    // Started in the application folder: an install a crash cut short is
+    // finished before any pack browser lists the folder.
+    finishInterruptedPackInstalls(packFolder("."));
 }
 
 VeldorProgram::~VeldorProgram()

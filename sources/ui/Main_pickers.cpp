@@ -4,6 +4,7 @@
 // pack opened from outside, shown in its browser.
 #include "core/ui/Main.h"
 
+#include "core/ui/busyscope.h"
 #include "platform/error.h"
 #include "sources/pack.h"
 #include "sources/packinstall.h"
@@ -11,6 +12,9 @@
 #include "sources/ui/objectbox.h"
 #include "sources/ui/skyform.h"
 #include "sources/ui/skyp.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 namespace veldor {
 
@@ -48,9 +52,23 @@ void TMainForm::SpeedButton2Click() { Sky2Click(); }
 
 void TMainForm::openPackFile(const std::string& path)
 {
+    // Copying and flushing 26 files may take a while on a slow disk: the
+    // copy calls back between its chunks, so the wait window comes up as for
+    // a rendering and the windows keep painting (the user's input waits).
+    BusyScope busy(scene, forms, tr("Installing Image Pack..."));
+    QElapsedTimer sincePaint;
+    sincePaint.start();
+    const auto progress = [&] {
+        busy.poll();
+        if (sincePaint.elapsed() >= 50) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+            sincePaint.restart();
+        }
+    };
     // The program's own packs folder is the user's: it runs inside the
     // per-user application folder.
-    const PackInstall done = installPack(path, packFolder(scene.appDir));
+    const PackInstall done = installPack(path, packFolder(scene.appDir), progress);
+    busy.finish();
     if (done.outcome == PackInstallOutcome::Refused)
         throw Error("The image pack " + quotedInMessage(done.packFile) + " cannot be installed:\n"
                     + refusalText(done));
