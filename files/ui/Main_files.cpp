@@ -30,9 +30,10 @@ void writeScene(Session& session, const std::string& file)
     session.writeDocument([&](const SceneDocument& document) { writeSceneFile(document, file); });
 }
 
-// How long the recovery copy may lag behind the last change: short enough
-// to lose little, long enough that a burst of changes is written once.
-constexpr int kRecoveryDelayMs = 2000;
+// How long the recovery copy may lag behind the first change after it was
+// last written: short enough that a kill a second after a change loses
+// nothing, long enough that a burst of changes is written once.
+constexpr int kRecoveryDelayMs = 500;
 
 } // namespace
 
