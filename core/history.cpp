@@ -271,8 +271,9 @@ void History::recordPicture(Surface before)
     push(std::move(step));
 }
 
-void History::dropPictureSteps()
+bool History::dropPictureSteps()
 {
+    const std::size_t steps = done_.size() + undone_.size();
     if (savedId_ == baseId_)
         savedId_ = baseSceneId_;
     baseId_ = baseSceneId_;
@@ -287,6 +288,7 @@ void History::dropPictureSteps()
             } else {
                 ++s;
             }
+    return done_.size() + undone_.size() != steps;
 }
 
 void History::replay(std::deque<Step>& from, std::deque<Step>& to, bool forward, SceneDocument& document,

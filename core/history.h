@@ -101,8 +101,9 @@ public:
     void recordScene(SceneStep step);
     // Effects have just changed the picture; `before` is what it was.
     void recordPicture(Surface before);
-    // A rendering drops the effects, and with them their steps.
-    void dropPictureSteps();
+    // A rendering drops the effects, and with them their steps; false when
+    // there were none.
+    bool dropPictureSteps();
 
     bool canUndo() const { return !done_.empty(); }
     bool canRedo() const { return !undone_.empty(); }

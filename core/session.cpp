@@ -182,14 +182,9 @@ void Session::showAfterResize()
         scene_.objects.status[std::size_t(hidden.row)] = hidden.status;
 }
 
-void Session::endEdits()
-{
-    hidden_.reset();
-}
-
 void Session::replaceDocument(SceneDocument document)
 {
-    endEdits();
+    hidden_.reset();
     static_cast<SceneDocument&>(scene_) = std::move(document);
     history_.reset();
     changed();
@@ -197,7 +192,7 @@ void Session::replaceDocument(SceneDocument document)
 
 void Session::newScene()
 {
-    endEdits();
+    hidden_.reset();
     scene_.resetForNew();
     history_.reset();
     changed();
@@ -205,40 +200,26 @@ void Session::newScene()
 
 void Session::restoreUnsaved(SceneDocument document)
 {
-    endEdits();
+    hidden_.reset();
     static_cast<SceneDocument&>(scene_) = std::move(document);
     history_.reset(false);
     changed();
 }
 
-bool Session::undo(Surface& picture)
+bool Session::replay(bool forward, Surface& picture)
 {
-    if (!history_.canUndo())
+    if (!(forward ? history_.canRedo() : history_.canUndo()))
         return false;
-    const bool effects = history_.undoIsPicture();
-    history_.undo(scene_, picture);
-    changed();
-    return effects;
-}
-
-bool Session::redo(Surface& picture)
-{
-    if (!history_.canRedo())
-        return false;
-    const bool effects = history_.redoIsPicture();
-    history_.redo(scene_, picture);
+    const bool effects = forward ? history_.redoIsPicture() : history_.undoIsPicture();
+    forward ? history_.redo(scene_, picture) : history_.undo(scene_, picture);
     changed();
     return effects;
 }
 
 void Session::pictureRendered()
 {
-    if (history_.undoIsPicture() || history_.redoIsPicture()) {
-        history_.dropPictureSteps();
+    if (history_.dropPictureSteps())
         changed();
-    } else {
-        history_.dropPictureSteps();
-    }
 }
 
 void Session::markSaved()

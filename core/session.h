@@ -68,8 +68,8 @@ public:
     // Takes the last step back or forward again; true when it was an
     // effects step (the picture is then already what it was), false when
     // the scene changed and must be rendered. Nothing happens without a step.
-    bool undo(Surface& picture);
-    bool redo(Surface& picture);
+    bool undo(Surface& picture) { return replay(false, picture); }
+    bool redo(Surface& picture) { return replay(true, picture); }
     // A rendering has dropped the effects.
     void pictureRendered();
 
@@ -88,7 +88,7 @@ private:
     // A status as the scene has it, not as a re-size hides it.
     std::int32_t ownStatus(std::size_t row, std::int32_t status) const;
     void ownStatuses(std::vector<std::int32_t>& column) const;
-    void endEdits();
+    bool replay(bool forward, Surface& picture);
 
     struct Hidden {
         int row;

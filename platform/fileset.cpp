@@ -62,19 +62,6 @@ bool plainName(std::string_view name)
 std::string newName(std::size_t i) { return "n" + std::to_string(i); }
 std::string oldName(std::size_t i) { return "o" + std::to_string(i); }
 
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
 
 // The one folder a set lives in, and what is done in it. Every step that
 // changes the disk goes through step(), so that a test can fail or stop it.

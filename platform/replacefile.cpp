@@ -1,3 +1,4 @@
+#include "platform/unique_fd.h"
 #include "platform/replacefile.h"
 
 #include "platform/error.h"
@@ -14,19 +15,6 @@
 namespace veldor {
 
 namespace {
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
 
 std::string& installedFolderSetting()
 {

@@ -1,5 +1,9 @@
 #pragma once
 // A POSIX file descriptor that is closed on every path out.
+#include <cerrno>
+#include <cstddef>
+#include <string_view>
+
 #include <unistd.h>
 
 namespace veldor {
@@ -28,5 +32,21 @@ public:
 private:
     int fd_;
 };
+
+// Writes all of `bytes`, going on after an interrupted or partial write;
+// false with errno set when the system refuses.
+inline bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
 
 } // namespace veldor
