@@ -542,8 +542,6 @@ void TMainForm::sessionChanged()
     noteUnsavedWork();
 }
 
-const History& TMainForm::history() const { return session.history(); }
-
 void TMainForm::updateUndoItems()
 {
     // "&Undo Keep It": the step's own name, from the commands' captions.

@@ -21,7 +21,6 @@ class QToolButton;
 namespace veldor {
 
 class EditMachine;
-class History;
 class Session;
 class PictureEditView;
 class Surface;
@@ -199,7 +198,6 @@ public:
     // when the user cancelled (or a save did not happen), so that the
     // command that asked must leave everything as it is.
     bool maySceneGo();
-    const History& history() const;
     Session& session;
 
     // Unsaved work (files/ui/Main_files.cpp). While there is any, a copy is

@@ -5,7 +5,9 @@ reader drives it (AT-SPI) and watched through the desktop's own window list.
 
 Checks that renderings leave the main window where the user put it, that the
 small windows stay above the main window and belong to it, that no wait
-window is left on screen, and what a screen reader finds.
+window is left on screen, what a screen reader finds, that unsaved work
+killed with -9 is offered back at the next start, and that the report on a
+file that is not a scene never leaves the program without a window.
 
 Usage: check-desktops.py APP_DIR [DESKTOPS_DIR] [gnome|kwin ...]
 DESKTOPS_DIR holds the session scripts (wl-gnome-session.sh, gnome-eval.py,
@@ -89,6 +91,20 @@ class Desktop:
             run([os.path.join(TOOLS, 'kwin-ctl.py'), 'moveto', title, str(x), str(y),
                  os.path.join(self.work, 'kwin.log')], self.env)
 
+    def close(self, title):
+        """As the window's close box or Alt+F4 would."""
+        if self.kind == 'gnome':
+            self.eval('global.get_window_actors().map(a => a.meta_window).filter(w => w.get_title() == %s)[0]'
+                      '.delete(global.get_current_time()); "ok"' % json.dumps(title))
+        else:
+            js = ('var s = workspace.clientList(); for (var i = 0; i < s.length; i++) if (s[i].caption == %s) '
+                  's[i].closeWindow(); print("done");' % json.dumps(title))
+            code = ('import importlib.util, sys; sys.argv = ["kwin-ctl", "none"]; '
+                    'spec = importlib.util.spec_from_file_location("kwinctl", %r); '
+                    'm = importlib.util.module_from_spec(spec); spec.loader.exec_module(m); m.script(%r, %r)'
+                    % (os.path.join(TOOLS, 'kwin-ctl.py'), js, os.path.join(self.work, 'kwin.log')))
+            run(['/usr/bin/python3', '-c', code], self.env)
+
     def activate(self, title):
         if self.kind == 'gnome':
             self.eval('global.get_window_actors().map(a => a.meta_window).filter(w => w.get_title() == %s)[0]'
@@ -123,9 +139,13 @@ def above(windows, upper, lower):
 
 def trial(desktop, platform):
     label = '%s/%s' % (desktop.kind, platform)
-    env = dict(desktop.env, QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
-    program = subprocess.Popen(['./veldor'], cwd=APP, env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.PIPE, text=True)
+    # A state folder of its own: the copies of unsaved work a trial leaves
+    # must not be offered to the next one, nor land in the user's.
+    state = tempfile.mkdtemp(prefix='veldor-state-')
+    env = dict(desktop.env, QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', XDG_STATE_HOME=state)
+    start = lambda *args: subprocess.Popen(['./veldor'] + list(args), cwd=APP, env=env, stdout=subprocess.DEVNULL,
+                                           stderr=subprocess.PIPE, text=True)
+    program = start()
     atspi = lambda *args: run(['/usr/bin/python3', os.path.join(HERE, 'atspi.py')] + list(args), env)
     try:
         desktop.until(lambda: desktop.find('Veldor'), 'the main window', 30)
@@ -174,6 +194,40 @@ def trial(desktop, platform):
               not any(w['t'].startswith('Please Wait') for w in windows), [w['t'] for w in windows])
         check(label + ': renderings leave the main window in place', frame(desktop.find('Veldor')) == placed,
               (placed, frame(desktop.find('Veldor'))))
+
+        # The skies chosen are unsaved work: killed a second after the last
+        # one, the program offers it back at the next start.
+        program.kill()
+        program.communicate()
+        program = start()
+        desktop.until(lambda: atspi('find', 'Restore').returncode == 0, 'the offer to restore', 30)
+        atspi('press', 'Restore')
+        restored = lambda: 'Sky: Cloudy Day' in atspi('describe', 'Picture').stdout
+        desktop.until(restored, 'the restored scene', 20)
+        check(label + ': work killed with -9 is offered back and restored', restored())
+        program.terminate()
+        program.communicate(timeout=10)
+
+        # A file that is not a scene: the report closed from the desktop
+        # gives the main window back; on Wayland it never went.
+        notscene = os.path.join(state, 'not-a-scene.vdr')
+        with open(notscene, 'w') as f:
+            f.write('hello\n')
+        shutil.rmtree(os.path.join(state, 'veldor'), ignore_errors=True)
+        program = start(notscene)
+        report = 'This is not a Veldor File'
+        desktop.until(lambda: desktop.find(report), 'the report on a file that is not a scene', 30)
+        if platform == 'wayland':
+            check(label + ': the main window stays up behind the report', bool(desktop.find('Veldor')),
+                  [w['t'] for w in desktop.windows()])
+        desktop.close(report)
+        back = lambda: not desktop.find(report) and desktop.find('Veldor')
+        try:
+            desktop.until(back, 'the main window back')
+        except RuntimeError:
+            pass
+        check(label + ': the report closed from the desktop gives the main window back', bool(back()),
+              [w['t'] for w in desktop.windows() or []])
     except Exception as error:
         check(label + ': ran through', False, error)
     finally:
@@ -186,6 +240,7 @@ def trial(desktop, platform):
         check(label + ': no platform plugin warning', 'Could not find the Qt platform plugin' not in err, err)
         if failures:
             print(err[-2000:])
+        shutil.rmtree(state, ignore_errors=True)
 
 
 def main():
