@@ -188,8 +188,9 @@ void TMainForm::endOnSignal()
     endingOnSignal_ = true;
     writeRecoveryCopy();
     // What the copy holds is offered at the next start; nothing is asked now,
-    // since whoever sent the signal cannot answer.
-    QCoreApplication::quit();
+    // since whoever sent the signal cannot answer. Not quit(): that closes
+    // the windows first, and closing the main window asks about the work.
+    QCoreApplication::exit(0);
 }
 
 } // namespace veldor
