@@ -18,7 +18,7 @@ ASAN_ENV := QT_QPA_PLATFORM=offscreen \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan-qt.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test test-sanitize test-desktops bench demo package clean
+.PHONY: all deps configure build program run test test-sanitize test-desktops bench demo package clean
 
 all: build
 
@@ -33,7 +33,12 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program, its tools and its pictures only: the tests and the benchmark
+# wait for `make test` and `make bench`.
+program: configure
+	cmake --build $(BUILD) -j $(JOBS) --target veldor_program
+
+run: program
 	cd $(APP) && ./veldor
 
 test: build
@@ -61,7 +66,7 @@ test-desktops: build
 bench: build
 	$(BUILD)/bench/veldor-bench --benchmark_counters_tabular=true
 
-demo: build
+demo: program
 	$(APP)/veldor-render $(APP)/demo.vdr $(BUILD)/demo.bmp
 	@echo "demo picture written to $(BUILD)/demo.bmp"
 

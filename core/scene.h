@@ -3,6 +3,7 @@
 // hold, and the run-time fields through which the windows hand work to each
 // other.
 #include "core/compactstring.h"
+#include "platform/picturesize.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,8 +41,6 @@ enum class EditMode {
 
 inline constexpr const char* kDefaultSky = "sky3.bmp";
 inline constexpr const char* kDefaultGround = "none.bmp";
-inline constexpr int kPictureWidth = 630;
-inline constexpr int kPictureHeight = 340;
 
 // Seven parallel columns of one common length, always at least one row;
 // only rows below objectCount mean anything. A row takes 36 bytes plus its

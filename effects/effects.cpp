@@ -1,5 +1,7 @@
 #include "effects/effects.h"
 
+#include "platform/picturesize.h"
+
 #include <algorithm>
 #include <cstring>
 #include <cstdint>
@@ -16,8 +18,8 @@ namespace veldor {
 
 namespace {
 
-constexpr int kAreaWidth = 630;
-constexpr int kAreaHeight = 340;
+constexpr int kAreaWidth = kPictureWidth;
+constexpr int kAreaHeight = kPictureHeight;
 
 // Four pixels at once. The pixel rules below are templates, so one formula
 // serves both the four-pixel body of a row and its single-pixel tail.

@@ -1,6 +1,7 @@
 #include "output/exportbmp.h"
 
 #include "platform/bmp.h"
+#include "platform/picturesize.h"
 #include "platform/png.h"
 #include "platform/stretch.h"
 
@@ -39,7 +40,7 @@ const Surface& stretchForExport(const Surface& picture, Surface& scratch)
     // The file must be 640x480 whatever another step left in the scratch.
     if (scratch.width() != 640 || scratch.height() != 480)
         scratch = Surface(640, 480, kWhite);
-    stretchCopy(scratch, 0, 0, 640, 480, picture, 0, 0, 630, 340);
+    stretchCopy(scratch, 0, 0, 640, 480, picture, 0, 0, kPictureWidth, kPictureHeight);
     return scratch;
 }
 

@@ -6,6 +6,7 @@
 // Every picture of a pack ends up 24-bit with pure white as its only
 // transparency, so the rules below settle what happens to the author's
 // alpha, sizes and whites once, for every caller.
+#include "platform/picturesize.h"
 #include "platform/surface.h"
 #include "sources/builtins.h"
 #include "sources/pack.h"
@@ -50,8 +51,8 @@ RgbaPicture scaleArea(const RgbaPicture& src, SourceRect rect, int outW, int out
 // that it stays visible; a sky is never keyed and keeps its white.
 Surface toKeyedSurface(const RgbaPicture& src, bool keyed);
 
-inline constexpr int kPackPictureWidth = 630;
-inline constexpr int kPackPictureHeight = 340;
+inline constexpr int kPackPictureWidth = kPictureWidth;
+inline constexpr int kPackPictureHeight = kPictureHeight;
 inline constexpr int kPackObjectBox = 256;
 inline constexpr int kPackThumbnailSize = 100;
 

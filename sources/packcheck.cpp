@@ -2,6 +2,7 @@
 
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/picturesize.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "platform/unique_fd.h"
@@ -19,8 +20,6 @@ namespace veldor {
 namespace {
 
 constexpr int kPackLines = 35;
-constexpr int kPictureWidth = 630;
-constexpr int kPictureHeight = 340;
 constexpr int kThumbnailSide = 100;
 
 std::string sizeText(const Bitmap& b) { return std::to_string(b.width) + " x " + std::to_string(b.height); }

@@ -88,7 +88,7 @@ QImage printedClientImage(const Surface& picture, QPoint pictureAt, QSize client
     QImage image(clientSize, QImage::Format_RGB32);
     image.fill(face);
     QPainter painter(&image);
-    painter.drawImage(pictureAt, toQImage(picture, QRect(0, 0, 630, 340)));
+    painter.drawImage(pictureAt, toQImage(picture, QRect(0, 0, kPictureWidth, kPictureHeight)));
     return image;
 }
 
