@@ -41,9 +41,15 @@ program: configure
 run: program
 	cd $(APP) && ./veldor
 
+# Every stage runs even when one before it failed; the last line sums them up.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	$(MAKE) test-sanitize
+	@rm -f $(BUILD)/junit.xml $(ASAN_BUILD)/junit.xml $(ASAN_BUILD)/junit-fuzz.xml; status=0; \
+	(cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --output-junit junit.xml) \
+	  || status=1; \
+	$(MAKE) --no-print-directory test-sanitize || status=1; \
+	scripts/test-summary "build=$(BUILD)/junit.xml" "sanitizers=$(ASAN_BUILD)/junit.xml" \
+	  "fuzz=$(ASAN_BUILD)/junit-fuzz.xml" || status=1; \
+	exit $$status
 
 $(ASAN_BUILD)/build.ninja:
 	cmake -S . -B $(ASAN_BUILD) -G Ninja $(ASAN_CMAKE_FLAGS)
@@ -51,8 +57,8 @@ $(ASAN_BUILD)/build.ninja:
 # The whole suite once more under the sanitizers, then the fuzz smoke runs.
 test-sanitize: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS) -E '^fuzz_'
-	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS) -R '^fuzz_'
+	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS) -E '^fuzz_' --output-junit junit.xml
+	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS) -R '^fuzz_' --output-junit junit-fuzz.xml
 
 # The program on GNOME Shell and KWin, natively on Wayland and through
 # XWayland, headless, with the session scripts in DESKTOPS.

@@ -4,7 +4,7 @@ a window hidden before mutter had mapped it was left on screen: renderings
 that last show it, and every one of them takes it down again.
 
 Usage: check-wait-window.py APP_DIR. Needs Xvfb, mutter, xwininfo, AT-SPI."""
-import os, shutil, struct, subprocess, sys, tempfile, threading, time
+import os, shutil, signal, struct, subprocess, sys, tempfile, threading, time
 
 APP = os.path.abspath(sys.argv[1])
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -35,23 +35,35 @@ def viewable(env):
     return 'IsViewable' in out
 
 
+def free_display():
+    """An X server on a display number nobody uses, and that number."""
+    r, w = os.pipe()
+    xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(w), '-screen', '0', '1280x1024x24'],
+                            stderr=subprocess.DEVNULL, pass_fds=(w,))
+    os.close(w)
+    with os.fdopen(r) as f:
+        return xvfb, ':' + f.readline().strip()
+
+
 def main():
-    for tool in ('Xvfb', 'mutter', 'xwininfo', 'dbus-run-session'):
-        if not shutil.which(tool):
-            print('skip mutter/x11: %s missing' % tool)
-            return 0
+    # A tool missing is a failure with its name, never a silent pass.
+    missing = [t for t in ('Xvfb', 'mutter', 'xwininfo', 'dbus-run-session') if not shutil.which(t)]
+    if missing:
+        print('FAIL mutter/x11: %s missing (scripts/install-deps --desktops installs them)' % ', '.join(missing))
+        return 1
     work = tempfile.mkdtemp(prefix='veldor-wait-')
     app = slow_folder(work)
-    env = dict(os.environ, DISPLAY=':137', QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
-               XDG_RUNTIME_DIR=work, HOME=work)
-    xvfb = subprocess.Popen(['Xvfb', ':137', '-screen', '0', '1280x1024x24'], stderr=subprocess.DEVNULL)
-    time.sleep(1)
+    xvfb, display = free_display()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
+               XDG_RUNTIME_DIR=work, HOME=work, XDG_STATE_HOME=work)
     # One session bus for the window manager, the program and the screen
     # reader's presses.
     script = '''
 mutter --x11 --replace --sm-disable >/dev/null 2>&1 &
+echo $! >"$4/mutter.pid"
 sleep 2
 cd "$1" && ./veldor slow.vdr >/dev/null 2>&1 &
+echo $! >"$4/veldor.pid"
 sleep 6
 exec "$2" "$3"
 '''
@@ -74,15 +86,20 @@ for _ in range(8):
     watcher = threading.Thread(target=watch)
     watcher.start()
     try:
-        subprocess.run(['dbus-run-session', '--', 'sh', '-c', script, 'sh', app, '/usr/bin/python3', driver],
+        subprocess.run(['dbus-run-session', '--', 'sh', '-c', script, 'sh', app, '/usr/bin/python3', driver, work],
                        env=env, timeout=120, stderr=subprocess.DEVNULL)
         time.sleep(2)
     finally:
         stop.set()
         watcher.join()
         left = viewable(env)
-        subprocess.run(['pkill', '-f', os.path.join(app, 'veldor')])
-        subprocess.run(['pkill', '-f', 'mutter --x11 --replace --sm-disable'])
+        # Only what this run started, by its id.
+        for name in ('veldor', 'mutter'):
+            try:
+                with open(os.path.join(work, name + '.pid')) as f:
+                    os.kill(int(f.read()), signal.SIGTERM)
+            except (OSError, ValueError):
+                pass
         xvfb.terminate()
         shutil.rmtree(work, ignore_errors=True)
     shown = sum(1 for (_, a), (_, b) in zip(seen, seen[1:]) if b and not a)

@@ -10,6 +10,7 @@
 #include "gui/smallwindows.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -27,6 +28,8 @@ int main(int argc, char** argv)
         std::fputs("Usage: small-windows-shot OUT.png\n", stderr);
         return 2;
     }
+    // Taken before the program makes its own folder current.
+    const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     veldor::test::TestProgram p;
     p.start();
     const qreal dpr = p.main().devicePixelRatioF();
@@ -60,7 +63,7 @@ int main(int argc, char** argv)
         painter.drawPixmap(pl.at + QPoint(0, kCaption), pl.shot);
     }
     painter.end();
-    if (!sheet.save(QString::fromLocal8Bit(argv[1]))) {
+    if (!sheet.save(out)) {
         std::fprintf(stderr, "small-windows-shot: cannot write %s\n", argv[1]);
         return 1;
     }
