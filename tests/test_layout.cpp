@@ -1,7 +1,9 @@
-// The map of windows in core/ui/forms.h: every window's class is declared
-// in the file the map names, so that a reader sent there finds it.
+// How the source is laid out where the build cannot check it: the map of
+// windows in core/ui/forms.h names the files that hold them, and the
+// windows' folders build on core/ui without a circle.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -30,6 +32,25 @@ TEST(Layout, TheWindowMapNamesTheFilesThatHoldTheWindows)
         EXPECT_NE(text.find("class " + cls + " "), std::string::npos) << cls << " is not declared in " << header;
     }
     EXPECT_EQ(windows, 20);
+}
+
+// core/ui is the base of the windows: it includes no other folder's ui/,
+// and every other ui/ folder includes only its own and core/ui's.
+TEST(Layout, WindowFoldersBuildOnCoreUiWithoutACircle)
+{
+    namespace fs = std::filesystem;
+    const std::regex include(R"re(#include "(\w+)/ui/)re");
+    for (const char* folder : {"core", "files", "editing", "sources", "effects", "output"}) {
+        const fs::path dir = fs::path(VELDOR_TEST_SOURCE_DIR) / folder / "ui";
+        for (const fs::directory_entry& file : fs::directory_iterator(dir)) {
+            const std::string name = std::string(folder) + "/ui/" + file.path().filename().string();
+            const std::string text = readSource(name);
+            for (std::sregex_iterator m(text.begin(), text.end(), include), end; m != end; ++m) {
+                const std::string to = (*m)[1];
+                EXPECT_TRUE(to == folder || to == "core") << name << " includes " << to << "/ui/";
+            }
+        }
+    }
 }
 
 } // namespace

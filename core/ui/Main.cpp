@@ -14,14 +14,8 @@
 #include "core/ui/smallwindow.h"
 #include "core/ui/wait.h"
 #include "editing/editmachine.h"
-#include "editing/ui/editview.h"
 #include "platform/error.h"
 #include "platform/paths.h"
-#include "sources/ui/land.h"
-#include "sources/ui/landp.h"
-#include "sources/ui/objectbox.h"
-#include "sources/ui/skyform.h"
-#include "sources/ui/skyp.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -74,8 +68,7 @@ TMainForm::TMainForm(Session& session, Forms& forms, UiServices& services, QWidg
       scene(session.scene()),
       forms(forms),
       services(services),
-      editView_(std::make_unique<PictureEditView>(*this, forms)),
-      editMachine_(std::make_unique<EditMachine>(session, surfaces, *editView_))
+      editMachine_(std::make_unique<EditMachine>(session, surfaces, makeEditView()))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Veldor"));

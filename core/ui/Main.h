@@ -21,6 +21,7 @@ class QToolButton;
 namespace veldor {
 
 class EditMachine;
+class EditView;
 class Session;
 class PictureEditView;
 class Surface;
@@ -244,6 +245,7 @@ private:
     void sessionChanged();
     void updateUndoItems();
     void stepHistory(bool forward);
+    EditView& makeEditView();
 
     SceneState& scene;
     Forms& forms;
@@ -261,7 +263,9 @@ private:
     bool recoveryFailed_ = false;
     bool endingOnSignal_ = false;
     // Last, so that they are built after the references they use.
-    std::unique_ptr<PictureEditView> editView_;
+    // Made where the editing windows are (editing/ui/Main_mouse.cpp), and
+    // shared only so that this folder need not know it.
+    std::shared_ptr<PictureEditView> editView_;
     std::unique_ptr<EditMachine> editMachine_;
 };
 

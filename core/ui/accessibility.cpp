@@ -5,7 +5,7 @@
 #include "core/ui/pictureview.h"
 #include "core/ui/smallwindow.h"
 #include "sources/builtins.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

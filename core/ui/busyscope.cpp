@@ -3,13 +3,8 @@
 #include "core/ui/Main.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/wait.h"
+#include "core/ui/smallwindow.h"
 #include "platform/paths.h"
-#include "sources/ui/land.h"
-#include "sources/ui/landp.h"
-#include "sources/ui/objectbox.h"
-#include "sources/ui/packbrowser.h"
-#include "sources/ui/skyform.h"
-#include "sources/ui/skyp.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -40,10 +35,10 @@ QWidget* pickerWindow(const Forms& forms, PickerToShow picker)
 {
     switch (picker) {
     case PickerToShow::None: return nullptr;
-    case PickerToShow::Sky: return forms.sky;
-    case PickerToShow::Landscape: return forms.landscape;
-    case PickerToShow::SkyPack: return forms.SkyPack;
-    case PickerToShow::LandPack: return forms.LandPack;
+    case PickerToShow::Sky: return forms.skyWidget;
+    case PickerToShow::Landscape: return forms.landscapeWidget;
+    case PickerToShow::SkyPack: return forms.skyPackWidget;
+    case PickerToShow::LandPack: return forms.landPackWidget;
     }
     return nullptr;
 }
@@ -114,8 +109,7 @@ void BusyScope::hideWindows(Picker picker)
         setCurrentDirectory(scene_.appDir);
     const PickerToShow asked = std::exchange(scene_.reopenPicker, PickerToShow::None);
     kept_ = picker == Picker::ShowAgain ? pickerWindow(forms_, asked) : nullptr;
-    for (QWidget* window : {static_cast<QWidget*>(forms_.sky), static_cast<QWidget*>(forms_.landscape),
-                            static_cast<QWidget*>(forms_.Objectx)})
+    for (QWidget* window : {forms_.skyWidget, forms_.landscapeWidget, forms_.objectsWidget})
         if (window != kept_)
             window->hide();
 }
@@ -137,10 +131,10 @@ void BusyScope::finish()
     finished_ = true;
     if (!kept_)
         return;
-    // A pack browser lists its folder afresh whenever it is shown; one that
-    // stayed up through the rendering does so now.
-    if (auto* browser = qobject_cast<PackBrowser*>(kept_); browser && browser->isVisible())
-        browser->FormShow();
+    // A window that stayed up through the work brings what it shows up to
+    // date (a pack browser lists its folder afresh, as when it is shown).
+    if (auto* window = qobject_cast<SmallWindow*>(kept_); window && window->isVisible())
+        window->refreshShown();
     kept_->show();
     kept_->raise();
 }

@@ -32,6 +32,8 @@
 // SpeedButton11 Object, SpeedButton6 Special Effects, SpeedButton5 New,
 // SpeedButton8 Print, SpeedButton3 Save, SpeedButton4 Open, SpeedButton7
 // Export as BMP, RefreshButton Refresh.
+class QWidget;
+
 namespace veldor {
 
 class TMainForm;
@@ -76,6 +78,15 @@ struct Forms {
     Tnewbox* newbox = nullptr;
     Thelpbox* helpbox = nullptr;
     TAboutBox* AboutBox = nullptr;
+
+    // The pickers and pack browsers as plain widgets, for what only shows
+    // and hides them (the rendering's BusyScope, here below the folders
+    // that define their classes); set with the windows.
+    QWidget* skyWidget = nullptr;
+    QWidget* landscapeWidget = nullptr;
+    QWidget* objectsWidget = nullptr;
+    QWidget* skyPackWidget = nullptr;
+    QWidget* landPackWidget = nullptr;
 };
 
 } // namespace veldor

@@ -71,6 +71,9 @@ public:
     // (a focused push button takes Return itself): press `onReturn` or
     // `onEscape`; where one is null, close the window if it has a close box.
     void setKeyButtons(QPushButton* onReturn, QPushButton* onEscape);
+    // The window stayed up through work that may have changed what it
+    // shows; by default nothing needs doing.
+    virtual void refreshShown() {}
 
 protected:
     void showEvent(QShowEvent* event) override;

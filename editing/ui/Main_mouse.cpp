@@ -9,6 +9,12 @@ void TMainForm::MainImageMouseDown(int x, int y)
     editView_->setPictureKeepsMouse(editMachine_->press(x, y));
 }
 
+EditView& TMainForm::makeEditView()
+{
+    editView_ = std::make_shared<PictureEditView>(*this, forms);
+    return *editView_;
+}
+
 void TMainForm::MainImageMouseMove(int x, int y) { editMachine_->move(x, y); }
 
 void TMainForm::MainImageMouseUp(int x, int y) { editMachine_->release(x, y); }

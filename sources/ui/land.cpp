@@ -6,7 +6,7 @@
 #include "sources/builtins.h"
 #include "sources/ui/landp.h"
 #include "sources/ui/pickerrow.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 #include "sources/builtins.h"
 #include "sources/ui/objectp.h"
 #include "sources/ui/pickerrow.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -10,7 +10,7 @@
 #include "platform/surface.h"
 #include "platform/textfile.h"
 #include "sources/ui/pickerrow.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QDir>
 #include <QFile>

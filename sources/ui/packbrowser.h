@@ -65,6 +65,7 @@ public:
     // The list reads the folder afresh at every showing, so a pack added
     // while the program runs appears.
     void FormShow();
+    void refreshShown() override { FormShow(); }
 
     std::array<Thumbnail*, kChoiceSlots> pictures() const { return {pic0, pic1, pic2, pic3, pic4}; }
     std::array<QLabel*, kChoiceSlots> names() const { return {name0, name1, name2, name3, name4}; }

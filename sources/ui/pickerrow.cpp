@@ -7,7 +7,7 @@
 #include "platform/bmp.h"
 #include "platform/error.h"
 #include "platform/surface.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QFile>
 

@@ -5,7 +5,7 @@
 #include "sources/builtins.h"
 #include "sources/ui/pickerrow.h"
 #include "sources/ui/skyp.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QLabel>
 #include <QPushButton>

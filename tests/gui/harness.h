@@ -4,7 +4,7 @@
 // made current, and the whole program built on both.
 #include "core/renderer.h"
 #include "core/ui/Main.h"
-#include "core/ui/program.h"
+#include "program/program.h"
 #include "core/ui/services.h"
 #include "platform/bmp.h"
 #include "platform/surface.h"

@@ -6,7 +6,7 @@
 #include "sources/ui/landp.h"
 #include "sources/ui/objectp.h"
 #include "sources/ui/skyp.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QLabel>
 #include <QListWidget>

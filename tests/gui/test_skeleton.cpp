@@ -23,7 +23,7 @@
 #include "sources/ui/objectp.h"
 #include "sources/ui/skyform.h"
 #include "sources/builtins.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 #include "sources/ui/skyp.h"
 
 #include <QApplication>

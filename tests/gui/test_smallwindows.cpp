@@ -22,7 +22,7 @@
 #include "sources/ui/objectp.h"
 #include "sources/ui/skyform.h"
 #include "sources/ui/skyp.h"
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "core/ui/program.h"
+#include "program/program.h"
 
 #include "core/ui/Main.h"
 #include "core/ui/about.h"
@@ -104,6 +104,11 @@ VeldorProgram::VeldorProgram(UiServices& services)
     create(w.newbox, f.newbox, s, f, services);
     create(w.helpbox, f.helpbox, s, f, services);
     create(w.AboutBox, f.AboutBox, s, f, services);
+    f.skyWidget = f.sky;
+    f.landscapeWidget = f.landscape;
+    f.objectsWidget = f.Objectx;
+    f.skyPackWidget = f.SkyPack;
+    f.landPackWidget = f.LandPack;
     // Started in the application folder: an install a crash cut short is
     // finished before any pack browser lists the folder.
     finishInterruptedPackInstalls(packFolder("."));

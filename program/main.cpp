@@ -1,6 +1,6 @@
 #include "core/ui/Main.h"
 #include "core/ui/application.h"
-#include "core/ui/program.h"
+#include "program/program.h"
 #include "core/ui/services.h"
 
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "sources/ui/thumbnail.h"
+#include "core/ui/thumbnail.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
