@@ -8,8 +8,9 @@ no scene none.
 
 Usage: check-thumbnails.py APP_DIR SAMEPIXELS
 A service that is not installed is skipped. GNOME's sandbox shows only /usr,
-so its check needs the installed package; tumbler runs the build's
-veldor-render when the package is not installed."""
+so its check needs the installed package; without it, tumbler is given the
+thumbnailer file the package ships as `cmake --install` writes it into a
+folder of the check's own."""
 import glob, hashlib, os, shutil, subprocess, sys, tempfile, time, urllib.parse
 
 APP = os.path.abspath(sys.argv[1])
@@ -23,6 +24,7 @@ def check(name, ok, detail=''):
     print(('ok   ' if ok else 'FAIL ') + name + (': ' + str(detail) if detail and not ok else ''))
     if not ok:
         failures.append(name)
+    return ok
 
 
 def uri(path):
@@ -63,14 +65,18 @@ def tumbler(work):
     if not daemons or not shutil.which('gdbus') or not shutil.which('dbus-daemon'):
         print('skip tumbler: tumblerd (package tumbler) or gdbus missing')
         return
-    render = '/usr/bin/veldor-render' if os.path.exists(INSTALLED) else os.path.join(APP, 'veldor-render')
-    if render.startswith('/usr/'):
-        render = os.path.realpath(render)
-    data = os.path.join(work, 'data')
-    os.makedirs(os.path.join(data, 'thumbnailers'))
-    with open(os.path.join(data, 'thumbnailers', 'veldor.thumbnailer'), 'w') as f:
-        f.write('[Thumbnailer Entry]\nTryExec=%s\nExec=%s --format png --size %%s -- %%i %%o\n'
-                'MimeType=application/x-veldor-scene;\n' % (render, render))
+    if os.path.exists(INSTALLED):
+        data, render = '/usr/share', os.path.realpath('/usr/bin/veldor-render')
+    else:
+        # The build installed as the package installs it, thumbnailer file and all.
+        prefix = os.path.join(work, 'prefix')
+        installed = subprocess.run(['cmake', '--install', os.path.dirname(APP), '--prefix', prefix],
+                                   capture_output=True, text=True)
+        data, render = os.path.join(prefix, 'share'), os.path.realpath(os.path.join(prefix, 'bin', 'veldor-render'))
+        if not check('tumbler: the build installs its thumbnailer file',
+                     installed.returncode == 0 and os.path.exists(os.path.join(data, 'thumbnailers', 'veldor.thumbnailer')),
+                     installed.stderr):
+            return
     env = dict(os.environ, XDG_CACHE_HOME=os.path.join(work, 'cache'),
                XDG_DATA_DIRS=data + ':' + os.environ.get('XDG_DATA_DIRS', '/usr/local/share:/usr/share'))
     # With the same folders as ours: the bus may start a tumblerd of its own
