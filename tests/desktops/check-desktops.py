@@ -47,18 +47,31 @@ def session_env(work):
     return env
 
 
+def free_display(count):
+    """The first of `count` display numbers in a row that no X server uses,
+    so that two runs on one machine never meet."""
+    taken = lambda n: os.path.exists('/tmp/.X%d-lock' % n) or os.path.exists('/tmp/.X11-unix/X%d' % n)
+    for first in range(131, 400):
+        if not any(taken(n) for n in range(first, first + count)):
+            return first
+    raise RuntimeError('no free display number')
+
+
 class Desktop:
     def __init__(self, kind, work):
         self.kind, self.work = kind, work
+        # GNOME's session takes two displays, KWin's one; the Wayland socket
+        # is named after this run.
+        self.display = str(free_display(2 if kind == 'gnome' else 1))
+        socket = 'wayland-veldor-%d' % os.getpid()
         if kind == 'gnome':
             shim = os.path.join(work, 'xdisp.so')
             subprocess.run(['gcc', '-shared', '-fPIC', '-o', shim,
                             os.path.join(TOOLS, 'wl-xwayland-display-shim.c'), '-ldl'], check=True)
-            subprocess.run([os.path.join(TOOLS, 'wl-gnome-session.sh'), work, '131', 'wayland-veldor-t', shim],
+            subprocess.run([os.path.join(TOOLS, 'wl-gnome-session.sh'), work, self.display, socket, shim],
                            check=True)
         else:
-            subprocess.run([os.path.join(TOOLS, 'wl-kwin-session.sh'), work, '134', 'wayland-veldor-t'],
-                           check=True)
+            subprocess.run([os.path.join(TOOLS, 'wl-kwin-session.sh'), work, self.display, socket], check=True)
         self.env = session_env(work)
         self.until(lambda: self.windows() is not None, 'the desktop to start', 30)
         if kind == 'gnome':
@@ -71,8 +84,7 @@ class Desktop:
 
     def stop(self):
         script = 'wl-gnome-stop.sh' if self.kind == 'gnome' else 'wl-kwin-stop.sh'
-        subprocess.run([os.path.join(TOOLS, script), self.work, '131' if self.kind == 'gnome' else '134'],
-                       capture_output=True)
+        subprocess.run([os.path.join(TOOLS, script), self.work, self.display], capture_output=True)
 
     def eval(self, js):
         return run([os.path.join(TOOLS, 'gnome-eval.py'), js], self.env).stdout
