@@ -63,8 +63,11 @@ test-sanitize: deps $(ASAN_BUILD)/build.ninja
 # The program on GNOME Shell and KWin, natively on Wayland and through
 # XWayland, headless, with the session scripts in DESKTOPS.
 DESKTOPS ?= $(CURDIR)/../shared/desktops
-test-desktops: build
+# GNOME's thumbnail factory sees only /usr, so the package just built is
+# installed for it.
+test-desktops: build package
 	@scripts/install-deps --desktops
+	@scripts/install-package $(BUILD)
 	tests/desktops/check-desktops.py $(APP) $(DESKTOPS)
 	tests/desktops/check-wait-window.py $(APP)
 	tests/desktops/check-thumbnails.py $(APP) $(BUILD)/tests/package/samepixels

@@ -7,10 +7,11 @@ pack picture cannot be read a thumbnail all the same, and give a file that is
 no scene none.
 
 Usage: check-thumbnails.py APP_DIR SAMEPIXELS
-A service that is not installed is skipped. GNOME's sandbox shows only /usr,
-so its check needs the installed package; without it, tumbler is given the
-thumbnailer file the package ships as `cmake --install` writes it into a
-folder of the check's own."""
+A service that is not installed is a failure (make test-desktops installs
+them). GNOME's sandbox shows only /usr, so its check needs the installed
+package, which make test-desktops installs, and its absence is a failure;
+without it, tumbler is given the thumbnailer file the package ships as
+`cmake --install` writes it into a folder of the check's own."""
 import glob, hashlib, os, shutil, subprocess, sys, tempfile, time, urllib.parse
 
 APP = os.path.abspath(sys.argv[1])
@@ -63,7 +64,7 @@ def judge(label, path, expected, thumbnail):
 def tumbler(work):
     daemons = glob.glob('/usr/lib/*/tumbler-1/tumblerd')
     if not daemons or not shutil.which('gdbus') or not shutil.which('dbus-daemon'):
-        print('skip tumbler: tumblerd (package tumbler) or gdbus missing')
+        check('tumbler: tumblerd (package tumbler) and gdbus installed', False)
         return
     if os.path.exists(INSTALLED):
         data, render = '/usr/share', os.path.realpath('/usr/bin/veldor-render')
@@ -136,10 +137,10 @@ def gnome(work):
     probe = subprocess.run(['/usr/bin/python3', '-c', "import gi; gi.require_version('GnomeDesktop', '3.0')"],
                            capture_output=True)
     if probe.returncode != 0:
-        print('skip GNOME: python3-gi or gir1.2-gnomedesktop-3.0 missing')
+        check('GNOME: python3-gi and gir1.2-gnomedesktop-3.0 installed', False)
         return
-    if not os.path.exists(INSTALLED):
-        print('skip GNOME: its sandbox shows only /usr; install the package (make package) first')
+    if not check('GNOME: the package is installed (its sandbox shows only /usr)', os.path.exists(INSTALLED),
+                 'make test-desktops installs it; by hand: make package, then apt install ./build/veldor_*.deb'):
         return
     # The factory reads the installed thumbnailers, and the cache of its failures in XDG_CACHE_HOME.
     env = dict(os.environ, XDG_CACHE_HOME=os.path.join(work, 'cache'))
