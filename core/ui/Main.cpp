@@ -328,17 +328,27 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event)
 
 namespace {
 
-// The scene file or image pack a drag carries: exactly one local file
-// named *.vdr or *.vpk.
-std::optional<std::string> draggedScene(const QMimeData* mime)
+// What a drag carries that the window takes: one scene file (*.vdr), or
+// any number of image packs (*.vpk), all local files; empty otherwise.
+std::vector<std::string> draggedFiles(const QMimeData* mime)
 {
-    if (!mime->hasUrls() || mime->urls().size() != 1)
-        return std::nullopt;
-    const QString path = mime->urls().constFirst().toLocalFile();
-    if (!path.endsWith(QLatin1String(".vdr"), Qt::CaseInsensitive)
-        && !path.endsWith(QLatin1String(".vpk"), Qt::CaseInsensitive))
-        return std::nullopt;
-    return localPath(path);
+    if (!mime->hasUrls() || mime->urls().isEmpty())
+        return {};
+    std::vector<std::string> files;
+    bool scene = false;
+    for (const QUrl& url : mime->urls()) {
+        const QString path = url.toLocalFile();
+        scene = scene || path.endsWith(QLatin1String(".vdr"), Qt::CaseInsensitive);
+        if (path.isEmpty()
+            || (!path.endsWith(QLatin1String(".vdr"), Qt::CaseInsensitive)
+                && !path.endsWith(QLatin1String(".vpk"), Qt::CaseInsensitive)))
+            return {};
+        files.push_back(localPath(path));
+    }
+    // Two scenes cannot both be opened, and a scene among packs is a slip.
+    if (scene && files.size() > 1)
+        return {};
+    return files;
 }
 
 } // namespace
@@ -363,22 +373,39 @@ void TMainForm::openFile(const std::string& path)
 // but a stray drop mid-edit is easy to make and hard to notice).
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (scene.editMode == EditMode::Idle && draggedScene(event->mimeData()))
+    if (scene.editMode == EditMode::Idle && !draggedFiles(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void TMainForm::dropEvent(QDropEvent* event)
 {
-    const std::optional<std::string> path = draggedScene(event->mimeData());
-    if (scene.editMode != EditMode::Idle || !path)
+    std::vector<std::string> files = draggedFiles(event->mimeData());
+    if (scene.editMode != EditMode::Idle || files.empty())
         return;
     event->acceptProposedAction();
     // Opened once the drop has ended: a question or an error box shown
     // from inside the drop would hold the file manager's drag until closed.
-    BusyScope::later(this, [this, file = *path] {
+    BusyScope::later(this, [this, files = std::move(files)] {
+        if (scene.editMode != EditMode::Idle)
+            return;
         // A pack leaves the scene as it is.
-        if (scene.editMode == EditMode::Idle && (isPackFile(file) || maySceneGo()))
-            openFile(file);
+        if (!isPackFile(files.front())) {
+            if (maySceneGo())
+                openSceneFile(files.front());
+            return;
+        }
+        // Each pack goes in on its own; one refused does not stop the others,
+        // and every refusal is told at the end, in one box.
+        std::string refusals;
+        for (const std::string& pack : files) {
+            try {
+                openPackFile(pack);
+            } catch (const Error& error) {
+                refusals += (refusals.empty() ? "" : "\n\n") + std::string(error.what());
+            }
+        }
+        if (!refusals.empty())
+            throw Error(refusals);
     });
 }
 

@@ -48,6 +48,24 @@ bool dropFile(TMainForm& window, const QString& path)
     return drop.isAccepted();
 }
 
+// Drags `paths` onto the main window together; whether the window took them.
+bool dropFiles(TMainForm& window, const QStringList& paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    mime.setUrls(urls);
+    const QPoint at(300, 200);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    return drop.isAccepted();
+}
+
 // Runs `answer` on the next modal widget of type W once it is up.
 template <class W>
 void whenModal(std::function<void(W&)> answer)
@@ -73,6 +91,7 @@ private slots:
     void sceneFromCommandLineOrDrop();
     void packFromCommandLineOrDrop_data();
     void packFromCommandLineOrDrop();
+    void severalPacksDroppedAtOnce();
     void fileDialogsStartInPicturesThenTheLastFolder();
 };
 
@@ -210,6 +229,46 @@ void DesktopTest::packFromCommandLineOrDrop()
     qputenv("HOME", oldHome);
     QCOMPARE(where->toolTip().isEmpty() ? where->text() : where->toolTip(),
              QStringLiteral("2. Open the pack, or extract it into ~/%1/packs").arg(app.dirName()));
+}
+
+// Several packs dropped at once are each installed; one refused does not
+// keep the others out, and its reason is told. Two scenes, or a scene among
+// packs, are not taken.
+void DesktopTest::severalPacksDroppedAtOnce()
+{
+    TestProgram p;
+    p.start();
+    QTemporaryDir elsewhere;
+    const QDir sent(elsewhere.path());
+    const QDir shipped(p.appDir.path(QStringLiteral("packs")));
+    QFile sample(shipped.filePath(QStringLiteral("sample.vpk")));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QByteArray pack = sample.readAll();
+    QStringList packs;
+    for (const char* prefix : {"one", "two", "bad"}) {
+        const QString name = QString::fromLatin1(prefix);
+        writeFile(sent.filePath(name + QStringLiteral(".vpk")),
+                  QByteArray(pack).replace("\r\nsmp\r\n", "\r\n" + QByteArray(prefix) + "\r\n"));
+        packs << sent.filePath(name + QStringLiteral(".vpk"));
+        if (name == QLatin1String("bad"))
+            continue; // its bitmaps missing
+        for (const QString& bitmap : shipped.entryList({QStringLiteral("smp*.bmp")}))
+            QVERIFY(QFile::copy(shipped.filePath(bitmap), sent.filePath(name + bitmap.mid(3))));
+    }
+    const QString scene = p.appDir.path(QStringLiteral("demo.vdr"));
+    QVERIFY(!dropFiles(p.main(), {scene, scene}));
+    QVERIFY(!dropFiles(p.main(), {packs[0], scene}));
+    QVERIFY(dropFiles(p.main(), packs));
+    for (int i = 0; i < 2; ++i)
+        dispatchGuarded(&p.services, [] {
+            QCoreApplication::processEvents();
+            return true;
+        });
+    QVERIFY(QFile::exists(shipped.filePath(QStringLiteral("one.vpk"))));
+    QVERIFY(QFile::exists(shipped.filePath(QStringLiteral("two.vpk"))));
+    QVERIFY(!QFile::exists(shipped.filePath(QStringLiteral("bad.vpk"))));
+    QCOMPARE(p.services.errors.size(), 1);
+    QVERIFY2(p.services.errors[0].contains(QLatin1String("bad.vpk")), qPrintable(p.services.errors[0]));
 }
 
 void DesktopTest::fileDialogsStartInPicturesThenTheLastFolder()
