@@ -2,6 +2,7 @@
 // the built-in sky and ground under 20 objects, 2,000 objects of many sizes,
 // and 200,000 small ones.
 #include "core/renderer.h"
+#include "core/scene.h"
 #include "platform/paths.h"
 
 #include <benchmark/benchmark.h>

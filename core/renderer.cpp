@@ -1,4 +1,5 @@
 #include "core/renderer.h"
+#include "core/scene.h"
 
 #include "platform/error.h"
 #include "platform/paths.h"

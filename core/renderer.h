@@ -4,12 +4,13 @@
 // picture file is read afresh at each call, once however many rows name it
 // while what is kept fits a budget (again where needed beyond it), and
 // nothing is kept from one call to the next.
-#include "core/scene.h"
 #include "platform/surface.h"
 
 #include <functional>
 
 namespace veldor {
+
+struct SceneState;
 
 // The main window's drawing surfaces.
 struct MainSurfaces {

@@ -1,7 +1,8 @@
+#include "core/scene.h"
 #include "core/ui/Main.h"
 #include "core/ui/application.h"
-#include "program/program.h"
 #include "core/ui/services.h"
+#include "program/program.h"
 
 #include <QGuiApplication>
 

@@ -1,5 +1,6 @@
 #include "program/program.h"
 
+#include "core/session.h"
 #include "core/ui/Main.h"
 #include "core/ui/about.h"
 #include "core/ui/accessibility.h"
@@ -72,8 +73,11 @@ QFont layoutFont()
 
 } // namespace
 
+SceneState& VeldorProgram::scene() { return session_->scene(); }
+
 VeldorProgram::VeldorProgram(UiServices& services)
-    : services_(services), windows_(std::make_unique<Windows>())
+    : session_(std::make_unique<Session>()), services_(services),
+      windows_(std::make_unique<Windows>())
 {
     QApplication::setFont(layoutFont());
     installAccessibility();
@@ -83,7 +87,7 @@ VeldorProgram::VeldorProgram(UiServices& services)
     QApplication::setQuitOnLastWindowClosed(false);
     Windows& w = *windows_;
     Forms& f = forms_;
-    Session& s = session_;
+    Session& s = *session_;
     create(w.MainForm, f.MainForm, s, f, services);
     create(w.landscape, f.landscape, s, f, services);
     create(w.sky, f.sky, s, f, services);

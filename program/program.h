@@ -1,14 +1,14 @@
 #pragma once
 // The whole program: the scene, the platform services and the twenty
 // windows, created once in a fixed order and kept until exit.
-#include "core/scene.h"
-#include "core/session.h"
 #include "core/ui/forms.h"
 
 #include <memory>
 
 namespace veldor {
 
+class Session;
+struct SceneState;
 class UiServices;
 
 class VeldorProgram {
@@ -19,15 +19,15 @@ public:
     VeldorProgram(const VeldorProgram&) = delete;
     VeldorProgram& operator=(const VeldorProgram&) = delete;
 
-    Session& session() { return session_; }
-    SceneState& scene() { return session_.scene(); }
+    Session& session() { return *session_; }
+    SceneState& scene();
     Forms& forms() { return forms_; }
     UiServices& services() { return services_; }
 
 private:
     struct Windows;
 
-    Session session_;
+    std::unique_ptr<Session> session_;
     Forms forms_;
     UiServices& services_;
     std::unique_ptr<Windows> windows_;

@@ -1,4 +1,5 @@
 #include "core/renderer.h"
+#include "core/scene.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
 #include "tempfolder.h"

@@ -3,7 +3,6 @@
 // the handlers every command starts from. Handlers that belong to another
 // subsystem live in that subsystem's ui/ folder (Main_files.cpp,
 // Main_mouse.cpp, Main_pickers.cpp, Main_effects.cpp, Main_output.cpp).
-#include "core/scene.h"
 #include "core/ui/forms.h"
 
 #include <QMainWindow>
@@ -19,6 +18,8 @@ class QTimer;
 class QToolButton;
 
 namespace veldor {
+
+struct SceneState;
 
 class EditMachine;
 class EditView;

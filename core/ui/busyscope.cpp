@@ -1,4 +1,5 @@
 #include "core/ui/busyscope.h"
+#include "core/scene.h"
 
 #include "core/ui/Main.h"
 #include "core/ui/pictureview.h"

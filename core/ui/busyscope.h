@@ -8,7 +8,6 @@
 // before it was mapped may be left behind. Everything is put back also when
 // the work stops on an error: the pickers the command drops end hidden, and
 // the one it shows again ends shown and in front, or hidden on an error.
-#include "core/scene.h"
 #include "core/ui/forms.h"
 
 #include <QElapsedTimer>
@@ -20,6 +19,8 @@ class QObject;
 class QWidget;
 
 namespace veldor {
+
+struct SceneState;
 
 class BusyScope {
 public:

@@ -1,4 +1,5 @@
 #include "core/ui/newform.h"
+#include "core/scene.h"
 
 #include "core/ui/Main.h"
 #include "core/ui/controls.h"

@@ -1,4 +1,5 @@
 // The main window's command that opens the special effects window.
+#include "core/scene.h"
 #include "core/ui/Main.h"
 
 #include "effects/ui/error.h"

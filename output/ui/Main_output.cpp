@@ -1,5 +1,6 @@
 // The main window's print, export and clipboard commands.
 #include "core/renderer.h"
+#include "core/scene.h"
 #include "core/ui/Main.h"
 
 #include "core/ui/pictureview.h"

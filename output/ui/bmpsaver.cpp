@@ -1,4 +1,5 @@
 #include "output/ui/bmpsaver.h"
+#include "core/scene.h"
 
 #include "core/renderer.h"
 #include "core/ui/Main.h"

@@ -2,6 +2,7 @@
 // and hides the other two; none acts while an object is being edited or
 // waits to be placed. The pack browsers are left as they are. And an image
 // pack opened from outside, shown in its browser.
+#include "core/scene.h"
 #include "core/ui/Main.h"
 
 #include "core/ui/busyscope.h"

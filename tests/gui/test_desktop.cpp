@@ -3,6 +3,7 @@
 #include "harness.h"
 
 #include "core/ui/application.h"
+#include "core/scene.h"
 #include "files/ui/notvdrf.h"
 #include "sources/ui/skyp.h"
 

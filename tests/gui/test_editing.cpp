@@ -2,6 +2,7 @@
 #include "harness.h"
 
 #include "core/ui/application.h"
+#include "core/scene.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/wait.h"
 #include "editing/ui/choicewindow.h"

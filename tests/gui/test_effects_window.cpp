@@ -3,6 +3,7 @@
 #include "harness.h"
 
 #include "core/ui/application.h"
+#include "core/scene.h"
 #include "core/ui/wait.h"
 #include "effects/ui/error.h"
 #include "sources/ui/skyform.h"

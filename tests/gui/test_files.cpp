@@ -2,6 +2,8 @@
 #include "harness.h"
 
 #include "core/ui/application.h"
+#include "core/scene.h"
+#include "core/session.h"
 #include "files/ui/notvdrf.h"
 #include "sources/ui/land.h"
 

@@ -3,6 +3,7 @@
 #include "harness.h"
 
 #include "core/ui/application.h"
+#include "core/scene.h"
 #include "core/ui/pictureview.h"
 #include "platform/error.h"
 #include "sources/builtins.h"

@@ -4,6 +4,8 @@
 #include "harness.h"
 
 #include "core/ui/about.h"
+#include "core/scene.h"
+#include "core/session.h"
 #include "core/ui/application.h"
 #include "core/ui/help.h"
 #include "core/ui/newform.h"

@@ -5,6 +5,7 @@
 #include "smallwindows.h"
 
 #include "core/ui/about.h"
+#include "core/scene.h"
 #include "core/ui/accessibility.h"
 #include "core/ui/application.h"
 #include "core/ui/help.h"
