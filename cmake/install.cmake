@@ -11,8 +11,21 @@ file(RELATIVE_PATH VELDOR_BIN_TO_APP
 
 set(VELDOR_MAINTAINER "The Veldor developers <veldor@example.org>" CACHE STRING
   "Maintainer named in the Debian package and its changelog")
-set(VELDOR_HOMEPAGE "https://veldor.example.org" CACHE STRING
-  "The project's web site; the metainfo's screenshot is <homepage>/screenshot.png")
+set(VELDOR_HOMEPAGE "" CACHE STRING
+  "The project's web site, if it has one; the metainfo's screenshot is <homepage>/screenshot.png")
+# Without a web site the metainfo and the package name none: a made-up
+# address would show in a software centre as a dead link.
+set(VELDOR_METAINFO_LINKS "")
+if(VELDOR_HOMEPAGE)
+  string(CONCAT VELDOR_METAINFO_LINKS
+    "  <url type=\"homepage\">${VELDOR_HOMEPAGE}</url>\n"
+    "  <screenshots>\n"
+    "    <screenshot type=\"default\">\n"
+    "      <caption>The main window with a sunset sky, an island and three objects</caption>\n"
+    "      <image>${VELDOR_HOMEPAGE}/screenshot.png</image>\n"
+    "    </screenshot>\n"
+    "  </screenshots>\n")
+endif()
 
 set(VELDOR_DESKTOP_DIR ${CMAKE_CURRENT_LIST_DIR}/../data/desktop)
 set(VELDOR_STAGE_DIR ${CMAKE_BINARY_DIR}/install)

@@ -19,7 +19,9 @@ display, and gives file managers a preview of every scene.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELDOR_HOMEPAGE}")
+if(VELDOR_HOMEPAGE)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELDOR_HOMEPAGE}")
+endif()
 # Library dependencies as dpkg-shlibdeps finds them in the binaries, and
 # Qt's Wayland platform, which no library pulls: without it GNOME and KDE on
 # Wayland run the program through XWayland, blurred at fractional scales and
