@@ -7,12 +7,14 @@
 #include "output/exportbmp.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/paths.h"
 #include "platform/png.h"
 #include "platform/replacefile.h"
 #include "platform/scale.h"
 #include "platform/textfile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -49,8 +51,12 @@ constexpr const char* kHelp =
     "  --stretched       write the 640x480 stretched export\n"
     "  --size N          thumbnail: scale the picture down to fit N x N, averaging\n"
     "                    the pixels each one covers (a picture that fits is left\n"
-    "                    as it is); pictures that cannot be read are left out,\n"
-    "                    the whole takes at most 2 seconds, and OUT is written in\n"
+    "                    as it is); the pictures are looked for in the user's\n"
+    "                    own folder first ($XDG_DATA_HOME/veldor, or\n"
+    "                    ~/.local/share/veldor), which holds the user's packs;\n"
+    "                    a pack's picture found in neither fails the thumbnail,\n"
+    "                    other pictures that cannot be read are left out; the\n"
+    "                    whole takes at most 2 seconds, and OUT is written in\n"
     "                    place once the picture is complete\n"
     "  --format FORMAT   bmp or png, whatever OUT ends in\n"
     "  --repeat N        render N times, every file read afresh, and print\n"
@@ -252,6 +258,57 @@ void renderOnce(const Options& o, SceneState& scene, MainSurfaces& s)
         applyEffect(e, s);
 }
 
+// The folders a thumbnail may draw from, best first. A file manager runs us
+// from the installed folder, which lacks the user's own packs; the folder
+// the launcher keeps for the user links everything installed and holds
+// those packs too, when this process may see it at all (a sandboxed
+// thumbnailer sees only the system).
+std::vector<std::string> thumbnailFolders(const Options& o)
+{
+    std::vector<std::string> folders;
+    const std::string user = userDataFolder();
+    if (!user.empty() && std::filesystem::is_directory(user))
+        folders.push_back(user);
+    folders.push_back(o.appDir);
+    return folders;
+}
+
+// Whether `name` is a pack's picture: those are the ones that may lie where
+// this process cannot see them.
+bool inPacks(const std::string& name)
+{
+    constexpr std::string_view kPrefix = "packs\\";
+    return name.size() > kPrefix.size()
+        && std::equal(kPrefix.begin(), kPrefix.end(), name.begin(),
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+// The folder that has every picture the scene draws. Without one, a pack's
+// picture missing everywhere fails the thumbnail: a preview without the
+// user's sky would be kept by the file manager as if it were the scene.
+std::string folderForThumbnail(const Options& o, SceneDocument doc)
+{
+    doc.fillDefaultNames();
+    std::vector<std::string> names{doc.skyFile, doc.groundFile};
+    for (std::int32_t row = 0; row < doc.objectCount && std::size_t(row) < doc.objects.size(); ++row)
+        if (isShown(doc.objects.status[std::size_t(row)]))
+            names.push_back(std::string(doc.objects.imageFile[std::size_t(row)].view()));
+    const std::vector<std::string> folders = thumbnailFolders(o);
+    for (const std::string& folder : folders) {
+        const bool all = std::all_of(names.begin(), names.end(), [&](const std::string& name) {
+            return climbsAbove(name) || fileExists(appPath(folder, name));
+        });
+        if (all)
+            return folder;
+    }
+    for (const std::string& name : names)
+        if (inPacks(name) && !climbsAbove(name)
+            && std::none_of(folders.begin(), folders.end(),
+                            [&](const std::string& f) { return fileExists(appPath(f, name)); }))
+            throw Error("The picture " + name + " is not at hand");
+    return folders.front();
+}
+
 int run(const Options& o)
 {
     std::optional<SceneDocument> doc = readSceneFile(o.scene);
@@ -259,9 +316,10 @@ int run(const Options& o)
         std::fprintf(stderr, "This is not a Veldor File\n");
         return 1;
     }
+    const std::string appDir = o.size > 0 ? folderForThumbnail(o, *doc) : o.appDir;
     SceneState opened;
     static_cast<SceneDocument&>(opened) = std::move(*doc); // a large scene is held once
-    opened.appDir = o.appDir;
+    opened.appDir = appDir;
 
     SceneState scene;
     MainSurfaces surfaces;

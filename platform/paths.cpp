@@ -61,6 +61,17 @@ std::string userStateFolder()
     return std::string(home) + "/.local/state/veldor";
 }
 
+std::string userDataFolder()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/')
+        return std::string(data) + "/veldor";
+    const char* home = std::getenv("HOME");
+    if (!home || !home[0])
+        return {};
+    return std::string(home) + "/.local/share/veldor";
+}
+
 bool fileExists(const std::string& path)
 {
     struct stat st;

@@ -25,6 +25,10 @@ bool fileExists(const std::string& path);
 // user's documents: "veldor" in XDG_STATE_HOME when that is absolute,
 // otherwise in $HOME/.local/state; empty when neither is set.
 std::string userStateFolder();
+// The folder the launcher keeps for the user, with links to everything
+// installed and the user's own packs: "veldor" in XDG_DATA_HOME when that is
+// absolute, otherwise in $HOME/.local/share; empty when neither is set.
+std::string userDataFolder();
 std::string currentDirectory();
 // `dir` is a path of this platform. Throws the input/output error when the
 // directory cannot be made current.

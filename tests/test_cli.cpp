@@ -60,7 +60,9 @@ protected:
     Outcome run(const std::string& args, bool withAppDir = true, const std::string& tool = "veldor-render")
     {
         const std::string binary = std::string(VELDOR_TEST_APP_DIR) + "/" + tool;
-        std::string command = quoted(binary);
+        // Thumbnails look in the user's folder first: never the machine's.
+        std::string command = tool == "veldor-render" ? "XDG_DATA_HOME=" + quoted(path("data")) + " " : "";
+        command += quoted(binary);
         if (withAppDir)
             command += " --app-dir " + quoted((dir_ / "app").string());
         command += " " + args + " >" + quoted(path("stdout")) + " 2>" + quoted(path("stderr"));
@@ -210,22 +212,36 @@ TEST_F(Cli, ThumbnailIsWrittenIntoTheCallersFile)
 
 // A preview draws what it can: a picture that cannot be read is left out
 // (a sky left out is white), while a file that is not a scene still fails.
+// A pack's picture comes from the user's own folder, where their packs are;
+// found nowhere, it fails the preview rather than give one without it.
 TEST_F(Cli, ThumbnailLeavesOutPicturesItCannotRead)
 {
     writeFileReplacing(app("broken.bmp"), "BM not really");
+    fs::create_directories(path("data") + "/veldor/packs");
+    saveBmpFile(Surface(630, 340, kSky), path("data") + "/veldor/packs/mine.bmp");
+    fs::create_symlink(app("object3.bmp"), path("data") + "/veldor/object3.bmp");
     const Color kBall = rgb(100, 100, 255);
     struct Case {
         std::string sky, object;
         Color corner, ball;
+        std::string missing; // the pack picture that fails the preview
     };
-    for (const Case& c : {Case{"sky3.bmp", "packs\\gone.bmp", kSky, kSky},
-                          Case{"sky3.bmp", "broken.bmp", kSky, kSky},
-                          Case{"sky3.bmp", "..\\..\\object3.bmp", kSky, kSky},
-                          Case{"packs\\gone.bmp", "object3.bmp", kWhite, kBall},
-                          Case{"broken.bmp", "object3.bmp", kWhite, kBall}}) {
+    for (const Case& c : {Case{"sky3.bmp", "packs\\gone.bmp", kSky, kSky, "packs\\gone.bmp"},
+                          Case{"sky3.bmp", "broken.bmp", kSky, kSky, ""},
+                          Case{"sky3.bmp", "..\\..\\object3.bmp", kSky, kSky, ""},
+                          Case{"packs\\gone.bmp", "object3.bmp", kWhite, kBall, "packs\\gone.bmp"},
+                          Case{"packs\\mine.bmp", "object3.bmp", kSky, kBall, ""},
+                          Case{"broken.bmp", "object3.bmp", kWhite, kBall, ""}}) {
         SCOPED_TRACE(c.sky + " " + c.object);
         writeScene("partial.vdr", c.sky, c.object);
+        writeFileReplacing(path("t.bmp"), "");
         const Outcome r = run("--size 630 --format bmp " + quoted(path("partial.vdr")) + " " + quoted(path("t.bmp")));
+        if (!c.missing.empty()) {
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.err, "The picture " + c.missing + " is not at hand\n");
+            EXPECT_EQ(fs::file_size(path("t.bmp")), 0u);
+            continue;
+        }
         ASSERT_EQ(r.status, 0) << r.err;
         const Bitmap b = loadBmpFile(path("t.bmp"));
         ASSERT_EQ(b.width, 630);

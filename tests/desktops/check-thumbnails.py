@@ -3,8 +3,8 @@
 XFCE's tumbler (over D-Bus, as Thunar asks it) and GNOME's thumbnail factory
 (in its bubblewrap sandbox, as Nautilus uses it). Each must show the sample
 scene exactly as `veldor-render --size 256` draws it, give a scene whose
-pack picture cannot be read a thumbnail all the same, and give a file that is
-no scene none.
+pack picture it cannot see no thumbnail rather than one without that
+picture, and give a file that is no scene none.
 
 Usage: check-thumbnails.py APP_DIR SAMEPIXELS
 A service that is not installed is a failure (make test-desktops installs
@@ -37,7 +37,7 @@ def scenes(work, render):
     with open(os.path.join(os.path.dirname(render), 'demo.vdr'), 'rb') as f:
         demo = f.read()
     lines = demo.split(b'\r\n')
-    lines[1] = b'packs\\mineS0.bmp'  # a sky of the user's own pack: not visible to the thumbnailer
+    lines[1] = b'packs\\mineS0.bmp'  # a sky of a pack the thumbnailer cannot see
     files = {'sample scene.vdr': demo, 'own pack.vdr': b'\r\n'.join(lines), 'not a scene.vdr': b'just text\n'}
     found = {}
     for name, data in files.items():
