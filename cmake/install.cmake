@@ -13,24 +13,20 @@ set(VELDOR_MAINTAINER "The Veldor developers <veldor@example.org>" CACHE STRING
   "Maintainer named in the Debian package and its changelog")
 set(VELDOR_HOMEPAGE "" CACHE STRING
   "The project's web site, if it has one; the metainfo's screenshot is <homepage>/screenshot.png")
-# Without a web site the metainfo and the package name none: a made-up
-# address would show in a software centre as a dead link.
-set(VELDOR_METAINFO_LINKS "")
-if(VELDOR_HOMEPAGE)
-  string(CONCAT VELDOR_METAINFO_LINKS
-    "  <url type=\"homepage\">${VELDOR_HOMEPAGE}</url>\n"
-    "  <screenshots>\n"
-    "    <screenshot type=\"default\">\n"
-    "      <caption>The main window with a sunset sky, an island and three objects</caption>\n"
-    "      <image>${VELDOR_HOMEPAGE}/screenshot.png</image>\n"
-    "    </screenshot>\n"
-    "  </screenshots>\n")
-endif()
-
 set(VELDOR_DESKTOP_DIR ${CMAKE_CURRENT_LIST_DIR}/../data/desktop)
 set(VELDOR_STAGE_DIR ${CMAKE_BINARY_DIR}/install)
+# Without a web site the metainfo and the package name none: a made-up
+# address would show in a software centre as a dead link.
+file(READ ${VELDOR_DESKTOP_DIR}/veldor.metainfo.xml VELDOR_METAINFO)
+if(NOT VELDOR_HOMEPAGE)
+  string(REGEX REPLACE "[ ]*<url type=\"homepage\">[^<]*</url>\n" "" VELDOR_METAINFO "${VELDOR_METAINFO}")
+  string(REGEX REPLACE "[ ]*<screenshots>.*</screenshots>\n" "" VELDOR_METAINFO "${VELDOR_METAINFO}")
+endif()
+file(WRITE ${CMAKE_BINARY_DIR}/metainfo.xml.in "${VELDOR_METAINFO}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VELDOR_DESKTOP_DIR}/veldor.metainfo.xml)
+
 configure_file(${VELDOR_DESKTOP_DIR}/veldor.in ${VELDOR_STAGE_DIR}/veldor @ONLY)
-configure_file(${VELDOR_DESKTOP_DIR}/veldor.metainfo.xml ${VELDOR_STAGE_DIR}/org.example.veldor.metainfo.xml @ONLY)
+configure_file(${CMAKE_BINARY_DIR}/metainfo.xml.in ${VELDOR_STAGE_DIR}/org.example.veldor.metainfo.xml @ONLY)
 configure_file(${VELDOR_DESKTOP_DIR}/changelog.in ${VELDOR_STAGE_DIR}/changelog @ONLY)
 # veldor-render finds its pictures beside the file the link points to.
 file(CREATE_LINK ${VELDOR_BIN_TO_APP}/veldor-render ${VELDOR_STAGE_DIR}/veldor-render SYMBOLIC)
