@@ -1,6 +1,7 @@
 #include "core/scene.h"
 #include "core/ui/Main.h"
 #include "core/ui/application.h"
+#include "core/ui/desktoplook.h"
 #include "core/ui/services.h"
 #include "program/program.h"
 
@@ -40,7 +41,9 @@ int main(int argc, char** argv)
     // Whole device pixels per pixel, so that the picture's pixels stay
     // square and exact on every screen (150 % shows as 200 %).
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    veldor::preferDesktopDialogs();
     veldor::VeldorApplication app(argc, argv);
+    veldor::followDesktopColourScheme(app);
     // Qt has taken its own options out; what is left is at most one scene
     // or image pack.
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {

@@ -3,11 +3,14 @@
 #include "harness.h"
 
 #include "core/ui/application.h"
+#include "core/ui/desktoplook.h"
 #include "core/scene.h"
 #include "files/ui/notvdrf.h"
 #include "sources/ui/skyp.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusVariant>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -16,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
@@ -83,6 +87,26 @@ void whenModal(std::function<void(W&)> answer)
     timer->start();
 }
 
+// The desktop's settings portal, as GNOME and KDE run it, with one setting.
+class FakePortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+public:
+    uint scheme = 0;
+
+public slots:
+    // As the portal answers: the value wrapped once more than in the signal.
+    QDBusVariant Read(const QString& group, const QString& key)
+    {
+        if (group != QLatin1String("org.freedesktop.appearance") || key != QLatin1String("color-scheme"))
+            return QDBusVariant(QVariant::fromValue(QDBusVariant(QString())));
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
+    }
+
+signals:
+    void SettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+};
+
 } // namespace
 
 class DesktopTest : public QObject {
@@ -94,6 +118,7 @@ private slots:
     void packFromCommandLineOrDrop();
     void severalPacksDroppedAtOnce();
     void fileDialogsStartInPicturesThenTheLastFolder();
+    void followsTheDesktopsColourScheme();
 };
 
 void DesktopTest::sceneFromCommandLineOrDrop_data()
@@ -330,6 +355,51 @@ void DesktopTest::fileDialogsStartInPicturesThenTheLastFolder()
     QCOMPARE(openedIn, expected);
     qputenv("HOME", oldHome);
     qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+// The windows take the desktop's dark or light preference at start and
+// whenever it changes; other settings leave them alone.
+void DesktopTest::followsTheDesktopsColourScheme()
+{
+    QProcess daemon;
+    daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                 QStringLiteral("--print-address=1")});
+    if (!daemon.waitForReadyRead(10000))
+        QSKIP("dbus-daemon does not start here");
+    const QString address = QString::fromLatin1(daemon.readLine().trimmed());
+    QDBusConnection desktop = QDBusConnection::connectToBus(address, QStringLiteral("desktop"));
+    QDBusConnection program = QDBusConnection::connectToBus(address, QStringLiteral("program"));
+    QVERIFY(desktop.isConnected() && program.isConnected());
+    FakePortal portal;
+    portal.scheme = 1;
+    QVERIFY(desktop.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+    QVERIFY(desktop.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+
+    auto& app = *qobject_cast<QApplication*>(QCoreApplication::instance());
+    const QPalette before = app.palette();
+    const auto dark = [&app] { return app.palette().color(QPalette::Window).lightness() < 128; };
+    followDesktopColourScheme(app, program);
+    QTRY_VERIFY(dark());
+    QVERIFY(app.palette().color(QPalette::WindowText).lightness() > 128);
+    struct Change {
+        const char* group;
+        uint scheme;
+        bool dark;
+    };
+    for (const Change& c : {Change{"org.freedesktop.appearance", 2, false},
+                            Change{"org.gnome.desktop.interface", 1, false},
+                            Change{"org.freedesktop.appearance", 1, true},
+                            Change{"org.freedesktop.appearance", 0, false}}) {
+        emit portal.SettingChanged(QString::fromLatin1(c.group), QStringLiteral("color-scheme"),
+                                   QDBusVariant(c.scheme));
+        QTRY_COMPARE(dark(), c.dark);
+    }
+    QCOMPARE(app.palette(), before);
+    QDBusConnection::disconnectFromBus(QStringLiteral("program"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("desktop"));
+    daemon.kill();
+    daemon.waitForFinished();
 }
 
 QTEST_MAIN(DesktopTest)
