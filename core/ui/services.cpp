@@ -14,12 +14,9 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
-
-#include <cups/cups.h>
 
 namespace veldor {
 
@@ -217,29 +214,7 @@ QPrinter& QtUiServices::printer()
 {
     if (!printer_)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    // A print system that was down when the program started, or when the
-    // printer was last used, may be up now: its default printer is taken
-    // again rather than asking the user for Print Setup.
-    if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty())
-        printer_->setPrinterName(QPrinterInfo::defaultPrinterName());
     return *printer_;
-}
-
-QString QtUiServices::printJobFailure(const QPrinter& printer)
-{
-    // Qt hands a finished job to CUPS and drops the answer; the library
-    // keeps the last one for this thread.
-    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty())
-        return {};
-    const ipp_status_t status = cupsLastError();
-    if (status <= IPP_STATUS_OK_EVENTS_COMPLETE)
-        return {};
-    const QString reason = QString::fromLocal8Bit(cupsLastErrorString());
-    // Without a server the reason is the socket's ("No such file or
-    // directory"), which says nothing to the user on its own.
-    if (status == IPP_STATUS_ERROR_INTERNAL || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
-        return QObject::tr("the print system cannot be reached (%1)").arg(reason);
-    return reason;
 }
 
 } // namespace veldor

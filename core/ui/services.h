@@ -50,14 +50,12 @@ public:
     virtual RestoreAnswer askToRestore(const QString& fileName) = 0;
     // Where the copy of unsaved work is kept; empty for nowhere.
     virtual std::string recoveryFolder() = 0;
-    // The printer set-up dialog on `printer`; false when cancelled.
+    // The printer set-up dialog on `printer`, which it changes as the user
+    // goes through it, also when the answer is Cancel (false).
     virtual bool printerSetup(QPrinter& printer) = 0;
     // The one printer the program prints on, kept for the whole run so that
     // set-up choices last.
     virtual QPrinter& printer() = 0;
-    // Why the job just ended on `printer` did not reach the print system,
-    // or nothing when it did: a printer's painter reports success either way.
-    virtual QString printJobFailure(const QPrinter& printer) = 0;
 };
 
 // The real dialogs of the platform. File dialogs open in the folder of the
@@ -78,7 +76,6 @@ public:
     std::string recoveryFolder() override;
     bool printerSetup(QPrinter& printer) override;
     QPrinter& printer() override;
-    QString printJobFailure(const QPrinter& printer) override;
 
 private:
     std::unique_ptr<QPrinter> printer_;

@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPrinter>
 
 namespace veldor {
 
@@ -22,13 +21,7 @@ void TMainForm::Print1Click()
     showInFront(*forms.PrintForm);
 }
 
-void TMainForm::PrintSetup1Click()
-{
-    QPrinter& printer = services.printer();
-    // "Print to File" proposes a file named after the scene.
-    printer.setDocName(jobTitle());
-    services.printerSetup(printer);
-}
+void TMainForm::PrintSetup1Click() { forms.PrintForm->printerSetup(); }
 
 QString TMainForm::jobTitle() const
 {

@@ -33,11 +33,12 @@ constexpr QPoint kPrintedPicturePos(1, 0);
 
 int copiesOf(const QLabel& label) { return label.text().toInt(); }
 
-void printCopies(UiServices& services, QPrinter& printer, const QImage& image, int n, BusyScope& busy)
+void printCopies(PrinterChoice& printers, QPrinter& printer, const QImage& image, const QStringList& files, int n,
+                 BusyScope& busy)
 {
-    if (!hasPrinter(printer))
-        throw Error("There is no default printer currently selected");
     for (int i = 0; i < n; ++i) {
+        if (!files.isEmpty())
+            printer.setOutputFileName(files[i]);
         // Each copy is its own job of one page; copies chosen in the
         // printer dialog would multiply ours.
         printer.setCopyCount(1);
@@ -47,12 +48,12 @@ void printCopies(UiServices& services, QPrinter& printer, const QImage& image, i
         // The picture as it is: otherwise the PDF that goes to the printer
         // holds it JPEG-compressed.
         painter.setRenderHint(QPainter::LosslessImageRendering);
-        const QSize size = printedSize(image.size(), printer.logicalDpiX(), printer.logicalDpiY());
+        const QSize size = fittedSize(printedSize(image.size(), printer.logicalDpiX(), printer.logicalDpiY()),
+                                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
         painter.drawImage(QRect(QPoint(0, 0), size), image);
         if (!painter.end())
             throw Error("Printer selected is not valid");
-        if (const QString why = services.printJobFailure(printer); !why.isEmpty())
-            throw Error(("The picture could not be printed: " + why).toStdString());
+        printers.checkJob();
         busy.poll();
     }
 }
@@ -102,15 +103,16 @@ QSize printedSize(QSize screenPixels, int dpiX, int dpiY)
     return {scale(screenPixels.width(), dpiX), scale(screenPixels.height(), dpiY)};
 }
 
-bool hasPrinter(const QPrinter& printer)
+QSize fittedSize(QSize printed, QSize printable)
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return !printer.outputFileName().isEmpty();
-    return !printer.printerName().isEmpty();
+    if (printed.width() <= printable.width() && printed.height() <= printable.height())
+        return printed;
+    return printed.scaled(printable, Qt::KeepAspectRatio);
 }
 
 TPrintForm::TPrintForm(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Print", {273, 113}, TitleButtons::SystemMenu, true}, parent)
+    : SmallWindow(session, forms, services, {"Print", {273, 113}, TitleButtons::SystemMenu, true}, parent),
+      printers_(services)
 {
     addLabel(*this, "Label1", tr("To select a different printer, press 'Printer Setup'"), {20, 8});
     addLabel(*this, "Label2", tr("Number of copies Veldor will print:"), {20, 40});
@@ -159,24 +161,60 @@ void TPrintForm::SpinButton1UpClick() { showCopies(copiesOf(*copies) + 1); }
 
 void TPrintForm::SpinButton1DownClick() { showCopies(std::max(copiesOf(*copies) - 1, 1)); }
 
+std::optional<QStringList> TPrintForm::askForFiles(int copies)
+{
+    QStringList files;
+    if (!printers_.printsToFile())
+        return files;
+    // Each Print names its files afresh, after the scene, so that a later
+    // scene never lands on an earlier one's file unasked.
+    const QString scene = forms.MainForm->jobTitle();
+    for (int i = 1; i <= copies; ++i) {
+        FileDialogRequest request;
+        request.caption = tr("Print to File");
+        request.filter = tr("PDF Files (*.pdf);;All Files (*)");
+        request.defaultSuffix = QStringLiteral("pdf");
+        request.initialName = i == 1 ? scene + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(scene).arg(i);
+        request.confirmOverwrite = true;
+        const std::optional<QString> file = services.saveFileName(request);
+        if (!file)
+            return std::nullopt;
+        files << *file;
+    }
+    return files;
+}
+
 void TPrintForm::Button1Click()
 {
     hide();
     TMainForm& main = *forms.MainForm;
+    QPrinter& printer = printers_.ready();
+    const int n = copiesOf(*copies);
+    const std::optional<QStringList> files = askForFiles(n);
+    if (!files) {
+        close();
+        return;
+    }
     BusyScope busy(scene, forms);
     const QImage image = printedClientImage(main.surfaces.mainImage, kPrintedPicturePos, kPrintedClientSize,
                                             main.palette().color(QPalette::Window));
-    QPrinter& printer = services.printer();
     // Named, so that queues tell the jobs apart and a PDF printer names
     // its files by the scene.
     printer.setDocName(main.jobTitle());
-    printCopies(services, printer, image, copiesOf(*copies), busy);
+    printCopies(printers_, printer, image, *files, n, busy);
     busy.finish();
     close();
 }
 
 void TPrintForm::Button2Click() { close(); }
 
-void TPrintForm::Button3Click() { forms.MainForm->PrintSetup1Click(); }
+void TPrintForm::Button3Click() { printerSetup(); }
+
+void TPrintForm::printerSetup()
+{
+    // "Print to File" proposes a file named after the scene.
+    services.printer().setDocName(forms.MainForm->jobTitle());
+    printers_.setup();
+}
 
 } // namespace veldor

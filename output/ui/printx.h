@@ -2,9 +2,13 @@
 // Chooses the number of copies and prints the picture, one print job per
 // copy.
 #include "core/ui/smallwindow.h"
+#include "output/ui/printerchoice.h"
 
 #include <QImage>
 #include <QSize>
+#include <QStringList>
+
+#include <optional>
 
 class QLabel;
 class QPrinter;
@@ -37,8 +41,9 @@ QImage printedClientImage(const Surface& picture, QPoint pictureAt, QSize client
 // The size on paper of an image shown at 96 pixels per inch: each side
 // scaled by the printer's dots per inch over 96, rounded to the nearest dot.
 QSize printedSize(QSize screenPixels, int dpiX, int dpiY);
-// Whether `printer` leads anywhere: a named printer, or a file for PDF.
-bool hasPrinter(const QPrinter& printer);
+// The size `printed` shrunk, keeping its shape, to fit `printable` when it
+// does not: the picture is never cut.
+QSize fittedSize(QSize printed, QSize printable);
 
 class TPrintForm : public SmallWindow {
     Q_OBJECT
@@ -56,8 +61,16 @@ public:
     void Button2Click(); // "Close"
     void Button3Click(); // "Printer Setup..."
 
+    // Print Setup for the next Print, from here or from the main window.
+    void printerSetup();
+
 private:
     void showCopies(int n);
+    // The files the copies go to when printing to files, one asked for each;
+    // nothing when the user cancels one.
+    std::optional<QStringList> askForFiles(int copies);
+
+    PrinterChoice printers_;
 
     // The number of copies lives in this label's text; at least 1.
     QLabel* copies = nullptr;

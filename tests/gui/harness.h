@@ -27,8 +27,20 @@ namespace veldor::test {
 
 // Answers every dialog from queues the test fills; an empty queue answers
 // "cancelled". Every request is recorded.
+// Set by a test that runs a print system of its own and points the
+// print system's clients at it.
+inline bool ownPrintSystem = false;
+
 class FakeServices : public UiServices {
 public:
+    FakeServices()
+    {
+        // Wherever the tests run, no job of theirs reaches a printer of the
+        // machine: the print system they ask is never there.
+        if (!ownPrintSystem)
+            qputenv("CUPS_SERVER", QDir::temp().filePath(QStringLiteral("veldor-test-no-print-system.sock")).toLocal8Bit());
+    }
+
     int beeps = 0;
     QStringList errors;
     std::vector<FileDialogRequest> openRequests, saveRequests;
@@ -48,18 +60,15 @@ public:
     QTemporaryDir stateFolder;
     QString recoveryPath = stateFolder.path();
     int printerSetups = 0;
-    bool printerSetupAnswer = true;
-    // Prints go to this PDF file.
+    // What the user does in the printer set-up dialog, which changes the
+    // printer as it goes: by default nothing, then OK.
+    std::function<bool(QPrinter&)> printerSetupDialog = [](QPrinter&) { return true; };
+    // Prints go to this PDF file, as "Print to File" chosen at start.
     QString printFile;
-    // When set, each print job goes to a PDF file of its own, printFile with
-    // "-<job number>" before ".pdf" (numbered from 1), listed in
-    // printedFiles as each job starts.
-    bool separateJobFiles = false;
-    QStringList printedFiles;
+    // The printers of the print system instead, as the program starts.
+    bool systemPrinters = false;
     // Called as each print job starts, before its page is drawn.
     std::function<void(QPrinter&)> onPrintJob;
-    // What the print system answers each job: nothing when it takes it.
-    QString printFailure;
 
     void beep() override { ++beeps; }
     void showError(const QString& text) override { errors << text; }
@@ -97,32 +106,22 @@ public:
         return answer;
     }
     std::string recoveryFolder() override { return recoveryPath.toStdString(); }
-    bool printerSetup(QPrinter&) override
+    bool printerSetup(QPrinter& printer) override
     {
         ++printerSetups;
-        return printerSetupAnswer;
+        return printerSetupDialog(printer);
     }
-    QString printJobFailure(const QPrinter&) override { return printFailure; }
     QPrinter& printer() override
     {
         if (!printer_) {
             printer_ = std::make_unique<JobPrinter>(*this);
+            if (systemPrinters)
+                return *printer_;
             printer_->setOutputFormat(QPrinter::PdfFormat);
             printer_->setOutputFileName(printFile.isEmpty() ? QDir::temp().filePath("veldor-test.pdf")
                                                             : printFile);
         }
         return *printer_;
-    }
-    // Leaves no printer to print on: neither a file nor any printer of the
-    // machine's, whichever printers it has.
-    void selectNoPrinter()
-    {
-        QPrinter& p = printer();
-        // Clearing the file name alone would make Qt take the machine's
-        // default (or first) printer, and the test would print on it; back
-        // in PDF without a file, nothing is selected wherever the tests run.
-        p.setOutputFileName(QString());
-        p.setOutputFormat(QPrinter::PdfFormat);
     }
 
 private:
@@ -132,7 +131,6 @@ private:
         explicit JobPrinter(FakeServices& owner) : QPrinter(QPrinter::HighResolution), owner_(owner) {}
         QPaintEngine* paintEngine() const override
         {
-            // Before the engine is fetched: a new output file may replace it.
             if (!QPrinter::paintEngine()->isActive())
                 owner_.jobStarting(const_cast<JobPrinter&>(*this));
             return QPrinter::paintEngine();
@@ -144,13 +142,6 @@ private:
 
     void jobStarting(QPrinter& printer)
     {
-        if (separateJobFiles) {
-            QString file = printFile.isEmpty() ? QDir::temp().filePath("veldor-test.pdf") : printFile;
-            file.insert(file.endsWith(QLatin1String(".pdf")) ? file.size() - 4 : file.size(),
-                        QStringLiteral("-%1").arg(printedFiles.size() + 1));
-            printer.setOutputFileName(file);
-            printedFiles << file;
-        }
         if (onPrintJob)
             onPrintJob(printer);
     }

@@ -168,7 +168,8 @@ void OutputTest::eachCopyIsAJobOfOnePage()
 {
     TestProgram p;
     p.services.printFile = p.appDir.path(QStringLiteral("print.pdf"));
-    p.services.separateJobFiles = true;
+    const QStringList files = {p.appDir.path("1.pdf"), p.appDir.path("2.pdf"), p.appDir.path("3.pdf")};
+    p.services.saveAnswers = {files[0], files[1], files[2]};
     p.start();
     TMainForm& m = p.main();
     TPrintForm& f = *p.forms().PrintForm;
@@ -190,14 +191,19 @@ void OutputTest::eachCopyIsAJobOfOnePage()
     more->click();
     control<QPushButton>(&f, "Button1")->click();
 
-    QCOMPARE(p.services.printedFiles.size(), 3);
+    // Printing to files asks for each copy's file, proposing the scene's
+    // name and asking before replacing a file.
+    QCOMPARE(p.services.saveRequests.size(), std::size_t(3));
+    QCOMPARE(p.services.saveRequests[0].initialName, QStringLiteral("Veldor.pdf"));
+    QCOMPARE(p.services.saveRequests[2].initialName, QStringLiteral("Veldor (3).pdf"));
+    QVERIFY(p.services.saveRequests[2].confirmOverwrite);
     QCOMPARE(unchanged, (QList<bool>{true, true, true}));
     QCOMPARE(copyCounts, (QList<int>{1, 1, 1}));
     const int dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
     // The picture itself, not a JPEG of it, and a job named by the scene.
     const QByteArray pixels = rgbOf(printedClientImage(m.surfaces.mainImage, QPoint(1, 0), QSize(632, 341),
                                                        m.palette().color(QPalette::Window)));
-    for (const QString& file : p.services.printedFiles) {
+    for (const QString& file : files) {
         const PdfJob job = readPdf(file);
         QCOMPARE(job.pages, 1);
         QCOMPARE(job.image, QSize(632, 341));
@@ -238,31 +244,36 @@ void OutputTest::printedSizeRounds()
 
 void OutputTest::noPrinterIsReportedAndTheWindowRestored_data()
 {
-    QTest::addColumn<bool>("printer");
-    QTest::addColumn<QString>("refusal"); // what the print system answers
-    QTest::addColumn<QString>("error");
-    QTest::newRow("no printer") << false << QString() << "There is no default printer currently selected";
-    QTest::newRow("print system down") << true << "Service Unavailable"
-                                       << "The picture could not be printed: Service Unavailable";
+    QTest::addColumn<bool>("toFile");
+    QTest::addColumn<QStringList>("errors");
+    // The tests' print system is never there.
+    QTest::newRow("no printer") << false
+                                << QStringList{"The picture could not be printed: the print system cannot be reached."};
+    QTest::newRow("file not named") << true << QStringList();
 }
 
 void OutputTest::noPrinterIsReportedAndTheWindowRestored()
 {
-    QFETCH(bool, printer);
-    QFETCH(QString, refusal);
-    QFETCH(QString, error);
+    QFETCH(bool, toFile);
+    QFETCH(QStringList, errors);
     TestProgram p;
+    p.services.printFile = p.appDir.path(QStringLiteral("print.pdf"));
     p.start();
     TMainForm& m = p.main();
-    if (!printer)
-        p.services.selectNoPrinter();
-    p.services.printFailure = refusal;
+    if (!toFile) {
+        // As the printer is when none was found at start.
+        QPrinter& printer = p.services.printer();
+        printer.setOutputFileName(QString());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    }
     m.Print1Click();
     QVERIFY(dispatchGuarded(&p.services, [&] {
         p.forms().PrintForm->Button1Click();
         return true;
     }));
-    QCOMPARE(p.services.errors, QStringList{error});
+    QCOMPARE(p.services.errors, errors);
+    QVERIFY(!QFile::exists(p.services.printFile));
+    QVERIFY(!p.forms().PrintForm->isVisible());
     QVERIFY(windowInNormalShape(m));
 }
 
