@@ -166,7 +166,7 @@ Surface myPictureSurface(const SourcePicture& source, PackKind kind, bool fromBm
     case PackKind::Ground: return packGroundPicture(picture);
     case PackKind::Object: break;
     }
-    return packObjectPicture(picture);
+    return readyObjectPicture(picture);
 }
 
 MyPicturesResult addMyPictures(const std::string& packs, const std::vector<MyPictureFile>& files,

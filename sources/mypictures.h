@@ -44,7 +44,8 @@ struct MyPicturesResult {
 std::string myPictureCaption(const std::string& path);
 
 // `source` made ready as a picture of `kind`: a sky covers 630 x 340, a
-// ground is 630 wide on the bottom edge, an object fits 256 x 256; alpha
+// ground is 630 wide on the bottom edge, an object fits 256 x 256 in flat
+// colours that shrink cleanly (readyObjectPicture); alpha
 // becomes the transparent pure white and an opaque pure white stays visible
 // (grounds and objects); the pure white of a picture without alpha read
 // from a BMP (`fromBmp`) already is transparency and stays so.

@@ -5,6 +5,7 @@
 #include "platform/fileset.h"
 #include "platform/replacefile.h"
 #include "platform/textfile.h"
+#include "sources/cleanshrink.h"
 
 #include <algorithm>
 #include <cctype>
@@ -174,6 +175,34 @@ Surface packObjectPicture(const RgbaPicture& src)
     return toKeyedSurface(scaleArea(src, {0, 0, double(src.width), double(src.height)}, roundedSide(src.width * scale),
                                     roundedSide(src.height * scale)),
                           true);
+}
+
+Surface readyObjectPicture(const RgbaPicture& src)
+{
+    // Fewer tones leave fewer edges between them for the AND to speckle; a
+    // smaller bitmap would only make its edges a larger share.
+    const int tones[] = {24, 12, 6, 4, 3, 2};
+    const double scale = std::min(double(kPackObjectBox) / src.width, double(kPackObjectBox) / src.height);
+    const RgbaPicture fitted = scaleArea(src, {0, 0, double(src.width), double(src.height)},
+                                         roundedSide(src.width * scale), roundedSide(src.height * scale));
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(fitted.pixels.size() * 4);
+    for (const std::uint32_t p : fitted.pixels)
+        bytes.insert(bytes.end(),
+                     {std::uint8_t(redOf(p)), std::uint8_t(greenOf(p)), std::uint8_t(blueOf(p)), std::uint8_t(alphaOf(p))});
+    Surface best;
+    double bestShare = 2;
+    for (const int t : tones) {
+        Surface made = prepareRgba(fitted.width, fitted.height, bytes.data(), {128, t});
+        const double share = worstSpeckleShare(made);
+        if (share < bestShare) {
+            best = std::move(made);
+            bestShare = share;
+        }
+        if (share <= kSpeckleBound)
+            break;
+    }
+    return best;
 }
 
 Surface packSkyThumbnail(const Surface& sky)
@@ -507,7 +536,7 @@ try {
     for (int i = 0; i < kChoiceSlots; ++i) {
         const std::string n = std::to_string(i);
         const auto made = [&](const std::string& stem, Surface (*rule)(const RgbaPicture&)) {
-            const PackKind kind = rule == packSkyPicture ? PackKind::Sky
+            const PackKind kind = rule == packSkyPicture      ? PackKind::Sky
                                   : rule == packGroundPicture ? PackKind::Ground
                                                               : PackKind::Object;
             if (!d.carriesKind(kind)) {
@@ -536,7 +565,7 @@ try {
         };
         skies[std::size_t(i)] = made("sky" + n, packSkyPicture);
         grounds[std::size_t(i)] = made("ground" + n, packGroundPicture);
-        objects[std::size_t(i)] = made("object" + n, packObjectPicture);
+        objects[std::size_t(i)] = made("object" + n, readyObjectPicture);
     }
     if (problems.empty()) {
         const std::vector<std::string> ours = writtenBitmapNames(d);

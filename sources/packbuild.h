@@ -71,6 +71,13 @@ Surface packGroundPicture(const RgbaPicture& src);
 // An object fits 256 x 256, keeping its aspect, each side rounded to nearest
 // (at least 1).
 Surface packObjectPicture(const RgbaPicture& src);
+// An object as a pack ships it: fitted as above, then made of a few flat
+// colours that the renderer's shrinking keeps clean (sources/cleanshrink.h),
+// with fewer colours until every tested size is clean, or else the
+// cleanest (a thin strip or a few large blocks may not get there: their
+// edges are too large a share). A photograph ends as flat areas, never as
+// noise.
+Surface readyObjectPicture(const RgbaPicture& src);
 
 // 100 x 100 thumbnails of the whole picture (the browsers show them unscaled
 // from the top-left corner). A sky is scaled to 100 wide, kept in
