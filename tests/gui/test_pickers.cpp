@@ -109,6 +109,7 @@ private slots:
     void failedLoadsKeepThePreviousPack();
     void emptyPrefixAndUnusualTints();
     void packsOfOneKind();
+    void myPicturesFromThePickers();
     void packListFollowsTheFolder();
     void missingPackFolderIsReported();
 };
@@ -555,6 +556,40 @@ void PickersTest::packsOfOneKind()
     f.ObjectPack->pic4Click();
     QCOMPARE(p.scene().pendingImageFile, std::string("packs\\tho4.bmp"));
     QCOMPARE(p.scene().pendingTitle, std::string("Thing 4"));
+}
+
+// "Add My Picture..." of the sky and ground pickers: the picture joins the
+// user's own pack as that kind and is shown at once, from its browser.
+void PickersTest::myPicturesFromThePickers()
+{
+    TestProgram p;
+    p.start();
+    Forms& f = p.forms();
+    QTemporaryDir elsewhere;
+    const QString file = QDir(elsewhere.path()).filePath("Dusk.png");
+    QImage dusk(300, 200, QImage::Format_ARGB32);
+    dusk.fill(QColor(40, 30, 90));
+    QVERIFY(dusk.save(file));
+    const struct {
+        QWidget* picker;
+        PackBrowser* browser;
+        std::string* chosen;
+        std::string stored;
+    } cases[] = {{f.sky, f.SkyPack, &p.scene().skyFile, "packs\\mypicS0.bmp"},
+                 {f.landscape, f.LandPack, &p.scene().groundFile, "packs\\mypicg0.bmp"}};
+    for (const auto& c : cases) {
+        c.picker->show();
+        p.services.openAnswers = {file};
+        guarded(p, [&] { control<QPushButton>(c.picker, "addpicture")->click(); });
+        QVERIFY2(p.services.errors.isEmpty(), qPrintable(p.services.errors.join(u'\n')));
+        QCOMPARE(*c.chosen, c.stored);
+        QVERIFY(!c.picker->isVisible());
+        QVERIFY(c.browser->isVisible());
+        QCOMPARE(c.browser->packname->text(), QStringLiteral("My Pictures"));
+        QCOMPARE(c.browser->name0->text(), QStringLiteral("Dusk"));
+    }
+    // A dark sky darkens the land.
+    QVERIFY(p.scene().tintRed < 0 && p.scene().tintGreen < 0);
 }
 
 void PickersTest::packListFollowsTheFolder()
