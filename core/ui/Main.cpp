@@ -17,6 +17,7 @@
 #include "platform/error.h"
 #include "platform/paths.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -371,15 +372,37 @@ void TMainForm::openFile(const std::string& path)
 // A scene dropped on the window opens as Open opens it, and a pack is
 // installed, unless an edit is in progress (Open by menu has no such guard,
 // but a stray drop mid-edit is easy to make and hard to notice).
+// Pictures of the user's own are the object picker's to take (as objects):
+// the drag goes on to what takes them there. Handed over directly: sent as
+// an event it would come back here, where an ignored drop goes on to.
+namespace {
+
+void passToObjectPicker(const Forms& forms, QEvent* event)
+{
+    if (!forms.objectsWidget)
+        return;
+    if (QObject* drops = forms.objectsWidget->findChild<QObject*>(QStringLiteral("pictureDrops"),
+                                                                   Qt::FindDirectChildrenOnly))
+        drops->event(event);
+}
+
+} // namespace
+
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)
 {
     if (scene.editMode == EditMode::Idle && !draggedFiles(event->mimeData()).empty())
         event->acceptProposedAction();
+    else
+        passToObjectPicker(forms, event);
 }
 
 void TMainForm::dropEvent(QDropEvent* event)
 {
     std::vector<std::string> files = draggedFiles(event->mimeData());
+    if (files.empty()) {
+        passToObjectPicker(forms, event);
+        return;
+    }
     if (scene.editMode != EditMode::Idle || files.empty())
         return;
     event->acceptProposedAction();

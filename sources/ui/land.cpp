@@ -5,6 +5,7 @@
 #include "core/ui/controls.h"
 #include "sources/builtins.h"
 #include "sources/ui/landp.h"
+#include "sources/ui/mypicturesui.h"
 #include "sources/ui/pickerrow.h"
 #include "core/ui/thumbnail.h"
 
@@ -29,7 +30,7 @@ Tlandscape::Tlandscape(Session& session, Forms& forms, UiServices& services, QWi
     Button1 = addButton(*this, "Button1", tr("No Landscape"), {8, 144, 97, 25}, &Tlandscape::Button1Click);
     // Leftmost of the row of buttons, so first of them in the tab order.
     setTabOrder(land4, Button1);
-    setTabOrder(Button1, newpack);
+    setTabOrder(Button1, row.addpicture);
 
     void (Tlandscape::*const clicks[])() = {&Tlandscape::land0Click, &Tlandscape::land1Click,
                                             &Tlandscape::land2Click, &Tlandscape::land3Click,
@@ -38,6 +39,9 @@ Tlandscape::Tlandscape(Session& session, Forms& forms, UiServices& services, QWi
         connect(row.pictures[std::size_t(i)], &Thumbnail::clicked, this, clicks[i]);
     connect(cancel, &QPushButton::clicked, this, &Tlandscape::cancelClick);
     connect(newpack, &QPushButton::clicked, this, &Tlandscape::newpackClick);
+    connect(row.addpicture, &QPushButton::clicked, this,
+            [this] { chooseMyPicture(*this, scene, this->forms, this->services, PackKind::Ground); });
+    acceptPictureDrops(*this, scene, forms, PackKind::Ground);
 }
 
 void Tlandscape::chooseGround(int slot)

@@ -3,6 +3,7 @@
 #include "core/scene.h"
 #include "sources/builtins.h"
 #include "sources/ui/objectp.h"
+#include "sources/ui/mypicturesui.h"
 #include "sources/ui/pickerrow.h"
 #include "core/ui/thumbnail.h"
 
@@ -31,6 +32,9 @@ TObjectx::TObjectx(Session& session, Forms& forms, UiServices& services, QWidget
         connect(row.pictures[std::size_t(i)], &Thumbnail::clicked, this, clicks[i]);
     connect(cancel, &QPushButton::clicked, this, &TObjectx::cancelClick);
     connect(newpack, &QPushButton::clicked, this, &TObjectx::newpackClick);
+    connect(row.addpicture, &QPushButton::clicked, this,
+            [this] { chooseMyPicture(*this, scene, this->forms, this->services, PackKind::Object); });
+    acceptPictureDrops(*this, scene, forms, PackKind::Object);
 }
 
 void TObjectx::chooseObject(int slot)

@@ -45,6 +45,7 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
         row.captions[std::size_t(i)] = caption;
     }
     // Created left to right, which is their tab order.
+    row.addpicture = addButton(window, "addpicture", QObject::tr("Add My Picture..."), {264, 144, 107, 25});
     row.newpack = addButton(window, "newpack", QObject::tr("Load Image Pack"), {376, 144, 99, 25});
     row.cancel = addButton(window, "cancel", QObject::tr("Close"), {480, 144, 75, 25});
     return row;

@@ -1,7 +1,7 @@
 #pragma once
 // What the three pickers share: five thumbnails from the program's own
-// pictures with a caption centred under each, and the "Close" and "Load
-// Image Pack" buttons in the bottom-right corner.
+// pictures with a caption centred under each, and the "Add My Picture...",
+// "Close" and "Load Image Pack" buttons in the bottom-right corner.
 #include <QImage>
 #include <QString>
 
@@ -27,6 +27,7 @@ struct PickerRow {
     std::array<QLabel*, 5> captions{};
     QPushButton* cancel = nullptr;
     QPushButton* newpack = nullptr;
+    QPushButton* addpicture = nullptr; // the user's own picture, as this picker's kind
 };
 
 // Builds the row on `window`; the controls are owned by it.

@@ -3,6 +3,7 @@
 #include "core/session.h"
 #include "core/ui/Main.h"
 #include "sources/builtins.h"
+#include "sources/ui/mypicturesui.h"
 #include "sources/ui/pickerrow.h"
 #include "sources/ui/skyp.h"
 #include "core/ui/thumbnail.h"
@@ -32,6 +33,9 @@ Tsky::Tsky(Session& session, Forms& forms, UiServices& services, QWidget* parent
         connect(row.pictures[std::size_t(i)], &Thumbnail::clicked, this, clicks[i]);
     connect(cancel, &QPushButton::clicked, this, &Tsky::cancelClick);
     connect(newpack, &QPushButton::clicked, this, &Tsky::newpackClick);
+    connect(row.addpicture, &QPushButton::clicked, this,
+            [this] { chooseMyPicture(*this, scene, this->forms, this->services, PackKind::Sky); });
+    acceptPictureDrops(*this, scene, forms, PackKind::Sky);
 }
 
 void Tsky::chooseSky(int slot)

@@ -2,10 +2,13 @@
 // line, a drop) and where the real file dialogs start.
 #include "harness.h"
 
+#include "core/scene.h"
 #include "core/ui/application.h"
 #include "core/ui/desktoplook.h"
-#include "core/scene.h"
+#include "core/ui/pictureview.h"
+#include "editing/ui/choicewindow.h"
 #include "files/ui/notvdrf.h"
+#include "sources/ui/objectp.h"
 #include "sources/ui/skyp.h"
 
 #include <QApplication>
@@ -19,7 +22,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -117,6 +122,7 @@ private slots:
     void packFromCommandLineOrDrop_data();
     void packFromCommandLineOrDrop();
     void severalPacksDroppedAtOnce();
+    void droppedPictureBecomesAnObject();
     void fileDialogsStartInPicturesThenTheLastFolder();
     void followsTheDesktopsColourScheme();
 };
@@ -400,6 +406,73 @@ void DesktopTest::followsTheDesktopsColourScheme()
     QDBusConnection::disconnectFromBus(QStringLiteral("desktop"));
     daemon.kill();
     daemon.waitForFinished();
+// A PNG with alpha dropped on the program joins the user's own pack, armed
+// for placing as a pack browser's thumbnail arms it; placed and saved, it
+// is in the scene a new run of the program opens.
+void DesktopTest::droppedPictureBecomesAnObject()
+{
+    veldor::test::FakeServices services;
+    veldor::test::TempAppDir appDir;
+    QTemporaryDir elsewhere;
+    const QString png = QDir(elsewhere.path()).filePath(QStringLiteral("Red Ball.png"));
+    QImage ball(120, 120, QImage::Format_ARGB32);
+    ball.fill(Qt::transparent);
+    QPainter painter(&ball);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 0, 0));
+    painter.drawEllipse(10, 10, 100, 100);
+    painter.end();
+    QVERIFY(ball.save(png));
+    const QString saved = appDir.path(QStringLiteral("ball.vdr"));
+    const auto start = [](VeldorProgram& program) {
+        TMainForm& m = *program.forms().MainForm;
+        m.show();
+        QCoreApplication::processEvents();
+        if (!m.started())
+            m.FormActivate();
+        return &m;
+    };
+
+    std::vector<Color> placed;
+    {
+        VeldorProgram program(services);
+        TMainForm& m = *start(program);
+        SceneState& s = program.scene();
+        QVERIFY(dropFile(m, png));
+        for (int i = 0; i < 2; ++i)
+            dispatchGuarded(&services, [] {
+                QCoreApplication::processEvents();
+                return true;
+            });
+        QVERIFY2(services.errors.isEmpty(), qPrintable(services.errors.join(u'\n')));
+        QVERIFY(s.placing);
+        QCOMPARE(s.pendingImageFile, std::string("packs\\mypico0.bmp"));
+        QCOMPARE(s.pendingTitle, std::string("Red Ball"));
+        QTest::mousePress(m.MainImage, Qt::LeftButton, {}, QPoint(100, 50));
+        QTest::mouseMove(m.MainImage, QPoint(220, 170));
+        QTest::mouseRelease(m.MainImage, Qt::LeftButton, {}, QPoint(220, 170));
+        QCOMPARE(s.editMode, EditMode::NewDrawn);
+        QTest::mouseClick(veldor::test::control<QPushButton>(program.forms().obconfirm, "keep"), Qt::LeftButton);
+        QCOMPARE(s.objectCount, 1);
+        services.saveAnswers = {saved};
+        m.FileSaveAsItem->trigger();
+        m.Refresh();
+        placed = m.surfaces.mainImage.data();
+    }
+
+    VeldorProgram again(services);
+    TMainForm& m = *start(again);
+    m.openSceneFile(localPath(saved));
+    QVERIFY2(services.errors.isEmpty(), qPrintable(services.errors.join(u'\n')));
+    QCOMPARE(again.scene().objects.imageFile[0], std::string("packs\\mypico0.bmp"));
+    QCOMPARE(again.scene().objects.title[0], std::string("Red Ball"));
+    QVERIFY(m.surfaces.mainImage.data() == placed);
+    const Color centre = m.surfaces.mainImage.pixel(160, 110);
+    QVERIFY(redOf(centre) > 200 && greenOf(centre) < 50);
+    QVERIFY(m.surfaces.mainImage.pixel(102, 52) != centre); // the transparent corner shows the sky
+    again.forms().ObjectPack->openPackFolder();
+    QVERIFY(!again.forms().ObjectPack->FileListBox1->findItems(QStringLiteral("mypictures.vpk"), Qt::MatchExactly)
+                 .isEmpty());
 }
 
 QTEST_MAIN(DesktopTest)
