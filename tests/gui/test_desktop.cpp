@@ -406,6 +406,8 @@ void DesktopTest::followsTheDesktopsColourScheme()
     QDBusConnection::disconnectFromBus(QStringLiteral("desktop"));
     daemon.kill();
     daemon.waitForFinished();
+}
+
 // A PNG with alpha dropped on the program joins the user's own pack, armed
 // for placing as a pack browser's thumbnail arms it; placed and saved, it
 // is in the scene a new run of the program opens.
