@@ -1,15 +1,16 @@
-// veldor-pack: makes an image pack from an author's own pictures, and checks
-// a pack for everything the browsers and the renderer would trip over. Qt
-// only reads the author's PNG, JPEG and BMP sources; every rule that shapes
-// the pack's files is in the core library.
+// veldor-pack: makes an image pack from an author's own pictures, checks a
+// pack for everything the browsers and the renderer would trip over,
+// installs one, and adds the user's own pictures to their own pack. Qt only
+// reads the PNG, JPEG, SVG and BMP sources; every rule that shapes the
+// pack's files is in the core library.
 #include "platform/error.h"
+#include "sources/mypictures.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"
 #include "sources/packinstall.h"
+#include "sources/ui/picturefile.h"
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QImageReader>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <filesystem>
@@ -24,16 +25,18 @@ namespace fs = std::filesystem;
 constexpr const char* kUsage =
     "Usage: veldor-pack build DIR OUT_FOLDER\n"
     "       veldor-pack check PACK.vpk\n"
-    "       veldor-pack install PACK.vpk\n";
+    "       veldor-pack install PACK.vpk\n"
+    "       veldor-pack add [--sky|--ground] FILE...\n";
 
 constexpr const char* kHelp =
     "build DIR OUT_FOLDER\n"
-    "  Makes a complete image pack from the folder DIR: writes OUT_FOLDER/<DIR's\n"
-    "  name>.vpk and its 25 bitmaps, exactly as the pack browsers read them.\n"
+    "  Makes an image pack from the folder DIR: writes OUT_FOLDER/<DIR's name>.vpk\n"
+    "  and its bitmaps (25 for a complete pack), exactly as the browsers read them.\n"
     "  OUT_FOLDER is made when missing; for the program it is the packs folder.\n"
     "\n"
-    "  DIR holds sky0..sky4, ground0..ground4 and object0..object4, each one\n"
-    "  .png, .jpg, .jpeg or .bmp file, and pack.txt with 'key = value' lines\n"
+    "  DIR holds sky0..sky4, ground0..ground4 and object0..object4 (those of the\n"
+    "  kinds the pack carries), each one .png, .jpg, .jpeg or .bmp file, and\n"
+    "  pack.txt with 'key = value' lines\n"
     "  ('#' as first character starts a comment line; '#' inside a value is\n"
     "  kept):\n"
     "    name, author, description      shown by the browsers\n"
@@ -43,8 +46,10 @@ constexpr const char* kHelp =
     "    sky0..sky4, ground0..ground4,\n"
     "    object0..object4               the captions (an object's is its title)\n"
     "    sky0.tint..sky4.tint           optional light of a sky: R, G, B\n"
-    "  name, prefix and all fifteen captions are required. Values are copied\n"
-    "  into the pack as their bytes.\n"
+    "  name and prefix are required, and the five captions of each kind the pack\n"
+    "  carries: without sky and ground captions it carries objects alone, without\n"
+    "  object captions skies and grounds alone. Values are copied into the pack\n"
+    "  as their bytes.\n"
     "\n"
     "  The pictures:\n"
     "  - a sky is scaled to cover 630 x 340 and the middle is kept;\n"
@@ -64,8 +69,10 @@ constexpr const char* kHelp =
     "  - a sky without a tint gets half of how far its average colour lies\n"
     "    from a neutral daylight sky (116, 159, 216), per channel, limited to\n"
     "    -90 ... 70 as the built-in skies are; the tint is printed.\n"
-    "  A ground or object without an alpha channel (JPEG, most BMP) covers its\n"
-    "  whole rectangle, its white included; a warning says so.\n"
+    "  - a BMP has no alpha: its pure white is the program's transparency and\n"
+    "    stays transparent in a ground or object.\n"
+    "  A ground or object without an alpha channel or such white (JPEG, a BMP\n"
+    "  without pure white) covers its whole rectangle; a warning says so.\n"
     "  Nothing is written when anything is wrong; every problem is listed.\n"
     "\n"
     "check PACK.vpk\n"
@@ -73,20 +80,22 @@ constexpr const char* kHelp =
     "  each, 'error:' for what fails in the browsers or when a choice is\n"
     "  used, 'warning:' for what works but looks wrong:\n"
     "    errors: a file that cannot be read, lines not ending in CR LF, a wrong\n"
-    "      identification line, a tint line that is not an integer, a missing\n"
-    "      or invalid bitmap (by file name);\n"
-    "    warnings: lines missing at the end (empty captions), a sky not\n"
+    "      identification line, a pack of no kind at all, a sky's tint line that\n"
+    "      is not an integer, a missing or invalid bitmap (by file name);\n"
+    "    warnings: lines missing before the last caption of a kind, a sky not\n"
     "      630 x 340, a thumbnail not 100 x 100, a ground not 630 wide or\n"
     "      higher than 340, and in a ground or object pure white that touches\n"
     "      no edge and is bordered mostly by light colour (every channel 200 or\n"
     "      more), a white surface rather than a hole: it will show what lies\n"
     "      below.\n"
-    "  The bitmaps are looked for beside PACK.vpk.\n"
+    "  The bitmaps are looked for beside PACK.vpk, those of the kinds the pack\n"
+    "  carries: a kind with a caption or the image of its first slot. A slot\n"
+    "  with neither is empty.\n"
     "  Prints nothing for a sound pack.\n"
     "\n"
     "install PACK.vpk\n"
     "  Checks the pack as check does and, when it has no errors, copies it with\n"
-    "  its 25 bitmaps from beside it into the user's packs folder,\n"
+    "  the bitmaps it uses from beside it into the user's packs folder,\n"
     "  $XDG_DATA_HOME/veldor/packs (~/.local/share/veldor/packs when\n"
     "  XDG_DATA_HOME is unset or not absolute), all files or none: an install\n"
     "  cut short, even by a crash, is completed or undone by the next install\n"
@@ -97,66 +106,58 @@ constexpr const char* kHelp =
     "  a folder separator or starting with '.', a file of the user's at one of\n"
     "  the bitmap names, a file larger than 16 MiB.\n"
     "\n"
+    "add [--sky|--ground] FILE...\n"
+    "  Adds the pictures (PNG, JPEG, SVG or BMP) to the user's own pack \"My\n"
+    "  Pictures\" in the user's packs folder, as objects, or as skies or grounds;\n"
+    "  once five of a kind are there, to \"My Pictures 2\", and so on. Each is\n"
+    "  made ready as build makes a pack's pictures: alpha below half becomes\n"
+    "  the transparent pure white, an opaque pure white stays visible (in a\n"
+    "  BMP, pure white stays transparent), an object fits 256 x 256, a sky\n"
+    "  covers 630 x 340 and gets its light from its average colour, a ground is\n"
+    "  630 wide on the bottom edge. The caption is the file's name without its\n"
+    "  extension. All pictures go in or none; none is refused larger than\n"
+    "  16 MiB or 50 million pixels, and nothing of the user's is written over.\n"
+    "\n"
     "Exit status: 0 done (check: no errors), 1 the pack could not be built,\n"
     "check found errors or the pack was not installed, 2 bad usage.\n";
-
-// What the decoder said while reading: Qt's JPEG reader hands back a cut or
-// damaged file as a whole picture, padded with grey, and only warns.
-std::string* decoderComplaint = nullptr;
-QtMessageHandler usualHandler = nullptr;
-
-void noteDecoderWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    // Other warnings (a PNG's odd colour profile) leave the pixels whole and
-    // are printed as usual.
-    const bool damaged = message.contains(QLatin1String("corrupt"), Qt::CaseInsensitive)
-                         || message.contains(QLatin1String("premature"), Qt::CaseInsensitive)
-                         || message.contains(QLatin1String("truncat"), Qt::CaseInsensitive);
-    if (!damaged || !decoderComplaint) {
-        if (usualHandler)
-            usualHandler(type, context, message);
-        return;
-    }
-    if (decoderComplaint->empty())
-        *decoderComplaint = message.toStdString();
-}
-
-// Qt's readers take PNG, JPEG and BMP; the pack's rules see only the pixels.
-SourcePicture readPicture(const std::string& path)
-{
-    QImageReader reader(QString::fromStdString(path));
-    reader.setAutoTransform(true); // a camera's orientation tag
-    std::string complaint;
-    decoderComplaint = &complaint;
-    usualHandler = qInstallMessageHandler(noteDecoderWarning);
-    const QImage read = reader.read();
-    qInstallMessageHandler(usualHandler);
-    decoderComplaint = nullptr;
-    if (read.isNull())
-        return {{}, false, reader.errorString().toStdString()};
-    if (!complaint.empty())
-        return {{}, false, complaint};
-    const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
-    SourcePicture source{{image.width(), image.height(), {}}, read.hasAlphaChannel(), {}};
-    RgbaPicture& p = source.picture;
-    p.pixels.resize(std::size_t(p.width) * std::size_t(p.height));
-    for (int y = 0; y < p.height; ++y) {
-        // R, G, B, A in memory: 0xAABBGGRR on this little-endian layout.
-        const uchar* row = image.constScanLine(y);
-        for (int x = 0; x < p.width; ++x)
-            p.pixels[std::size_t(y) * std::size_t(p.width) + std::size_t(x)] =
-                rgba(row[4 * x], row[4 * x + 1], row[4 * x + 2], row[4 * x + 3]);
-    }
-    return source;
-}
 
 int build(const std::string& dir, const std::string& out)
 {
     const std::vector<std::string> problems =
-        buildPack(dir, out, readPicture, [](const std::string& line) { std::printf("%s\n", line.c_str()); });
+        buildPack(dir, out, readSourcePicture, [](const std::string& line) { std::printf("%s\n", line.c_str()); });
     for (const std::string& p : problems)
         std::fprintf(stderr, "veldor-pack: %s\n", p.c_str());
     return problems.empty() ? 0 : 1;
+}
+
+int add(const std::vector<std::string>& args)
+{
+    PackKind kind = PackKind::Object;
+    std::size_t first = 1;
+    for (; first < args.size() && (args[first] == "--sky" || args[first] == "--ground"); ++first)
+        kind = args[first] == "--sky" ? PackKind::Sky : PackKind::Ground;
+    if (first < args.size() && args[first] == "--")
+        ++first;
+    std::vector<MyPictureFile> files;
+    for (std::size_t i = first; i < args.size(); ++i)
+        files.push_back({args[i], kind});
+    if (files.empty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::string packs = userPacksFolder();
+    const MyPicturesResult done = addMyPictures(packs, files, readSourcePicture);
+    for (const std::string& p : done.problems)
+        std::fprintf(stderr, "veldor-pack: %s\n", p.c_str());
+    if (!done.problems.empty()) {
+        std::fprintf(stderr, "veldor-pack: nothing added\n");
+        return 1;
+    }
+    const char* const kinds[] = {"ground", "sky", "object"};
+    for (const AddedPicture& a : done.added)
+        std::printf("added the %s '%s' to %s (%s) in %s\n", kinds[int(a.kind)], quotedInMessage(a.caption).c_str(),
+                    a.packName.c_str(), a.packFile.c_str(), quotedInMessage(packs).c_str());
+    return 0;
 }
 
 int check(const std::string& path)
@@ -208,7 +209,8 @@ int main(int argc, char** argv)
     const bool isBuild = args.size() == 3 && args[0] == "build";
     const bool isCheck = args.size() == 2 && args[0] == "check";
     const bool isInstall = args.size() == 2 && args[0] == "install";
-    if (!isBuild && !isCheck && !isInstall) {
+    const bool isAdd = args.size() >= 2 && args[0] == "add";
+    if (!isBuild && !isCheck && !isInstall && !isAdd) {
         std::fputs(kUsage, stderr);
         return 2;
     }
@@ -217,7 +219,12 @@ int main(int argc, char** argv)
             return check(args[1]);
         if (isInstall)
             return install(args[1]);
-        QCoreApplication app(argc, argv); // finds the JPEG reader among Qt's plugins
+        // Finds the JPEG reader among Qt's plugins; SVG is drawn with the GUI's
+        // painter, which needs no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        if (isAdd)
+            return add(args);
         if (!fs::is_directory(args[1])) {
             std::fprintf(stderr, "veldor-pack: %s is not a folder\n", args[1].c_str());
             return 1;

@@ -68,6 +68,14 @@ std::string packName(std::string_view prefix, std::string_view kindLetters, int 
     return name;
 }
 
+// The image is looked for only where a load would read it: a prefix that
+// climbs out of the folder names nothing there.
+bool packImagePresent(const std::string& packs, std::string_view prefix, PackKind kind, int slot)
+{
+    const std::string name = packImageName(prefix, kind, slot).substr(sizeof("packs\\") - 1);
+    return !climbsAbove(name) && fileExists(appPath(packs, name));
+}
+
 } // namespace
 
 std::optional<PackHeader> readPackHeader(LineReader& reader)
@@ -86,13 +94,17 @@ std::optional<PackHeader> readPackHeader(LineReader& reader)
     return header;
 }
 
-PackSlots readPackSlots(LineReader& reader, PackKind kind)
+PackSlots readPackSlots(LineReader& reader, PackKind kind, const PackSlotFlags& filled)
 {
     PackSlots slots;
     switch (kind) {
     case PackKind::Sky:
         for (int i = 0; i < kChoiceSlots; ++i) {
             slots.captions[std::size_t(i)] = readText(reader);
+            if (!filled[std::size_t(i)]) {
+                skipLines(reader, 3);
+                continue;
+            }
             SkyLight& light = slots.lights[std::size_t(i)];
             light.red = readInteger(reader);
             light.green = readInteger(reader);
@@ -109,6 +121,52 @@ PackSlots readPackSlots(LineReader& reader, PackKind kind)
     for (std::string& caption : slots.captions)
         caption = readText(reader);
     return slots;
+}
+
+PackCaptions readPackCaptions(LineReader& reader, PackKind kind)
+{
+    PackCaptions captions;
+    if (kind == PackKind::Sky) {
+        for (std::string& caption : captions) {
+            caption = readText(reader);
+            skipLines(reader, 3);
+        }
+        return captions;
+    }
+    skipLines(reader, kSkyLines + (kind == PackKind::Object ? kChoiceSlots : 0));
+    for (std::string& caption : captions)
+        caption = readText(reader);
+    return captions;
+}
+
+PackSlotFlags packSlotsFilled(const std::string& packs, std::string_view prefix, const PackCaptions& captions,
+                              PackKind kind)
+{
+    PackSlotFlags filled{};
+    for (int i = 0; i < kChoiceSlots; ++i)
+        filled[std::size_t(i)] = !captions[std::size_t(i)].empty() || packImagePresent(packs, prefix, kind, i);
+    return filled;
+}
+
+bool packCarries(const std::string& packs, std::string_view prefix, const PackCaptions& captions, PackKind kind)
+{
+    for (const std::string& caption : captions)
+        if (!caption.empty())
+            return true;
+    return packImagePresent(packs, prefix, kind, 0);
+}
+
+bool packCarries(const std::string& packs, const std::string& fileName, PackKind kind)
+{
+    try {
+        LineReader reader = LineReader::openFile(packs + '/' + fileName);
+        const std::optional<PackHeader> header = readPackHeader(reader);
+        if (!header)
+            return true;
+        return packCarries(packs, header->prefix, readPackCaptions(reader, kind), kind);
+    } catch (const Error&) {
+        return true;
+    }
 }
 
 std::string packImageName(std::string_view prefix, PackKind kind, int slot)
@@ -160,6 +218,13 @@ std::vector<std::string> listPackFiles(const std::string& folder)
         const std::string la = lowerAscii(a), lb = lowerAscii(b);
         return la != lb ? la < lb : a < b;
     });
+    return names;
+}
+
+std::vector<std::string> listPackFiles(const std::string& folder, PackKind kind)
+{
+    std::vector<std::string> names = listPackFiles(folder);
+    std::erase_if(names, [&](const std::string& name) { return !packCarries(folder, name, kind); });
     return names;
 }
 

@@ -10,6 +10,13 @@
 // Lines after 35 are never read; a short file reads as empty lines. Of each
 // line only the first 4096 bytes are kept.
 //
+// A pack may carry only some kinds: it lacks a kind when that kind's five
+// captions are all empty and the image of its slot 0 is not in the pack
+// folder (both, so that an old complete pack with empty captions still
+// counts). A slot is empty when its caption is empty and its image is not
+// there: a pack of fewer than five pictures of a kind leaves the last ones
+// empty, and the tint lines of an empty sky slot are not looked at.
+//
 // Bitmaps, slot i in 0..4, as names relative to the application folder:
 //   ground  thumbnail packs\<P>gT<i>.bmp   image packs\<P>g<i>.bmp
 //   sky     thumbnail packs\<P>ST<i>.bmp   image packs\<P>S<i>.bmp
@@ -42,9 +49,13 @@ struct PackHeader {
     bool operator==(const PackHeader&) const = default;
 };
 
+using PackCaptions = std::array<std::string, kChoiceSlots>;
+using PackSlotFlags = std::array<bool, kChoiceSlots>;
+inline constexpr PackSlotFlags kEverySlot = {true, true, true, true, true};
+
 // What one browser takes from the rest of the file.
 struct PackSlots {
-    std::array<std::string, kChoiceSlots> captions;
+    PackCaptions captions;
     std::array<SkyLight, kChoiceSlots> lights; // sky packs only; zero otherwise
     bool operator==(const PackSlots&) const = default;
 };
@@ -58,7 +69,26 @@ std::optional<PackHeader> readPackHeader(LineReader& reader);
 // belong to other kinds, then the five captions (and, for skies, the tints).
 // Throws "'<line>' is not a valid integer value" for a tint line that is
 // not a signed 32-bit decimal, an empty line or one too long to keep included.
-PackSlots readPackSlots(LineReader& reader, PackKind kind);
+// With `filled`, the tint lines of a sky slot not filled are passed over
+// unread and its light stays 0.
+PackSlots readPackSlots(LineReader& reader, PackKind kind, const PackSlotFlags& filled = kEverySlot);
+
+// Reads on from line 6 the five captions of `kind` alone; never throws for
+// what the lines hold.
+PackCaptions readPackCaptions(LineReader& reader, PackKind kind);
+
+// Which slots of `kind` hold a picture: a caption or an image in `packs`
+// (the pack folder) for the slot.
+PackSlotFlags packSlotsFilled(const std::string& packs, std::string_view prefix, const PackCaptions& captions,
+                              PackKind kind);
+
+// Whether the pack of this prefix and these captions of `kind` carries that
+// kind (see above).
+bool packCarries(const std::string& packs, std::string_view prefix, const PackCaptions& captions, PackKind kind);
+// The same for the pack file `fileName` in `packs`. A file that cannot be
+// read or is no image pack is not known to lack anything: true, so that the
+// browsers list it as before and loading it says what is wrong.
+bool packCarries(const std::string& packs, const std::string& fileName, PackKind kind);
 
 // Stored names, relative to the application folder with "\" separators,
 // exactly as the scene file keeps them.
@@ -72,5 +102,7 @@ std::string packFolder(std::string_view appDir);
 // `folder`, sorted alphabetically without regard to case. Throws the
 // input/output error when the folder cannot be read (missing included).
 std::vector<std::string> listPackFiles(const std::string& folder);
+// Those of them that carry `kind`: what the browser of that kind lists.
+std::vector<std::string> listPackFiles(const std::string& folder, PackKind kind);
 
 } // namespace veldor

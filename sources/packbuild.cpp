@@ -138,6 +138,17 @@ Surface toKeyedSurface(const RgbaPicture& src, bool keyed)
     return s;
 }
 
+bool keyPureWhite(RgbaPicture& picture)
+{
+    bool any = false;
+    for (std::uint32_t& p : picture.pixels)
+        if (isPureWhite(Color(p & 0x00FFFFFFu))) {
+            p = 0x00FFFFFFu;
+            any = true;
+        }
+    return any;
+}
+
 Surface packSkyPicture(const RgbaPicture& src)
 {
     const double scale = std::max(double(kPackPictureWidth) / src.width, double(kPackPictureHeight) / src.height);
@@ -292,10 +303,27 @@ PackDescription parsePackDescription(std::string_view text)
     for (const char* key : {"name", "prefix"})
         if (!seen.count(key))
             problems.push_back(std::string("missing key '") + key + "'");
-    for (const char* kind : {"sky", "ground", "object"})
+    // A kind without a single caption is one the pack lacks; when every
+    // kind is without, all of them are missing.
+    const std::pair<const char*, PackKind> kinds[] = {
+        {"sky", PackKind::Sky}, {"ground", PackKind::Ground}, {"object", PackKind::Object}};
+    const auto given = [&](const char* kind) {
         for (int i = 0; i < kChoiceSlots; ++i)
-            if (!seen.count(kind + std::to_string(i)))
+            if (seen.count(kind + std::to_string(i)))
+                return true;
+        return false;
+    };
+    const bool none = !given("sky") && !given("ground") && !given("object");
+    for (const auto& [kind, k] : kinds) {
+        d.carries[std::size_t(k)] = none || given(kind);
+        for (int i = 0; i < kChoiceSlots; ++i)
+            if (d.carriesKind(k) && !seen.count(kind + std::to_string(i)))
                 problems.push_back("missing key '" + (kind + std::to_string(i)) + "' (its caption)");
+    }
+    for (int i = 0; i < kChoiceSlots; ++i)
+        if (d.lights[std::size_t(i)] && !d.carriesKind(PackKind::Sky))
+            problems.push_back("line " + std::to_string(seen["sky" + std::to_string(i) + ".tint"])
+                               + ": a tint for a pack without skies");
     if (seen.count("prefix"))
         if (const std::string why = prefixProblem(d.header.prefix); !why.empty())
             problems.push_back("line " + std::to_string(seen["prefix"]) + ": " + why);
@@ -341,6 +369,11 @@ std::string packFileText(const PackDescription& d, const std::array<SkyLight, kC
     w.writeLine(d.header.prefix);
     for (std::size_t i = 0; i < kChoiceSlots; ++i) {
         w.writeLine(d.skies[i]);
+        if (!d.carriesKind(PackKind::Sky)) {
+            for (int line = 0; line < 3; ++line)
+                w.writeLine("");
+            continue;
+        }
         w.writeLine(lights[i].red);
         w.writeLine(lights[i].green);
         w.writeLine(lights[i].blue);
@@ -365,8 +398,8 @@ std::string lower(std::string s)
     return s;
 }
 
-// The one source file DIR/<stem>.<ext>, or a problem.
-std::string findSource(const fs::path& dir, const std::string& stem, std::vector<std::string>& problems)
+// The source files DIR/<stem>.<ext>, by name.
+std::vector<std::string> sourcesOf(const fs::path& dir, const std::string& stem)
 {
     std::vector<std::string> found;
     std::error_code ec;
@@ -379,6 +412,13 @@ std::string findSource(const fs::path& dir, const std::string& stem, std::vector
             found.push_back(name.string());
     }
     std::sort(found.begin(), found.end());
+    return found;
+}
+
+// The one source file DIR/<stem>.<ext>, or a problem.
+std::string findSource(const fs::path& dir, const std::string& stem, std::vector<std::string>& problems)
+{
+    const std::vector<std::string> found = sourcesOf(dir, stem);
     if (found.empty())
         problems.push_back(stem + ": no " + stem + ".png, .jpg, .jpeg or .bmp");
     else if (found.size() > 1)
@@ -387,6 +427,18 @@ std::string findSource(const fs::path& dir, const std::string& stem, std::vector
 }
 
 } // namespace
+
+// The bitmap names the pack of `d` is made of, as in the pack folder.
+static std::vector<std::string> writtenBitmapNames(const PackDescription& d)
+{
+    std::vector<std::string> names;
+    for (const std::string& name : packBitmapNames(d.header.prefix)) {
+        const char kind = name[d.header.prefix.size()];
+        if (d.carriesKind(kind == 'S' ? PackKind::Sky : kind == 'g' ? PackKind::Ground : PackKind::Object))
+            names.push_back(name);
+    }
+    return names;
+}
 
 void checkPrefixIsFree(const std::string& outName, const std::string& packFile, const std::string& prefix,
                        const std::string& advice, std::vector<std::string>& problems)
@@ -455,6 +507,15 @@ try {
     for (int i = 0; i < kChoiceSlots; ++i) {
         const std::string n = std::to_string(i);
         const auto made = [&](const std::string& stem, Surface (*rule)(const RgbaPicture&)) {
+            const PackKind kind = rule == packSkyPicture ? PackKind::Sky
+                                  : rule == packGroundPicture ? PackKind::Ground
+                                                              : PackKind::Object;
+            if (!d.carriesKind(kind)) {
+                // Left out, it would be lost without a word.
+                if (!sourcesOf(dir, stem).empty())
+                    problems.push_back(stem + ": a picture without a caption in pack.txt (" + stem + " = ...)");
+                return Surface();
+            }
             const std::string path = findSource(dir, stem, problems);
             if (path.empty())
                 return Surface();
@@ -464,21 +525,31 @@ try {
                 problems.push_back(name + ": " + source.error);
                 return Surface();
             }
+            RgbaPicture picture = source.picture;
+            const bool bmp = lower(fs::path(name).extension().string()) == ".bmp";
+            const bool keyed = kind != PackKind::Sky && !source.hasAlpha && bmp && keyPureWhite(picture);
             // Not an error: the author may want a rectangle. But a white
             // background meant as transparency would now cover what lies below.
-            if (rule != packSkyPicture && !source.hasAlpha)
+            if (kind != PackKind::Sky && !source.hasAlpha && !keyed)
                 note("warning: " + name + " has no transparency and covers its whole rectangle");
-            return rule(source.picture);
+            return rule(picture);
         };
         skies[std::size_t(i)] = made("sky" + n, packSkyPicture);
         grounds[std::size_t(i)] = made("ground" + n, packGroundPicture);
         objects[std::size_t(i)] = made("object" + n, packObjectPicture);
     }
+    if (problems.empty()) {
+        const std::vector<std::string> ours = writtenBitmapNames(d);
+        for (const std::string& name : packBitmapNames(d.header.prefix))
+            if (std::find(ours.begin(), ours.end(), name) == ours.end() && fs::exists(fs::symlink_status(out / name, ec)))
+                problems.push_back(name + " in " + out.string()
+                                   + " would fill a slot of this pack, which has no picture there; remove it");
+    }
     if (!problems.empty())
         return problems;
 
     std::array<SkyLight, kChoiceSlots> lights;
-    for (std::size_t i = 0; i < kChoiceSlots; ++i) {
+    for (std::size_t i = 0; i < kChoiceSlots && d.carriesKind(PackKind::Sky); ++i) {
         lights[i] = d.lights[i] ? *d.lights[i] : skyLightFromPicture(skies[i]);
         if (!d.lights[i])
             note("sky" + std::to_string(i) + ".tint = " + std::to_string(lights[i].red) + ", "
@@ -493,11 +564,16 @@ try {
     };
     for (int i = 0; i < kChoiceSlots; ++i) {
         const std::size_t s = std::size_t(i);
-        add(packSkyThumbnail(skies[s]), PackKind::Sky, i, true);
-        add(skies[s], PackKind::Sky, i, false);
-        add(packGroundThumbnail(grounds[s]), PackKind::Ground, i, true);
-        add(grounds[s], PackKind::Ground, i, false);
-        add(objects[s], PackKind::Object, i, false);
+        if (d.carriesKind(PackKind::Sky)) {
+            add(packSkyThumbnail(skies[s]), PackKind::Sky, i, true);
+            add(skies[s], PackKind::Sky, i, false);
+        }
+        if (d.carriesKind(PackKind::Ground)) {
+            add(packGroundThumbnail(grounds[s]), PackKind::Ground, i, true);
+            add(grounds[s], PackKind::Ground, i, false);
+        }
+        if (d.carriesKind(PackKind::Object))
+            add(objects[s], PackKind::Object, i, false);
     }
     // Last, so that the browsers never list a pack whose bitmaps are not all there.
     files.emplace_back(packFile, packFileText(d, lights));

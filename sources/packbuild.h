@@ -51,6 +51,11 @@ RgbaPicture scaleArea(const RgbaPicture& src, SourceRect rect, int outW, int out
 // that it stays visible; a sky is never keyed and keeps its white.
 Surface toKeyedSurface(const RgbaPicture& src, bool keyed);
 
+// A BMP has no alpha: its pure white already is the program's transparency
+// and becomes alpha 0, so that scaling and keying keep it transparent.
+// Returns whether there was any.
+bool keyPureWhite(RgbaPicture& picture);
+
 inline constexpr int kPackPictureWidth = kPictureWidth;
 inline constexpr int kPackPictureHeight = kPictureHeight;
 inline constexpr int kPackObjectBox = 256;
@@ -92,12 +97,16 @@ SkyLight skyLightFromPicture(const Surface& sky);
 // blanks around keys and values are dropped and a trailing CR is ignored.
 // Keys: name, author, description, prefix, sky0..sky4, ground0..ground4,
 // object0..object4 and sky0.tint..sky4.tint ("R, G, B", signed 32-bit).
-// name, prefix and the fifteen captions are required. Values are kept as
-// their bytes.
+// name and prefix are required, and the five captions of each kind the pack
+// carries: a kind none of whose captions is given is one the pack lacks
+// (at least one kind must be carried). Values are kept as their bytes.
 struct PackDescription {
     PackHeader header;
     std::array<std::string, kChoiceSlots> skies, grounds, objects;
     std::array<std::optional<SkyLight>, kChoiceSlots> lights;
+    // By PackKind: Ground, Sky, Object.
+    std::array<bool, 3> carries{true, true, true};
+    bool carriesKind(PackKind kind) const { return carries[std::size_t(kind)]; }
 };
 
 // Throws veldor::Error naming the line ("line 4: unknown key 'sky5'") or
@@ -111,7 +120,8 @@ std::string prefixProblem(std::string_view prefix);
 // The 25 bitmap names of a pack with this prefix, as in the pack folder.
 std::vector<std::string> packBitmapNames(std::string_view prefix);
 
-// The 35 lines of the pack file, CR LF each.
+// The 35 lines of the pack file, CR LF each; a kind the pack lacks has
+// empty lines, its tint lines included.
 std::string packFileText(const PackDescription& d, const std::array<SkyLight, kChoiceSlots>& lights);
 
 // Adds to `problems` every other pack in the folder `out` whose bitmap
@@ -140,9 +150,12 @@ using SourcePictureReader = std::function<SourcePicture(const std::string& path)
 using PackBuildNote = std::function<void(const std::string& line)>;
 
 // Makes the pack of the source folder `dir` in `out`: `out`/<dir's name>.vpk
-// and its 25 bitmaps. `dir` holds pack.txt and one picture per slot,
-// sky0..object4 with the extension .png, .jpg, .jpeg or .bmp in any letter
-// case, each read through `read`. The prefix must give bitmap names that no
+// and its bitmaps (25 for a complete pack). `dir` holds pack.txt and one
+// picture per slot of each kind the pack carries, sky0..object4 with the
+// extension .png, .jpg, .jpeg or .bmp in any letter case, each read through
+// `read`; a picture of a kind without captions is a problem. A file in
+// `out` at a bitmap name of the prefix that the pack will not write (left by
+// an earlier build with more kinds) is a problem too: it would show. The prefix must give bitmap names that no
 // other pack in `out` gives (letter case ignored), and a pack file of our
 // name already there must be an earlier build of this pack.
 //

@@ -234,10 +234,36 @@ std::vector<PackFinding> checkPack(const std::string& path)
     }
     // Lines 2 to 4 (name, author, description): any text will do.
     const std::string& prefix = line[4].text;
-    if (lines < kPackLines)
-        out.push_back({false, "the file ends after line " + std::to_string(lines)
-                                  + " of 35: the lines after it read as empty captions"});
-    for (int slot = 0; slot < kChoiceSlots; ++slot)
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const std::string dir = folder.empty() ? "." : folder;
+    const auto captionsOf = [&](PackKind kind) {
+        PackCaptions captions;
+        for (int i = 0; i < kChoiceSlots; ++i)
+            captions[std::size_t(i)] = line[std::size_t(kind == PackKind::Sky      ? 5 + 4 * i
+                                                         : kind == PackKind::Ground ? 25 + i
+                                                                                    : 30 + i)]
+                                           .text;
+        return captions;
+    };
+    const PackKind kinds[] = {PackKind::Sky, PackKind::Ground, PackKind::Object};
+    std::array<PackSlotFlags, 3> filled{};
+    int lastLineUsed = 5; // the lines after it may as well be missing
+    for (std::size_t k = 0; k < 3; ++k) {
+        const PackCaptions captions = captionsOf(kinds[k]);
+        if (packCarries(dir, prefix, captions, kinds[k])) {
+            filled[k] = packSlotsFilled(dir, prefix, captions, kinds[k]);
+            lastLineUsed = k == 0 ? 25 : k == 1 ? 30 : kPackLines;
+        }
+    }
+    if (lastLineUsed == 5)
+        out.push_back({true, "the pack has no pictures: all its captions are empty and no image of slot 0 lies "
+                             "beside it"});
+    if (lines < lastLineUsed)
+        out.push_back({false, "the file ends after line " + std::to_string(lines) + " of "
+                                  + std::to_string(lastLineUsed) + ": the lines after it read as empty captions"});
+    for (int slot = 0; slot < kChoiceSlots; ++slot) {
+        if (!filled[0][std::size_t(slot)]) // an empty sky slot's tint is never read
+            continue;
         for (int c = 0; c < 3; ++c) { // after the caption, the three tint lines
             const int number = 7 + 4 * slot + c;
             const PackLine& l = line[std::size_t(number - 1)];
@@ -249,14 +275,15 @@ std::vector<PackFinding> checkPack(const std::string& path)
                 out.push_back({true, "line " + std::to_string(number) + ": " + e.what()});
             }
         }
+    }
 
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    const std::string dir = folder.empty() ? "." : folder;
-    for (PackKind kind : {PackKind::Sky, PackKind::Ground, PackKind::Object})
+    for (std::size_t k = 0; k < 3; ++k)
         for (int i = 0; i < kChoiceSlots; ++i) {
-            if (kind != PackKind::Object)
-                checkBitmap(dir, packThumbnailName(prefix, kind, i), kind, true, out);
-            checkBitmap(dir, packImageName(prefix, kind, i), kind, false, out);
+            if (!filled[k][std::size_t(i)])
+                continue;
+            if (kinds[k] != PackKind::Object)
+                checkBitmap(dir, packThumbnailName(prefix, kinds[k], i), kinds[k], true, out);
+            checkBitmap(dir, packImageName(prefix, kinds[k], i), kinds[k], false, out);
         }
     return out;
 }

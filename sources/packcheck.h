@@ -15,12 +15,14 @@ struct PackFinding {
     bool operator==(const PackFinding&) const = default;
 };
 
-// Checks the pack file at `path` and the 25 bitmaps beside it, as the
-// browsers and the renderer will read them:
+// Checks the pack file at `path` and the bitmaps beside it, as the
+// browsers and the renderer will read them: those of the slots that hold a
+// picture, of the kinds the pack carries (see pack.h).
 //   fails: unreadable pack file, line ends without CR, a wrong
-//          identification line, a tint line that is not an integer, a
-//          bitmap that is missing or not a valid BMP;
-//   looks wrong: lines missing at the end (empty captions), a sky not
+//          identification line, a pack of no kind at all, a tint line of a
+//          sky slot that is not an integer, a bitmap that is missing or not
+//          a valid BMP;
+//   looks wrong: lines missing before the last caption of a kind carried, a sky not
 //          630 x 340, a thumbnail not 100 x 100, a ground not 630 wide or
 //          higher than 340, and pure white inside light colour in a ground
 //          or object (meant as a colour, it would show what lies below).

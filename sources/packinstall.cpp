@@ -69,6 +69,31 @@ void copyInto(FileSetReplacement& set, const std::string& path, const std::strin
     }
 }
 
+// The bitmaps that the pack at `path` uses, by name in its folder: those of
+// the filled slots of the kinds it carries, in the order of packBitmapNames.
+std::vector<std::string> bitmapsInUse(const std::string& path, const PackHeader& header)
+{
+    const fs::path parent = fs::path(path).parent_path();
+    const std::string dir = parent.empty() ? "." : parent.string();
+    std::vector<std::string> names;
+    for (PackKind kind : {PackKind::Sky, PackKind::Ground, PackKind::Object}) {
+        LineReader reader = LineReader::openFile(path);
+        readPackHeader(reader);
+        const PackCaptions captions = readPackCaptions(reader, kind);
+        if (!packCarries(dir, header.prefix, captions, kind))
+            continue;
+        const PackSlotFlags filled = packSlotsFilled(dir, header.prefix, captions, kind);
+        for (int i = 0; i < kChoiceSlots; ++i) {
+            if (!filled[std::size_t(i)])
+                continue;
+            if (kind != PackKind::Object)
+                names.push_back(packThumbnailName(header.prefix, kind, i).substr(sizeof("packs\\") - 1));
+            names.push_back(packImageName(header.prefix, kind, i).substr(sizeof("packs\\") - 1));
+        }
+    }
+    return names;
+}
+
 } // namespace
 
 PackInstall installPack(const std::string& path, const std::string& packs, const std::function<void()>& progress)
@@ -128,12 +153,20 @@ PackInstall installPack(const std::string& path, const std::string& packs, const
             if (installed->prefix == prefix)
                 vouched = packBitmapNames(prefix);
         }
-        const std::vector<std::string> names = packBitmapNames(prefix);
-        for (const std::string& name : names)
-            if (fs::exists(fs::symlink_status(fs::path(packs) / name, ec))
-                && std::find(vouched.begin(), vouched.end(), name) == vouched.end())
+        // Every name of the prefix counts, those of slots this pack leaves
+        // empty too: a picture there would fill the slot.
+        const std::vector<std::string> names = bitmapsInUse(path, *header);
+        for (const std::string& name : packBitmapNames(prefix)) {
+            if (!fs::exists(fs::symlink_status(fs::path(packs) / name, ec)))
+                continue;
+            if (std::find(vouched.begin(), vouched.end(), name) == vouched.end())
                 result.refusals.push_back(name + " in " + packs + " is not part of an earlier copy of "
                                           + result.packFile + "; move it elsewhere or remove it");
+            else if (std::find(names.begin(), names.end(), name) == names.end())
+                result.refusals.push_back(name + " in " + packs + " is left from the earlier copy of "
+                                          + result.packFile + ", which has pictures this one has not; remove "
+                                          + "the earlier copy first");
+        }
 
         const fs::path from = fs::path(path).parent_path();
         for (const std::string& name : names)

@@ -1,6 +1,7 @@
 #pragma once
-// Installing an image pack the user was sent: the pack file and its 25
-// bitmaps from beside it are copied into a packs folder, but only a pack
+// Installing an image pack the user was sent: the pack file and the bitmaps
+// it uses (25 for a complete pack) from beside it are copied into a packs
+// folder, but only a pack
 // that the browsers can load whole, and never over another pack's files.
 #include "sources/pack.h"
 #include "sources/packcheck.h"
@@ -38,7 +39,9 @@ inline constexpr std::uint64_t kMaxPackFileBytes = 16u << 20;
 // prefix, or no readable pack, under that name; another pack whose bitmap
 // names meet ours; a file at one of our bitmap names that no earlier copy
 // put there (only an earlier copy's pack file of our very prefix vouches
-// for its bitmaps); a file larger than kMaxPackFileBytes. A pack of the
+// for its bitmaps); a bitmap of an earlier copy that this one does not have
+// (it would fill a slot this one leaves empty); a file larger than
+// kMaxPackFileBytes. A pack of the
 // same prefix under that name is an earlier copy and is replaced whole.
 //
 // Interrupted installs in `packs` are finished first. The files are then

@@ -268,7 +268,7 @@ TEST_F(Cli, PackCheckShortensHugeNames)
     if (!fs::exists(std::string(VELDOR_TEST_APP_DIR) + "/veldor-pack"))
         GTEST_SKIP() << "veldor-pack is built with the windows only";
     writeFileReplacing(path("huge.vpk"),
-                       "Tolvane Veldor Image Pack\r\nn\r\na\r\nd\r\n" + std::string(1 << 20, 'p') + "\r\n");
+                       "Tolvane Veldor Image Pack\r\nn\r\na\r\nd\r\n" + std::string(1 << 20, 'p') + "\r\nsky\r\n");
     const Outcome r = run("check " + quoted(path("huge.vpk")), false, "veldor-pack");
     EXPECT_EQ(r.status, 1);
     EXPECT_LT(r.out.size(), 64u << 10);

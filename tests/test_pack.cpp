@@ -207,5 +207,49 @@ TEST_F(PackFolder, MissingFolderIsAnInputOutputError)
     }
 }
 
+// Which kinds a pack carries, and which slots of them hold a picture: a
+// caption, or the slot's image beside the pack. Files that are no pack
+// stay listed everywhere.
+TEST_F(PackFolder, PacksOfOneKindAreListedForTheirKindsOnly)
+{
+    const auto pack = [&](const std::string& name, const std::string& prefix, bool skies, bool grounds,
+                          bool objects, const Lines& images) {
+        Lines lines = {kPackIdentification, "N", "A", "D", prefix};
+        for (int i = 0; i < 5; ++i)
+            for (const std::string& l : {"sky " + std::to_string(i), std::string("1"), std::string("2"),
+                                         std::string("3")})
+                lines.push_back(skies ? l : "");
+        for (int i = 0; i < 5; ++i)
+            lines.push_back(grounds ? "ground " + std::to_string(i) : "");
+        for (int i = 0; i < 5; ++i)
+            lines.push_back(objects ? "object " + std::to_string(i) : "");
+        std::ofstream(dir_ / name) << crlf(lines);
+        for (const std::string& image : images)
+            std::ofstream(dir_ / image) << "x";
+    };
+    pack("objects.vpk", "ob", false, false, true, {"obo0.bmp"});
+    pack("scenery.vpk", "sc", true, true, false, {"scS0.bmp", "scg0.bmp"});
+    // An old complete pack whose captions were all left empty.
+    pack("old.vpk", "ol", false, false, false, {"olS0.bmp", "olg0.bmp", "olo0.bmp"});
+    pack("nothing.vpk", "no", false, false, false, {"noS1.bmp"});
+    const std::string folder = dir_.string();
+    EXPECT_EQ(listPackFiles(folder, PackKind::Sky), (Lines{"A.VPK", "b.vpk", "c.vpk", "old.vpk", "scenery.vpk"}));
+    EXPECT_EQ(listPackFiles(folder, PackKind::Ground), (Lines{"A.VPK", "b.vpk", "c.vpk", "old.vpk", "scenery.vpk"}));
+    EXPECT_EQ(listPackFiles(folder, PackKind::Object), (Lines{"A.VPK", "b.vpk", "c.vpk", "objects.vpk", "old.vpk"}));
+
+    // Trailing slots left empty: no caption and no image.
+    const PackCaptions captions = {"one", "", "", "", ""};
+    std::ofstream(dir_ / "trS1.bmp") << "x";
+    EXPECT_EQ(packSlotsFilled(folder, "tr", captions, PackKind::Sky), (PackSlotFlags{true, true, false, false, false}));
+    // An empty sky slot's tint lines are never read, whatever they hold.
+    Lines lines = {kPackIdentification, "N", "A", "D", "tr", "one", "1", "2", "3", "", "", "", "", "", "x", "", ""};
+    LineReader reader(crlf(lines));
+    readPackHeader(reader);
+    const PackSlots slots = readPackSlots(reader, PackKind::Sky, {true, false, false, false, false});
+    EXPECT_EQ(slots.captions, captions);
+    EXPECT_EQ(slots.lights[0], (SkyLight{1, 2, 3}));
+    EXPECT_EQ(slots.lights[2], SkyLight{});
+}
+
 } // namespace
 } // namespace veldor

@@ -288,6 +288,11 @@ protected:
     }
     static SourcePicture stubRead(const std::string& path)
     {
+        // Half pure white, half black, without alpha: a BMP as a paint program saves it.
+        if (readWholeFile(path) == "white") {
+            const std::uint32_t w = rgba(255, 255, 255, 255), b = rgba(0, 0, 0, 255);
+            return {{4, 2, {w, w, b, b, w, w, b, b}}, false, {}};
+        }
         if (!readWholeFile(path).empty())
             return {{}, false, "Unsupported image format"};
         const std::uint32_t daylight = kNeutralDaylight | 0xFF000000u;
@@ -351,6 +356,85 @@ TEST_F(PackFolder, BuildsOrNamesEveryProblem)
             EXPECT_EQ(checkPack((out_ / "woods.vpk").string()), std::vector<PackFinding>{});
         else
             EXPECT_EQ(outEntries(), before) << "written although the pack cannot be built";
+    }
+}
+
+// A pack of objects alone or of skies and grounds alone is built, checked and
+// installed with only its own bitmaps; a picture of a kind without captions,
+// or an earlier build's bitmap of a kind now left out, is a problem.
+TEST_F(PackFolder, PacksOfOneKind)
+{
+    const std::string objects = "object0 = a\nobject1 = b\nobject2 = c\nobject3 = d\nobject4 = e\n";
+    const std::string scenery = "sky0 = a\nsky1 = b\nsky2 = c\nsky3 = d\nsky4 = e\n"
+                                "ground0 = a\nground1 = b\nground2 = c\nground3 = d\nground4 = e\n";
+    const auto keep = [&](const std::string& captions, std::vector<std::string> kinds) {
+        writeFileReplacing(source("pack.txt"), "name = Woods\nprefix = tst\n" + captions);
+        for (const char* kind : {"sky", "ground", "object"})
+            if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
+                for (int i = 0; i < 5; ++i)
+                    for (const char* ext : {".png", ".jpg"})
+                        fs::remove(source(kind + std::to_string(i) + ext));
+    };
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        std::size_t problems; // the first of them below
+        std::string first;
+        std::size_t bitmaps;
+    } cases[] = {
+        {"objects alone", [&] { keep(objects, {"object"}); }, 0, "", 5},
+        {"skies and grounds alone", [&] { keep(scenery, {"sky", "ground"}); }, 0, "", 20},
+        {"a sky without captions", [&] { keep(objects, {"object", "sky"}); }, 5,
+         "sky0: a picture without a caption in pack.txt (sky0 = ...)", 0},
+        {"over an earlier complete build",
+         [&] {
+             ASSERT_EQ(buildPack(source_.string(), out_.string(), stubRead, [](const std::string&) {}),
+                       std::vector<std::string>{});
+             keep(objects, {"object"});
+         },
+         20, "tstST0.bmp in " + out_.string() + " would fill a slot of this pack, which has no picture there; remove it",
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeSources();
+        c.prepare();
+        const std::vector<std::string> problems =
+            buildPack(source_.string(), out_.string(), stubRead, [](const std::string&) {});
+        ASSERT_EQ(problems.size(), c.problems);
+        if (!problems.empty()) {
+            EXPECT_EQ(problems[0], c.first);
+            continue;
+        }
+        EXPECT_EQ(outEntries().size(), c.bitmaps + 1);
+        const std::string sent = (out_ / "woods.vpk").string();
+        EXPECT_EQ(checkPack(sent), std::vector<PackFinding>{});
+        const fs::path packs = dir_ / "packs";
+        fs::remove_all(packs);
+        EXPECT_EQ(installPack(sent, packs.string()).outcome, PackInstallOutcome::Installed);
+        EXPECT_EQ(contents(packs), contents(out_));
+    }
+}
+
+// Pure white in a BMP ground or object is the program's transparency and
+// stays so; it used to turn opaque with no more than a warning.
+TEST_F(PackFolder, WhiteOfABmpStaysTransparent)
+{
+    writeSources();
+    fs::remove(source("ground1.png"));
+    fs::remove(source("object2.png"));
+    writeFileReplacing(source("ground1.bmp"), "white");
+    writeFileReplacing(source("object2.BMP"), "white");
+    std::vector<std::string> notes;
+    ASSERT_EQ(buildPack(source_.string(), out_.string(), stubRead, [&](const std::string& l) { notes.push_back(l); }),
+              std::vector<std::string>{});
+    for (const std::string& note : notes)
+        EXPECT_EQ(note.find("ground1"), std::string::npos) << note;
+    for (const char* name : {"tstg1.bmp", "tsto2.bmp"}) {
+        SCOPED_TRACE(name);
+        const Bitmap b = loadBmpFile((out_ / name).string());
+        EXPECT_EQ(b.pixels.front(), kWhite);
+        EXPECT_EQ(b.pixels.back(), kBlack);
     }
 }
 

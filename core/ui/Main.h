@@ -147,7 +147,8 @@ public:
     void SpeedButton2Click();
     void SpeedButton11Click();
     // Installs the image pack at `path` into the packs folder and shows it
-    // loaded in the sky pack browser; a refused pack throws the reasons.
+    // loaded in the sky pack browser (of a pack without skies, the ground or
+    // object browser); a refused pack throws the reasons.
     void openPackFile(const std::string& path);
     // Effects (effects/ui/Main_effects.cpp).
     void SpecialEffects1Click();

@@ -11,6 +11,8 @@
 #include "sources/ui/land.h"
 #include "sources/ui/objectbox.h"
 #include "sources/ui/skyform.h"
+#include "sources/ui/landp.h"
+#include "sources/ui/objectp.h"
 #include "sources/ui/skyp.h"
 
 #include <QCoreApplication>
@@ -72,8 +74,14 @@ void TMainForm::openPackFile(const std::string& path)
     if (done.outcome == PackInstallOutcome::Refused)
         throw Error("The image pack " + quotedInMessage(done.packFile) + " cannot be installed:\n"
                     + refusalText(done));
-    // Every pack has skies, and the sky is what a new pack changes most.
-    forms.SkyPack->showPack(done.packFile);
+    // The sky is what a new pack changes most; a pack of objects alone or
+    // of grounds alone shows in that browser.
+    const std::string packs = packFolder(scene.appDir);
+    for (PackBrowser* browser : {(PackBrowser*)forms.SkyPack, (PackBrowser*)forms.LandPack, (PackBrowser*)forms.ObjectPack})
+        if (packCarries(packs, done.packFile, browser->kind())) {
+            browser->showPack(done.packFile);
+            return;
+        }
 }
 
 } // namespace veldor

@@ -97,12 +97,12 @@ PackBrowser::PackBrowser(Session& session, Forms& forms, UiServices& services, c
 
 void PackBrowser::openPackFolder()
 {
-    fillList(listPackFiles(packFolder(scene.appDir)));
+    fillList(listPackFiles(packFolder(scene.appDir), kind_));
 }
 
 void PackBrowser::showPack(const std::string& fileName)
 {
-    fillList(listPackFiles(packFolder(scene.appDir)), fileName);
+    fillList(listPackFiles(packFolder(scene.appDir), kind_), fileName);
     loadPack(fileName);
     showInFront(*this);
 }
@@ -192,15 +192,27 @@ QImage PackBrowser::thumbnail(const std::string& prefix, int slot) const
 
 void PackBrowser::loadPack(const std::string& fileName)
 {
-    LineReader reader = LineReader::openFile(packFolder(scene.appDir) + '/' + fileName);
+    const std::string packs = packFolder(scene.appDir);
+    const std::string path = packs + '/' + fileName;
+    LineReader reader = LineReader::openFile(path);
     const std::optional<PackHeader> header = readPackHeader(reader);
     if (!header)
         return;
+    // Which slots hold a picture follows from the captions alone, read
+    // apart: a missing thumbnail is then still told before a bad tint line.
+    PackCaptions captions;
+    {
+        LineReader again = LineReader::openFile(path);
+        if (readPackHeader(again))
+            captions = readPackCaptions(again, kind_);
+    }
+    const PackSlotFlags filled = packSlotsFilled(packs, header->prefix, captions, kind_);
     // Everything that can fail is read before the browser is touched.
     std::array<QImage, kChoiceSlots> thumbnails;
     for (int i = 0; i < kChoiceSlots; ++i)
-        thumbnails[std::size_t(i)] = thumbnail(header->prefix, i);
-    const PackSlots contents = readPackSlots(reader, kind_);
+        if (filled[std::size_t(i)])
+            thumbnails[std::size_t(i)] = thumbnail(header->prefix, i);
+    const PackSlots contents = readPackSlots(reader, kind_, filled);
 
     packLoaded = 1;
     setElidedText(*packname, bytesToText(header->name), kPackTextWidth);
@@ -211,7 +223,7 @@ void PackBrowser::loadPack(const std::string& fileName)
     for (int i = 0; i < kChoiceSlots; ++i) {
         const std::size_t s = std::size_t(i);
         shownPictures[s]->setPicture(std::move(thumbnails[s]));
-        slotFile[s] = packImageName(header->prefix, kind_, i);
+        slotFile[s] = filled[s] ? packImageName(header->prefix, kind_, i) : std::string();
         slotCaption[s] = contents.captions[s];
         const QString caption = bytesToText(contents.captions[s]);
         setElidedText(*shownNames[s], caption, kThumbnailSize);
@@ -222,7 +234,8 @@ void PackBrowser::loadPack(const std::string& fileName)
 
 void PackBrowser::pick(int slot)
 {
-    if (packLoaded != 1)
+    // An empty slot of a pack with fewer pictures offers nothing.
+    if (packLoaded != 1 || slotFile[std::size_t(slot)].empty())
         return;
     chooseSlot(slot);
 }

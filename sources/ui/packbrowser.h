@@ -21,6 +21,8 @@ public:
     PackBrowser(Session& session, Forms& forms, UiServices& services, const QString& caption, PackKind kind,
                 QWidget* parent);
 
+    PackKind kind() const { return kind_; }
+
     QListWidget* FileListBox1 = nullptr;
     Thumbnail *pic0 = nullptr, *pic1 = nullptr, *pic2 = nullptr, *pic3 = nullptr, *pic4 = nullptr;
     QLabel *name0 = nullptr, *name1 = nullptr, *name2 = nullptr, *name3 = nullptr, *name4 = nullptr;
@@ -30,12 +32,12 @@ public:
     // 1 once a pack has been loaded; the pictures do nothing before.
     int packLoaded = 0;
     // Full-size image names of the loaded pack, relative to the application
-    // folder ("packs\<prefix>g0.bmp", ...).
+    // folder ("packs\<prefix>g0.bmp", ...); empty for an empty slot.
     std::array<std::string, kChoiceSlots> slotFile;
     // The captions of the loaded pack as the file gives them.
     std::array<std::string, kChoiceSlots> slotCaption;
 
-    // Lists the pack folder's packs; throws the input/output error when the
+    // Lists the pack folder's packs of this browser's kind; throws the input/output error when the
     // folder cannot be read, leaving the list as it was.
     void openPackFolder();
     // "Load Image Pack" of `picker`: lists the folder, shows this browser
@@ -54,6 +56,9 @@ public:
     // (unreadable file, missing or bad thumbnail, bad tint line) propagate
     // and leave the browser exactly as it was.
     void loadPack(const std::string& fileName);
+
+    // Chooses slot `slot` as a click on its picture does.
+    void choose(int slot) { pick(slot); }
 
     void pic0Click() { pick(0); }
     void pic1Click() { pick(1); }

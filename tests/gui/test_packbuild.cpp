@@ -26,9 +26,14 @@ struct Run {
     QString out;
 };
 
-Run run(const QString& program, const QStringList& args)
+Run run(const QString& program, const QStringList& args, const QString& dataHome = {})
 {
     QProcess p;
+    if (!dataHome.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        p.setProcessEnvironment(env);
+    }
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return {};
@@ -71,10 +76,10 @@ void writeSources(const QString& dir)
         {"sky2", {631, 341}, false, "bmp"},    {"sky3", {640, 480}, true, "png"},
         {"sky4", {7, 3}, false, "png"},        {"ground0", {900, 300}, true, "png"},
         {"ground1", {333, 111}, true, "png"},  {"ground2", {400, 400}, true, "png"},
-        {"ground3", {630, 340}, false, "bmp"}, {"ground4", {2, 1}, true, "png"},
+        {"ground3", {630, 340}, false, "jpg"}, {"ground4", {2, 1}, true, "png"},
         {"object0", {300, 200}, true, "png"},  {"object1", {3, 7}, true, "png"},
         {"object2", {1000, 999}, true, "png"}, {"object3", {64, 64}, false, "jpg"},
-        {"object4", {257, 31}, true, "bmp"},
+        {"object4", {257, 31}, true, "png"},
     };
     for (const auto& pic : pictures)
         writeSource(dir + "/" + pic.stem + "." + pic.format, pic.size, pic.alpha, pic.format);
@@ -87,6 +92,44 @@ void writeSources(const QString& dir)
     txt.close();
 }
 
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 v)
+{
+    QByteArray out;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += char((v >> shift) & 0xFF);
+    return out;
+}
+
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
+{
+    return bigEndian(quint32(data.size())) + type + data + bigEndian(crc32(type + data));
+}
+
+// A PNG whose header claims `side` x `side` pixels, with no pixels at all.
+QByteArray pngClaiming(quint32 side)
+{
+    const QByteArray ihdr = bigEndian(side) + bigEndian(side) + QByteArray("\x08\x06\x00\x00\x00", 5);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr) + pngChunk("IDAT", {}) + pngChunk("IEND", {});
+}
+
+Surface loadedBmp(const QString& path)
+{
+    Surface s;
+    s.load(path.toStdString());
+    return s;
+}
+
 } // namespace
 
 class PackBuildTest : public QObject {
@@ -94,6 +137,7 @@ class PackBuildTest : public QObject {
 private slots:
     void builtPackWorksEverywhere();
     void damagedSourceIsAProblem();
+    void addsMyPictures();
 };
 
 void PackBuildTest::builtPackWorksEverywhere()
@@ -173,6 +217,92 @@ void PackBuildTest::damagedSourceIsAProblem()
     QCOMPARE(built.status, 1);
     QVERIFY2(built.out.contains("veldor-pack: sky1.jpg: Corrupt JPEG data"), qPrintable(built.out));
     QVERIFY(!QFileInfo::exists(out));
+}
+
+// veldor-pack add: each picture made ready in the user's own pack, all of
+// them or none; too large and broken pictures are refused by name.
+void PackBuildTest::addsMyPictures()
+{
+    QTemporaryDir home;
+    const QDir dir(home.path());
+    const QString packs = dir.filePath("veldor/packs");
+    // An object with alpha: transparent left half, red right half with an
+    // opaque pure white square in it.
+    QImage cat(200, 100, QImage::Format_ARGB32);
+    cat.fill(Qt::transparent);
+    QPainter painter(&cat);
+    painter.fillRect(100, 0, 100, 100, QColor(200, 0, 0));
+    painter.fillRect(140, 40, 20, 20, Qt::white);
+    painter.end();
+    QVERIFY(cat.save(dir.filePath("Cat.png")));
+    // A BMP ground: pure white sky above green land.
+    QImage field(300, 100, QImage::Format_RGB32);
+    field.fill(Qt::white);
+    QPainter(&field).fillRect(0, 50, 300, 50, QColor(0, 140, 0));
+    QVERIFY(field.save(dir.filePath("Field.bmp")));
+    QImage sunset(800, 600, QImage::Format_RGB32);
+    sunset.fill(QColor(230, 120, 40));
+    QVERIFY(sunset.save(dir.filePath("Sunset.jpg")));
+    QFile claim(dir.filePath("huge.png"));
+    QVERIFY(claim.open(QIODevice::WriteOnly));
+    claim.write(pngClaiming(20000));
+    claim.close();
+    QVERIFY(QFile::copy(dir.filePath("Cat.png"), dir.filePath("heavy.png")));
+    QVERIFY(QFile(dir.filePath("heavy.png")).resize(17 << 20));
+    QFile text(dir.filePath("broken.png"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+    text.close();
+
+    const struct {
+        QStringList args;
+        int status;
+        QString out; // part of standard output and error
+    } cases[] = {
+        {{"Cat.png", "huge.png"}, 1, "veldor-pack: huge.png: more than 50 million pixels"},
+        {{"heavy.png"}, 1, "veldor-pack: heavy.png: has 17 MiB, more than the 16 MiB a picture may have"},
+        {{"broken.png", "Cat.png"}, 1, "veldor-pack: broken.png: "},
+        {{"Cat.png"}, 0, "added the object 'Cat' to My Pictures (mypictures.vpk) in " + packs},
+        {{"--ground", "Field.bmp"}, 0, "added the ground 'Field' to My Pictures"},
+        {{"--sky", "Sunset.jpg"}, 0, "added the sky 'Sunset' to My Pictures"},
+    };
+    for (const auto& c : cases) {
+        QStringList args{"add"};
+        for (const QString& a : c.args)
+            args << (a.startsWith("--") ? a : dir.filePath(a));
+        const Run added = run(kPackTool, args, home.path());
+        QVERIFY2(added.status == c.status && added.out.contains(c.out), qPrintable(added.out));
+        if (c.status != 0)
+            QVERIFY2(!QFileInfo::exists(packs + "/mypictures.vpk"), "written although refused");
+    }
+    const Run checked = run(kPackTool, {"check", packs + "/mypictures.vpk"});
+    QVERIFY2(checked.status == 0, qPrintable(checked.out));
+
+    const Surface object = loadedBmp(packs + "/mypico0.bmp");
+    QCOMPARE(QSize(object.width(), object.height()), QSize(256, 128));
+    QCOMPARE(object.pixel(10, 64), kWhite);                  // alpha: transparent
+    QCOMPARE(object.pixel(200, 10), rgb(200, 0, 0));
+    QCOMPARE(object.pixel(192, 64), rgb(254, 254, 254));     // white inside stays visible
+    const Surface ground = loadedBmp(packs + "/mypicg0.bmp");
+    QCOMPARE(ground.width(), 630);
+    QCOMPARE(ground.pixel(10, 10), kWhite);                  // the BMP's white stays transparent
+    QCOMPARE(ground.pixel(10, ground.height() - 1), rgb(0, 140, 0));
+    const Surface sky = loadedBmp(packs + "/mypicS0.bmp");
+    QCOMPARE(QSize(sky.width(), sky.height()), QSize(630, 340));
+
+    // A sixth object goes into the next pack; a file of the user's at a
+    // slot's name is passed over, never written.
+    QFile mine(packs + "/mypico2.bmp");
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("mine");
+    mine.close();
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(run(kPackTool, {"add", dir.filePath("Cat.png")}, home.path()).status, 0);
+    const Run sixth = run(kPackTool, {"add", dir.filePath("Cat.png")}, home.path());
+    QVERIFY2(sixth.out.contains("to My Pictures 2 (mypictures2.vpk)"), qPrintable(sixth.out));
+    QVERIFY(mine.open(QIODevice::ReadOnly));
+    QCOMPARE(mine.readAll(), QByteArray("mine"));
+    QVERIFY(QFileInfo::exists(packs + "/mypic2o1.bmp"));
 }
 
 QTEST_MAIN(PackBuildTest)

@@ -108,6 +108,7 @@ private slots:
     void wrongPacksKeepThePreviousPack();
     void failedLoadsKeepThePreviousPack();
     void emptyPrefixAndUnusualTints();
+    void packsOfOneKind();
     void packListFollowsTheFolder();
     void missingPackFolderIsReported();
 };
@@ -421,7 +422,7 @@ void PickersTest::failedLoadsKeepThePreviousPack()
     Forms& f = p.forms();
     const QStringList header = {"Tolvane Veldor Image Pack", "Short", "Me", "Five lines only", "smp"};
     writePack(p, "five.vpk", header);
-    writePack(p, "nothumbs.vpk", {"Tolvane Veldor Image Pack", "Gone", "Me", "No pictures", "zz"});
+    writePack(p, "nothumbs.vpk", {"Tolvane Veldor Image Pack", "Gone", "Me", "No pictures", "zz", "Sky"});
     QStringList badTint = header;
     badTint << "Sky" << "1" << "2x" << "3";
     writePack(p, "badtint.vpk", badTint);
@@ -490,6 +491,70 @@ void PickersTest::emptyPrefixAndUnusualTints()
     QCOMPARE((SkyLight{p.scene().tintRed, p.scene().tintGreen, p.scene().tintBlue}),
              (SkyLight{300, -45, 2147483647}));
     QVERIFY(p.services.errors.isEmpty());
+}
+
+// A pack of objects alone, one of skies and grounds alone with only three
+// skies: each browser lists the packs of its kind, and shows the slots a
+// pack leaves empty as empty, doing nothing when they are clicked.
+void PickersTest::packsOfOneKind()
+{
+    TestProgram p;
+    p.start();
+    Forms& f = p.forms();
+    const QDir packs(p.appDir.path("packs"));
+    const auto copy = [&](const QString& kind, int count, const QString& prefix) {
+        for (int i = 0; i < count; ++i)
+            QVERIFY(QFile::copy(packs.filePath(QString("smp%1%2.bmp").arg(kind).arg(i)),
+                                packs.filePath(QString("%1%2%3.bmp").arg(prefix, kind).arg(i))));
+    };
+    QStringList objects = {"Tolvane Veldor Image Pack", "Things", "Me", "Objects only", "th"};
+    for (int i = 0; i < 25; ++i)
+        objects << "";
+    for (int i = 0; i < 5; ++i)
+        objects << QString("Thing %1").arg(i);
+    writePack(p, "things.vpk", objects);
+    copy("o", 5, "th");
+    QStringList scenery = {"Tolvane Veldor Image Pack", "Views", "Me", "Skies and grounds", "vw"};
+    for (int i = 0; i < 5; ++i)
+        scenery << (i < 3 ? QStringList{QString("View %1").arg(i), "5", "6", "7"} : QStringList{"", "", "", ""});
+    for (int i = 0; i < 5; ++i)
+        scenery << QString("Land %1").arg(i);
+    writePack(p, "views.vpk", scenery);
+    copy("S", 3, "vw");
+    copy("ST", 3, "vw");
+    copy("g", 5, "vw");
+    copy("gT", 5, "vw");
+
+    const struct {
+        PackBrowser* browser;
+        const char* shown;
+        const char* left;
+    } cases[] = {{f.LandPack, "views.vpk", "things.vpk"},
+                 {f.SkyPack, "views.vpk", "things.vpk"},
+                 {f.ObjectPack, "things.vpk", "views.vpk"}};
+    for (const auto& c : cases) {
+        c.browser->openPackFolder();
+        QVERIFY(listed(*c.browser).contains(c.shown));
+        QVERIFY(!listed(*c.browser).contains(c.left));
+        QVERIFY(listed(*c.browser).contains("sample.vpk")); // a complete pack, everywhere
+        c.browser->loadPack(c.shown);
+        QCOMPARE(c.browser->packLoaded, 1);
+    }
+    QVERIFY(p.services.errors.isEmpty());
+    TSkyPack& sky = *f.SkyPack;
+    QCOMPARE(sky.name2->text(), QStringLiteral("View 2"));
+    QCOMPARE(sky.name3->text(), QString());
+    QVERIFY(sky.pic3->picture().isNull());
+    sky.show();
+    sky.pic3Click();
+    QVERIFY(p.scene().skyFile.empty());
+    sky.pic2Click();
+    QCOMPARE(p.scene().skyFile, std::string("packs\\vwS2.bmp"));
+    QCOMPARE((SkyLight{p.scene().tintRed, p.scene().tintGreen, p.scene().tintBlue}), (SkyLight{5, 6, 7}));
+    f.ObjectPack->show();
+    f.ObjectPack->pic4Click();
+    QCOMPARE(p.scene().pendingImageFile, std::string("packs\\tho4.bmp"));
+    QCOMPARE(p.scene().pendingTitle, std::string("Thing 4"));
 }
 
 void PickersTest::packListFollowsTheFolder()
