@@ -211,11 +211,14 @@ struct PackObjects {
 std::optional<PackObjects> readPackObjects(std::string_view appDir, const std::string& packFile)
 {
     try {
-        LineReader reader = LineReader::openFile(packFolder(appDir) + '/' + packFile);
+        const std::string packs = packFolder(appDir);
+        LineReader reader = LineReader::openFile(packs + '/' + packFile);
         const std::optional<PackHeader> header = readPackHeader(reader);
         if (!header)
             return std::nullopt;
-        const PackSlots slots = readPackSlots(reader, PackKind::Object);
+        const PackCaptions captions = readPackCaptions(reader, PackKind::Object);
+        if (!packCarries(packs, header->prefix, captions, PackKind::Object))
+            return std::nullopt;
         PackObjects pack;
         pack.category = packCategory(header->name);
         if (const auto start = trailingNumberStart(header->name)) {
@@ -225,11 +228,11 @@ std::optional<PackObjects> readPackObjects(std::string_view appDir, const std::s
         }
         for (int i = 0; i < kChoiceSlots; ++i) {
             std::string image = packImageName(header->prefix, PackKind::Object, i);
-            // A slot without its bitmap is empty (or broken): there is
-            // nothing to place. A pack of skies and grounds alone has none.
+            // A slot without its bitmap is empty, or broken: either way
+            // there is nothing to place.
             if (!fileExists(appPath(appDir, image)))
                 continue;
-            const std::string& caption = slots.captions[std::size_t(i)];
+            const std::string& caption = captions[std::size_t(i)];
             pack.objects.push_back({caption, std::move(image), foldForFinding(caption)});
         }
         return pack;

@@ -44,9 +44,10 @@ std::string packCategory(std::string_view packName);
 // Bytes that are not UTF-8 are read as Latin-1, as the windows show them.
 std::string foldForFinding(std::string_view text);
 
-// Reads the packs of `appDir`'s pack folder. A pack lends the objects whose
-// bitmap is there, in slot order; packs of one category follow their
-// number. Files that are not packs, or that cannot be read, are passed over.
+// Reads the packs of `appDir`'s pack folder that carry objects. A pack
+// lends the objects whose bitmap is there, in slot order; packs of one
+// category follow their number. Files that are not packs, or that cannot
+// be read, are passed over.
 // Throws the input/output error when the folder itself cannot be read.
 ObjectLibrary readObjectLibrary(std::string_view appDir);
 

@@ -61,6 +61,8 @@ TEST_F(LibraryFolder, GroupsPacksByCategoryInNumberOrder)
     writeObjectPack(packs(), "pets.vpk", "Pets", "pet", {"Cat", "Dog"});
     writeObjectPack(packs(), "zoo.vpk", "\xc3\x89" "cole 1", "eco", {"Pencil"}); // sorts as "ecole"
     writeObjectPack(packs(), "skies.vpk", "Skies Only", "sk", {});              // lends no objects
+    writeObjectPack(packs(), "old.vpk", "Old", "old", {});                      // an older pack without
+    saveBmpFile(Surface(4, 4, kBlack), (packs() / "oldo0.bmp").string());        // captions still lends
     writeObjectPack(packs(), "climb.vpk", "Climbing", "..\\..\\x", {"Rope"});    // outside the folder
     writeObjectPack(packs(), "lost.vpk", "Lost", "lost", {"Ghost"});
     fs::remove(packs() / "losto0.bmp");                                          // caption, no bitmap
@@ -75,10 +77,11 @@ TEST_F(LibraryFolder, GroupsPacksByCategoryInNumberOrder)
         for (const LibraryObject& o : c.objects)
             captions.back().push_back(o.caption);
     }
-    EXPECT_EQ(names, (Lines{"\xc3\x89" "cole", "farm animals", "Pets"}));
-    EXPECT_EQ(captions, (std::vector<Lines>{{"Pencil"}, {"Hen", "Horse", "Cow", "Pig", "Goose"}, {"Cat", "Dog"}}));
+    EXPECT_EQ(names, (Lines{"\xc3\x89" "cole", "farm animals", "Old", "Pets"}));
+    EXPECT_EQ(captions,
+              (std::vector<Lines>{{"Pencil"}, {"Hen", "Horse", "Cow", "Pig", "Goose"}, {""}, {"Cat", "Dog"}}));
     EXPECT_EQ(library.categories[1].objects[3].imageFile, "packs\\f2o2.bmp");
-    EXPECT_EQ(library.categories[2].objects[0].folded, "cat");
+    EXPECT_EQ(library.categories[3].objects[0].folded, "cat");
 
     EXPECT_EQ(thrownText([&] { readObjectLibrary((dir_ / "missing").string()); }), "File not found");
 }
