@@ -1,7 +1,9 @@
 #include "sources/ui/objectbox.h"
 
 #include "core/scene.h"
+#include "core/ui/controls.h"
 #include "sources/builtins.h"
+#include "sources/ui/objectlib.h"
 #include "sources/ui/objectp.h"
 #include "sources/ui/mypicturesui.h"
 #include "sources/ui/pickerrow.h"
@@ -25,6 +27,11 @@ TObjectx::TObjectx(Session& session, Forms& forms, UiServices& services, QWidget
     object3 = row.captions[3], object4 = row.captions[4];
     cancel = row.cancel;
     newpack = row.newpack;
+    more = addButton(*this, "more", tr("More Objects..."), {8, 144, 97, 25}, &TObjectx::moreClick);
+    // Leftmost of the row of buttons, so first of them in the tab order.
+    setTabOrder(sky4, more);
+    setTabOrder(more, newpack);
+    library = new TObjectLibrary(session, forms, services);
 
     void (TObjectx::*const clicks[])() = {&TObjectx::sky0Click, &TObjectx::sky1Click, &TObjectx::sky2Click,
                                           &TObjectx::sky3Click, &TObjectx::sky4Click};
@@ -53,6 +60,13 @@ void TObjectx::newpackClick()
     if (scene.editMode != EditMode::Idle)
         return;
     forms.ObjectPack->openFrom(*this);
+}
+
+void TObjectx::moreClick()
+{
+    if (scene.editMode != EditMode::Idle)
+        return;
+    library->openFrom(*this);
 }
 
 } // namespace veldor

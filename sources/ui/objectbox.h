@@ -8,6 +8,7 @@ class QPushButton;
 
 namespace veldor {
 
+class TObjectLibrary;
 class Thumbnail;
 
 class TObjectx : public SmallWindow {
@@ -19,6 +20,10 @@ public:
     QLabel *object0 = nullptr, *object1 = nullptr, *object2 = nullptr, *object3 = nullptr, *object4 = nullptr;
     QPushButton* cancel = nullptr;
     QPushButton* newpack = nullptr;
+    QPushButton* more = nullptr; // "More Objects..."
+    // The objects of every pack, opened by "More Objects..."; owned, as
+    // every window is, by the main window.
+    TObjectLibrary* library = nullptr;
 
     void sky0Click() { chooseObject(0); }
     void sky1Click() { chooseObject(1); }
@@ -27,6 +32,7 @@ public:
     void sky4Click() { chooseObject(4); }
     void cancelClick() { close(); }
     void newpackClick();
+    void moreClick();
 
 private:
     // Arms the placement of the object and closes; nothing is rendered.

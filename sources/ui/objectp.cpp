@@ -9,16 +9,22 @@ TObjectPack::TObjectPack(Session& session, Forms& forms, UiServices& services, Q
 {
 }
 
-void TObjectPack::chooseSlot(int slot)
+bool armPackObject(SceneState& scene, const std::string& imageFile, const std::string& title)
 {
     // As in the built-in picker: a choice must not take over an edit in
-    // progress (it would replace the object just drawn).
+    // progress.
     if (scene.editMode != EditMode::Idle)
-        return;
+        return false;
     scene.placing = true;
-    scene.pendingImageFile = slotFile[std::size_t(slot)];
-    scene.pendingTitle = slotCaption[std::size_t(slot)];
-    close();
+    scene.pendingImageFile = imageFile;
+    scene.pendingTitle = title;
+    return true;
+}
+
+void TObjectPack::chooseSlot(int slot)
+{
+    if (armPackObject(scene, slotFile[std::size_t(slot)], slotCaption[std::size_t(slot)]))
+        close();
 }
 
 } // namespace veldor

@@ -2,7 +2,16 @@
 // The object browser of image packs.
 #include "sources/ui/packbrowser.h"
 
+#include <string>
+
 namespace veldor {
+
+struct SceneState;
+
+// What choosing an object of a pack does to the scene: arms the placement
+// of `imageFile`, titled `title`. Refused (false, nothing changed) while an
+// object is being edited, since it would replace the object just drawn.
+bool armPackObject(SceneState& scene, const std::string& imageFile, const std::string& title);
 
 class TObjectPack : public PackBrowser {
     Q_OBJECT
