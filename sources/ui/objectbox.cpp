@@ -30,7 +30,7 @@ TObjectx::TObjectx(Session& session, Forms& forms, UiServices& services, QWidget
     more = addButton(*this, "more", tr("More Objects..."), {8, 144, 97, 25}, &TObjectx::moreClick);
     // Leftmost of the row of buttons, so first of them in the tab order.
     setTabOrder(sky4, more);
-    setTabOrder(more, newpack);
+    setTabOrder(more, row.addpicture);
     library = new TObjectLibrary(session, forms, services);
 
     void (TObjectx::*const clicks[])() = {&TObjectx::sky0Click, &TObjectx::sky1Click, &TObjectx::sky2Click,

@@ -2,6 +2,7 @@
 // object picker, chosen from by mouse and keyboard.
 #include "harness.h"
 
+#include "core/scene.h"
 #include "core/ui/application.h"
 #include "objectpacks.h"
 #include "sources/ui/objectbox.h"
