@@ -2,6 +2,7 @@
 #include "data/art.h"
 #include "data/artdraw.h"
 #include "data/artground.h"
+#include "sources/cleanshrink.h"
 
 #include <cmath>
 
@@ -350,7 +351,38 @@ Surface objectSnowman()
 
 } // namespace
 
-Surface builtinObject(int slot)
+// The renderer shrinks by ANDing pixels, which turns shading and grain into
+// specks of stray colour. The drawings above keep their shapes but are
+// shipped as flat, nesting tones on a 4-pixel grid (see sources/cleanshrink.h):
+// each 4 x 4 cell is transparent when most of it is, else the mean of its
+// drawn pixels.
+Surface shippable(const Surface& drawing)
+{
+    constexpr int cell = 4;
+    const int w = drawing.width() / cell, h = drawing.height() / cell;
+    Surface small(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            int r = 0, g = 0, b = 0, n = 0;
+            for (int j = 0; j < cell; ++j)
+                for (int i = 0; i < cell; ++i) {
+                    const Color c = drawing.pixel(x * cell + i, y * cell + j);
+                    if (isPureWhite(c))
+                        continue;
+                    r += redOf(c);
+                    g += greenOf(c);
+                    b += blueOf(c);
+                    ++n;
+                }
+            if (2 * n > cell * cell)
+                small.setPixel(x, y, rgb(r / n, g / n, b / n));
+        }
+    PrepareOptions options;
+    options.tones = 12;
+    return enlargeOnGrid(prepareKeyed(small, options), cell);
+}
+
+Surface builtinObjectDrawing(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
     case 0: return objectTorusRock();
@@ -361,14 +393,16 @@ Surface builtinObject(int slot)
     }
 }
 
+Surface builtinObject(int slot) { return shippable(builtinObjectDrawing(slot)); }
+
 Surface packObject(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
-    case 0: return objectPineTree();
-    case 1: return objectCottage();
-    case 2: return objectCactus();
-    case 3: return objectSailingBoat();
-    default: return objectSnowman();
+    case 0: return shippable(objectPineTree());
+    case 1: return shippable(objectCottage());
+    case 2: return shippable(objectCactus());
+    case 3: return shippable(objectSailingBoat());
+    default: return shippable(objectSnowman());
     }
 }
 

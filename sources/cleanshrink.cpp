@@ -360,3 +360,17 @@ Surface prepareKeyed(const Surface& picture, const PrepareOptions& options)
 }
 
 } // namespace veldor
+
+namespace veldor {
+
+Surface enlargeOnGrid(const Surface& picture, int factor)
+{
+    factor = std::max(1, factor);
+    Surface out(picture.width() * factor, picture.height() * factor);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.setPixel(x, y, picture.pixel(x / factor, y / factor));
+    return out;
+}
+
+} // namespace veldor
