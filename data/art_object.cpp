@@ -4,6 +4,7 @@
 #include "data/artground.h"
 #include "sources/cleanshrink.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace veldor::art {
@@ -378,8 +379,33 @@ Surface shippable(const Surface& drawing)
                 small.setPixel(x, y, rgb(r / n, g / n, b / n));
         }
     PrepareOptions options;
-    options.tones = 12;
-    return enlargeOnGrid(prepareKeyed(small, options), cell);
+    options.tones = 8;
+    Surface flat = prepareKeyed(small, options);
+    // Grain left at this size reads as dither: a pixel whose colour none of
+    // its eight neighbours shares takes the colour most of them have.
+    const Surface before = flat;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::vector<std::pair<Color, int>> counts;
+            int same = 0;
+            for (int j = -1; j <= 1; ++j)
+                for (int i = -1; i <= 1; ++i) {
+                    if (i == 0 && j == 0)
+                        continue;
+                    const Color c = before.pixel(x + i, y + j) & kWhite; // outside counts as white
+                    same += c == before.pixel(x, y);
+                    auto it = std::find_if(counts.begin(), counts.end(), [c](const auto& e) { return e.first == c; });
+                    if (it == counts.end())
+                        counts.emplace_back(c, 1);
+                    else
+                        ++it->second;
+                }
+            const auto most = std::max_element(counts.begin(), counts.end(),
+                                               [](const auto& a, const auto& b) { return a.second < b.second; });
+            if (same == 0 && most->second >= 4)
+                flat.setPixel(x, y, most->first);
+        }
+    return enlargeOnGrid(flat, cell);
 }
 
 Surface builtinObjectDrawing(int slot)

@@ -33,8 +33,8 @@ struct SkyDesign {
     int stars;
 };
 
-enum class Land { Hills, Mountains, Sea, Beach, Dunes, Mesas, Fields, Town, Craters, Lake, Island, Ice };
-enum class Detail { None, RoundTrees, Conifers, Flowers, Houses, LitWindows, Palms, Boats, Fence, Rocks, Cactus, BareTrees };
+enum class Land { Hills, Mountains, Sea, Beach, Dunes, Mesas, Cliffs, Fields, Town, Craters, Lake, Island, Ice };
+enum class Detail { None, RoundTrees, Conifers, Flowers, Houses, LitWindows, Palms, Boats, Fence, Rocks, Cactus, BareTrees, Lighthouse };
 
 struct GroundDesign {
     Land land;
@@ -136,9 +136,9 @@ const std::vector<PackDesign>& designs()
           {C(144, 112, 96), C(255, 200, 112), Feature::Sun, 440, 110, 40, C(255, 216, 96), 2, C(240, 176, 112), Weather::Clouds, 0},
           {C(128, 136, 144), C(192, 196, 200), Feature::None, 0, 0, 0, 0, 6, C(168, 172, 180), Weather::Clouds, 0},
           {C(144, 128, 192), C(255, 192, 192), Feature::Sun, 200, 120, 36, C(255, 216, 176), 3, C(248, 200, 216), Weather::Clouds, 0}},
-         {{Land::Mesas, C(48, 128, 184), C(232, 232, 216), C(96, 160, 80), Detail::None, 0},
+         {{Land::Cliffs, C(48, 128, 184), C(232, 232, 216), C(96, 160, 80), Detail::None, 0},
           {Land::Sea, C(24, 104, 168), C(16, 80, 144), C(208, 232, 240), Detail::None, 0},
-          {Land::Sea, C(32, 120, 176), C(104, 96, 88), C(192, 224, 240), Detail::Rocks, C(208, 48, 48)},
+          {Land::Sea, C(32, 120, 176), C(104, 96, 88), C(192, 224, 240), Detail::Lighthouse, C(208, 48, 48)},
           {Land::Beach, C(56, 152, 200), C(240, 216, 176), C(40, 128, 184), Detail::Flowers, C(240, 160, 176)},
           {Land::Lake, C(64, 160, 96), C(48, 176, 184), C(200, 236, 240), Detail::Palms, C(40, 136, 64)}}},
         {{"Desert 1", "desert1", "Dunes, canyons and cactus", {{"Desert Sun", 30, 15, -20}, {"Hot Noon", 35, 25, -10}, {"Dusty Sky", 20, 10, -10}, {"Desert Sunset", 40, 5, -25}, {"Desert Night", -35, -35, 0}},
@@ -472,7 +472,8 @@ Surface drawGround(const GroundDesign& d, std::uint64_t seed)
         }
         break;
     }
-    case Land::Mesas: {
+    case Land::Mesas:
+    case Land::Cliffs: {
         std::vector<double> top(W, 250);
         double x = rng.between(-30, 40);
         while (x < W) {
@@ -484,7 +485,9 @@ Surface drawGround(const GroundDesign& d, std::uint64_t seed)
             x += w + rng.between(20, 90);
         }
         flat(s, top, d.near);
-        fillBelow(s, top, [&](int x, int y) { return (y - int(top[std::size_t(x)])) % 22 < 5 ? d.accent : d.near; });
+        // Mesas show their rock in layers; cliffs carry grass on top only.
+        const int period = d.land == Land::Cliffs ? 1000 : 22;
+        fillBelow(s, top, [&](int x, int y) { return (y - int(top[std::size_t(x)])) % period < 5 ? d.accent : d.near; });
         nearTop = hillLine(rng, 280, 8, 90);
         flat(s, nearTop, d.far);
         break;
@@ -605,6 +608,18 @@ Surface drawGround(const GroundDesign& d, std::uint64_t seed)
             fillEllipse(s, x - r * 0.2, y - r * 0.2, r * 0.6, r * 0.4, scale(d.detailColor, 1.15));
         }
         break;
+    case Detail::Lighthouse: {
+        // A rocky islet with a striped tower, on the right of the bay.
+        fillEllipse(s, 500, 262, 80, 26, d.near);
+        for (int band = 0; band < 5; ++band) {
+            const double y0 = 250 - band * 18, y1 = y0 - 18;
+            const double w0 = 16 - band * 1.5, w1 = 16 - (band + 1) * 1.5;
+            fillPolygon(s, {{500 - w0, y0}, {500 + w0, y0}, {500 + w1, y1}, {500 - w1, y1}}, band % 2 ? C(240, 236, 228) : d.detailColor);
+        }
+        fillRect(s, 490, 146, 511, 160, C(248, 224, 96));
+        fillPolygon(s, {{486, 146}, {514, 146}, {500, 134}}, d.detailColor);
+        break;
+    }
     case Detail::Cactus:
         for (int i = 0; i < 6; ++i) {
             const double x = rng.between(20, W - 20), base = groundAt(x) + rng.between(20, 50), h = rng.between(36, 60);
