@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <set>
+#include <string>
 #include <vector>
 
 using namespace veldor;
@@ -81,4 +82,26 @@ TEST(CleanShrink, PreparedPicturesKeyAlphaKeepWhiteAndNest)
         }
     EXPECT_TRUE(shrinksCleanly(enlargeOnGrid(s)));
     EXPECT_THROW(prepareRgba(0, 1, rgba.data()), std::invalid_argument);
+}
+
+// Any picture, photographs included, comes out at most four times the grid
+// side, keeps its aspect, and shrinks cleanly.
+TEST(CleanShrink, ObjectsFromAnyPictureAreSizedForTheGrid)
+{
+    struct Case {
+        int w, h, outW, outH;
+    };
+    const Case cases[] = {{1000, 500, 512, 256}, {30, 90, 120, 360}, {129, 1, 512, 4}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        std::vector<std::uint8_t> rgba(std::size_t(c.w) * std::size_t(c.h) * 4);
+        for (std::size_t i = 0; i < rgba.size(); ++i) // noise, like a photograph
+            rgba[i] = std::uint8_t((i * 2654435761u) >> 13);
+        for (std::size_t i = 3; i < rgba.size(); i += 4)
+            rgba[i] = 255;
+        const Surface s = prepareObjectRgba(c.w, c.h, rgba.data());
+        EXPECT_EQ(s.width(), c.outW);
+        EXPECT_EQ(s.height(), c.outH);
+        EXPECT_TRUE(shrinksCleanly(s));
+    }
 }
