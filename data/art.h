@@ -28,6 +28,11 @@ Surface builtinSky(int slot);    // 630x340
 Surface builtinGround(int slot); // 630x340, white above the land
 Surface builtinObject(int slot); // 160x160 on white
 
+// The built-in object as drawn, with shading and grain, before shippable().
+Surface builtinObjectDrawing(int slot);
+// A drawn object made ready to ship: flat tones that shrink cleanly, same size.
+Surface shippable(const Surface& drawing);
+
 // The sample pack's pictures, slot 0..4.
 Surface packSky(int slot);
 Surface packGround(int slot);

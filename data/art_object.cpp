@@ -2,7 +2,9 @@
 #include "data/art.h"
 #include "data/artdraw.h"
 #include "data/artground.h"
+#include "sources/cleanshrink.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace veldor::art {
@@ -350,7 +352,63 @@ Surface objectSnowman()
 
 } // namespace
 
-Surface builtinObject(int slot)
+// The renderer shrinks by ANDing pixels, which turns shading and grain into
+// specks of stray colour. The drawings above keep their shapes but are
+// shipped as flat, nesting tones on a 4-pixel grid (see sources/cleanshrink.h):
+// each 4 x 4 cell is transparent when most of it is, else the mean of its
+// drawn pixels.
+Surface shippable(const Surface& drawing)
+{
+    constexpr int cell = 4;
+    const int w = drawing.width() / cell, h = drawing.height() / cell;
+    Surface small(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            int r = 0, g = 0, b = 0, n = 0;
+            for (int j = 0; j < cell; ++j)
+                for (int i = 0; i < cell; ++i) {
+                    const Color c = drawing.pixel(x * cell + i, y * cell + j);
+                    if (isPureWhite(c))
+                        continue;
+                    r += redOf(c);
+                    g += greenOf(c);
+                    b += blueOf(c);
+                    ++n;
+                }
+            if (2 * n > cell * cell)
+                small.setPixel(x, y, rgb(r / n, g / n, b / n));
+        }
+    PrepareOptions options;
+    options.tones = 8;
+    Surface flat = prepareKeyed(small, options);
+    // Grain left at this size reads as dither: a pixel whose colour none of
+    // its eight neighbours shares takes the colour most of them have.
+    const Surface before = flat;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::vector<std::pair<Color, int>> counts;
+            int same = 0;
+            for (int j = -1; j <= 1; ++j)
+                for (int i = -1; i <= 1; ++i) {
+                    if (i == 0 && j == 0)
+                        continue;
+                    const Color c = before.pixel(x + i, y + j) & kWhite; // outside counts as white
+                    same += c == before.pixel(x, y);
+                    auto it = std::find_if(counts.begin(), counts.end(), [c](const auto& e) { return e.first == c; });
+                    if (it == counts.end())
+                        counts.emplace_back(c, 1);
+                    else
+                        ++it->second;
+                }
+            const auto most = std::max_element(counts.begin(), counts.end(),
+                                               [](const auto& a, const auto& b) { return a.second < b.second; });
+            if (same == 0 && most->second >= 4)
+                flat.setPixel(x, y, most->first);
+        }
+    return enlargeOnGrid(flat, cell);
+}
+
+Surface builtinObjectDrawing(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
     case 0: return objectTorusRock();
@@ -361,14 +419,16 @@ Surface builtinObject(int slot)
     }
 }
 
+Surface builtinObject(int slot) { return shippable(builtinObjectDrawing(slot)); }
+
 Surface packObject(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
-    case 0: return objectPineTree();
-    case 1: return objectCottage();
-    case 2: return objectCactus();
-    case 3: return objectSailingBoat();
-    default: return objectSnowman();
+    case 0: return shippable(objectPineTree());
+    case 1: return shippable(objectCottage());
+    case 2: return shippable(objectCactus());
+    case 3: return shippable(objectSailingBoat());
+    default: return shippable(objectSnowman());
     }
 }
 

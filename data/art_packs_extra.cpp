@@ -5,7 +5,9 @@
 #include "data/artdraw.h"
 #include "data/artground.h"
 #include "platform/png.h"
+#include "sources/packbuild.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -1057,7 +1059,24 @@ Surface extraPackPicture(int pack, const char* kind, int slot)
     const PackPlan& plan = kPlans[std::clamp(pack, 0, 2)];
     const std::size_t i = std::size_t(std::clamp(slot, 0, 4));
     const std::string k = kind;
-    return k == "sky" ? plan.skies[i]() : k == "ground" ? plan.grounds[i]() : plan.objects[i]();
+    if (k == "sky")
+        return plan.skies[i]();
+    if (k == "ground")
+        return plan.grounds[i]();
+    // Handed in at veldor-pack's own object size (256 a side), so that the
+    // builder keeps the pixels as they are: flat tones on the 4-pixel grid
+    // that shrink cleanly, which any rescaling would blur into specks.
+    const Surface drawn = plan.objects[i]();
+    const int box = kPackObjectBox;
+    const int longest = std::max(drawn.width(), drawn.height());
+    const int w = std::max(4, (drawn.width() * box / longest) / 4 * 4);
+    const int h = std::max(4, (drawn.height() * box / longest) / 4 * 4);
+    Surface keyed(w, h);
+    // Nearest sampling keeps the white key exact before shippable() averages cells.
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            keyed.setPixel(x, y, drawn.pixel(x * drawn.width() / w, y * drawn.height() / h));
+    return shippable(keyed);
 }
 
 std::vector<GeneratedFile> extraPackSources()

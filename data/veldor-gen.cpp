@@ -3,7 +3,11 @@
 // pictures that are built into the windows and, in icons/, the desktop's icons.
 // veldor-gen --pack-sources DIR: writes the source folders of the packs that
 // the build makes with veldor-pack, one folder per pack in DIR.
+// veldor-gen --library PACKDIR FONT LIST: writes the library's packs into
+// PACKDIR, the objects drawn from the emoji font FONT, and the names of the
+// files it wrote into LIST, one a line.
 #include "data/art.h"
+#include "data/artlibrary.h"
 #include "data/artpacks.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
@@ -32,7 +36,23 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes)
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::cerr << "usage: veldor-gen APPDIR UIDIR | veldor-gen --pack-sources DIR\n";
+        if (argc == 5 && std::string(argv[1]) == "--library") {
+            try {
+                const std::filesystem::path packDir = argv[2];
+                std::filesystem::create_directories(packDir);
+                std::string list;
+                for (const veldor::art::GeneratedFile& file : veldor::art::libraryFiles(argv[3])) {
+                    writeBytes(packDir / file.name, file.bytes);
+                    list += file.name + "\n";
+                }
+                writeBytes(argv[4], list);
+                return 0;
+            } catch (const std::exception& e) {
+                std::cerr << "veldor-gen: " << e.what() << '\n';
+                return 1;
+            }
+        }
+        std::cerr << "usage: veldor-gen APPDIR UIDIR | veldor-gen --pack-sources DIR | veldor-gen --library PACKDIR FONT LIST\n";
         return 2;
     }
     const std::filesystem::path appDir = argv[1];

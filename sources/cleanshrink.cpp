@@ -360,3 +360,55 @@ Surface prepareKeyed(const Surface& picture, const PrepareOptions& options)
 }
 
 } // namespace veldor
+
+namespace veldor {
+
+Surface enlargeOnGrid(const Surface& picture, int factor)
+{
+    factor = std::max(1, factor);
+    Surface out(picture.width() * factor, picture.height() * factor);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.setPixel(x, y, picture.pixel(x / factor, y / factor));
+    return out;
+}
+
+} // namespace veldor
+
+namespace veldor {
+
+Surface prepareObjectRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options)
+{
+    if (width <= 0 || height <= 0 || !rgba)
+        throw std::invalid_argument("prepareObjectRgba: no picture");
+    const int longest = std::max(width, height);
+    if (longest <= kObjectGridSide)
+        return enlargeOnGrid(prepareRgba(width, height, rgba, options));
+    const int dw = std::max(1, int((static_cast<long long>(width) * kObjectGridSide + longest / 2) / longest));
+    const int dh = std::max(1, int((static_cast<long long>(height) * kObjectGridSide + longest / 2) / longest));
+    const auto xs = areaTaps(width, dw);
+    const auto ys = areaTaps(height, dh);
+    // Colours weighted by alpha, so that a transparent pixel's colour never
+    // tints an opaque neighbour; alpha itself is the plain area mean.
+    std::vector<std::uint8_t> small(std::size_t(dw) * std::size_t(dh) * 4);
+    for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x) {
+            double sum[4] = {0, 0, 0, 0}, area = 0;
+            for (const Tap& ty : ys[std::size_t(y)])
+                for (const Tap& tx : xs[std::size_t(x)]) {
+                    const std::uint8_t* p = rgba + (std::size_t(ty.source) * std::size_t(width) + std::size_t(tx.source)) * 4;
+                    const double w = double(ty.weight) * tx.weight;
+                    for (int c = 0; c < 3; ++c)
+                        sum[c] += w * p[3] * p[c];
+                    sum[3] += w * p[3];
+                    area += w;
+                }
+            std::uint8_t* q = &small[(std::size_t(y) * std::size_t(dw) + std::size_t(x)) * 4];
+            for (int c = 0; c < 3; ++c)
+                q[c] = std::uint8_t(sum[3] > 0 ? std::lround(sum[c] / sum[3]) : 0);
+            q[3] = std::uint8_t(std::lround(sum[3] / area));
+        }
+    return enlargeOnGrid(prepareRgba(dw, dh, small.data(), options));
+}
+
+} // namespace veldor

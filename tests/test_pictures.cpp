@@ -1,9 +1,11 @@
 #include "data/art.h"
 #include "platform/bmp.h"
+#include "sources/cleanshrink.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -233,3 +235,92 @@ TEST(Pictures, DemoSceneNamesRealPictures)
     }
 }
 
+
+namespace {
+
+// Every object file the application folder ships: the built-in ones and
+// those of every pack (found through each .vpk's prefix).
+std::vector<std::string> shippedObjectFiles()
+{
+    std::vector<std::string> files;
+    for (int i = 0; i < 5; ++i)
+        files.push_back(kAppDir + "/object" + std::to_string(i) + ".bmp");
+    for (const auto& entry : std::filesystem::directory_iterator(kAppDir + "/packs")) {
+        if (entry.path().extension() != ".vpk")
+            continue;
+        const std::vector<std::string> lines = splitCrLf(readFile(entry.path().string()));
+        for (int i = 0; i < 5; ++i) {
+            const std::string file = kAppDir + "/packs/" + lines.at(4) + "o" + std::to_string(i) + ".bmp";
+            if (std::filesystem::exists(file))
+                files.push_back(file);
+        }
+    }
+    return files;
+}
+
+Surface loadSurface(const std::string& path)
+{
+    Bitmap b = loadBmpFile(path);
+    Surface s;
+    s.replaceBitmap(b.width, b.height, std::move(b.pixels));
+    return s;
+}
+
+} // namespace
+
+// The renderer shrinks by ANDing dropped pixels: shading and grain turn into
+// specks. Every shipped object stays close to a smooth reduction.
+TEST(Pictures, ShippedObjectsShrinkCleanly)
+{
+    const std::vector<std::string> files = shippedObjectFiles();
+    EXPECT_GE(files.size(), 500u);
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        const Surface object = loadSurface(file);
+        for (int percent : kSpecklePercents)
+            EXPECT_LE(speckleShare(object, percent), kSpeckleBound) << percent << " %";
+    }
+}
+
+TEST(Pictures, TexturedDrawingsSpeckleUntilMadeShippable)
+{
+    // Torus Rock as first drawn looked sprinkled when placed small.
+    EXPECT_GT(worstSpeckleShare(builtinObjectDrawing(0)), kSpeckleBound);
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const Surface drawn = builtinObjectDrawing(i);
+        const Surface shipped = builtinObject(i);
+        EXPECT_EQ(shipped.width(), drawn.width());
+        EXPECT_EQ(shipped.height(), drawn.height());
+        EXPECT_TRUE(shrinksCleanly(shipped));
+    }
+}
+
+// The library: enough of each kind, every picture with its caption.
+TEST(Pictures, LibraryCountsAndCaptions)
+{
+    int objects = 0, skies = 0, grounds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kAppDir + "/packs")) {
+        if (entry.path().extension() != ".vpk")
+            continue;
+        SCOPED_TRACE(entry.path().string());
+        const std::vector<std::string> lines = splitCrLf(readFile(entry.path().string()));
+        ASSERT_GE(lines.size(), 35u);
+        const std::string base = kAppDir + "/packs/" + lines[4];
+        for (int i = 0; i < 5; ++i) {
+            const std::string n = std::to_string(i);
+            const bool sky = std::filesystem::exists(base + "S" + n + ".bmp");
+            const bool ground = std::filesystem::exists(base + "g" + n + ".bmp");
+            const bool object = std::filesystem::exists(base + "o" + n + ".bmp");
+            EXPECT_EQ(sky, !lines[std::size_t(5 + 4 * i)].empty()) << "sky " << i;
+            EXPECT_EQ(ground, !lines[std::size_t(25 + i)].empty()) << "ground " << i;
+            EXPECT_EQ(object, !lines[std::size_t(30 + i)].empty()) << "object " << i;
+            skies += sky;
+            grounds += ground;
+            objects += object;
+        }
+    }
+    EXPECT_GE(objects, 500);
+    EXPECT_GE(skies, 60);
+    EXPECT_GE(grounds, 60);
+}
