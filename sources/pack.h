@@ -73,4 +73,10 @@ std::string packFolder(std::string_view appDir);
 // input/output error when the folder cannot be read (missing included).
 std::vector<std::string> listPackFiles(const std::string& folder);
 
+// The caption a pack gives the picture `imageFile`, a stored name such as
+// "packs\abS2.bmp": read from the first pack in `folder`, in the order
+// listPackFiles gives, whose prefix makes that name. Nothing for any other
+// name, or when no readable pack has it.
+std::optional<std::string> packCaption(const std::string& folder, std::string_view imageFile);
+
 } // namespace veldor
