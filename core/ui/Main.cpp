@@ -96,8 +96,7 @@ TMainForm::TMainForm(Session& session, Forms& forms, UiServices& services, QWidg
     MainImage->setObjectName(QStringLiteral("MainImage"));
     MainImage->setGeometry(1, 64, kPictureWidth, kPictureHeight);
     MainImage->setAccessibleName(tr("Picture"));
-    MainImage->setStatusTip(tr("Tab chooses an object, Enter edits it; arrow keys and Enter place, move and "
-                               "re-size; Escape gives up"));
+    MainImage->setStatusTip(tr("Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up."));
     MainImage->onMouseDown = [this](int x, int y) { MainImageMouseDown(x, y); };
     MainImage->onMouseMove = [this](int x, int y) { MainImageMouseMove(x, y); };
     MainImage->onMouseUp = [this](int x, int y) { MainImageMouseUp(x, y); };

@@ -111,8 +111,13 @@ void PictureView::keyPressEvent(QKeyEvent* event)
 
 bool PictureView::focusNextPrevChild(bool next)
 {
-    if (hasFocus() && onTab && onTab(next))
+    if (hasFocus() && onTab && onTab(next)) {
+        if (!showFocus_) {
+            showFocus_ = true;
+            update();
+        }
         return true;
+    }
     return QWidget::focusNextPrevChild(next);
 }
 

@@ -67,25 +67,17 @@ void TMainForm::sceneReplaced() { editMachine_->sceneReplaced(); }
 
 void TMainForm::refuse(const char* command)
 {
+    // Short enough for the status line of the window's width.
     QString why;
     switch (editStep(scene)) {
     case EditStep::None: return;
-    case EditStep::Placing:
-        why = tr("an object waits to be placed. Drag its rectangle on the picture, or use the arrow keys and "
-                 "Enter; Escape gives it up.");
-        break;
-    case EditStep::NewObject: why = tr("first answer the New Object window, or press Escape."); break;
-    case EditStep::ObjectEdit: why = tr("first answer the Object Edit window, or press Escape."); break;
-    case EditStep::Moving:
-        why = tr("an object is being moved. Click where it goes, or use the arrow keys and Enter; Escape "
-                 "cancels.");
-        break;
-    case EditStep::ObjectMove: why = tr("first answer the Object Move window, or press Escape."); break;
-    case EditStep::Resizing:
-        why = tr("an object is being re-sized. Drag its new rectangle on the picture, or use the arrow keys and "
-                 "Enter; Escape cancels.");
-        break;
-    case EditStep::ReSizeObject: why = tr("first answer the Re-Size Object window, or press Escape."); break;
+    case EditStep::Placing: why = tr("place the object first (drag, or arrows and Enter), or press Escape."); break;
+    case EditStep::NewObject: why = tr("answer the New Object window first, or press Escape."); break;
+    case EditStep::ObjectEdit: why = tr("answer the Object Edit window first, or press Escape."); break;
+    case EditStep::Moving: why = tr("drop the object first (click, or Enter), or press Escape."); break;
+    case EditStep::ObjectMove: why = tr("answer the Object Move window first, or press Escape."); break;
+    case EditStep::Resizing: why = tr("draw the new size first (drag, or arrows and Enter), or press Escape."); break;
+    case EditStep::ReSizeObject: why = tr("answer the Re-Size Object window first, or press Escape."); break;
     }
     announce(tr("%1 must wait: %2").arg(tr(command), why));
 }

@@ -394,20 +394,19 @@ void EditingTest::commandsThatWaitSayWhy()
         QAction* TMainForm::*command;
         const char* said;
     } rows[] = {
-        {true, EditMode::Idle, &TMainForm::Sky1, "Sky must wait: an object waits to be placed. Drag its rectangle on "
-                                                  "the picture, or use the arrow keys and Enter; Escape gives it up."},
-        {true, EditMode::Idle, &TMainForm::Ground1, "Landscape must wait: an object waits to be placed."},
-        {true, EditMode::Idle, &TMainForm::Objects2, "Object must wait: an object waits to be placed."},
-        {true, EditMode::Idle, &TMainForm::UndoItem, "Undo must wait: an object waits to be placed."},
+        {true, EditMode::Idle, &TMainForm::Sky1,
+         "Sky must wait: place the object first (drag, or arrows and Enter), or press Escape."},
+        {true, EditMode::Idle, &TMainForm::Ground1, "Landscape must wait: place the object first"},
+        {true, EditMode::Idle, &TMainForm::Objects2, "Object must wait: place the object first"},
+        {true, EditMode::Idle, &TMainForm::UndoItem, "Undo must wait: place the object first"},
         {false, EditMode::NewDrawn, &TMainForm::SpecialEffects1,
-         "Special Effects must wait: first answer the New Object window, or press Escape."},
-        {false, EditMode::Clicked, &TMainForm::Sky2, "Sky must wait: first answer the Object Edit window"},
+         "Special Effects must wait: answer the New Object window first, or press Escape."},
+        {false, EditMode::Clicked, &TMainForm::Sky2, "Sky must wait: answer the Object Edit window first"},
         {false, EditMode::Moving, &TMainForm::FileNewItem,
-         "New must wait: an object is being moved. Click where it goes, or use the arrow keys and Enter; Escape "
-         "cancels."},
-        {false, EditMode::MoveDropped, &TMainForm::Undo1, "Undo must wait: first answer the Object Move window"},
-        {false, EditMode::Resizing, &TMainForm::Landscape1, "Landscape must wait: an object is being re-sized."},
-        {false, EditMode::ResizeDrawn, &TMainForm::Objects1, "Object must wait: first answer the Re-Size Object"},
+         "New must wait: drop the object first (click, or Enter), or press Escape."},
+        {false, EditMode::MoveDropped, &TMainForm::Undo1, "Undo must wait: answer the Object Move window first"},
+        {false, EditMode::Resizing, &TMainForm::Landscape1, "Landscape must wait: draw the new size first"},
+        {false, EditMode::ResizeDrawn, &TMainForm::Objects1, "Object must wait: answer the Re-Size Object window"},
     };
     for (const auto& r : rows) {
         m.statusBar()->clearMessage();
