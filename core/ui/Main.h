@@ -165,6 +165,8 @@ public:
     void refuse(const char* command);
     // Tells the user, in the status line and to a screen reader.
     void announce(const QString& text);
+    // A picker has just armed a placement: says how to go on.
+    void placementArmed();
     // Called after Open has replaced the object table: ends any pending
     // edit so that no dialog or outline refers to a row that may be gone.
     void sceneReplaced();

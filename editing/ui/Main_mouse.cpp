@@ -2,6 +2,7 @@
 // editing objects, and what the rest of the window says while an edit is on.
 #include "core/ui/Main.h"
 #include "core/ui/pictureview.h"
+#include "core/ui/smallwindow.h"
 #include "editing/ui/editview.h"
 
 #include <QAccessible>
@@ -80,6 +81,11 @@ void TMainForm::refuse(const char* command)
     case EditStep::ReSizeObject: why = tr("answer the Re-Size Object window first, or press Escape."); break;
     }
     announce(tr("%1 must wait: %2").arg(tr(command), why));
+}
+
+void TMainForm::placementArmed()
+{
+    announce(tr("%1: drag it on the picture, or press an arrow key there.").arg(bytesToText(scene.pendingTitle)));
 }
 
 void TMainForm::announce(const QString& text)

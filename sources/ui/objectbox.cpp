@@ -1,6 +1,7 @@
 #include "sources/ui/objectbox.h"
 
 #include "core/scene.h"
+#include "core/ui/Main.h"
 #include "sources/builtins.h"
 #include "sources/ui/objectp.h"
 #include "sources/ui/pickerrow.h"
@@ -36,18 +37,19 @@ TObjectx::TObjectx(Session& session, Forms& forms, UiServices& services, QWidget
 void TObjectx::chooseObject(int slot)
 {
     if (scene.editMode != EditMode::Idle)
-        return;
+        return forms.MainForm->refuse("Object");
     const BuiltinObject& object = kBuiltinObjects[slot];
     scene.placing = true;
     scene.pendingImageFile = object.file;
     scene.pendingTitle = object.title;
     close();
+    forms.MainForm->placementArmed();
 }
 
 void TObjectx::newpackClick()
 {
     if (scene.editMode != EditMode::Idle)
-        return;
+        return forms.MainForm->refuse("Object");
     forms.ObjectPack->openFrom(*this);
 }
 

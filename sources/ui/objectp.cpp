@@ -1,6 +1,7 @@
 #include "sources/ui/objectp.h"
 
 #include "core/scene.h"
+#include "core/ui/Main.h"
 
 namespace veldor {
 
@@ -14,11 +15,12 @@ void TObjectPack::chooseSlot(int slot)
     // As in the built-in picker: a choice must not take over an edit in
     // progress (it would replace the object just drawn).
     if (scene.editMode != EditMode::Idle)
-        return;
+        return forms.MainForm->refuse("Object");
     scene.placing = true;
     scene.pendingImageFile = slotFile[std::size_t(slot)];
     scene.pendingTitle = slotCaption[std::size_t(slot)];
     close();
+    forms.MainForm->placementArmed();
 }
 
 } // namespace veldor

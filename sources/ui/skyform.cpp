@@ -46,7 +46,7 @@ void Tsky::chooseSky(int slot)
 void Tsky::newpackClick()
 {
     if (scene.editMode != EditMode::Idle)
-        return;
+        return forms.MainForm->refuse("Sky");
     forms.SkyPack->openFrom(*this);
 }
 

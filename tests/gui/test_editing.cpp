@@ -332,6 +332,7 @@ void EditingTest::keysDoTheTypicalTaskAsTheMouseDoes()
         pick(m.Landscape1, f.landscape->land1);
 
         pick(m.Objects1, f.Objectx->sky2);
+        QVERIFY(m.statusBar()->currentMessage().endsWith(QStringLiteral(": drag it on the picture, or press an arrow key there.")));
         keys ? typeKeys(focusPicture(p), "E+L+LE") : drag({245, 120}, {345, 220});
         press(control(f.obconfirm, "keep"));
         pick(m.Objects1, f.Objectx->sky4);
