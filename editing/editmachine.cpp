@@ -658,13 +658,10 @@ bool EditMachine::enter()
 
 bool EditMachine::escape()
 {
-    std::string title;
-    if (scene_.placing)
-        title = scene_.pendingTitle;
-    else if (scene_.editMode != EditMode::NewDrawn && rowExists(scene_.selected))
-        title = scene_.objects.title[std::size_t(scene_.selected)];
-    else
-        title = scene_.pendingTitle;
+    // A placement and a new object are the pending one; every other edit is
+    // of the selected row.
+    const bool ofRow = !scene_.placing && scene_.editMode != EditMode::NewDrawn && rowExists(scene_.selected);
+    const std::string title = ofRow ? scene_.objects.title[std::size_t(scene_.selected)].str() : scene_.pendingTitle;
     if (scene_.placing) {
         eraseBand();
         scene_.placing = false;
