@@ -26,6 +26,13 @@ PictureRect drawOutline(Surface& picture, std::int64_t x1, std::int64_t y1, std:
     return outlineArea(a, b, c, d, picture.pen().width);
 }
 
+// The rectangle a row covers, kept inside int.
+PictureRect rowArea(const ObjectTable& t, std::size_t r)
+{
+    return {nearby(t.left[r]), nearby(t.top[r]), nearby(std::int64_t(t.left[r]) + t.width[r]),
+            nearby(std::int64_t(t.top[r]) + t.height[r])};
+}
+
 // left < x < left + width and top < y < top + height: edges never hit.
 bool strictlyInside(std::int64_t x, std::int64_t y, std::int64_t left, std::int64_t top,
                     std::int64_t width, std::int64_t height)
@@ -93,6 +100,27 @@ bool EditMachine::selectedRowOr(EditWindow window)
     return false;
 }
 
+void EditMachine::openRow(int row)
+{
+    // Tab goes on from the object last opened, however it was opened.
+    view_.markChosen({});
+    chosen_ = row;
+    scene_.selected = row;
+    scene_.editMode = EditMode::Clicked;
+    const std::size_t r = std::size_t(row);
+    clickedWindow_ = scene_.objects.status[r] == ObjectStatus::Front ? EditWindow::obchange : EditWindow::obhind;
+    view_.setObjectLabel(clickedWindow_, scene_.objects.title[r]);
+    view_.showWindow(clickedWindow_);
+}
+
+void EditMachine::unchoose()
+{
+    if (chosen_ < 0)
+        return;
+    chosen_ = -1;
+    view_.markChosen({});
+}
+
 bool EditMachine::press(int x, int y)
 {
     bool acted = false;
@@ -107,14 +135,10 @@ bool EditMachine::press(int x, int y)
     if (!scene_.placing && scene_.editMode == EditMode::Idle && scene_.objectCount > 0) {
         const int row = hitTest(x, y);
         if (row >= 0) {
-            scene_.selected = row;
-            scene_.editMode = EditMode::Clicked;
-            const std::size_t r = std::size_t(row);
-            clickedWindow_ = scene_.objects.status[r] == ObjectStatus::Front ? EditWindow::obchange
-                                                                              : EditWindow::obhind;
-            view_.setObjectLabel(clickedWindow_, scene_.objects.title[r]);
-            view_.showWindow(clickedWindow_);
+            openRow(row);
             acted = true;
+        } else {
+            unchoose(); // a press beside every object lets go of the one chosen
         }
     }
     if (!scene_.placing && scene_.editMode == EditMode::Moving) {
@@ -127,6 +151,8 @@ bool EditMachine::press(int x, int y)
 
 void EditMachine::startBand(int x, int y)
 {
+    // The object stays chosen, for Tab to go on from after the edit.
+    view_.markChosen({});
     view_.setCursor(EditCursor::Cross);
     // A band restarted while one is held (a second button pressed), or a
     // placement taking over from a move, would otherwise leave its band or
@@ -301,6 +327,8 @@ void EditMachine::keepNew()
         return;
     scene_.editMode = EditMode::Idle;
     session_.keepPlacement();
+    view_.announce(EditNews::Done, "Keep It", scene_.pendingTitle,
+                   {scene_.newLeft, scene_.newTop, scene_.newRight, scene_.newBottom});
 }
 
 void EditMachine::redrawNew()
@@ -336,6 +364,7 @@ void EditMachine::restatusAndRender(EditWindow window, EditMode mode, std::int32
     scene_.editMode = EditMode::Idle;
     session_.setObjectStatus(scene_.selected, status, label);
     view_.render();
+    tellDone(label);
 }
 
 void EditMachine::deleteFront()
@@ -375,6 +404,7 @@ void EditMachine::bringToFront()
     scene_.editMode = EditMode::Idle;
     session_.bringObjectToFront(scene_.selected);
     view_.render();
+    tellDone("Bring It To Front");
 }
 
 void EditMachine::sendBehindLand()
@@ -414,6 +444,7 @@ void EditMachine::confirmMove()
     session_.moveObject(scene_.selected, scene_.dragX, scene_.dragY);
     scene_.reopenPicker = PickerToShow::None;
     view_.render();
+    tellDone("Move");
 }
 
 void EditMachine::redoMove()
@@ -449,6 +480,13 @@ void EditMachine::keepResize()
     scene_.dragging = false;
     session_.resizeObject(scene_.selected, scene_.newLeft, scene_.newTop, scene_.newRight - scene_.newLeft,
                           scene_.newBottom - scene_.newTop);
+    tellDone("Re-Size");
+}
+
+void EditMachine::tellDone(const char* what)
+{
+    const std::size_t r = std::size_t(scene_.selected);
+    view_.announce(EditNews::Done, what, scene_.objects.title[r], rowArea(scene_.objects, r));
 }
 
 void EditMachine::redoResize()
@@ -476,7 +514,212 @@ void EditMachine::sceneReplaced()
                          EditWindow::resizer, EditWindow::obhind})
         view_.hideWindow(w);
     endEdit();
+    unchoose();
     view_.setCursor(EditCursor::Arrow);
+}
+
+EditStep editStep(const SceneState& scene)
+{
+    // An armed placement takes the next press whatever else is going on.
+    if (scene.placing)
+        return EditStep::Placing;
+    switch (scene.editMode) {
+    case EditMode::Idle: return EditStep::None;
+    case EditMode::NewDrawn: return EditStep::NewObject;
+    case EditMode::Clicked: return EditStep::ObjectEdit;
+    case EditMode::Moving: return EditStep::Moving;
+    case EditMode::MoveDropped: return EditStep::ObjectMove;
+    case EditMode::Resizing: return EditStep::Resizing;
+    case EditMode::ResizeDrawn: return EditStep::ReSizeObject;
+    }
+    return EditStep::None;
+}
+
+void EditMachine::startKeyBand()
+{
+    // Where the mouse would have pressed and then moved to.
+    int left = (kPictureWidth - kKeyBandSize) / 2, top = (kPictureHeight - kKeyBandSize) / 2;
+    int right = left + kKeyBandSize, bottom = top + kKeyBandSize;
+    if (!scene_.placing && rowExists(scene_.selected)) {
+        // A re-size starts from the object's own place, kept on the picture.
+        const PictureRect was = rowArea(scene_.objects, std::size_t(scene_.selected));
+        left = std::clamp(was.left, 0, kPictureWidth - 1);
+        top = std::clamp(was.top, 0, kPictureHeight - 1);
+        right = std::clamp(was.right, left + 1, kPictureWidth);
+        bottom = std::clamp(was.bottom, top + 1, kPictureHeight);
+    }
+    startBand(left, top);
+    redrawBand(right, bottom);
+    view_.setCursor(EditCursor::Arrow);
+}
+
+void EditMachine::setBand(int left, int top, int right, int bottom)
+{
+    Surface& picture = surfaces_.mainImage;
+    picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
+    PictureRect before;
+    if (drawingStillShown())
+        before = drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY);
+    scene_.dragStartX = left;
+    scene_.dragStartY = top;
+    scene_.dragX = right;
+    scene_.dragY = bottom;
+    const PictureRect after = drawOutline(picture, left, top, right, bottom);
+    markDrawn();
+    view_.repaint(united(before, after));
+}
+
+void EditMachine::eraseBand()
+{
+    if (scene_.dragging && drawingStillShown()) {
+        Surface& picture = surfaces_.mainImage;
+        picture.pen() = Pen{kOutlinePenWidth, kBlack, PenMode::NotXor};
+        view_.repaint(drawOutline(picture, scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY));
+        picture.pen().mode = PenMode::Copy;
+    }
+    scene_.dragging = false;
+}
+
+void EditMachine::tellRectangle()
+{
+    PictureRect area{scene_.dragStartX, scene_.dragStartY, scene_.dragX, scene_.dragY};
+    std::string title = scene_.placing ? scene_.pendingTitle : std::string();
+    if (!scene_.placing && rowExists(scene_.selected)) {
+        const std::size_t r = std::size_t(scene_.selected);
+        title = scene_.objects.title[r];
+        if (scene_.editMode == EditMode::Moving)
+            area = {scene_.dragX, scene_.dragY, nearby(std::int64_t(scene_.dragX) + scene_.objects.width[r]),
+                    nearby(std::int64_t(scene_.dragY) + scene_.objects.height[r])};
+    }
+    view_.announce(EditNews::Rectangle, {}, title, area);
+}
+
+bool EditMachine::arrow(int dx, int dy, bool size)
+{
+    const bool band = scene_.placing || scene_.editMode == EditMode::Resizing;
+    if (band && !scene_.placing && !rowExists(scene_.selected))
+        return false;
+    if (band && !scene_.dragging) {
+        startKeyBand();
+    } else if (band) {
+        // The band stays on the picture, at least a pixel wide and high, with
+        // its far corner to the right of and below its anchor as a drag keeps it.
+        int left = scene_.dragStartX, top = scene_.dragStartY, right = scene_.dragX, bottom = scene_.dragY;
+        if (size) {
+            right = std::max(left + 1, std::min(right + dx, kPictureWidth));
+            bottom = std::max(top + 1, std::min(bottom + dy, kPictureHeight));
+        } else {
+            dx = std::max(-left, std::min(dx, kPictureWidth - right));
+            dy = std::max(-top, std::min(dy, kPictureHeight - bottom));
+            left += dx, right += dx, top += dy, bottom += dy;
+        }
+        setBand(left, top, right, bottom);
+    } else if (!scene_.placing && scene_.editMode == EditMode::Moving && rowExists(scene_.selected)) {
+        // Its corner stays where a pointer on the picture could put it.
+        drawMoveOutline(std::clamp(scene_.dragX + dx, 0, kPictureWidth - 1),
+                        std::clamp(scene_.dragY + dy, 0, kPictureHeight - 1));
+    } else {
+        return false;
+    }
+    tellRectangle();
+    return true;
+}
+
+bool EditMachine::enter()
+{
+    const bool band = scene_.placing || scene_.editMode == EditMode::Resizing;
+    if (band && !scene_.placing && !rowExists(scene_.selected))
+        return false;
+    if (band && !scene_.dragging) {
+        startKeyBand();
+        tellRectangle();
+        return true;
+    }
+    if (band) {
+        release(scene_.dragX, scene_.dragY);
+        return true;
+    }
+    switch (scene_.editMode) {
+    case EditMode::Idle:
+        if (!rowExists(chosen_) || !isShown(scene_.objects.status[std::size_t(chosen_)]))
+            return false;
+        openRow(chosen_);
+        return true;
+    case EditMode::Moving: return press(scene_.dragX, scene_.dragY);
+    // A window waits for an answer: it comes to the front again.
+    case EditMode::NewDrawn: view_.showWindow(EditWindow::obconfirm); return true;
+    case EditMode::Clicked: view_.showWindow(clickedWindow_); return true;
+    case EditMode::MoveDropped: view_.showWindow(EditWindow::mover); return true;
+    case EditMode::ResizeDrawn: view_.showWindow(EditWindow::resizer); return true;
+    case EditMode::Resizing: break;
+    }
+    return false;
+}
+
+bool EditMachine::escape()
+{
+    // A placement and a new object are the pending one; every other edit is
+    // of the selected row.
+    const bool ofRow = !scene_.placing && scene_.editMode != EditMode::NewDrawn && rowExists(scene_.selected);
+    const std::string title = ofRow ? scene_.objects.title[std::size_t(scene_.selected)].str() : scene_.pendingTitle;
+    if (scene_.placing) {
+        eraseBand();
+        scene_.placing = false;
+        view_.setCursor(EditCursor::Arrow);
+    } else {
+        switch (scene_.editMode) {
+        case EditMode::Idle:
+            if (chosen_ < 0)
+                return false;
+            unchoose();
+            return true;
+        case EditMode::NewDrawn: dropNew(); break;
+        case EditMode::Clicked: clickedWindow_ == EditWindow::obchange ? cancelFront() : cancelBehind(); break;
+        case EditMode::Moving:
+            // As "Cancel Move": the object never left its place.
+            if (rowExists(scene_.selected) && drawingStillShown())
+                view_.repaint(toggleMoveOutline());
+            endEdit();
+            break;
+        case EditMode::MoveDropped: cancelMove(); break;
+        case EditMode::Resizing:
+            // As "Cancel Re-Size": the object comes back at its old size.
+            eraseBand();
+            view_.setCursor(EditCursor::Arrow);
+            giveBackResizedRow();
+            endEdit();
+            view_.render();
+            break;
+        case EditMode::ResizeDrawn: cancelResize(); break;
+        }
+    }
+    view_.announce(EditNews::GivenUp, {}, title, {});
+    return true;
+}
+
+bool EditMachine::choose(bool forward)
+{
+    if (!scene_.idle()) {
+        // The object stays chosen, for Tab to go on from after the edit.
+        view_.markChosen({});
+        return false;
+    }
+    const ObjectTable& t = scene_.objects;
+    const int rows = int(std::min<std::int64_t>(std::max(scene_.objectCount, 0), std::int64_t(t.size())));
+    const int step = forward ? 1 : -1;
+    int row = chosen_ >= 0 && chosen_ < rows ? chosen_ + step : (forward ? 0 : rows - 1);
+    for (; row >= 0 && row < rows; row += step) {
+        const std::size_t r = std::size_t(row);
+        if (t.status[r] != ObjectStatus::Front && t.status[r] != ObjectStatus::Behind)
+            continue;
+        chosen_ = row;
+        const PictureRect area = rowArea(t, r);
+        view_.markChosen(area);
+        view_.announce(EditNews::Chosen, {}, t.title[r], area);
+        return true;
+    }
+    unchoose();
+    return false;
 }
 
 } // namespace veldor

@@ -19,6 +19,25 @@ enum class EditWindow { obconfirm, obchange, mover, resizer, obhind };
 
 enum class EditCursor { Arrow, Cross };
 
+// What the machine tells the user beyond the windows it shows, so that a
+// screen reader can follow an edit made from the keyboard.
+enum class EditNews {
+    // Tab chose an object: its title and rectangle.
+    Chosen,
+    // The rectangle being placed or re-sized from the keyboard, or the move
+    // outline, is now at `area`.
+    Rectangle,
+    // A command (`what`, its caption) changed the object called `title`.
+    Done,
+    // Escape gave up the edit in progress.
+    GivenUp,
+};
+
+// The step an edit is at, as far as the rest of the program must wait for
+// it; None when nothing is being edited and nothing waits to be placed.
+enum class EditStep { None, Placing, NewObject, ObjectEdit, Moving, ObjectMove, Resizing, ReSizeObject };
+EditStep editStep(const SceneState& scene);
+
 // A picture area: left and top inclusive, right and bottom exclusive.
 struct PictureRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -47,9 +66,17 @@ public:
     virtual void repaint(const PictureRect& area) = 0;
     // The full rendering, with its own window handling; may throw.
     virtual void render() = 0;
+    // The object chosen with Tab is outlined around `area`; none when empty.
+    virtual void markChosen(const PictureRect& area) { (void)area; }
+    virtual void announce(EditNews news, const std::string& what, const std::string& title, const PictureRect& area)
+    {
+        (void)news, (void)what, (void)title, (void)area;
+    }
 };
 
 inline constexpr int kOutlinePenWidth = 4;
+// The side of the square a placement from the keyboard starts with.
+inline constexpr int kKeyBandSize = 100;
 
 class EditMachine {
 public:
@@ -65,6 +92,23 @@ public:
     // Throws veldor::Error when the object's picture cannot be loaded, after
     // the windows are restored and the edit has ended (Idle, nothing armed).
     void release(int x, int y);
+
+    // Keys on the picture; each returns whether it did anything.
+    // An arrow (dx, dy of one or ten pixels) moves the rectangle of a
+    // placement or re-size, shown at a first arrow or Enter, or the move
+    // outline; `size` (Ctrl) moves the rectangle's far corner instead.
+    bool arrow(int dx, int dy, bool size);
+    // Ends the rectangle or the move outline as the mouse's release or drop
+    // there would, or opens the object chosen with Tab as a click would.
+    bool enter();
+    // Ends any edit in progress as its window's Cancel does (a placement is
+    // given up, "Do Not Keep It" for a new object).
+    bool escape();
+    // Tab (forward) and Shift+Tab: chooses the next or previous object that
+    // a click could select; false past the last or first, with none chosen.
+    bool choose(bool forward);
+    // The row chosen with Tab, or -1.
+    int chosen() const { return chosen_; }
 
     // The buttons. Each acts only when the edit is in the step its window
     // belongs to, and in every case closes its window.
@@ -106,6 +150,17 @@ public:
 
 private:
     bool rowExists(int row) const;
+    // What a click on `row` does: the edit window of its layer.
+    void openRow(int row);
+    void unchoose();
+    // The keyboard rectangle at its first showing: the selected row's place
+    // in a re-size, else in the middle of the picture.
+    void startKeyBand();
+    void setBand(int left, int top, int right, int bottom);
+    void eraseBand();
+    void tellRectangle();
+    // Tells that `what` changed the selected row, which exists.
+    void tellDone(const char* what);
     // The selected row when it exists; otherwise ends the edit and closes
     // `window`, since nothing may be read from a row that is gone.
     bool selectedRowOr(EditWindow window);
@@ -144,6 +199,7 @@ private:
     Color outlineColor_ = kBlack;
     // The picture's generation when the current band or outline was drawn.
     std::uint64_t drawnOn_ = 0;
+    int chosen_ = -1;
 };
 
 } // namespace veldor

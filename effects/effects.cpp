@@ -222,6 +222,20 @@ void applyAntiAlias(Surface& picture, Surface& scratch)
     }
 }
 
+std::vector<const char*> effectNames(const EffectOptions& options)
+{
+    std::vector<const char*> names;
+    if (options.tint)
+        names.push_back("Tint Colours");
+    if (options.brightness)
+        names.push_back(options.darken ? "Darken" : "Lighten");
+    if (options.xorColours)
+        names.push_back("XOR Colours");
+    if (options.antiAlias)
+        names.push_back("Anti-alias");
+    return names;
+}
+
 void applyEffects(const EffectOptions& options, Surface& picture, Surface& scratch,
                   const std::function<void()>& onProgress)
 {

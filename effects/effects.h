@@ -7,6 +7,7 @@
 #include "platform/surface.h"
 
 #include <functional>
+#include <vector>
 
 namespace veldor {
 
@@ -39,5 +40,9 @@ struct EffectOptions {
 // where given, is called after each.
 void applyEffects(const EffectOptions& options, Surface& picture, Surface& scratch,
                   const std::function<void()>& onProgress = {});
+
+// What applyEffects does, in its order, by the effects window's captions
+// ("Tint Colours", "Darken" or "Lighten", "XOR Colours", "Anti-alias").
+std::vector<const char*> effectNames(const EffectOptions& options);
 
 } // namespace veldor

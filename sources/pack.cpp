@@ -228,4 +228,41 @@ std::vector<std::string> listPackFiles(const std::string& folder, PackKind kind)
     return names;
 }
 
+std::optional<std::string> packCaption(const std::string& folder, std::string_view imageFile)
+{
+    // packs\ <prefix> <kind letter> <slot> .bmp
+    const std::string_view start = "packs\\", end = ".bmp";
+    if (imageFile.size() < start.size() + 2 + end.size() || !imageFile.starts_with(start) || !imageFile.ends_with(end))
+        return std::nullopt;
+    const std::string_view body = imageFile.substr(start.size(), imageFile.size() - start.size() - end.size());
+    const char slotDigit = body.back(), letter = body[body.size() - 2];
+    if (slotDigit < '0' || slotDigit >= char('0' + kChoiceSlots))
+        return std::nullopt;
+    PackKind kind;
+    switch (letter) {
+    case 'S': kind = PackKind::Sky; break;
+    case 'g': kind = PackKind::Ground; break;
+    case 'o': kind = PackKind::Object; break;
+    default: return std::nullopt;
+    }
+    const std::string_view prefix = body.substr(0, body.size() - 2);
+    std::vector<std::string> packs;
+    try {
+        packs = listPackFiles(folder);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+    for (const std::string& pack : packs) {
+        // A pack that cannot be read names nothing; the next one may.
+        try {
+            LineReader reader = LineReader::openFile(folder + '/' + pack);
+            const std::optional<PackHeader> header = readPackHeader(reader);
+            if (header && header->prefix == prefix)
+                return readPackSlots(reader, kind).captions[std::size_t(slotDigit - '0')];
+        } catch (const Error&) {
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace veldor

@@ -105,4 +105,10 @@ std::vector<std::string> listPackFiles(const std::string& folder);
 // Those of them that carry `kind`: what the browser of that kind lists.
 std::vector<std::string> listPackFiles(const std::string& folder, PackKind kind);
 
+// The caption a pack gives the picture `imageFile`, a stored name such as
+// "packs\abS2.bmp": read from the first pack in `folder`, in the order
+// listPackFiles gives, whose prefix makes that name. Nothing for any other
+// name, or when no readable pack has it.
+std::optional<std::string> packCaption(const std::string& folder, std::string_view imageFile);
+
 } // namespace veldor

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,15 @@ public:
         log.push_back("render");
         renderScene(scene_, surfaces_);
     }
+    void markChosen(const PictureRect& area) override { mark = area; }
+    void announce(EditNews n, const std::string& what, const std::string& title, const PictureRect&) override
+    {
+        static const char* const kinds[] = {"chosen", "rectangle", "done", "given up"};
+        news.push_back(std::string(kinds[int(n)]) + (what.empty() ? "" : " " + what) + " " + title);
+    }
     int count(const std::string& entry) const { return int(std::count(log.begin(), log.end(), entry)); }
+    PictureRect mark;
+    std::vector<std::string> news; // "chosen Apple", "done Keep It Apple", ...
 
 private:
     SceneState& scene_;
@@ -643,6 +652,255 @@ TEST_F(EditMachineTest, ARenderingElsewhereLeavesNoStrayOutlineOrBand)
     machine.move(90, 95);
     machine.release(90, 95);
     EXPECT_EQ(surfaces.mainImage, rendered);
+}
+
+// Keys on the picture, as a string: L R U D arrows, a leading + for Shift
+// (ten pixels), a leading ^ for Ctrl (the size); E Enter, X Escape.
+void pressKeys(EditMachine& machine, const std::string& keys)
+{
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        bool shift = false, ctrl = false;
+        for (; keys[i] == '+' || keys[i] == '^'; ++i)
+            (keys[i] == '+' ? shift : ctrl) = true;
+        const int step = shift ? 10 : 1;
+        switch (keys[i]) {
+        case 'L': machine.arrow(-step, 0, ctrl); break;
+        case 'R': machine.arrow(step, 0, ctrl); break;
+        case 'U': machine.arrow(0, -step, ctrl); break;
+        case 'D': machine.arrow(0, step, ctrl); break;
+        case 'E': machine.enter(); break;
+        case 'X': machine.escape(); break;
+        }
+    }
+}
+
+std::string repeat(const std::string& keys, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += keys;
+    return all;
+}
+
+TEST_F(EditMachineTest, KeyRectangleMovesSizesAndStaysOnThePicture)
+{
+    addObject(ObjectStatus::Front, 600, 300, 50, 60); // reaches past the corner
+    const struct {
+        bool resize;
+        std::string keys;
+        PictureRect placed;
+    } rows[] = {
+        // The first key only shows the square in the middle.
+        {false, "E", {265, 120, 365, 220}},
+        {false, "R", {265, 120, 365, 220}},
+        {false, "ERD+R+D", {276, 131, 376, 231}},
+        {false, "E" + repeat("+L", 30) + repeat("+U", 30), {0, 0, 100, 100}},
+        {false, "E" + repeat("+R", 40) + repeat("+D", 40), {530, 240, 630, 340}},
+        {false, "E^R^D^+L", {265, 120, 356, 221}},
+        {false, "E" + repeat("^+L", 20) + repeat("^+U", 20), {265, 120, 266, 121}},
+        {false, "E" + repeat("^+R", 50), {265, 120, 630, 220}},
+        // A re-size starts from the object's own place, kept on the picture.
+        {true, "E", {600, 300, 630, 340}},
+        {true, "E+L^+L", {590, 300, 610, 340}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.keys);
+        if (r.resize) {
+            select(610, 310);
+            machine.startResize();
+        } else {
+            arm();
+        }
+        pressKeys(machine, r.keys + "E");
+        EXPECT_EQ((PictureRect{scene.newLeft, scene.newTop, scene.newRight, scene.newBottom}), r.placed);
+        EXPECT_EQ(scene.editMode, r.resize ? EditMode::ResizeDrawn : EditMode::NewDrawn);
+        EXPECT_EQ(view.log.back(), r.resize ? "show resizer" : "show obconfirm");
+        r.resize ? machine.cancelResize() : machine.dropNew();
+    }
+}
+
+// Keys and mouse run the same steps: the same picture, table and history.
+TEST_F(EditMachineTest, KeysEditAsTheMouseDoes)
+{
+    Session mouseSession;
+    SceneState& mouseScene = mouseSession.scene();
+    static_cast<SceneDocument&>(mouseScene) = scene;
+    mouseScene.appDir = scene.appDir;
+    MainSurfaces mouseSurfaces;
+    renderScene(mouseScene, mouseSurfaces);
+    FakeView mouseView{mouseScene, mouseSurfaces};
+    EditMachine mouse{mouseSession, mouseSurfaces, mouseView};
+
+    // Place, keep, place again, move the first, re-size the second, send
+    // the first behind, delete the second.
+    const auto place = [](SceneState& s) { s.placing = true, s.pendingImageFile = "obj.bmp", s.pendingTitle = "Apple"; };
+    place(scene);
+    pressKeys(machine, "E+L+LE");
+    machine.keepNew();
+    place(mouseScene);
+    mouse.press(245, 120);
+    mouse.move(345, 220);
+    mouse.release(345, 220);
+    mouse.keepNew();
+
+    place(scene);
+    pressKeys(machine, "E^+R+DE");
+    machine.keepNew();
+    place(mouseScene);
+    mouse.press(265, 130);
+    mouse.move(375, 230);
+    mouse.release(375, 230);
+    mouse.keepNew();
+
+    ASSERT_TRUE(machine.choose(true));
+    pressKeys(machine, "E");
+    machine.startMove();
+    pressKeys(machine, "+R+R+DUE");
+    machine.confirmMove();
+    mouse.press(250, 125);
+    mouse.startMove();
+    mouse.move(265, 129);
+    mouse.press(0, 0);
+    mouse.confirmMove();
+
+    ASSERT_TRUE(machine.choose(true));
+    pressKeys(machine, "E");
+    machine.startResize();
+    pressKeys(machine, "E^+L^+L^+UE");
+    machine.keepResize();
+    mouse.press(300, 200);
+    mouse.startResize();
+    mouse.press(265, 130);
+    mouse.move(355, 220);
+    mouse.release(355, 220);
+    mouse.keepResize();
+
+    ASSERT_TRUE(machine.choose(false));
+    EXPECT_EQ(machine.chosen(), 0);
+    pressKeys(machine, "E");
+    machine.sendBehindLand();
+    mouse.press(360, 200); // beside the second, which is above it
+    mouse.sendBehindLand();
+
+    EXPECT_EQ(static_cast<SceneDocument&>(scene), static_cast<SceneDocument&>(mouseScene));
+    EXPECT_EQ(surfaces.mainImage, mouseSurfaces.mainImage);
+    EXPECT_EQ(std::string(session.history().undoLabel()), mouseSession.history().undoLabel());
+    EXPECT_EQ(view.log, mouseView.log);
+    EXPECT_THAT(view.news, ElementsAre("rectangle Apple", "rectangle Apple", "rectangle Apple", "done Keep It Apple",
+                                       "rectangle Apple", "rectangle Apple", "rectangle Apple", "done Keep It Apple",
+                                       "chosen Apple", "rectangle Apple", "rectangle Apple", "rectangle Apple",
+                                       "rectangle Apple", "done Move Apple", "chosen Apple", "rectangle Apple",
+                                       "rectangle Apple", "rectangle Apple", "rectangle Apple", "done Re-Size Apple", "chosen Apple",
+                                       "done Send Behind Land Apple"));
+}
+
+TEST_F(EditMachineTest, EscapeEndsEveryEditAsItsCancelDoes)
+{
+    addObject(ObjectStatus::Front, 10, 20, 30, 40);
+    addObject(ObjectStatus::Behind, 100, 20, 30, 40);
+    renderScene(scene, surfaces);
+    const Surface shown = surfaces.mainImage;
+    const struct {
+        const char* name;
+        std::function<void()> start;
+        // What Escape leaves: the log's last entries, the status of row 0.
+        std::vector<std::string> log;
+        std::int32_t status;
+    } rows[] = {
+        {"armed", [&] { arm(); }, {}, ObjectStatus::Front},
+        {"placing", [&] { arm(), pressKeys(machine, "RR"); }, {}, ObjectStatus::Front},
+        {"mouse band", [&] { arm(), machine.press(50, 50), machine.move(80, 90); }, {}, ObjectStatus::Front},
+        {"new object", [&] { arm(), pressKeys(machine, "EE"); }, {"hide obconfirm", "render"}, ObjectStatus::Front},
+        {"object edit", [&] { select(15, 25); }, {"hide obchange"}, ObjectStatus::Front},
+        {"behind", [&] { machine.press(110, 30); }, {"hide obhind"}, ObjectStatus::Front},
+        {"moving", [&] { select(15, 25), machine.startMove(), pressKeys(machine, "+R"); }, {}, ObjectStatus::Front},
+        {"object move", [&] { select(15, 25), machine.startMove(), pressKeys(machine, "+RE"); }, {"hide mover"},
+         ObjectStatus::Front},
+        {"re-sizing", [&] { select(15, 25), machine.startResize(), pressKeys(machine, "E^R"); }, {"render"},
+         ObjectStatus::Front},
+        {"re-size object", [&] { select(15, 25), machine.startResize(), pressKeys(machine, "E^RE"); },
+         {"hide resizer", "render"}, ObjectStatus::Front},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.start();
+        const std::size_t before = view.log.size();
+        EXPECT_TRUE(machine.escape());
+        EXPECT_EQ(std::vector<std::string>(view.log.begin() + std::ptrdiff_t(std::min(before, view.log.size())),
+                                           view.log.end()),
+                  r.log);
+        EXPECT_EQ(scene.editMode, EditMode::Idle);
+        EXPECT_FALSE(scene.placing);
+        EXPECT_FALSE(scene.dragging);
+        EXPECT_EQ(scene.objects.status[0], r.status);
+        EXPECT_EQ(scene.objects.left[0], 10);
+        EXPECT_EQ(scene.objects.width[0], 30);
+        EXPECT_EQ(scene.objectCount, 2);
+        EXPECT_EQ(surfaces.mainImage, shown); // no band, outline or preview left
+        EXPECT_EQ(view.news.back().rfind("given up", 0), 0u);
+    }
+    EXPECT_FALSE(session.canUndo());
+    // With nothing going on, Escape only lets go of an object chosen with Tab.
+    EXPECT_TRUE(machine.choose(true));
+    EXPECT_TRUE(machine.escape());
+    EXPECT_EQ(machine.chosen(), -1);
+    EXPECT_TRUE(view.mark.empty());
+    EXPECT_FALSE(machine.escape());
+}
+
+TEST_F(EditMachineTest, TabChoosesWhatAClickCouldSelect)
+{
+    addObject(ObjectStatus::Front, 10, 20, 30, 40, "A");
+    addObject(ObjectStatus::Deleted, 10, 20, 30, 40, "gone");
+    addObject(ObjectStatus::Behind, 100, 20, 30, 40, "B");
+    addObject(ObjectStatus::Retired, 10, 20, 30, 40, "old");
+    addObject(ObjectStatus::Front, 200, 20, 0, 40, "C"); // no click reaches it, Tab does
+    std::string order;
+    while (machine.choose(true))
+        order += scene.objects.title[std::size_t(machine.chosen())].str();
+    while (machine.choose(false))
+        order += scene.objects.title[std::size_t(machine.chosen())].str();
+    EXPECT_EQ(order, "ABCCBA");
+    EXPECT_EQ(machine.chosen(), -1);
+
+    machine.choose(true);
+    machine.choose(true);
+    EXPECT_EQ(view.mark, (PictureRect{100, 20, 130, 60}));
+    EXPECT_EQ(view.news.back(), "chosen B");
+    // Enter opens it as a click would; the outline gives way to the window.
+    EXPECT_TRUE(machine.enter());
+    EXPECT_THAT(std::vector<std::string>(view.log.end() - 2, view.log.end()), ElementsAre("label obhind B", "show obhind"));
+    EXPECT_EQ(scene.selected, 2);
+    EXPECT_TRUE(view.mark.empty());
+    EXPECT_FALSE(machine.choose(true)); // a window waits
+    machine.cancelBehind();
+    // Tab goes on from the object last opened, and a press lets go of it.
+    EXPECT_TRUE(machine.choose(true));
+    EXPECT_EQ(machine.chosen(), 4);
+    machine.press(300, 300);
+    EXPECT_EQ(machine.chosen(), -1);
+    EXPECT_TRUE(view.mark.empty());
+    EXPECT_FALSE(machine.enter());
+}
+
+TEST_F(EditMachineTest, EditStepNamesWhatTheWindowWaitsFor)
+{
+    const struct {
+        EditMode mode;
+        bool placing;
+        EditStep step;
+    } rows[] = {
+        {EditMode::Idle, false, EditStep::None},          {EditMode::Idle, true, EditStep::Placing},
+        {EditMode::Moving, true, EditStep::Placing},      {EditMode::NewDrawn, false, EditStep::NewObject},
+        {EditMode::Clicked, false, EditStep::ObjectEdit}, {EditMode::Moving, false, EditStep::Moving},
+        {EditMode::MoveDropped, false, EditStep::ObjectMove}, {EditMode::Resizing, false, EditStep::Resizing},
+        {EditMode::ResizeDrawn, false, EditStep::ReSizeObject},
+    };
+    for (const auto& r : rows) {
+        scene.editMode = r.mode;
+        scene.placing = r.placing;
+        EXPECT_EQ(editStep(scene), r.step) << int(r.mode) << r.placing;
+    }
 }
 
 } // namespace

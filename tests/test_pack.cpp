@@ -251,5 +251,39 @@ TEST_F(PackFolder, PacksOfOneKindAreListedForTheirKindsOnly)
     EXPECT_EQ(slots.lights[2], SkyLight{});
 }
 
+TEST_F(PackFolder, PicturesAreNamedByTheirPacksCaptions)
+{
+    // "b.vpk" and "c.vpk" are not packs; "pre" is a pack with a bad tint
+    // line after its third sky, and "z.vpk" a good pack with the same prefix.
+    Lines bad = fullPack();
+    bad[5 + 4 * 3 + 1] = "lots";
+    std::ofstream(dir_ / "pre.vpk") << crlf(bad);
+    Lines good = fullPack();
+    good[5] = "z sky caption 0";
+    std::ofstream(dir_ / "z.vpk") << crlf(good);
+    Lines other = fullPack();
+    other[4] = "pr";
+    std::ofstream(dir_ / "other.vpk") << crlf(other);
+    const struct {
+        const char* file;
+        std::optional<std::string> caption;
+    } rows[] = {
+        {"packs\\preS4.bmp", "sky caption 4"}, // from "z.vpk": "pre.vpk" cannot give skies
+        {"packs\\preS0.bmp", "z sky caption 0"},
+        {"packs\\preg2.bmp", "ground caption 2"},
+        {"packs\\preo4.bmp", "object caption 4"},
+        {"packs\\prS1.bmp", "sky caption 1"},
+        {"packs\\preS5.bmp", std::nullopt},
+        {"packs\\preX1.bmp", std::nullopt},
+        {"packs\\preST1.bmp", std::nullopt}, // thumbnails are never stored
+        {"packs\\qqS1.bmp", std::nullopt},
+        {"sky2.bmp", std::nullopt},
+        {"packs\\S1.bmp", std::nullopt},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(packCaption(dir_.string(), r.file), r.caption) << r.file;
+    EXPECT_EQ(packCaption((dir_ / "missing").string(), "packs\\preS0.bmp"), std::nullopt);
+}
+
 } // namespace
 } // namespace veldor

@@ -16,6 +16,7 @@
 #include "editing/editmachine.h"
 #include "platform/error.h"
 #include "platform/paths.h"
+#include "sources/pack.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +26,7 @@
 #include <QDropEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
@@ -32,6 +34,7 @@
 #include <QMimeData>
 #include <QSessionManager>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 
@@ -94,12 +97,21 @@ TMainForm::TMainForm(Session& session, Forms& forms, UiServices& services, QWidg
     MainImage->setObjectName(QStringLiteral("MainImage"));
     MainImage->setGeometry(1, 64, kPictureWidth, kPictureHeight);
     MainImage->setAccessibleName(tr("Picture"));
+    MainImage->setStatusTip(tr("Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up."));
     MainImage->onMouseDown = [this](int x, int y) { MainImageMouseDown(x, y); };
     MainImage->onMouseMove = [this](int x, int y) { MainImageMouseMove(x, y); };
     MainImage->onMouseUp = [this](int x, int y) { MainImageMouseUp(x, y); };
+    MainImage->onKey = [this](int key, Qt::KeyboardModifiers modifiers) { return MainImageKeyDown(key, modifiers); };
+    MainImage->onTab = [this](bool forward) { return MainImageTab(forward); };
+    // Below the client area: the menus' hints, and what the edits say.
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
 
     session.setOnChange([this] { sessionChanged(); });
     buildToolbar();
+    // Tab reaches the picture after the toolbar, whose first button has the
+    // keyboard at start.
+    setTabOrder(RefreshButton, MainImage);
     buildMainMenu();
     buildPopupMenu();
     assignShortcuts();
@@ -227,7 +239,9 @@ void TMainForm::buildMainMenu()
         {&T::Veldor1, "Veldor1", QT_TR_NOOP("&Veldor"), {
             {&T::Landscape1, "Landscape1", QT_TR_NOOP("&Landscape"), nullptr, &T::Landscape1Click},
             {&T::Sky1, "Sky1", QT_TR_NOOP("&Sky"), nullptr, &T::Sky1Click},
-            {&T::Objects1, "Objects1", QT_TR_NOOP("&Objects"), nullptr, &T::SpeedButton11Click},
+            {&T::Objects1, "Objects1", QT_TR_NOOP("&Objects"),
+             QT_TR_NOOP("Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter"),
+             &T::SpeedButton11Click},
             {&T::SpecialEffects1, "SpecialEffects1", QT_TR_NOOP("Special &Effects"), nullptr,
              &T::SpecialEffects1Click},
         }},
@@ -320,6 +334,15 @@ void TMainForm::assignShortcuts()
         (this->*k.popup)->setShortcuts(keys);
     }
     RefreshButton->setShortcut(QKeySequence(Qt::Key_F5));
+}
+
+// Escape ends the edit in progress wherever the keyboard is in this window
+// (not a shortcut: that would take Escape from the small windows too).
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && MainImageKeyDown(Qt::Key_Escape, event->modifiers()))
+        return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void TMainForm::contextMenuEvent(QContextMenuEvent* event)
@@ -548,7 +571,7 @@ void TMainForm::Exit1Click() { close(); }
 void TMainForm::RefreshButtonClick()
 {
     if (!scene.idle())
-        return;
+        return refuse("Refresh");
     scene.reopenPicker = PickerToShow::None;
     Refresh();
 }
@@ -566,7 +589,9 @@ void TMainForm::Refresh()
 
 void TMainForm::FileNew()
 {
-    if (scene.editMode != EditMode::Idle || !maySceneGo())
+    if (scene.editMode != EditMode::Idle)
+        return refuse("New");
+    if (!maySceneGo())
         return;
     showInFront(*forms.newbox);
 }
@@ -574,13 +599,26 @@ void TMainForm::FileNew()
 void TMainForm::noteRendered()
 {
     session.pictureRendered();
+    effectSteps_.clear();
+    undoneEffectSteps_.clear();
+    // The object chosen with Tab may have moved or gone; Tab shows it again.
+    MainImage->setMark({});
     // The renderer has filled in the default names the description reads.
-    MainImage->setAccessibleDescription(describeScene(scene));
+    describePicture();
+}
+
+void TMainForm::describePicture()
+{
+    QStringList effects;
+    for (const QStringList& step : effectSteps_)
+        effects += step;
+    MainImage->setAccessibleDescription(
+        describeScene(scene, scene.appDir.empty() ? std::string() : packFolder(scene.appDir), effects));
 }
 
 void TMainForm::sessionChanged()
 {
-    MainImage->setAccessibleDescription(describeScene(scene));
+    describePicture();
     updateUndoItems();
     noteUnsavedWork();
 }
@@ -605,17 +643,31 @@ void TMainForm::RedoClick() { stepHistory(true); }
 
 void TMainForm::stepHistory(bool forward)
 {
-    if (!scene.idle() || !(forward ? session.canRedo() : session.canUndo()))
+    if (!(forward ? session.canRedo() : session.canUndo()))
         return;
+    if (!scene.idle())
+        return refuse(forward ? "Redo" : "Undo");
     const bool picture = forward ? session.redo(surfaces.mainImage) : session.undo(surfaces.mainImage);
     if (picture) {
+        auto& from = forward ? undoneEffectSteps_ : effectSteps_;
+        auto& to = forward ? effectSteps_ : undoneEffectSteps_;
+        if (!from.empty()) {
+            to.push_back(std::move(from.back()));
+            from.pop_back();
+        }
+        describePicture();
         MainImage->update();
         return;
     }
     RefreshButtonClick();
 }
 
-void TMainForm::recordEffects(Surface before) { session.recordEffects(std::move(before)); }
+void TMainForm::recordEffects(Surface before, const QStringList& names)
+{
+    effectSteps_.push_back(names);
+    undoneEffectSteps_.clear();
+    session.recordEffects(std::move(before));
+}
 
 void TMainForm::newScene()
 {

@@ -157,6 +157,18 @@ public:
     void MainImageMouseDown(int x, int y);
     void MainImageMouseMove(int x, int y);
     void MainImageMouseUp(int x, int y);
+    // Keys on the picture, the same edits as the mouse's: arrows (Shift:
+    // ten pixels; Ctrl: the size), Enter, Escape; Tab and Shift+Tab choose
+    // objects. True when the key was taken.
+    bool MainImageKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool MainImageTab(bool forward);
+    // A command that must wait for the edit in progress says so in the
+    // status line; `command` is its name as the toolbar's tips give it.
+    void refuse(const char* command);
+    // Tells the user, in the status line and to a screen reader.
+    void announce(const QString& text);
+    // A picker has just armed a placement: says how to go on.
+    void placementArmed();
     // Called after Open has replaced the object table: ends any pending
     // edit so that no dialog or outline refers to a row that may be gone.
     void sceneReplaced();
@@ -188,8 +200,9 @@ public:
     // step puts the picture back. Nothing happens while an edit is on.
     void UndoClick();
     void RedoClick();
-    // Effects have just turned the picture `before` into what it shows now.
-    void recordEffects(Surface before);
+    // Effects (`names`, as the effects window calls them) have just turned
+    // the picture `before` into what it shows now.
+    void recordEffects(Surface before, const QStringList& names = {});
     // New, once confirmed: the empty scene, a fresh history, no file.
     void newScene();
     // What print jobs are called: the scene's file name, "Veldor" for a
@@ -233,6 +246,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -246,6 +260,9 @@ private:
     // The scene, its history or its saved state changed.
     void sessionChanged();
     void updateUndoItems();
+    // The picture's description for screen readers: the scene, and the
+    // effects on it.
+    void describePicture();
     void stepHistory(bool forward);
     EditView& makeEditView();
 
@@ -264,6 +281,9 @@ private:
     QTimer* recoveryTimer_ = nullptr;
     bool recoveryFailed_ = false;
     bool endingOnSignal_ = false;
+    // The names of each effects step on the picture now, and of those undone
+    // that Redo may bring back; a rendering drops both, as it drops the steps.
+    std::vector<QStringList> effectSteps_, undoneEffectSteps_;
     // Last, so that they are built after the references they use.
     // Made where the editing windows are (editing/ui/Main_mouse.cpp), and
     // shared only so that this folder need not know it.

@@ -5,6 +5,7 @@
 #include "core/ui/pictureview.h"
 #include "core/ui/smallwindow.h"
 #include "sources/builtins.h"
+#include "sources/pack.h"
 #include "core/ui/thumbnail.h"
 
 #include <QAccessibleWidget>
@@ -69,11 +70,16 @@ QAccessibleInterface* veldorAccessible(const QString&, QObject* object)
 }
 
 template <std::size_t N, class Builtin>
-QString pictureName(const std::string& file, const Builtin (&builtins)[N])
+QString pictureName(const std::string& file, const Builtin (&builtins)[N], const std::string& packs)
 {
     const auto found = std::find_if(std::begin(builtins), std::end(builtins),
                                     [&](const Builtin& b) { return file == b.file; });
-    return found != std::end(builtins) ? QString::fromLatin1(found->caption) : bytesToText(file);
+    if (found != std::end(builtins))
+        return QString::fromLatin1(found->caption);
+    if (!packs.empty())
+        if (const std::optional<std::string> caption = packCaption(packs, file))
+            return bytesToText(*caption);
+    return bytesToText(file);
 }
 
 } // namespace
@@ -87,13 +93,13 @@ void installAccessibility()
     (void)installed;
 }
 
-QString describeScene(const SceneDocument& scene)
+QString describeScene(const SceneDocument& scene, const std::string& packs, const QStringList& effects)
 {
-    QString text = QObject::tr("Sky: %1.").arg(pictureName(scene.skyFile, kBuiltinSkies));
+    QString text = QObject::tr("Sky: %1.").arg(pictureName(scene.skyFile, kBuiltinSkies, packs));
     text += QLatin1Char(' ');
     text += scene.groundFile == kNoLandscapeFile
         ? QObject::tr("No ground.")
-        : QObject::tr("Ground: %1.").arg(pictureName(scene.groundFile, kBuiltinGrounds));
+        : QObject::tr("Ground: %1.").arg(pictureName(scene.groundFile, kBuiltinGrounds, packs));
     const std::size_t rows =
         std::min(std::size_t(std::max<std::int32_t>(scene.objectCount, 0)), scene.objects.size());
     // A scene may hold thousands: a description is for listening to.
@@ -112,6 +118,8 @@ QString describeScene(const SceneDocument& scene)
         titles << QObject::tr("and %n more", nullptr, int(std::min<qsizetype>(more, INT32_MAX)));
     if (!titles.isEmpty())
         text += QLatin1Char(' ') + QObject::tr("Objects: %1.").arg(titles.join(QStringLiteral(", ")));
+    if (!effects.isEmpty())
+        text += QLatin1Char(' ') + QObject::tr("Effects: %1.").arg(effects.join(QStringLiteral(", ")));
     return text;
 }
 

@@ -6,6 +6,9 @@
 // what it shows.
 #include <QLabel>
 #include <QString>
+#include <QStringList>
+
+#include <string>
 
 namespace veldor {
 
@@ -22,9 +25,11 @@ public:
     using QLabel::QLabel;
 };
 
-// "Sky: Clear Blue. Ground: Hill Forests. Objects: Apple, Golf Ball." The
-// built-in pictures by their captions, others by their file names; the
-// objects drawn, behind the ground first, by their titles.
-QString describeScene(const SceneDocument& scene);
+// "Sky: Clear Blue. Ground: Hill Forests. Objects: Apple, Golf Ball.
+// Effects: Anti-alias." The built-in pictures by their captions, those of
+// image packs by the captions their packs (in the folder `packs`) give them,
+// others by their file names; the objects drawn, behind the ground first, by
+// their titles; the effects on the picture, as the effects window calls them.
+QString describeScene(const SceneDocument& scene, const std::string& packs = {}, const QStringList& effects = {});
 
 } // namespace veldor

@@ -32,6 +32,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
 
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After 'Move It' or 'Re-Size It', the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
+
 Step Four - Finishing Your Image
 
    Anti-aliasing:-

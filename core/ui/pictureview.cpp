@@ -1,5 +1,7 @@
 #include "core/ui/pictureview.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -41,6 +43,18 @@ PictureView::PictureView(const Surface& picture, QWidget* parent)
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // Objects are placed, chosen and edited from the keyboard too.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureView::setMark(const QRect& area)
+{
+    if (area == mark_)
+        return;
+    // The frame is drawn two pixels outside the area.
+    update(mark_.adjusted(-3, -3, 3, 3));
+    mark_ = area;
+    update(mark_.adjusted(-3, -3, 3, 3));
 }
 
 void PictureView::holdPicture()
@@ -70,6 +84,59 @@ void PictureView::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!shown.isEmpty())
         painter.drawImage(shown.topLeft(), toQImage(picture, shown));
+    // Over the picture, never in it: dashes of black and white show on any
+    // colours, and neither export nor print sees them.
+    const auto frame = [&painter](const QRect& r, int width) {
+        painter.setPen(QPen(Qt::white, width));
+        painter.drawRect(r);
+        painter.setPen(QPen(Qt::black, width, Qt::DashLine));
+        painter.drawRect(r);
+    };
+    if (!mark_.isEmpty())
+        frame(mark_.adjusted(-2, -2, 1, 1), 2);
+    if (hasFocus() && showFocus_)
+        frame(rect().adjusted(0, 0, -1, -1), 1);
+}
+
+void PictureView::keyPressEvent(QKeyEvent* event)
+{
+    if (!showFocus_) {
+        showFocus_ = true;
+        update();
+    }
+    if (onKey && onKey(event->key(), event->modifiers()))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+bool PictureView::focusNextPrevChild(bool next)
+{
+    if (hasFocus() && onTab && onTab(next)) {
+        if (!showFocus_) {
+            showFocus_ = true;
+            update();
+        }
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void PictureView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    const Qt::FocusReason why = event->reason();
+    if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason)
+        showFocus_ = why == Qt::TabFocusReason || why == Qt::BacktabFocusReason || why == Qt::ShortcutFocusReason;
+    update();
+}
+
+void PictureView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    // Focus going to another window comes back the same way.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        showFocus_ = false;
+    update();
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event)

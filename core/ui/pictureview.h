@@ -38,16 +38,34 @@ public:
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;
+    // A key pressed while the picture has focus; true when it was taken.
+    std::function<bool(int key, Qt::KeyboardModifiers modifiers)> onKey;
+    // Tab (forward) or Shift+Tab while the picture has focus; false lets the
+    // focus move on, as past the last object, so that it is never trapped.
+    std::function<bool(bool forward)> onTab;
+
+    // Outlines `area` over the picture, without drawing into it; none when
+    // empty.
+    void setMark(const QRect& area);
+    QRect mark() const { return mark_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     const Surface& picture_;
     std::optional<Surface> held_;
+    QRect mark_;
+    // The focus is shown once the keyboard is used on the picture: a click
+    // or the window's first activation giving it focus does not show it.
+    bool showFocus_ = false;
 };
 
 } // namespace veldor

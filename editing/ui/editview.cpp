@@ -30,6 +30,8 @@ void PictureEditView::showWindow(EditWindow which)
     if (QWidget* w = window(which)) {
         w->show();
         w->raise();
+        if (fromKeys_)
+            w->activateWindow();
     }
 }
 
@@ -58,6 +60,33 @@ void PictureEditView::repaint(const PictureRect& area)
 }
 
 void PictureEditView::render() { main_.Refresh(); }
+
+void PictureEditView::markChosen(const PictureRect& area)
+{
+    main_.MainImage->setMark(area.empty() ? QRect() : QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1)));
+}
+
+void PictureEditView::announce(EditNews news, const std::string& what, const std::string& title, const PictureRect& area)
+{
+    const QString name = bytesToText(title);
+    // "at 10, 20, 30 by 40": left, top, width, height, as a scene file has them.
+    const QString place = TMainForm::tr("at %1, %2, %3 by %4")
+                              .arg(area.left)
+                              .arg(area.top)
+                              .arg(area.right - area.left)
+                              .arg(area.bottom - area.top);
+    switch (news) {
+    case EditNews::Chosen:
+        main_.announce(TMainForm::tr("%1, %2. Enter edits it.").arg(name, place));
+        break;
+    case EditNews::Rectangle: main_.announce(TMainForm::tr("%1 %2").arg(name, place)); break;
+    case EditNews::Done:
+        // The command by the name its Undo item gives it.
+        main_.announce(TMainForm::tr("%1: %2, %3").arg(TMainForm::tr(what.c_str()), name, place));
+        break;
+    case EditNews::GivenUp: main_.announce(TMainForm::tr("Given up: %1").arg(name)); break;
+    }
+}
 
 bool PictureEditView::eventFilter(QObject* watched, QEvent* event)
 {

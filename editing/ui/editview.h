@@ -23,12 +23,18 @@ public:
     void setObjectLabel(EditWindow window, const std::string& title) override;
     void repaint(const PictureRect& area) override;
     void render() override;
+    void markChosen(const PictureRect& area) override;
+    void announce(EditNews news, const std::string& what, const std::string& title, const PictureRect& area) override;
 
     // Whether the last press on the picture took part in an edit. If it did,
     // the popup menu that the same right-button press would open stays shut:
     // the menu would take the mouse, and the picture would never see the
     // release that ends the band or the drop.
     void setPictureKeepsMouse(bool keeps) { pictureKeepsMouse_ = keeps; }
+    // While a key on the picture is handled, a window it shows takes the
+    // keyboard, so that the next keys answer it; the mouse's windows leave
+    // the keyboard where it is.
+    void setFromKeys(bool fromKeys) { fromKeys_ = fromKeys; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +45,7 @@ private:
     TMainForm& main_;
     Forms& forms_;
     bool pictureKeepsMouse_ = false;
+    bool fromKeys_ = false;
 };
 
 } // namespace veldor

@@ -10,7 +10,7 @@ void TMainForm::SpecialEffects1Click()
 {
     // The effects work on the picture, which an edit in progress has drawn on.
     if (scene.editMode != EditMode::Idle)
-        return;
+        return refuse("Special Effects");
     showInFront(*forms.effects);
 }
 

@@ -114,7 +114,10 @@ void Teffects::Button2Click()
     busy.hideWindows();
     Surface before = main.surfaces.mainImage;
     applyEffects(chosen, main.surfaces.mainImage, main.surfaces.tempimage2, [&busy] { busy.poll(); });
-    main.recordEffects(std::move(before));
+    QStringList names;
+    for (const char* name : effectNames(chosen))
+        names << tr(name);
+    main.recordEffects(std::move(before), names);
     busy.finish();
     close();
 }

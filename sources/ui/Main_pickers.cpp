@@ -24,7 +24,7 @@ namespace veldor {
 void TMainForm::Ground1Click()
 {
     if (!scene.idle())
-        return;
+        return refuse("Landscape");
     showInFront(*forms.landscape);
     forms.sky->hide();
     forms.Objectx->hide();
@@ -33,7 +33,7 @@ void TMainForm::Ground1Click()
 void TMainForm::Sky2Click()
 {
     if (!scene.idle())
-        return;
+        return refuse("Sky");
     forms.Objectx->hide();
     showInFront(*forms.sky);
     forms.landscape->hide();
@@ -42,7 +42,7 @@ void TMainForm::Sky2Click()
 void TMainForm::SpeedButton11Click()
 {
     if (!scene.idle())
-        return;
+        return refuse("Object");
     showInFront(*forms.Objectx);
     forms.landscape->hide();
     forms.sky->hide();

@@ -65,7 +65,7 @@ void Tlandscape::storeAndRender(const char* groundFile)
 void Tlandscape::newpackClick()
 {
     if (scene.editMode != EditMode::Idle)
-        return;
+        return forms.MainForm->refuse("Landscape");
     forms.LandPack->openFrom(*this);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/scene.h"
 #include "core/ui/controls.h"
+#include "core/ui/Main.h"
 #include "sources/builtins.h"
 #include "sources/ui/objectlib.h"
 #include "sources/ui/objectp.h"
@@ -47,18 +48,19 @@ TObjectx::TObjectx(Session& session, Forms& forms, UiServices& services, QWidget
 void TObjectx::chooseObject(int slot)
 {
     if (scene.editMode != EditMode::Idle)
-        return;
+        return forms.MainForm->refuse("Object");
     const BuiltinObject& object = kBuiltinObjects[slot];
     scene.placing = true;
     scene.pendingImageFile = object.file;
     scene.pendingTitle = object.title;
     close();
+    forms.MainForm->placementArmed();
 }
 
 void TObjectx::newpackClick()
 {
     if (scene.editMode != EditMode::Idle)
-        return;
+        return forms.MainForm->refuse("Object");
     forms.ObjectPack->openFrom(*this);
 }
 

@@ -1,6 +1,7 @@
 #include "sources/ui/objectlib.h"
 
 #include "core/scene.h"
+#include "core/ui/Main.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/thumbnail.h"
 #include "platform/error.h"
@@ -264,8 +265,10 @@ void TObjectLibrary::choose(const QModelIndex& index)
     if (!index.isValid())
         return;
     const LibraryObject& object = model_->object(index.row());
-    if (armPackObject(scene, object.imageFile, object.caption))
-        close();
+    if (!armPackObject(scene, object.imageFile, object.caption))
+        return forms.MainForm->refuse("Object");
+    close();
+    forms.MainForm->placementArmed();
 }
 
 void TObjectLibrary::chooseCurrent()

@@ -1,6 +1,7 @@
 #include "sources/ui/objectp.h"
 
 #include "core/scene.h"
+#include "core/ui/Main.h"
 
 namespace veldor {
 
@@ -23,8 +24,10 @@ bool armPackObject(SceneState& scene, const std::string& imageFile, const std::s
 
 void TObjectPack::chooseSlot(int slot)
 {
-    if (armPackObject(scene, slotFile[std::size_t(slot)], slotCaption[std::size_t(slot)]))
-        close();
+    if (!armPackObject(scene, slotFile[std::size_t(slot)], slotCaption[std::size_t(slot)]))
+        return forms.MainForm->refuse("Object");
+    close();
+    forms.MainForm->placementArmed();
 }
 
 } // namespace veldor

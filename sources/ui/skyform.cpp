@@ -50,7 +50,7 @@ void Tsky::chooseSky(int slot)
 void Tsky::newpackClick()
 {
     if (scene.editMode != EditMode::Idle)
-        return;
+        return forms.MainForm->refuse("Sky");
     forms.SkyPack->openFrom(*this);
 }
 

@@ -5,7 +5,20 @@
 #include "core/scene.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/wait.h"
+#include "core/renderer.h"
+#include "core/session.h"
+#include "core/ui/newform.h"
+#include "core/ui/thumbnail.h"
 #include "editing/ui/choicewindow.h"
+#include "effects/ui/error.h"
+#include "sources/ui/land.h"
+#include "sources/ui/objectbox.h"
+#include "sources/ui/skyform.h"
+
+#include <QAction>
+#include <QFile>
+#include <QStatusBar>
+#include <QToolButton>
 
 #include <QWindow>
 #include <QLabel>
@@ -60,6 +73,40 @@ void press(QWidget* w, Qt::MouseButton b, QPoint at) { QTest::mousePress(windowO
 void moveTo(QWidget* w, QPoint at) { QTest::mouseMove(windowOf(w), inWindow(w, at)); }
 void release(QWidget* w, Qt::MouseButton b, QPoint at) { QTest::mouseRelease(windowOf(w), b, {}, inWindow(w, at)); }
 
+// Keys, as a string: L R U D arrows, + before one for Shift, ^ for Ctrl;
+// E Enter, T Tab, B Shift+Tab, X Escape, S Space.
+void typeKeys(QWidget* w, const char* keys)
+{
+    for (const char* k = keys; *k; ++k) {
+        Qt::KeyboardModifiers modifiers;
+        for (; *k == '+' || *k == '^'; ++k)
+            modifiers |= *k == '+' ? Qt::ShiftModifier : Qt::ControlModifier;
+        static const std::pair<char, Qt::Key> names[] = {
+            {'L', Qt::Key_Left}, {'R', Qt::Key_Right}, {'U', Qt::Key_Up},     {'D', Qt::Key_Down},
+            {'E', Qt::Key_Return}, {'T', Qt::Key_Tab}, {'B', Qt::Key_Backtab}, {'X', Qt::Key_Escape},
+            {'S', Qt::Key_Space}};
+        for (const auto& [name, key] : names)
+            if (name == *k)
+                QTest::keyClick(w, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : modifiers);
+    }
+}
+
+// The picture has the keyboard, as after Tab from the toolbar.
+PictureView* focusPicture(TestProgram& p)
+{
+    PictureView* picture = p.main().MainImage;
+    p.main().activateWindow();
+    picture->setFocus(Qt::TabFocusReason);
+    (void)QTest::qWaitFor([picture] { return picture->hasFocus(); });
+    return picture;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 class EditingTest : public QObject {
@@ -72,6 +119,8 @@ private slots:
     void unloadablePictureRestoresTheWindows();
     void rightClickOpensThePopupOnlyWhenThePressDidNothing();
     void dialogLayouts();
+    void keysDoTheTypicalTaskAsTheMouseDoes();
+    void commandsThatWaitSayWhy();
 };
 
 void EditingTest::placementThroughKeepIt()
@@ -206,6 +255,7 @@ void EditingTest::rightClickOpensThePopupOnlyWhenThePressDidNothing()
     press(picture, Qt::RightButton, QPoint(300, 300));
     QVERIFY(popup->isVisible());
     popup->hide();
+    release(picture, Qt::RightButton, QPoint(300, 300)); // no button left held for the next test
     QCOMPARE(s.editMode, EditMode::Idle);
 }
 
@@ -247,6 +297,140 @@ void EditingTest::dialogLayouts()
     QWidget* cancel = control(f.obchange, "Button5");
     QCOMPARE(control(f.obchange, "Button4")->nextInFocusChain(), cancel);
     QCOMPARE(cancel->nextInFocusChain(), control(f.obchange, "Button6"));
+}
+
+// Sky, ground, two objects placed, one moved, one re-sized, one sent behind,
+// one deleted, the deletion undone, the scene saved: from the keyboard
+// alone, then with the mouse alone, to the same picture and the same file.
+void EditingTest::keysDoTheTypicalTaskAsTheMouseDoes()
+{
+    struct Run {
+        QByteArray file;
+        Surface picture;
+    } runs[2];
+    for (const bool keys : {true, false}) {
+        TestProgram p;
+        p.start();
+        TMainForm& m = p.main();
+        Forms& f = p.forms();
+        const auto press = [&](QWidget* button) {
+            keys ? typeKeys(button, "S") : QTest::mouseClick(button, Qt::LeftButton);
+        };
+        const auto pick = [&](QAction* item, QWidget* thumbnail) {
+            item->trigger();
+            press(thumbnail);
+        };
+        const auto drag = [&](QPoint from, QPoint to) {
+            PictureView* picture = m.MainImage;
+            QTest::mousePress(picture, Qt::LeftButton, {}, from);
+            QTest::mouseMove(picture, to);
+            QTest::mouseRelease(picture, Qt::LeftButton, {}, to);
+        };
+        const auto onPicture = [&](const char* typed, QPoint click) {
+            keys ? typeKeys(focusPicture(p), typed) : QTest::mouseClick(m.MainImage, Qt::LeftButton, {}, click);
+        };
+        pick(m.Sky1, f.sky->sky2);
+        pick(m.Landscape1, f.landscape->land1);
+
+        pick(m.Objects1, f.Objectx->sky2);
+        QVERIFY(m.statusBar()->currentMessage().endsWith(QStringLiteral(": drag it on the picture, or press an arrow key there.")));
+        keys ? typeKeys(focusPicture(p), "E+L+LE") : drag({245, 120}, {345, 220});
+        press(control(f.obconfirm, "keep"));
+        pick(m.Objects1, f.Objectx->sky4);
+        keys ? typeKeys(focusPicture(p), "E^+R+DE") : drag({265, 130}, {375, 230});
+        press(control(f.obconfirm, "keep"));
+        QCOMPARE(p.scene().objectCount, 2);
+
+        onPicture("TE", {250, 125});
+        // A screen reader hears the object chosen by its title.
+        if (keys)
+            QVERIFY(m.MainImage->accessibleName().contains(QString::fromStdString(p.scene().objects.title[0].str())));
+        press(control(f.obchange, "Button2")); // Move It
+        keys ? typeKeys(focusPicture(p), "+R+R+DUE") : (QTest::mouseMove(m.MainImage, {265, 129}),
+                                                        QTest::mouseClick(m.MainImage, Qt::LeftButton, {}, {5, 5}));
+        press(control(f.mover, "Button1"));
+
+        onPicture("TE", {300, 200});
+        press(control(f.obchange, "Button3")); // Re-Size It
+        keys ? typeKeys(focusPicture(p), "E^+L^+L^+UE") : drag({265, 130}, {355, 220});
+        press(control(f.resizer, "Button1"));
+
+        onPicture("BE", {360, 200});
+        press(control(f.obchange, "Button6")); // Send Behind Land
+        onPicture("TE", {300, 200});
+        press(control(f.obchange, "button1")); // Delete It
+        m.UndoItem->trigger();
+
+        QCOMPARE(p.scene().editMode, EditMode::Idle);
+        const QString file = p.appDir.path(QStringLiteral("task.vdr"));
+        p.services.saveAnswers = {file};
+        m.FileSaveItemClick();
+        runs[keys].file = fileBytes(file);
+        runs[keys].picture = m.surfaces.mainImage;
+        const SceneState& s = p.scene();
+        QCOMPARE(s.objects.status[0], int(ObjectStatus::Behind));
+        QCOMPARE(s.objects.status[1], int(ObjectStatus::Front));
+        QCOMPARE(s.objects.left[0], 265);
+        QCOMPARE(s.objects.width[1], 90);
+        // What shows is the scene itself, rendered afresh.
+        MainSurfaces fresh;
+        renderScene(p.scene(), fresh);
+        QVERIFY(fresh.mainImage == m.surfaces.mainImage);
+    }
+    QVERIFY(!runs[0].file.isEmpty());
+    QCOMPARE(runs[1].file, runs[0].file);
+    QVERIFY(runs[1].picture == runs[0].picture);
+}
+
+void EditingTest::commandsThatWaitSayWhy()
+{
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    SceneState& s = p.scene();
+    addRow(s, ObjectStatus::Front, "Apple", 10, 10, 50, 50);
+    p.session().moveObject(0, 20, 20); // something to undo
+    const struct {
+        bool placing;
+        EditMode mode;
+        QAction* TMainForm::*command;
+        const char* said;
+    } rows[] = {
+        {true, EditMode::Idle, &TMainForm::Sky1,
+         "Sky must wait: place the object first (drag, or arrows and Enter), or press Escape."},
+        {true, EditMode::Idle, &TMainForm::Ground1, "Landscape must wait: place the object first"},
+        {true, EditMode::Idle, &TMainForm::Objects2, "Object must wait: place the object first"},
+        {true, EditMode::Idle, &TMainForm::UndoItem, "Undo must wait: place the object first"},
+        {false, EditMode::NewDrawn, &TMainForm::SpecialEffects1,
+         "Special Effects must wait: answer the New Object window first, or press Escape."},
+        {false, EditMode::Clicked, &TMainForm::Sky2, "Sky must wait: answer the Object Edit window first"},
+        {false, EditMode::Moving, &TMainForm::FileNewItem,
+         "New must wait: drop the object first (click, or Enter), or press Escape."},
+        {false, EditMode::MoveDropped, &TMainForm::Undo1, "Undo must wait: answer the Object Move window first"},
+        {false, EditMode::Resizing, &TMainForm::Landscape1, "Landscape must wait: draw the new size first"},
+        {false, EditMode::ResizeDrawn, &TMainForm::Objects1, "Object must wait: answer the Re-Size Object window"},
+    };
+    for (const auto& r : rows) {
+        m.statusBar()->clearMessage();
+        s.placing = r.placing;
+        s.editMode = r.mode;
+        (m.*r.command)->trigger();
+        QVERIFY2(m.statusBar()->currentMessage().startsWith(QString::fromLatin1(r.said)),
+                 qPrintable(m.statusBar()->currentMessage()));
+        QVERIFY(m.MainImage->accessibleName().endsWith(m.statusBar()->currentMessage()));
+        QVERIFY(!p.forms().sky->isVisible() && !p.forms().newbox->isVisible() && !p.forms().effects->isVisible());
+        QCOMPARE(s.objects.left[0], 20);
+    }
+    // Escape gives up wherever the keyboard is in the main window.
+    s.editMode = EditMode::Idle;
+    s.placing = true;
+    typeKeys(m.SpeedButton1, "X");
+    QVERIFY(!s.placing);
+    m.statusBar()->clearMessage();
+    m.RefreshButton->click();
+    m.Sky1->trigger();
+    QVERIFY(p.forms().sky->isVisible());
+    QVERIFY(m.statusBar()->currentMessage().isEmpty());
 }
 
 QTEST_MAIN(EditingTest)

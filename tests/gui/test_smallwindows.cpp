@@ -260,11 +260,16 @@ void SmallWindowsTest::sceneDescriptions_data()
     QTest::addColumn<QString>("ground");
     QTest::addColumn<QStringList>("objects"); // "F title" in front, "B title" behind, "D title" deleted
     QTest::addColumn<QString>("description");
+    // A row named "effects ..." has effects on the picture.
     QTest::newRow("built-in ground, objects behind first")
         << "ground2.bmp" << QStringList{"F Apple", "D Gone", "B Golf Ball"}
         << "Sky: Clear Blue. Ground: Hill Forests. Objects: Golf Ball, Apple.";
-    QTest::newRow("a pack's ground by its file name")
+    QTest::newRow("a pack's ground by its caption")
+        << "packs\\autg1.bmp" << QStringList{} << "Sky: Clear Blue. Ground: Pumpkin Field.";
+    QTest::newRow("a ground whose pack is gone by its file name")
         << "packs\\hills0.bmp" << QStringList{} << "Sky: Clear Blue. Ground: packs\\hills0.bmp.";
+    QTest::newRow("effects last")
+        << "none.bmp" << QStringList{"F Apple"} << "Sky: Clear Blue. No ground. Objects: Apple. Effects: Darken, Anti-alias.";
     QStringList many;
     for (int i = 0; i < 23; ++i)
         many << QStringLiteral("F o%1").arg(i);
@@ -291,7 +296,10 @@ void SmallWindowsTest::sceneDescriptions()
                                                            : ObjectStatus::Deleted;
         scene.objects.title[std::size_t(i)] = objects[i].mid(2).toStdString();
     }
-    QCOMPARE(describeScene(scene), description);
+    const QStringList effects = QString::fromLatin1(QTest::currentDataTag()).startsWith(QLatin1String("effects"))
+                                    ? QStringList{"Darken", "Anti-alias"}
+                                    : QStringList{};
+    QCOMPARE(describeScene(scene, VELDOR_TEST_APP_DIR "/packs", effects), description);
 }
 
 void SmallWindowsTest::printCopiesFromKeyboard()
