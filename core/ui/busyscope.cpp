@@ -168,9 +168,18 @@ void BusyScope::runAside(const std::function<void(const std::function<void()>& p
         if (pace)
             pace();
     };
+    ButtonPressesHeld held;
+    QObject wakeUp;
+    QTimer waitTimer;
+    waitTimer.setSingleShot(true);
+    QObject::connect(&waitTimer, &QTimer::timeout, &wakeUp, [this] { showWait(); });
+    if (clock_.elapsed() >= waitDelay)
+        showWait();
+    else
+        waitTimer.start(int(waitDelay - clock_.elapsed()));
+
     std::atomic<bool> done = false;
     std::exception_ptr failed;
-    QObject wakeUp;
     std::thread worker([&] {
         try {
             work(progress);
@@ -180,15 +189,6 @@ void BusyScope::runAside(const std::function<void(const std::function<void()>& p
         done = true;
         QMetaObject::invokeMethod(&wakeUp, [] {}, Qt::QueuedConnection);
     });
-
-    ButtonPressesHeld held;
-    QTimer waitTimer;
-    waitTimer.setSingleShot(true);
-    QObject::connect(&waitTimer, &QTimer::timeout, &wakeUp, [this] { showWait(); });
-    if (clock_.elapsed() >= waitDelay)
-        showWait();
-    else
-        waitTimer.start(int(waitDelay - clock_.elapsed()));
     // Nothing leaves here before the thread has ended: it works on data of
     // our caller's. An error from an event handled meanwhile comes first.
     std::exception_ptr meanwhile;
