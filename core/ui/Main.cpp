@@ -488,6 +488,13 @@ void TMainForm::changeEvent(QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    // The window manager's close button during work on the picture counts
+    // as a click given meanwhile: carried out once the work is done.
+    if (BusyScope::working()) {
+        event->ignore();
+        BusyScope::later(this, [this] { close(); });
+        return;
+    }
     // A failed start-up closes the window with nothing to lose.
     if (filesFound_) {
         bool mayGo = false;
@@ -581,7 +588,20 @@ void TMainForm::Refresh()
     emit renderingStarted();
     BusyScope busy(scene, forms);
     busy.hideWindows(BusyScope::Picker::ShowAgain);
-    renderScene(scene, surfaces, UnreadablePictures::Fail, [&busy] { busy.poll(); });
+    // Drawn on copies aside; what was drawn comes back also when a picture
+    // stops it, since the layers drawn so far stay in the picture.
+    scene.fillDefaultNames();
+    SceneState drawing = scene;
+    MainSurfaces drawn = surfaces;
+    try {
+        busy.runAside([&](const std::function<void()>& progress) {
+            renderScene(drawing, drawn, UnreadablePictures::Fail, progress);
+        });
+    } catch (...) {
+        surfaces = std::move(drawn);
+        throw;
+    }
+    surfaces = std::move(drawn);
     noteRendered();
     busy.finish();
 }

@@ -7,12 +7,16 @@
 #include "core/ui/smallwindow.h"
 #include "platform/paths.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
 
+#include <atomic>
+#include <exception>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -20,13 +24,35 @@ namespace veldor {
 
 namespace {
 
-// Below this a user sees no pause, and a window flashing by is worse.
-int waitDelay = 300;
+// Below this a user sees no pause, and a window flashing by is worse; above
+// it the wait window would not be on screen within about 0.3 s.
+int waitDelay = 150;
+
+std::function<void()> workPace;
 
 // What the work lets through while the wait window comes up: no input of
 // the user's, and no timers (a screen reader's press of a button is one);
 // calls queued for later go through later().
 constexpr QEventLoop::ProcessEventsFlags kWhileWorking = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
+
+// While work runs aside, this thread lets everything through except the
+// user's input, which the platform keeps queued until the work is done.
+constexpr QEventLoop::ProcessEventsFlags kWhileWorkingAside = QEventLoop::ExcludeUserInputEvents;
+
+// A screen reader's press of a button comes due on the button's timer,
+// which fires again and again until it is let through: held here until the
+// work is done, like the user's own clicks.
+class ButtonPressesHeld : public QObject {
+public:
+    ButtonPressesHeld() { QCoreApplication::instance()->installEventFilter(this); }
+    ~ButtonPressesHeld() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return event->type() == QEvent::Timer && qobject_cast<QAbstractButton*>(watched);
+    }
+};
 
 // The scopes open now, and what waits for the last of them to end.
 int openScopes = 0;
@@ -61,6 +87,8 @@ void hideOnceMapped(QWidget& window)
 } // namespace
 
 void BusyScope::setWaitDelay(int milliseconds) { waitDelay = milliseconds; }
+
+void BusyScope::setWorkPace(std::function<void()> pace) { workPace = std::move(pace); }
 
 void BusyScope::later(QObject* context, std::function<void()> work)
 {
@@ -119,11 +147,64 @@ void BusyScope::poll()
 {
     if (waitShown_ || clock_.elapsed() < waitDelay)
         return;
+    showWait();
+    QCoreApplication::processEvents(kWhileWorking);
+}
+
+void BusyScope::showWait()
+{
+    if (waitShown_)
+        return;
     waitShown_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     forms_.WaitBox->show();
     forms_.WaitBox->raise();
-    QCoreApplication::processEvents(kWhileWorking);
+}
+
+void BusyScope::runAside(const std::function<void(const std::function<void()>& progress)>& work)
+{
+    const std::function<void()> pace = workPace;
+    const std::function<void()> progress = [&pace] {
+        if (pace)
+            pace();
+    };
+    ButtonPressesHeld held;
+    QObject wakeUp;
+    QTimer waitTimer;
+    waitTimer.setSingleShot(true);
+    QObject::connect(&waitTimer, &QTimer::timeout, &wakeUp, [this] { showWait(); });
+    if (clock_.elapsed() >= waitDelay)
+        showWait();
+    else
+        waitTimer.start(int(waitDelay - clock_.elapsed()));
+
+    std::atomic<bool> done = false;
+    std::exception_ptr failed;
+    std::thread worker([&] {
+        try {
+            work(progress);
+        } catch (...) {
+            failed = std::current_exception();
+        }
+        done = true;
+        QMetaObject::invokeMethod(&wakeUp, [] {}, Qt::QueuedConnection);
+    });
+    // Nothing leaves here before the thread has ended: it works on data of
+    // our caller's. An error from an event handled meanwhile comes first.
+    std::exception_ptr meanwhile;
+    while (!done) {
+        try {
+            QCoreApplication::processEvents(kWhileWorkingAside | QEventLoop::WaitForMoreEvents);
+        } catch (...) {
+            if (!meanwhile)
+                meanwhile = std::current_exception();
+        }
+    }
+    worker.join();
+    if (meanwhile)
+        std::rethrow_exception(meanwhile);
+    if (failed)
+        std::rethrow_exception(failed);
 }
 
 void BusyScope::finish()

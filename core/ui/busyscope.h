@@ -2,7 +2,11 @@
 // A command that works on the picture (a rendering, the effects, printing)
 // keeps every window where it is: hiding and showing them again made the
 // whole program blink, and on Wayland a window shown again is placed anew.
-// The picture on screen stays as it was until the work is done. Only work
+// The picture on screen stays as it was until the work is done. Work run
+// aside goes on in a thread of its own, so that the windows keep painting
+// and answering the desktop (which otherwise marks the program as not
+// responding and may never map the wait window); the user's input waits
+// meanwhile and is carried out once the work is done. Only work
 // that lasts shows the wait window, with a wait cursor; it is hidden again
 // only once the window manager has it on screen, since a window hidden
 // before it was mapped may be left behind. Everything is put back also when
@@ -44,6 +48,13 @@ public:
     // Called by the work now and then: once it has lasted long enough to be
     // noticed, shows the wait window and the wait cursor.
     void poll();
+    // Runs `work` in a thread of its own and returns once it is done, while
+    // this thread goes on with its events, except the user's input, which is
+    // carried out afterwards in the order given, as on a program that
+    // blocks. `work` may call the progress it is given from its thread; it
+    // must touch only data that nothing else touches until it returns (a
+    // copy). What it throws is thrown here.
+    void runAside(const std::function<void(const std::function<void()>& progress)>& work);
     // The normal end: the wait window down with its usual caption, the main
     // window shown with its new picture and the kept picker in front.
     // Showing the main window makes the application folder current, so this
@@ -52,6 +63,9 @@ public:
 
     // How long work goes before the wait window appears.
     static void setWaitDelay(int milliseconds);
+    // What work run aside also does at each progress it reports: nothing,
+    // unless a check makes the work last with it.
+    static void setWorkPace(std::function<void()> pace);
 
     // Runs `work` from the event loop, once no work on the picture is going
     // on: the wait window's coming up lets queued calls through, and one that
@@ -63,6 +77,7 @@ public:
 
 private:
     void putBack();
+    void showWait();
     static void runWaiting();
 
     SceneState& scene_;

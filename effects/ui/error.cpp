@@ -113,7 +113,12 @@ void Teffects::Button2Click()
     BusyScope busy(scene, forms, tr("Applying Effects..."));
     busy.hideWindows();
     Surface before = main.surfaces.mainImage;
-    applyEffects(chosen, main.surfaces.mainImage, main.surfaces.tempimage2, [&busy] { busy.poll(); });
+    // Worked on copies aside, so that the windows keep answering meanwhile.
+    Surface picture = before;
+    Surface scratch = main.surfaces.tempimage2;
+    busy.runAside([&](const std::function<void()>& progress) { applyEffects(chosen, picture, scratch, progress); });
+    main.surfaces.mainImage = std::move(picture);
+    main.surfaces.tempimage2 = std::move(scratch);
     QStringList names;
     for (const char* name : effectNames(chosen))
         names << tr(name);

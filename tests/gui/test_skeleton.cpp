@@ -27,6 +27,7 @@
 #include "sources/ui/skyp.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFrame>
 #include <QGuiApplication>
@@ -34,9 +35,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <array>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace veldor;
 using veldor::test::TestProgram;
@@ -76,6 +82,8 @@ private slots:
     void renderingRestoresTheWindows();
     void renderingKeepsTheWindowsUp_data();
     void renderingKeepsTheWindowsUp();
+    void longWorkKeepsTheWindowsAnswering_data();
+    void longWorkKeepsTheWindowsAnswering();
     void refreshButtonOnlyWhenIdle();
     void errorsAtDispatchAreShown();
     void pictureConversionKeepsChannels();
@@ -652,6 +660,98 @@ void SkeletonTest::renderingKeepsTheWindowsUp()
     QCOMPARE(p.scene().skyFile, std::string(kBuiltinSkies[1].file));
     QVERIFY(m.isVisible() && f.sky->isVisible() && !f.WaitBox->isVisible());
     QVERIFY(!QApplication::overrideCursor());
+}
+
+namespace {
+
+// A click as the desktop gives it: queued by the platform, not sent at once.
+void clickQueued(QWidget* button)
+{
+    QWindow* window = button->window()->windowHandle();
+    const QPointF at = button->mapTo(button->window(), button->rect().center());
+    const QPointF global = button->mapToGlobal(button->rect().center());
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        window, at, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        window, at, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+enum class LongWork { Rendering, Effects, RenderingOfAMissingObject };
+
+} // namespace
+
+void SkeletonTest::longWorkKeepsTheWindowsAnswering_data()
+{
+    QTest::addColumn<LongWork>("work");
+    QTest::addColumn<bool>("clickMeanwhile");
+    QTest::addColumn<int>("renderingsAfter");
+    QTest::addColumn<QString>("error");
+    // A click on Refresh given during the work waits, then is carried out.
+    QTest::newRow("rendering") << LongWork::Rendering << true << 2 << QString();
+    QTest::newRow("effects") << LongWork::Effects << true << 1 << QString();
+    QTest::newRow("picture missing") << LongWork::RenderingOfAMissingObject << false << 1
+                                     << QStringLiteral("Cannot open file");
+}
+
+// The work waits in its first step until the window's thread has run a
+// timer and seen the wait window: a thread that blocked would never get
+// there, and the bounded wait then fails the check instead of hanging.
+void SkeletonTest::longWorkKeepsTheWindowsAnswering()
+{
+    QFETCH(LongWork, work);
+    QFETCH(bool, clickMeanwhile);
+    QFETCH(int, renderingsAfter);
+    QFETCH(QString, error);
+    TestProgram p;
+    p.start();
+    TMainForm& m = p.main();
+    Forms& f = p.forms();
+    int renderings = 0;
+    QObject::connect(&m, &TMainForm::renderingStarted, [&renderings] { ++renderings; });
+    if (work == LongWork::RenderingOfAMissingObject) {
+        SceneState& s = p.scene();
+        s.objects.recreate(1);
+        s.objects.status[0] = ObjectStatus::Front;
+        s.objects.imageFile[0] = "gone.bmp";
+        s.objects.width[0] = s.objects.height[0] = 10;
+        s.objectCount = 1;
+    }
+    std::atomic<bool> released = false;
+    BusyScope::setWorkPace([&released] {
+        for (int i = 0; i < 1000 && !released; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    });
+    bool sawWaitWindow = false;
+    int renderingsDuring = -1;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!f.WaitBox->isVisible() || released)
+            return;
+        sawWaitWindow = true;
+        renderingsDuring = renderings;
+        if (clickMeanwhile)
+            clickQueued(m.RefreshButton);
+        released = true;
+    });
+    watch.start(10);
+    const bool failed = dispatchGuarded(&p.services, [&] {
+        if (work == LongWork::Effects) {
+            m.SpecialEffects1Click();
+            veldor::test::control<QCheckBox>(f.effects, "tint")->setChecked(true); // reports its progress
+            f.effects->Button2Click();
+        } else {
+            m.RefreshButton->click();
+        }
+        return false;
+    });
+    BusyScope::setWorkPace({});
+    QVERIFY(sawWaitWindow);
+    QCOMPARE(renderings, renderingsDuring);
+    QCOMPARE(failed, !error.isEmpty());
+    if (failed)
+        QVERIFY(p.services.errors.value(0).startsWith(error));
+    QTRY_COMPARE(renderings, renderingsAfter);
+    QVERIFY(!f.WaitBox->isVisible() && m.isVisible());
 }
 
 void SkeletonTest::refreshButtonOnlyWhenIdle()
