@@ -26,6 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELDOR_HOMEPAGE}")
 # with a warning about the missing plugin at every start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
+# Qt's own translations, for the texts of its file, print and colour dialogs
+# in the user's language; without them those dialogs stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -1,4 +1,5 @@
 #include "core/ui/accessibility.h"
+#include "core/ui/picturenames.h"
 
 #include "core/scene.h"
 #include "core/ui/busyscope.h"
@@ -73,7 +74,7 @@ QString pictureName(const std::string& file, const Builtin (&builtins)[N])
 {
     const auto found = std::find_if(std::begin(builtins), std::end(builtins),
                                     [&](const Builtin& b) { return file == b.file; });
-    return found != std::end(builtins) ? QString::fromLatin1(found->caption) : bytesToText(file);
+    return found != std::end(builtins) ? shownName(found->caption) : bytesToText(file);
 }
 
 } // namespace
@@ -104,7 +105,7 @@ QString describeScene(const SceneDocument& scene)
         for (std::size_t row = 0; row < rows; ++row)
             if (scene.objects.status[row] == wanted) {
                 if (titles.size() < kTitlesRead)
-                    titles << bytesToText(std::string(scene.objects.title[row]));
+                    titles << shownName(std::string(scene.objects.title[row]));
                 else
                     ++more;
             }

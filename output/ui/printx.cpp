@@ -109,7 +109,7 @@ bool hasPrinter(const QPrinter& printer)
 }
 
 TPrintForm::TPrintForm(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Print", {273, 113}, TitleButtons::SystemMenu, true}, parent)
+    : SmallWindow(session, forms, services, {tr("Print"), {273, 113}, TitleButtons::SystemMenu, true}, parent)
 {
     addLabel(*this, "Label1", tr("To select a different printer, press 'Printer Setup'"), {20, 8});
     addLabel(*this, "Label2", tr("Number of copies Veldor will print:"), {20, 40});
