@@ -765,7 +765,7 @@ Fritt å bruke og dele.</translation>
     </message>
     <message>
         <source>Too&amp;ls</source>
-        <translation>Ve&amp;rktøy</translation>
+        <translation>&amp;Verktøy</translation>
     </message>
     <message>
         <source>&amp;Delete All</source>
