@@ -778,7 +778,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Bring All To &amp;Front</source>
-        <translation>Всі на &amp;передній план</translation>
+        <translation>Всі на пере&amp;дній план</translation>
     </message>
     <message>
         <source>Send All &amp;Behind Land</source>
