@@ -5,54 +5,54 @@
     <name>QObject</name>
     <message>
         <source>Sky: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>السماء: %1.</translation>
     </message>
     <message>
         <source>No ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا أرض.</translation>
     </message>
     <message>
         <source>Ground: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأرض: %1.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>وعدد آخر: %n</numerusform>
+            <numerusform>وعدد آخر: %n</numerusform>
+            <numerusform>وعدد آخر: %n</numerusform>
+            <numerusform>وعدد آخر: %n</numerusform>
+            <numerusform>وعدد آخر: %n</numerusform>
+            <numerusform>وعدد آخر: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Objects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأشياء: %1.</translation>
     </message>
     <message>
         <source>Veldor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>شعار فيلدور</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الطابعة</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>the print system cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>نظام الطباعة لا يجيب (%1)</translation>
     </message>
     <message>
         <source>Load Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل حزمة</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
@@ -60,24 +60,26 @@
     <message>
         <source>The scene has been changed.
 Do you want to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيّرت الصورة.
+هل تريد حفظها؟</translation>
     </message>
     <message>
         <source>a scene that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة لم تُحفظ أبدًا</translation>
     </message>
     <message>
         <source>Veldor ended before the changes to %1 were saved.
 Do you want to restore them?</source>
-        <translation type="unfinished"></translation>
+        <translation>أُغلق فيلدور قبل حفظ %1.
+هل تريد استعادة التغييرات؟</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاهل</translation>
     </message>
 </context>
 <context>
@@ -85,7 +87,8 @@ Do you want to restore them?</source>
     <message>
         <source>%1
 The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+هذا المجلد غير موجود.</translation>
     </message>
 </context>
 <context>
@@ -93,935 +96,938 @@ The folder does not exist.</source>
     <message>
         <source>Awaits review by native speakers</source>
         <extracomment>The state of this translation; translate as &quot;reviewed by native speakers&quot; once it has been.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Written with machine assistance for children (short, plain words); awaits review by native speakers.</translatorcomment>
+        <translation>بانتظار مراجعة متحدثين أصليين</translation>
     </message>
 </context>
 <context>
     <name>veldor::Messages</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير موجود</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يُسمح بفتح الملف</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص ممتلئ</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في القراءة أو الكتابة %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة البت ماب غير صالحة</translation>
     </message>
     <message>
         <source>Cannot encode PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن صنع ملف PNG</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُختر أي طابعة</translation>
     </message>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابعة المختارة غير صالحة</translation>
     </message>
     <message>
         <source>neither XDG_DATA_HOME nor HOME is set</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُضبط XDG_DATA_HOME ولا HOME</translation>
     </message>
     <message>
         <source>Line %1 is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1 أطول من 1 MiB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس عددًا صحيحًا</translation>
     </message>
     <message>
         <source>Invalid object count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد أشياء غير صالح: %1</translation>
     </message>
     <message>
         <source>Not enough memory for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد ذاكرة كافية لـ %1</translation>
     </message>
     <message>
         <source>The picture could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت طباعة الصورة: %1</translation>
     </message>
     <message>
         <source>The image pack %1 cannot be installed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن إضافة حزمة الصور %1:
+%2</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن فتح الملف %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن فتح الملف %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن إنشاء الملف %1: %2</translation>
     </message>
 </context>
 <context>
     <name>veldor::PackBrowser</name>
     <message>
         <source>No Pack Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>لا حزمة مختارة</translation>
     </message>
     <message>
         <source>To load a Veldor Image Pack:</source>
-        <translation type="unfinished"></translation>
+        <translation>لتحميل حزمة صور فيلدور:</translation>
     </message>
     <message>
         <source>1. Download a zip file containing a Veldor Image Pack.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. نزّل ملف zip فيه حزمة صور فيلدور.</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into the packs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>2. افتح الحزمة، أو فك ضغطها في مجلد «packs»</translation>
     </message>
     <message>
         <source>3. Then select it on the Pack Selector to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. ثم اخترها من القائمة.</translation>
     </message>
     <message>
         <source>Image packs</source>
-        <translation type="unfinished"></translation>
+        <translation>حزم الصور</translation>
     </message>
     <message>
         <source>Pack Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم:</translation>
     </message>
     <message>
         <source>Created By:</source>
-        <translation type="unfinished"></translation>
+        <translation>صنعها:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>2. افتح الحزمة، أو فك ضغطها في %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::PictureNames</name>
     <message>
         <source>Stoney Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>جرف صخري</translation>
     </message>
     <message>
         <source>Small Mountain Range</source>
-        <translation type="unfinished"></translation>
+        <translation>جبال صغيرة</translation>
     </message>
     <message>
         <source>Hill Forests</source>
-        <translation type="unfinished"></translation>
+        <translation>تلال الغابات</translation>
     </message>
     <message>
         <source>Deserted Island</source>
-        <translation type="unfinished"></translation>
+        <translation>جزيرة مهجورة</translation>
     </message>
     <message>
         <source>City Scape</source>
-        <translation type="unfinished"></translation>
+        <translation>مدينة</translation>
     </message>
     <message>
         <source>Dull Grey Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>غيوم رمادية</translation>
     </message>
     <message>
         <source>Dark Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>غيوم داكنة</translation>
     </message>
     <message>
         <source>Orange Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>غروب برتقالي</translation>
     </message>
     <message>
         <source>Clear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق صافٍ</translation>
     </message>
     <message>
         <source>Cloudy Day</source>
-        <translation type="unfinished"></translation>
+        <translation>يوم غائم</translation>
     </message>
     <message>
         <source>Torus Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>صخرة الحلقة</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>تفاحة</translation>
     </message>
     <message>
         <source>Hot Air Baloon</source>
-        <translation type="unfinished"></translation>
+        <translation>منطاد</translation>
     </message>
     <message>
         <source>Hot Air Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>منطاد</translation>
     </message>
     <message>
         <source>Golf Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>كرة غولف</translation>
     </message>
     <message>
         <source>Yellow Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>زهرة صفراء</translation>
     </message>
     <message>
         <source>The Veldor Team</source>
-        <translation type="unfinished"></translation>
+        <translation>فريق فيلدور</translation>
     </message>
     <message>
         <source>Winter and Desert</source>
-        <translation type="unfinished"></translation>
+        <translation>شتاء وصحراء</translation>
     </message>
     <message>
         <source>Snowy, sandy and starlit scenes to try with your own pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>ثلج ورمل ونجوم لتجربها مع صورك.</translation>
     </message>
     <message>
         <source>Starry Night</source>
-        <translation type="unfinished"></translation>
+        <translation>ليلة مرصّعة بالنجوم</translation>
     </message>
     <message>
         <source>Desert Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>ظهيرة في الصحراء</translation>
     </message>
     <message>
         <source>Northern Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>الشفق القطبي</translation>
     </message>
     <message>
         <source>Pink Dawn</source>
-        <translation type="unfinished"></translation>
+        <translation>فجر وردي</translation>
     </message>
     <message>
         <source>Snow Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>غيوم الثلج</translation>
     </message>
     <message>
         <source>Snowy Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>تلال مثلجة</translation>
     </message>
     <message>
         <source>Sand Dunes</source>
-        <translation type="unfinished"></translation>
+        <translation>كثبان رملية</translation>
     </message>
     <message>
         <source>Frozen Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>بحيرة متجمدة</translation>
     </message>
     <message>
         <source>Red Canyon</source>
-        <translation type="unfinished"></translation>
+        <translation>وادٍ أحمر</translation>
     </message>
     <message>
         <source>Winter Village</source>
-        <translation type="unfinished"></translation>
+        <translation>قرية شتوية</translation>
     </message>
     <message>
         <source>Pine Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>شجرة صنوبر</translation>
     </message>
     <message>
         <source>Cottage</source>
-        <translation type="unfinished"></translation>
+        <translation>كوخ</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>صبّار</translation>
     </message>
     <message>
         <source>Sailing Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>قارب شراعي</translation>
     </message>
     <message>
         <source>Snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>رجل الثلج</translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>الخريف</translation>
     </message>
     <message>
         <source>Golden woods, harvest fields and a big orange moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>غابات ذهبية وحقول حصاد وقمر برتقالي كبير.</translation>
     </message>
     <message>
         <source>Golden Afternoon</source>
-        <translation type="unfinished"></translation>
+        <translation>عصر ذهبي</translation>
     </message>
     <message>
         <source>Misty Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>صباح ضبابي</translation>
     </message>
     <message>
         <source>Autumn Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>عاصفة خريفية</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>قمر الحصاد</translation>
     </message>
     <message>
         <source>Rainbow Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>مطر وقوس قزح</translation>
     </message>
     <message>
         <source>Maple Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>تلال القيقب</translation>
     </message>
     <message>
         <source>Pumpkin Field</source>
-        <translation type="unfinished"></translation>
+        <translation>حقل اليقطين</translation>
     </message>
     <message>
         <source>Birch Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>بحيرة البتولا</translation>
     </message>
     <message>
         <source>Red Barn Farm</source>
-        <translation type="unfinished"></translation>
+        <translation>مزرعة الحظيرة الحمراء</translation>
     </message>
     <message>
         <source>Vineyard Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>كرم العنب</translation>
     </message>
     <message>
         <source>Pumpkin</source>
-        <translation type="unfinished"></translation>
+        <translation>يقطينة</translation>
     </message>
     <message>
         <source>Maple Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة قيقب</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>فطر</translation>
     </message>
     <message>
         <source>Acorn</source>
-        <translation type="unfinished"></translation>
+        <translation>بلّوطة</translation>
     </message>
     <message>
         <source>Scarecrow</source>
-        <translation type="unfinished"></translation>
+        <translation>فزّاعة</translation>
     </message>
     <message>
         <source>Seaside</source>
-        <translation type="unfinished"></translation>
+        <translation>شاطئ البحر</translation>
     </message>
     <message>
         <source>Beaches, cliffs and harbours under summer skies.</source>
-        <translation type="unfinished"></translation>
+        <translation>شواطئ وجروف وموانئ تحت سماء الصيف.</translation>
     </message>
     <message>
         <source>Summer Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>ظهيرة صيفية</translation>
     </message>
     <message>
         <source>Tropical Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>غروب استوائي</translation>
     </message>
     <message>
         <source>Sea Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>ضباب البحر</translation>
     </message>
     <message>
         <source>Stormy Sea</source>
-        <translation type="unfinished"></translation>
+        <translation>بحر هائج</translation>
     </message>
     <message>
         <source>Pastel Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>مساء بألوان هادئة</translation>
     </message>
     <message>
         <source>Sandy Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>شاطئ رملي</translation>
     </message>
     <message>
         <source>Lighthouse Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>جرف المنارة</translation>
     </message>
     <message>
         <source>Palm Cove</source>
-        <translation type="unfinished"></translation>
+        <translation>خليج النخيل</translation>
     </message>
     <message>
         <source>Harbour Town</source>
-        <translation type="unfinished"></translation>
+        <translation>مدينة الميناء</translation>
     </message>
     <message>
         <source>Rocky Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>ساحل صخري</translation>
     </message>
     <message>
         <source>Lighthouse</source>
-        <translation type="unfinished"></translation>
+        <translation>منارة</translation>
     </message>
     <message>
         <source>Beach Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>كرة شاطئ</translation>
     </message>
     <message>
         <source>Seagull</source>
-        <translation type="unfinished"></translation>
+        <translation>نورس</translation>
     </message>
     <message>
         <source>Starfish</source>
-        <translation type="unfinished"></translation>
+        <translation>نجمة البحر</translation>
     </message>
     <message>
         <source>Beach Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>مظلة شاطئ</translation>
     </message>
     <message>
         <source>Moonlight</source>
-        <translation type="unfinished"></translation>
+        <translation>ضوء القمر</translation>
     </message>
     <message>
         <source>Night skies full of stars over sleeping lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>سماء ليل مليئة بالنجوم فوق أراضٍ نائمة.</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>بدر</translation>
     </message>
     <message>
         <source>Milky Way</source>
-        <translation type="unfinished"></translation>
+        <translation>درب التبانة</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>الغسق</translation>
     </message>
     <message>
         <source>Meteor Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>شهب</translation>
     </message>
     <message>
         <source>Silver Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>غيوم فضية</translation>
     </message>
     <message>
         <source>Moonlit Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>تلال في ضوء القمر</translation>
     </message>
     <message>
         <source>Night City</source>
-        <translation type="unfinished"></translation>
+        <translation>مدينة في الليل</translation>
     </message>
     <message>
         <source>Campfire Clearing</source>
-        <translation type="unfinished"></translation>
+        <translation>نار المخيم</translation>
     </message>
     <message>
         <source>Sleeping Village</source>
-        <translation type="unfinished"></translation>
+        <translation>قرية نائمة</translation>
     </message>
     <message>
         <source>Pine Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>غابة صنوبر</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>بومة</translation>
     </message>
     <message>
         <source>Lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>فانوس</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>صاروخ</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>شمعة</translation>
     </message>
     <message>
         <source>Crescent Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>هلال</translation>
     </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>
     <message>
         <source>More copies</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ أكثر</translation>
     </message>
     <message>
         <source>Fewer copies</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ أقل</translation>
     </message>
 </context>
 <context>
     <name>veldor::TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>عن فيلدور</translation>
     </message>
     <message>
         <source>Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار 1.00</translation>
     </message>
     <message>
         <source>(c) 2026 the Veldor developers.
 Free to use and share.</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) 2026 مطوّرو فيلدور.
+حرّ للاستعمال والمشاركة.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>حسنًا</translation>
     </message>
 </context>
 <context>
     <name>veldor::TBMPSave</name>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير بصيغة BMP</translation>
     </message>
     <message>
         <source>What resolution would you like to export the BMP as?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما حجم صورة BMP الذي تريده؟</translation>
     </message>
     <message>
         <source>630 x 340 (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>‪630 x 340‬ (عادي)</translation>
     </message>
     <message>
         <source>640 x 480 (Stretched)</source>
-        <translation type="unfinished"></translation>
+        <translation>‪640 x 480‬ (ممدود)</translation>
     </message>
     <message>
         <source>Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات بت ماب (*.bmp);;صورة PNG (*.png);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>Export as BMP (630 x 340)</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير بصيغة BMP (‪630 x 340‬)</translation>
     </message>
     <message>
         <source>Export as BMP (640 x 480)</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير بصيغة BMP (‪640 x 480‬)</translation>
     </message>
 </context>
 <context>
     <name>veldor::TLandPack</name>
     <message>
         <source>Landscape: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>المنظر: اختر حزمة</translation>
     </message>
 </context>
 <context>
     <name>veldor::TMainForm</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>المنظر</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>السماء</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>شيء</translation>
     </message>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤثرات خاصة</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير بصيغة BMP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة الرسم</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;جديد</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ صورة جديدة</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح صورة محفوظة</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished"></translation>
+        <translation>احفظ الصورة</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ &amp;باسم...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>احفظ الصورة باسم جديد</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;اختيار الطابعة</translation>
     </message>
     <message>
         <source>Export &amp;BMP...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير BMP...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished"></translation>
+        <translation>أغلق فيلدور</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع عن آخر تغيير</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إعادة</translation>
     </message>
     <message>
         <source>Redo the change last undone</source>
-        <translation type="unfinished"></translation>
+        <translation>أعد التغيير الذي تراجعت عنه</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نسخ</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>انسخ الصورة إلى الحافظة</translation>
     </message>
     <message>
         <source>Too&amp;ls</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أدوات</translation>
     </message>
     <message>
         <source>&amp;Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف الكل</translation>
     </message>
     <message>
         <source>&amp;Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استعادة الكل</translation>
     </message>
     <message>
         <source>Bring All To &amp;Front</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل إلى الأ&amp;مام</translation>
     </message>
     <message>
         <source>Send All &amp;Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل &amp;خلف الأرض</translation>
     </message>
     <message>
         <source>&amp;Veldor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فيلدور</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;منظر</translation>
     </message>
     <message>
         <source>&amp;Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;سماء</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>الأ&amp;شياء</translation>
     </message>
     <message>
         <source>Special &amp;Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤ&amp;ثرات خاصة</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <source>Display the help contents screen</source>
-        <translation type="unfinished"></translation>
+        <translation>اعرض المساعدة</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عن فيلدور...</translation>
     </message>
     <message>
         <source>Show program information</source>
-        <translation type="unfinished"></translation>
+        <translation>اعرض ما هو فيلدور</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;اختيار الطابعة...</translation>
     </message>
     <message>
         <source>&amp;Ground</source>
-        <translation type="unfinished"></translation>
+        <translation>الأ&amp;رض</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>أبقِه</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>إلى الأمام</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل</translation>
     </message>
     <message>
         <source>Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير الحجم</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>احذفه</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>خلف الأرض</translation>
     </message>
     <message>
         <source>Send To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>أمام المنظر</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف الشيء</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>المؤثرات</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف الكل</translation>
     </message>
     <message>
         <source>Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة الكل</translation>
     </message>
     <message>
         <source>Bring All To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل إلى الأمام</translation>
     </message>
     <message>
         <source>Send All Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل خلف الأرض</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تراجع: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إعادة: %1</translation>
     </message>
     <message>
         <source>Veldor Files [*.vdr] (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات فيلدور [*.vdr] (*.vdr)</translation>
     </message>
     <message>
         <source>Veldor File (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف فيلدور (*.vdr)</translation>
     </message>
     <message>
         <source>Installing Image Pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إضافة حزمة الصور...</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
     <message>
         <source>Objects: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>الأشياء: اختر حزمة</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectx</name>
     <message>
         <source>Please Select an Object</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر شيئًا</translation>
     </message>
 </context>
 <context>
     <name>veldor::TPrintForm</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>To select a different printer, press &apos;Printer Setup&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>لطابعة أخرى اضغط «الطابعة...»</translation>
     </message>
     <message>
         <source>Number of copies Veldor will print:</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد النسخ:</translation>
     </message>
     <message>
         <source>Printer Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابعة...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد النسخ</translation>
     </message>
 </context>
 <context>
     <name>veldor::TSkyPack</name>
     <message>
         <source>Sky: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>السماء: اختر حزمة</translation>
     </message>
 </context>
 <context>
     <name>veldor::TWaitBox</name>
     <message>
         <source>Please Wait, Rendering...</source>
-        <translation type="unfinished"></translation>
+        <translation>انتظر، أرسم الآن...</translation>
     </message>
 </context>
 <context>
     <name>veldor::Teffects</name>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤثرات خاصة</translation>
     </message>
     <message>
         <source>Applying effects may take some time.</source>
-        <translation type="unfinished"></translation>
+        <translation>المؤثرات تحتاج بعض الوقت.</translation>
     </message>
     <message>
         <source>Please be aware that the effects will go away when you re-render your image.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتبه: تختفي المؤثرات عند إعادة رسم الصورة.</translation>
     </message>
     <message>
         <source>Special Effects are to be used after you have created your landscape so that you</source>
-        <translation type="unfinished"></translation>
+        <translation>استعمل المؤثرات بعد أن تنتهي من المنظر، حتى تستطيع</translation>
     </message>
     <message>
         <source>can save or print your image while the effects are on screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الصورة أو طباعتها مع المؤثرات.</translation>
     </message>
     <message>
         <source>Special Effects To Apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>المؤثرات المطلوبة:</translation>
     </message>
     <message>
         <source>Anti-alias</source>
-        <translation type="unfinished"></translation>
+        <translation>تنعيم</translation>
     </message>
     <message>
         <source>XOR Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>قلب الألوان</translation>
     </message>
     <message>
         <source>XOR Colour Options</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون...</translation>
     </message>
     <message>
         <source>Tint Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>تلوين</translation>
     </message>
     <message>
         <source>Tint Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>الصبغة...</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>أغمق</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>أفتح</translation>
     </message>
     <message>
         <source>Apply Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Applying Effects...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تطبيق المؤثرات...</translation>
     </message>
 </context>
 <context>
@@ -1082,198 +1088,252 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>بداية سريعة
+-=-=-=-=-=-=
+
+هذا الدليل القصير يساعدك على رسم صورتك الأولى في فيلدور.
+
+الخطوة 1: اختر السماء
+
+انقر صورة السماء، وهي الزر الثاني في الشريط. تُفتح نافذة السماء. انقر سماءً؛ «غيوم داكنة» بداية جيدة. تُرسم الصورة بالسماء الجديدة. عندما تنتهي، أغلق نافذة السماء.
+
+الخطوة 2: اختر المنظر
+
+انقر صورة المنظر، وهي الزر الأول في الشريط، واختر منظرًا. جرّب «جزيرة مهجورة». يُرسم المنظر فوق السماء، ويلوّنه ضوء السماء.
+
+الخطوة 3: أضف الأشياء وعدّلها
+
+انقر صورة الأشياء، وهي الزر الثالث، واختر «منطاد». تُغلق النافذة.
+
+اضغط الآن زر الفأرة حيث تريد المنطاد، وأبقه مضغوطًا واسحب إلى الأسفل واليمين. المستطيل الذي تسحبه هو حجم المنطاد.
+
+عندما تترك الزر، يُرسم المنطاد وتسألك نافذة صغيرة هل تريد إبقاءه:
+   «غيّر حجمه» يعيد الرسم لتسحب مستطيل المنطاد مرة أخرى.
+   «لا تبقِه» يزيل الشيء الجديد.
+   «أبقِه» يتركه في صورتك.
+
+بعد ذلك انقر أي شيء لتنقله أو تغيّر حجمه أو تحذفه أو تضعه خلف الأرض.
+
+الخطوة 4: أكمل صورتك
+
+   التنعيم:
+   التنعيم يجعل الحواف الخشنة للأشياء والمناظر ناعمة. انقر صورة المؤثرات، وهي الزر الرابع. اترك مربع «تنعيم» وحده محددًا وانقر «تطبيق».
+
+   الحفظ بصيغة BMP:
+   انقر صورة التصدير. تُفتح نافذة تختار فيها حجم الصورة؛ ثم تسألك نافذة الحفظ عن اسم الملف.
+
+الأزرار
+-=-=-=-
+
+(بالترتيب في الشريط.)
+
+المنظر: اختر منظرًا.
+السماء: اختر سماءً.
+شيء: أضف شيئًا.
+المؤثرات: ضع مؤثرات على صورتك.
+------------------------------
+جديد: ابدأ صورة جديدة.
+طباعة: اطبع صورتك (مع خيارات أكثر).
+حفظ: احفظ صورتك في ملف .VDR.
+فتح: افتح ملف .VDR.
+تصدير BMP: احفظ الصورة في ملف .BMP.
+------------------------------
+إعادة الرسم: يرسم صورتك من جديد.
+
+انقر الصورة بالزر الأيمن لترى قائمة بكل الأوامر.
+قائمة الأدوات تحذف كل الأشياء أو تستعيدها أو تنقلها مرة واحدة.
+</translation>
     </message>
     <message>
         <source>Veldor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة فيلدور</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>نص المساعدة</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tlandscape</name>
     <message>
         <source>Please Select Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر منظرًا</translation>
     </message>
     <message>
         <source>No Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا منظر</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tmover</name>
     <message>
         <source>Object Move</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل الشيء</translation>
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>نقلت شيئًا. ماذا تريد أن تفعل؟</translation>
     </message>
     <message>
         <source>Confirm Move</source>
-        <translation type="unfinished"></translation>
+        <translation>هكذا جيد</translation>
     </message>
     <message>
         <source>Redo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>مرة أخرى</translation>
     </message>
     <message>
         <source>Cancel Move</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnewbox</name>
     <message>
         <source>Confirm New</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة جديدة</translation>
     </message>
     <message>
         <source>Confirm New Image?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تبدأ صورة جديدة؟</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnotvdr</name>
     <message>
         <source>This is not a Veldor File</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس ملف فيلدور</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>متابعة</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobchange</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل الشيء</translation>
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation type="unfinished"></translation>
+        <translation>اخترت الشيء:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>ماذا تريد أن تفعل به؟</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>احذفه</translation>
     </message>
     <message>
         <source>Move It</source>
-        <translation type="unfinished"></translation>
+        <translation>انقله</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>غيّر حجمه</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>إلى الأمام</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>خلف الأرض</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobconfirm</name>
     <message>
         <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <translation>شيء جديد</translation>
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>عندك شيء جديد. ماذا تريد أن تفعل به؟</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>أبقِه</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>غيّر حجمه</translation>
     </message>
     <message>
         <source>Do Not Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تبقِه</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobhind</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل الشيء</translation>
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation type="unfinished"></translation>
+        <translation>اخترت شيئًا خلف المنظر.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
-        <translation type="unfinished"></translation>
+        <translation>ماذا تفعل بالشيء:</translation>
     </message>
     <message>
         <source>Send Object To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>ضعه أمام المنظر</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف الشيء</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tresizer</name>
     <message>
         <source>Re-Size Object</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم الشيء</translation>
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>غيّرت حجم شيء. ماذا تريد أن تفعل؟</translation>
     </message>
     <message>
         <source>Keep Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>هكذا جيد</translation>
     </message>
     <message>
         <source>Redo Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>مرة أخرى</translation>
     </message>
     <message>
         <source>Cancel Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tsky</name>
     <message>
         <source>Please Select Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر سماءً</translation>
     </message>
 </context>
 </TS>

@@ -5,50 +5,50 @@
     <name>QObject</name>
     <message>
         <source>Sky: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel: %1.</translation>
     </message>
     <message>
         <source>No ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense terra.</translation>
     </message>
     <message>
         <source>Ground: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terra: %1.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>i %n més</numerusform>
+            <numerusform>i %n més</numerusform>
         </translation>
     </message>
     <message>
         <source>Objects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectes: %1.</translation>
     </message>
     <message>
         <source>Veldor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotip del Veldor</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tria la impressora</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>D’acord</translation>
     </message>
     <message>
         <source>the print system cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema d’impressió no respon (%1)</translation>
     </message>
     <message>
         <source>Load Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrega un paquet</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca</translation>
     </message>
 </context>
 <context>
@@ -56,24 +56,26 @@
     <message>
         <source>The scene has been changed.
 Do you want to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>El dibuix ha canviat.
+El vols desar?</translation>
     </message>
     <message>
         <source>a scene that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>un dibuix que no s’ha desat mai</translation>
     </message>
     <message>
         <source>Veldor ended before the changes to %1 were saved.
 Do you want to restore them?</source>
-        <translation type="unfinished"></translation>
+        <translation>El Veldor es va tancar abans de desar %1.
+Vols recuperar els canvis?</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarta</translation>
     </message>
 </context>
 <context>
@@ -81,7 +83,8 @@ Do you want to restore them?</source>
     <message>
         <source>%1
 The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Aquesta carpeta no existeix.</translation>
     </message>
 </context>
 <context>
@@ -89,935 +92,938 @@ The folder does not exist.</source>
     <message>
         <source>Awaits review by native speakers</source>
         <extracomment>The state of this translation; translate as &quot;reviewed by native speakers&quot; once it has been.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Written with machine assistance for children (short, plain words); awaits review by native speakers.</translatorcomment>
+        <translation>Pendent de revisió per parlants nadius</translation>
     </message>
 </context>
 <context>
     <name>veldor::Messages</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha trobat el fitxer</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot accedir al fitxer</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>El disc és ple</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error d’entrada/sortida %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La imatge de mapa de bits no és vàlida</translation>
     </message>
     <message>
         <source>Cannot encode PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot crear el PNG</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha cap impressora triada</translation>
     </message>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La impressora triada no és vàlida</translation>
     </message>
     <message>
         <source>neither XDG_DATA_HOME nor HOME is set</source>
-        <translation type="unfinished"></translation>
+        <translation>no hi ha ni XDG_DATA_HOME ni HOME</translation>
     </message>
     <message>
         <source>Line %1 is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>La línia %1 fa més d’1 MiB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no és un nombre enter vàlid</translation>
     </message>
     <message>
         <source>Invalid object count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d’objectes no vàlid: %1</translation>
     </message>
     <message>
         <source>Not enough memory for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha prou memòria per a %1</translation>
     </message>
     <message>
         <source>The picture could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha pogut imprimir el dibuix: %1</translation>
     </message>
     <message>
         <source>The image pack %1 cannot be installed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot afegir el paquet d’imatges %1:
+%2</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot obrir el fitxer %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot obrir el fitxer %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot crear el fitxer %1: %2</translation>
     </message>
 </context>
 <context>
     <name>veldor::PackBrowser</name>
     <message>
         <source>No Pack Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap paquet triat</translation>
     </message>
     <message>
         <source>To load a Veldor Image Pack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per carregar un paquet d’imatges del Veldor:</translation>
     </message>
     <message>
         <source>1. Download a zip file containing a Veldor Image Pack.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Baixa un fitxer zip amb un paquet d’imatges del Veldor.</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into the packs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Obre el paquet, o extreu-lo a la carpeta «packs»</translation>
     </message>
     <message>
         <source>3. Then select it on the Pack Selector to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Després tria’l a la llista de l’esquerra.</translation>
     </message>
     <message>
         <source>Image packs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquets d’imatges</translation>
     </message>
     <message>
         <source>Pack Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom:</translation>
     </message>
     <message>
         <source>Created By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fet per:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripció:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Obre el paquet, o extreu-lo a %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::PictureNames</name>
     <message>
         <source>Stoney Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>Penya-segat de pedra</translation>
     </message>
     <message>
         <source>Small Mountain Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Muntanyes petites</translation>
     </message>
     <message>
         <source>Hill Forests</source>
-        <translation type="unfinished"></translation>
+        <translation>Turons amb boscos</translation>
     </message>
     <message>
         <source>Deserted Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Illa deserta</translation>
     </message>
     <message>
         <source>City Scape</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciutat</translation>
     </message>
     <message>
         <source>Dull Grey Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Núvols grisos</translation>
     </message>
     <message>
         <source>Dark Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Núvols foscos</translation>
     </message>
     <message>
         <source>Orange Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Posta de sol taronja</translation>
     </message>
     <message>
         <source>Clear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau clar</translation>
     </message>
     <message>
         <source>Cloudy Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia ennuvolat</translation>
     </message>
     <message>
         <source>Torus Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Roca en anell</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Poma</translation>
     </message>
     <message>
         <source>Hot Air Baloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Globus</translation>
     </message>
     <message>
         <source>Hot Air Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Globus</translation>
     </message>
     <message>
         <source>Golf Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilota de golf</translation>
     </message>
     <message>
         <source>Yellow Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor groga</translation>
     </message>
     <message>
         <source>The Veldor Team</source>
-        <translation type="unfinished"></translation>
+        <translation>L’equip del Veldor</translation>
     </message>
     <message>
         <source>Winter and Desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Hivern i desert</translation>
     </message>
     <message>
         <source>Snowy, sandy and starlit scenes to try with your own pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu, sorra i estrelles per provar amb les teves imatges.</translation>
     </message>
     <message>
         <source>Starry Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nit estrellada</translation>
     </message>
     <message>
         <source>Desert Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>Migdia al desert</translation>
     </message>
     <message>
         <source>Northern Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Aurora boreal</translation>
     </message>
     <message>
         <source>Pink Dawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Alba rosa</translation>
     </message>
     <message>
         <source>Snow Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Núvols de neu</translation>
     </message>
     <message>
         <source>Snowy Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Turons nevats</translation>
     </message>
     <message>
         <source>Sand Dunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunes de sorra</translation>
     </message>
     <message>
         <source>Frozen Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Llac glaçat</translation>
     </message>
     <message>
         <source>Red Canyon</source>
-        <translation type="unfinished"></translation>
+        <translation>Canó vermell</translation>
     </message>
     <message>
         <source>Winter Village</source>
-        <translation type="unfinished"></translation>
+        <translation>Poble d’hivern</translation>
     </message>
     <message>
         <source>Pine Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Avet</translation>
     </message>
     <message>
         <source>Cottage</source>
-        <translation type="unfinished"></translation>
+        <translation>Caseta</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cactus</translation>
     </message>
     <message>
         <source>Sailing Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Veler</translation>
     </message>
     <message>
         <source>Snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninot de neu</translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tardor</translation>
     </message>
     <message>
         <source>Golden woods, harvest fields and a big orange moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boscos daurats, camps de collita i una gran lluna taronja.</translation>
     </message>
     <message>
         <source>Golden Afternoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarda daurada</translation>
     </message>
     <message>
         <source>Misty Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Matí de boira</translation>
     </message>
     <message>
         <source>Autumn Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempesta de tardor</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluna de la collita</translation>
     </message>
     <message>
         <source>Rainbow Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Xàfec amb arc de Sant Martí</translation>
     </message>
     <message>
         <source>Maple Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Turons d’aurons</translation>
     </message>
     <message>
         <source>Pumpkin Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Camp de carabasses</translation>
     </message>
     <message>
         <source>Birch Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Llac dels bedolls</translation>
     </message>
     <message>
         <source>Red Barn Farm</source>
-        <translation type="unfinished"></translation>
+        <translation>Granja del graner vermell</translation>
     </message>
     <message>
         <source>Vineyard Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinya</translation>
     </message>
     <message>
         <source>Pumpkin</source>
-        <translation type="unfinished"></translation>
+        <translation>Carabassa</translation>
     </message>
     <message>
         <source>Maple Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Fulla d’auró</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolet</translation>
     </message>
     <message>
         <source>Acorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Gla</translation>
     </message>
     <message>
         <source>Scarecrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Espantaocells</translation>
     </message>
     <message>
         <source>Seaside</source>
-        <translation type="unfinished"></translation>
+        <translation>Vora el mar</translation>
     </message>
     <message>
         <source>Beaches, cliffs and harbours under summer skies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Platges, penya-segats i ports sota cels d’estiu.</translation>
     </message>
     <message>
         <source>Summer Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>Migdia d’estiu</translation>
     </message>
     <message>
         <source>Tropical Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Posta de sol tropical</translation>
     </message>
     <message>
         <source>Sea Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Boirina de mar</translation>
     </message>
     <message>
         <source>Stormy Sea</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar amb tempesta</translation>
     </message>
     <message>
         <source>Pastel Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>Vespre pastel</translation>
     </message>
     <message>
         <source>Sandy Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>Platja de sorra</translation>
     </message>
     <message>
         <source>Lighthouse Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>Penya-segat del far</translation>
     </message>
     <message>
         <source>Palm Cove</source>
-        <translation type="unfinished"></translation>
+        <translation>Cala de palmeres</translation>
     </message>
     <message>
         <source>Harbour Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Poble de port</translation>
     </message>
     <message>
         <source>Rocky Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa rocosa</translation>
     </message>
     <message>
         <source>Lighthouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Far</translation>
     </message>
     <message>
         <source>Beach Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilota de platja</translation>
     </message>
     <message>
         <source>Seagull</source>
-        <translation type="unfinished"></translation>
+        <translation>Gavina</translation>
     </message>
     <message>
         <source>Starfish</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella de mar</translation>
     </message>
     <message>
         <source>Beach Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Para-sol</translation>
     </message>
     <message>
         <source>Moonlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Llum de lluna</translation>
     </message>
     <message>
         <source>Night skies full of stars over sleeping lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cels de nit plens d’estrelles sobre terres adormides.</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluna plena</translation>
     </message>
     <message>
         <source>Milky Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Via Làctia</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Capvespre</translation>
     </message>
     <message>
         <source>Meteor Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluja d’estels</translation>
     </message>
     <message>
         <source>Silver Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Núvols de plata</translation>
     </message>
     <message>
         <source>Moonlit Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Turons sota la lluna</translation>
     </message>
     <message>
         <source>Night City</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciutat de nit</translation>
     </message>
     <message>
         <source>Campfire Clearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Foguera al bosc</translation>
     </message>
     <message>
         <source>Sleeping Village</source>
-        <translation type="unfinished"></translation>
+        <translation>Poble adormit</translation>
     </message>
     <message>
         <source>Pine Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pineda</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Mussol</translation>
     </message>
     <message>
         <source>Lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>Fanal</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Coet</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>Espelma</translation>
     </message>
     <message>
         <source>Crescent Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluna creixent</translation>
     </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>
     <message>
         <source>More copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Més còpies</translation>
     </message>
     <message>
         <source>Fewer copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Menys còpies</translation>
     </message>
 </context>
 <context>
     <name>veldor::TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant al Veldor</translation>
     </message>
     <message>
         <source>Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió 1.00</translation>
     </message>
     <message>
         <source>(c) 2026 the Veldor developers.
 Free to use and share.</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) 2026 els desenvolupadors del Veldor.
+Lliure per usar i compartir.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>D’acord</translation>
     </message>
 </context>
 <context>
     <name>veldor::TBMPSave</name>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporta com a BMP</translation>
     </message>
     <message>
         <source>What resolution would you like to export the BMP as?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quina mida vols per a la imatge BMP?</translation>
     </message>
     <message>
         <source>630 x 340 (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>630 x 340 (normal)</translation>
     </message>
     <message>
         <source>640 x 480 (Stretched)</source>
-        <translation type="unfinished"></translation>
+        <translation>640 x 480 (estirada)</translation>
     </message>
     <message>
         <source>Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitxers de mapa de bits (*.bmp);;Imatge PNG (*.png);;Tots els fitxers (*)</translation>
     </message>
     <message>
         <source>Export as BMP (630 x 340)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporta com a BMP (630 x 340)</translation>
     </message>
     <message>
         <source>Export as BMP (640 x 480)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporta com a BMP (640 x 480)</translation>
     </message>
 </context>
 <context>
     <name>veldor::TLandPack</name>
     <message>
         <source>Landscape: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Paisatge: tria un paquet</translation>
     </message>
 </context>
 <context>
     <name>veldor::TMainForm</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuix</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paisatge</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objecte</translation>
     </message>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectes especials</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nou</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimeix</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre</translation>
     </message>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporta com a BMP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a dibuixar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fitxer</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nou</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Comença un dibuix nou</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obre...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre un dibuix desat</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desa</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa el dibuix</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa &amp;com a...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa el dibuix amb un altre nom</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimeix...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tria la imp&amp;ressora</translation>
     </message>
     <message>
         <source>Export &amp;BMP...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporta com a &amp;BMP...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Surt</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished"></translation>
+        <translation>Surt del Veldor</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edita</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfés</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfés l’últim canvi</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refés</translation>
     </message>
     <message>
         <source>Redo the change last undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Refés el canvi desfet</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el dibuix al porta-retalls</translation>
     </message>
     <message>
         <source>Too&amp;ls</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ines</translation>
     </message>
     <message>
         <source>&amp;Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esborra-ho tot</translation>
     </message>
     <message>
         <source>&amp;Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recupera-ho tot</translation>
     </message>
     <message>
         <source>Bring All To &amp;Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot al &amp;davant</translation>
     </message>
     <message>
         <source>Send All &amp;Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot darrere la &amp;terra</translation>
     </message>
     <message>
         <source>&amp;Veldor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Veldor</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paisatge</translation>
     </message>
     <message>
         <source>&amp;Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cel</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Objectes</translation>
     </message>
     <message>
         <source>Special &amp;Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Efectes especials</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda</translation>
     </message>
     <message>
         <source>Display the help contents screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l’ajuda</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quant al Veldor...</translation>
     </message>
     <message>
         <source>Show program information</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra què és el Veldor</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tria la imp&amp;ressora...</translation>
     </message>
     <message>
         <source>&amp;Ground</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terra</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Queda-te’l</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta’l al davant</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mou</translation>
     </message>
     <message>
         <source>Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Canvia la mida</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra’l</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Darrere la terra</translation>
     </message>
     <message>
         <source>Send To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Davant del paisatge</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra l’objecte</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectes</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra-ho tot</translation>
     </message>
     <message>
         <source>Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera-ho tot</translation>
     </message>
     <message>
         <source>Bring All To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot al davant</translation>
     </message>
     <message>
         <source>Send All Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot darrere la terra</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfés: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refés: %1</translation>
     </message>
     <message>
         <source>Veldor Files [*.vdr] (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitxers del Veldor [*.vdr] (*.vdr)</translation>
     </message>
     <message>
         <source>Veldor File (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitxer del Veldor (*.vdr)</translation>
     </message>
     <message>
         <source>Installing Image Pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>S’està afegint el paquet...</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
     <message>
         <source>Objects: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectes: tria un paquet</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectx</name>
     <message>
         <source>Please Select an Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Tria un objecte</translation>
     </message>
 </context>
 <context>
     <name>veldor::TPrintForm</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimeix</translation>
     </message>
     <message>
         <source>To select a different printer, press &apos;Printer Setup&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Per a una altra impressora, prem «Impressora»</translation>
     </message>
     <message>
         <source>Number of copies Veldor will print:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de còpies:</translation>
     </message>
     <message>
         <source>Printer Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressora...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de còpies</translation>
     </message>
 </context>
 <context>
     <name>veldor::TSkyPack</name>
     <message>
         <source>Sky: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel: tria un paquet</translation>
     </message>
 </context>
 <context>
     <name>veldor::TWaitBox</name>
     <message>
         <source>Please Wait, Rendering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera, estic dibuixant...</translation>
     </message>
 </context>
 <context>
     <name>veldor::Teffects</name>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectes especials</translation>
     </message>
     <message>
         <source>Applying effects may take some time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Els efectes tarden una mica.</translation>
     </message>
     <message>
         <source>Please be aware that the effects will go away when you re-render your image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte: els efectes desapareixen quan es torna a dibuixar.</translation>
     </message>
     <message>
         <source>Special Effects are to be used after you have created your landscape so that you</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa efectes quan el paisatge estigui acabat. Així podràs</translation>
     </message>
     <message>
         <source>can save or print your image while the effects are on screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>desar o imprimir el dibuix amb els efectes.</translation>
     </message>
     <message>
         <source>Special Effects To Apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectes que vols posar:</translation>
     </message>
     <message>
         <source>Anti-alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavitza</translation>
     </message>
     <message>
         <source>XOR Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverteix colors</translation>
     </message>
     <message>
         <source>XOR Colour Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Color...</translation>
     </message>
     <message>
         <source>Tint Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenyeix</translation>
     </message>
     <message>
         <source>Tint Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>To...</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Llum</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Més fosc</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Més clar</translation>
     </message>
     <message>
         <source>Apply Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplica</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>Applying Effects...</source>
-        <translation type="unfinished"></translation>
+        <translation>S’apliquen els efectes...</translation>
     </message>
 </context>
 <context>
@@ -1078,198 +1084,252 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Guia ràpida
+-=-=-=-=-=-
+
+Aquesta guia curta t’ajuda a fer el teu primer dibuix amb el Veldor.
+
+Pas 1: tria el cel
+
+Fes clic a la imatge del cel, el segon botó de l’esquerra a la barra. S’obre la finestra dels cels. Fes clic en un cel; «Núvols foscos» és bo per començar. El dibuix es torna a fer amb el cel nou. Quan acabi, tanca la finestra dels cels.
+
+Pas 2: tria el paisatge
+
+Fes clic a la imatge del paisatge, el primer botó de la barra, i tria un paisatge. Prova «Illa deserta». El paisatge es dibuixa sobre el cel, i la llum del cel li dona color.
+
+Pas 3: afegeix i canvia objectes
+
+Fes clic a la imatge dels objectes, el tercer botó de l’esquerra, i tria el «Globus». La finestra es tanca.
+
+Ara prem el botó del ratolí on vols el globus, mantén-lo premut i arrossega cap avall i cap a la dreta. El rectangle que arrossegues és la mida del globus.
+
+Quan deixes anar, es dibuixa el globus i una finestra petita et pregunta si el vols:
+   «Canvia la mida» torna a dibuixar perquè puguis arrossegar el rectangle un altre cop.
+   «No te’l quedis» treu l’objecte nou.
+   «Queda-te’l» el deixa al dibuix.
+
+Més tard, fes clic en un objecte per moure’l, canviar-ne la mida, esborrar-lo o posar-lo darrere la terra.
+
+Pas 4: acaba el dibuix
+
+   Suavitza:
+   Suavitzar fa més suaus les vores dels objectes i dels paisatges. Fes clic a la imatge dels efectes, el quart botó de l’esquerra. Deixa marcada només la casella «Suavitza» i fes clic a «Aplica».
+
+   Desa com a BMP:
+   Fes clic a la imatge d’exportar, el segon botó de la dreta. S’obre una finestra on tries la mida; després la finestra de desar et demana un nom.
+
+Els botons
+-=-=-=-=-=
+
+(D’esquerra a dreta.)
+
+Paisatge: tria un paisatge.
+Cel: tria un cel.
+Objecte: afegeix un objecte.
+Efectes: posa efectes al dibuix.
+------------------------------
+Nou: comença un dibuix nou.
+Imprimeix: imprimeix el dibuix (amb més opcions).
+Desa: desa el dibuix com a fitxer .VDR.
+Obre: obre un fitxer .VDR.
+Exporta com a BMP: desa el dibuix com a fitxer .BMP.
+------------------------------
+Torna a dibuixar: fa el dibuix de nou.
+
+Fes clic amb el botó dret al dibuix per veure un menú amb totes les ordres.
+El menú Eines esborra, recupera o mou tots els objectes alhora.
+</translation>
     </message>
     <message>
         <source>Veldor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda del Veldor</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text d’ajuda</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tlandscape</name>
     <message>
         <source>Please Select Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Tria un paisatge</translation>
     </message>
     <message>
         <source>No Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense paisatge</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tmover</name>
     <message>
         <source>Object Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mou l’objecte</translation>
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Has mogut un objecte. Què vols fer?</translation>
     </message>
     <message>
         <source>Confirm Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja està bé</translation>
     </message>
     <message>
         <source>Redo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna-hi</translation>
     </message>
     <message>
         <source>Cancel Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel·la</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnewbox</name>
     <message>
         <source>Confirm New</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuix nou</translation>
     </message>
     <message>
         <source>Confirm New Image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vols començar un dibuix nou?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnotvdr</name>
     <message>
         <source>This is not a Veldor File</source>
-        <translation type="unfinished"></translation>
+        <translation>No és un fitxer del Veldor</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobchange</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Canvia l’objecte</translation>
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation type="unfinished"></translation>
+        <translation>Has triat l’objecte:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Què vols fer-ne?</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra’l</translation>
     </message>
     <message>
         <source>Move It</source>
-        <translation type="unfinished"></translation>
+        <translation>Mou-lo</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>Canvia la mida</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta’l al davant</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel·la</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Darrere la terra</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobconfirm</name>
     <message>
         <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objecte nou</translation>
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tens un objecte nou. Què vols fer-ne?</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Queda-te’l</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>Canvia la mida</translation>
     </message>
     <message>
         <source>Do Not Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>No te’l quedis</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobhind</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Canvia l’objecte</translation>
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has triat un objecte que és darrere el paisatge.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
-        <translation type="unfinished"></translation>
+        <translation>Què vols fer amb:</translation>
     </message>
     <message>
         <source>Send Object To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa’l davant del paisatge</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra l’objecte</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel·la</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tresizer</name>
     <message>
         <source>Re-Size Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida de l’objecte</translation>
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Has canviat la mida d’un objecte. Què vols fer?</translation>
     </message>
     <message>
         <source>Keep Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja està bé</translation>
     </message>
     <message>
         <source>Redo Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna-hi</translation>
     </message>
     <message>
         <source>Cancel Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel·la</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tsky</name>
     <message>
         <source>Please Select Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Tria un cel</translation>
     </message>
 </context>
 </TS>

@@ -5,51 +5,51 @@
     <name>QObject</name>
     <message>
         <source>Sky: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obloha: %1.</translation>
     </message>
     <message>
         <source>No ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez země.</translation>
     </message>
     <message>
         <source>Ground: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Země: %1.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n dalších</numerusform>
         </translation>
     </message>
     <message>
         <source>Objects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Předměty: %1.</translation>
     </message>
     <message>
         <source>Veldor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo Veldoru</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr tiskárny</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>the print system cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiskový systém neodpovídá (%1)</translation>
     </message>
     <message>
         <source>Load Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst balíček</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>
@@ -57,24 +57,26 @@
     <message>
         <source>The scene has been changed.
 Do you want to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek se změnil.
+Chceš ho uložit?</translation>
     </message>
     <message>
         <source>a scene that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>obrázek, který nebyl nikdy uložen</translation>
     </message>
     <message>
         <source>Veldor ended before the changes to %1 were saved.
 Do you want to restore them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor skončil dřív, než se %1 uložil.
+Chceš změny vrátit?</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrátit</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahodit</translation>
     </message>
 </context>
 <context>
@@ -82,7 +84,8 @@ Do you want to restore them?</source>
     <message>
         <source>%1
 The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Tahle složka neexistuje.</translation>
     </message>
 </context>
 <context>
@@ -90,935 +93,938 @@ The folder does not exist.</source>
     <message>
         <source>Awaits review by native speakers</source>
         <extracomment>The state of this translation; translate as &quot;reviewed by native speakers&quot; once it has been.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Written with machine assistance for children (short, plain words); awaits review by native speakers.</translatorcomment>
+        <translation>Čeká na kontrolu rodilými mluvčími</translation>
     </message>
 </context>
 <context>
     <name>veldor::Messages</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nenalezen</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístup k souboru odepřen</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk je plný</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba vstupu/výstupu %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek bitmapy není platný</translation>
     </message>
     <message>
         <source>Cannot encode PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG nelze vytvořit</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Není vybraná žádná tiskárna</translation>
     </message>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybraná tiskárna není platná</translation>
     </message>
     <message>
         <source>neither XDG_DATA_HOME nor HOME is set</source>
-        <translation type="unfinished"></translation>
+        <translation>není nastaveno XDG_DATA_HOME ani HOME</translation>
     </message>
     <message>
         <source>Line %1 is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek %1 je delší než 1 MiB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není platné celé číslo</translation>
     </message>
     <message>
         <source>Invalid object count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný počet předmětů: %1</translation>
     </message>
     <message>
         <source>Not enough memory for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedostatek paměti pro %1</translation>
     </message>
     <message>
         <source>The picture could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek se nepodařilo vytisknout: %1</translation>
     </message>
     <message>
         <source>The image pack %1 cannot be installed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Balíček obrázků %1 nelze přidat:
+%2</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 nelze otevřít: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 nelze otevřít</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 nelze vytvořit: %2</translation>
     </message>
 </context>
 <context>
     <name>veldor::PackBrowser</name>
     <message>
         <source>No Pack Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný balíček</translation>
     </message>
     <message>
         <source>To load a Veldor Image Pack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak načíst balíček obrázků Veldor:</translation>
     </message>
     <message>
         <source>1. Download a zip file containing a Veldor Image Pack.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Stáhni soubor zip s balíčkem obrázků Veldor.</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into the packs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Otevři balíček, nebo ho rozbal do složky „packs“</translation>
     </message>
     <message>
         <source>3. Then select it on the Pack Selector to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Potom ho vyber v seznamu vlevo.</translation>
     </message>
     <message>
         <source>Image packs</source>
-        <translation type="unfinished"></translation>
+        <translation>Balíčky obrázků</translation>
     </message>
     <message>
         <source>Pack Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Název:</translation>
     </message>
     <message>
         <source>Created By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Popis:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Otevři balíček, nebo ho rozbal do %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::PictureNames</name>
     <message>
         <source>Stoney Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamenný útes</translation>
     </message>
     <message>
         <source>Small Mountain Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Malé hory</translation>
     </message>
     <message>
         <source>Hill Forests</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesnaté kopce</translation>
     </message>
     <message>
         <source>Deserted Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Opuštěný ostrov</translation>
     </message>
     <message>
         <source>City Scape</source>
-        <translation type="unfinished"></translation>
+        <translation>Město</translation>
     </message>
     <message>
         <source>Dull Grey Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Šedé mraky</translation>
     </message>
     <message>
         <source>Dark Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmavé mraky</translation>
     </message>
     <message>
         <source>Orange Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Oranžový západ slunce</translation>
     </message>
     <message>
         <source>Clear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasná modrá</translation>
     </message>
     <message>
         <source>Cloudy Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamračený den</translation>
     </message>
     <message>
         <source>Torus Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamenný prsten</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Jablko</translation>
     </message>
     <message>
         <source>Hot Air Baloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Horkovzdušný balón</translation>
     </message>
     <message>
         <source>Hot Air Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Horkovzdušný balón</translation>
     </message>
     <message>
         <source>Golf Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Golfový míček</translation>
     </message>
     <message>
         <source>Yellow Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Žlutá květina</translation>
     </message>
     <message>
         <source>The Veldor Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Tým Veldoru</translation>
     </message>
     <message>
         <source>Winter and Desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Zima a poušť</translation>
     </message>
     <message>
         <source>Snowy, sandy and starlit scenes to try with your own pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sníh, písek a hvězdy na zkoušení s tvými vlastními obrázky.</translation>
     </message>
     <message>
         <source>Starry Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvězdná noc</translation>
     </message>
     <message>
         <source>Desert Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>Poledne v poušti</translation>
     </message>
     <message>
         <source>Northern Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Polární záře</translation>
     </message>
     <message>
         <source>Pink Dawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Růžové svítání</translation>
     </message>
     <message>
         <source>Snow Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sněhové mraky</translation>
     </message>
     <message>
         <source>Snowy Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasněžené kopce</translation>
     </message>
     <message>
         <source>Sand Dunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Písečné duny</translation>
     </message>
     <message>
         <source>Frozen Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamrzlé jezero</translation>
     </message>
     <message>
         <source>Red Canyon</source>
-        <translation type="unfinished"></translation>
+        <translation>Červený kaňon</translation>
     </message>
     <message>
         <source>Winter Village</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimní vesnice</translation>
     </message>
     <message>
         <source>Pine Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedle</translation>
     </message>
     <message>
         <source>Cottage</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaloupka</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus</translation>
     </message>
     <message>
         <source>Sailing Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Plachetnice</translation>
     </message>
     <message>
         <source>Snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>Sněhulák</translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Podzim</translation>
     </message>
     <message>
         <source>Golden woods, harvest fields and a big orange moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zlaté lesy, pole při sklizni a velký oranžový měsíc.</translation>
     </message>
     <message>
         <source>Golden Afternoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zlaté odpoledne</translation>
     </message>
     <message>
         <source>Misty Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Mlhavé ráno</translation>
     </message>
     <message>
         <source>Autumn Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Podzimní bouře</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Měsíc sklizně</translation>
     </message>
     <message>
         <source>Rainbow Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Přeháňka s duhou</translation>
     </message>
     <message>
         <source>Maple Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Javorové kopce</translation>
     </message>
     <message>
         <source>Pumpkin Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Dýňové pole</translation>
     </message>
     <message>
         <source>Birch Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Břízové jezero</translation>
     </message>
     <message>
         <source>Red Barn Farm</source>
-        <translation type="unfinished"></translation>
+        <translation>Statek s červenou stodolou</translation>
     </message>
     <message>
         <source>Vineyard Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinice</translation>
     </message>
     <message>
         <source>Pumpkin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dýně</translation>
     </message>
     <message>
         <source>Maple Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Javorový list</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Houba</translation>
     </message>
     <message>
         <source>Acorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Žalud</translation>
     </message>
     <message>
         <source>Scarecrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Strašák</translation>
     </message>
     <message>
         <source>Seaside</source>
-        <translation type="unfinished"></translation>
+        <translation>U moře</translation>
     </message>
     <message>
         <source>Beaches, cliffs and harbours under summer skies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pláže, útesy a přístavy pod letní oblohou.</translation>
     </message>
     <message>
         <source>Summer Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>Letní poledne</translation>
     </message>
     <message>
         <source>Tropical Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropický západ slunce</translation>
     </message>
     <message>
         <source>Sea Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Mořský opar</translation>
     </message>
     <message>
         <source>Stormy Sea</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouřlivé moře</translation>
     </message>
     <message>
         <source>Pastel Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastelový večer</translation>
     </message>
     <message>
         <source>Sandy Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>Písečná pláž</translation>
     </message>
     <message>
         <source>Lighthouse Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>Útes s majákem</translation>
     </message>
     <message>
         <source>Palm Cove</source>
-        <translation type="unfinished"></translation>
+        <translation>Zátoka s palmami</translation>
     </message>
     <message>
         <source>Harbour Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístavní město</translation>
     </message>
     <message>
         <source>Rocky Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Skalnaté pobřeží</translation>
     </message>
     <message>
         <source>Lighthouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Maják</translation>
     </message>
     <message>
         <source>Beach Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Plážový míč</translation>
     </message>
     <message>
         <source>Seagull</source>
-        <translation type="unfinished"></translation>
+        <translation>Racek</translation>
     </message>
     <message>
         <source>Starfish</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvězdice</translation>
     </message>
     <message>
         <source>Beach Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Slunečník</translation>
     </message>
     <message>
         <source>Moonlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Měsíční svit</translation>
     </message>
     <message>
         <source>Night skies full of stars over sleeping lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noční obloha plná hvězd nad spící krajinou.</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Úplněk</translation>
     </message>
     <message>
         <source>Milky Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Mléčná dráha</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Soumrak</translation>
     </message>
     <message>
         <source>Meteor Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Padající hvězdy</translation>
     </message>
     <message>
         <source>Silver Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Stříbrné mraky</translation>
     </message>
     <message>
         <source>Moonlit Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopce v měsíčním světle</translation>
     </message>
     <message>
         <source>Night City</source>
-        <translation type="unfinished"></translation>
+        <translation>Město v noci</translation>
     </message>
     <message>
         <source>Campfire Clearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Táborák na mýtině</translation>
     </message>
     <message>
         <source>Sleeping Village</source>
-        <translation type="unfinished"></translation>
+        <translation>Spící vesnice</translation>
     </message>
     <message>
         <source>Pine Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Borový les</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Sova</translation>
     </message>
     <message>
         <source>Lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>Lucerna</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Raketa</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>Svíčka</translation>
     </message>
     <message>
         <source>Crescent Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Srpek měsíce</translation>
     </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>
     <message>
         <source>More copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Více kopií</translation>
     </message>
     <message>
         <source>Fewer copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Méně kopií</translation>
     </message>
 </context>
 <context>
     <name>veldor::TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O Veldoru</translation>
     </message>
     <message>
         <source>Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze 1.00</translation>
     </message>
     <message>
         <source>(c) 2026 the Veldor developers.
 Free to use and share.</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) 2026 vývojáři Veldoru.
+Volně k používání i sdílení.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>veldor::TBMPSave</name>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako BMP</translation>
     </message>
     <message>
         <source>What resolution would you like to export the BMP as?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak velký má být obrázek BMP?</translation>
     </message>
     <message>
         <source>630 x 340 (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>630 x 340 (běžný)</translation>
     </message>
     <message>
         <source>640 x 480 (Stretched)</source>
-        <translation type="unfinished"></translation>
+        <translation>640 x 480 (roztažený)</translation>
     </message>
     <message>
         <source>Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory bitmap (*.bmp);;Obrázek PNG (*.png);;Všechny soubory (*)</translation>
     </message>
     <message>
         <source>Export as BMP (630 x 340)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako BMP (630 x 340)</translation>
     </message>
     <message>
         <source>Export as BMP (640 x 480)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako BMP (640 x 480)</translation>
     </message>
 </context>
 <context>
     <name>veldor::TLandPack</name>
     <message>
         <source>Landscape: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Krajina: vyber balíček</translation>
     </message>
 </context>
 <context>
     <name>veldor::TMainForm</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Krajina</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Obloha</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Předmět</translation>
     </message>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvláštní efekty</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít</translation>
     </message>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako BMP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Překreslit</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soubor</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nový</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Začít nový obrázek</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít uložený obrázek</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit obrázek</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit &amp;jako...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit obrázek pod novým jménem</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tisk...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr tiská&amp;rny</translation>
     </message>
     <message>
         <source>Export &amp;BMP...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako &amp;BMP...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konec</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit Veldor</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Úpr&amp;avy</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zpět</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrátit poslední změnu</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zn&amp;ovu</translation>
     </message>
     <message>
         <source>Redo the change last undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu udělat vrácenou změnu</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopírovat</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkopírovat obrázek do schránky</translation>
     </message>
     <message>
         <source>Too&amp;ls</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nástroje</translation>
     </message>
     <message>
         <source>&amp;Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Smazat vše</translation>
     </message>
     <message>
         <source>&amp;Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vrátit vše</translation>
     </message>
     <message>
         <source>Bring All To &amp;Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše &amp;dopředu</translation>
     </message>
     <message>
         <source>Send All &amp;Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše &amp;za zemi</translation>
     </message>
     <message>
         <source>&amp;Veldor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Veldor</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Krajina</translation>
     </message>
     <message>
         <source>&amp;Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obloha</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Předměty</translation>
     </message>
     <message>
         <source>Special &amp;Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvláštní &amp;efekty</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ná&amp;pověda</translation>
     </message>
     <message>
         <source>Display the help contents screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit nápovědu</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O Veldoru...</translation>
     </message>
     <message>
         <source>Show program information</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukázat, co je Veldor</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr tiská&amp;rny...</translation>
     </message>
     <message>
         <source>&amp;Ground</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Země</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Nechat</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Dát dopředu</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout</translation>
     </message>
     <message>
         <source>Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit velikost</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Za zemi</translation>
     </message>
     <message>
         <source>Send To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Před krajinu</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat předmět</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat vše</translation>
     </message>
     <message>
         <source>Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrátit vše</translation>
     </message>
     <message>
         <source>Bring All To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše dopředu</translation>
     </message>
     <message>
         <source>Send All Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše za zemi</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zpět: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zn&amp;ovu: %1</translation>
     </message>
     <message>
         <source>Veldor Files [*.vdr] (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory Veldor [*.vdr] (*.vdr)</translation>
     </message>
     <message>
         <source>Veldor File (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor Veldor (*.vdr)</translation>
     </message>
     <message>
         <source>Installing Image Pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidávám balíček obrázků...</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
     <message>
         <source>Objects: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Předměty: vyber balíček</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectx</name>
     <message>
         <source>Please Select an Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyber předmět</translation>
     </message>
 </context>
 <context>
     <name>veldor::TPrintForm</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>To select a different printer, press &apos;Printer Setup&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Jinou tiskárnu vybereš tlačítkem „Tiskárna...“</translation>
     </message>
     <message>
         <source>Number of copies Veldor will print:</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet kopií:</translation>
     </message>
     <message>
         <source>Printer Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiskárna...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet kopií</translation>
     </message>
 </context>
 <context>
     <name>veldor::TSkyPack</name>
     <message>
         <source>Sky: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Obloha: vyber balíček</translation>
     </message>
 </context>
 <context>
     <name>veldor::TWaitBox</name>
     <message>
         <source>Please Wait, Rendering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Počkej, kreslím...</translation>
     </message>
 </context>
 <context>
     <name>veldor::Teffects</name>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvláštní efekty</translation>
     </message>
     <message>
         <source>Applying effects may take some time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty chvíli trvají.</translation>
     </message>
     <message>
         <source>Please be aware that the effects will go away when you re-render your image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor: efekty zmizí, když se obrázek znovu nakreslí.</translation>
     </message>
     <message>
         <source>Special Effects are to be used after you have created your landscape so that you</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty použij, až bude krajina hotová. Pak můžeš</translation>
     </message>
     <message>
         <source>can save or print your image while the effects are on screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>obrázek s efekty uložit nebo vytisknout.</translation>
     </message>
     <message>
         <source>Special Effects To Apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít tyto efekty:</translation>
     </message>
     <message>
         <source>Anti-alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyhladit</translation>
     </message>
     <message>
         <source>XOR Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrátit barvy</translation>
     </message>
     <message>
         <source>XOR Colour Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva...</translation>
     </message>
     <message>
         <source>Tint Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Obarvit</translation>
     </message>
     <message>
         <source>Tint Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstín...</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztmavit</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zesvětlit</translation>
     </message>
     <message>
         <source>Apply Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Applying Effects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Používám efekty...</translation>
     </message>
 </context>
 <context>
@@ -1079,198 +1085,252 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlý začátek
+-=-=-=-=-=-=-=
+
+Tenhle krátký návod ti pomůže nakreslit ve Veldoru první obrázek.
+
+Krok 1: vyber oblohu
+
+Klikni na obrázek oblohy, druhé tlačítko zleva v liště. Otevře se okno s oblohami. Klikni na jednu oblohu; „Tmavé mraky“ jsou dobré na začátek. Obrázek se nakreslí s novou oblohou. Až bude hotový, zavři okno s oblohami.
+
+Krok 2: vyber krajinu
+
+Klikni na obrázek krajiny, první tlačítko v liště, a vyber krajinu. Zkus „Opuštěný ostrov“. Krajina se nakreslí přes oblohu a světlo oblohy ji obarví.
+
+Krok 3: přidávej a upravuj předměty
+
+Klikni na obrázek předmětů, třetí tlačítko zleva, a vyber „Horkovzdušný balón“. Okno se zavře.
+
+Teď stiskni tlačítko myši tam, kde má být balón, drž ho a táhni doprava dolů. Obdélník, který táhneš, určuje velikost balónu.
+
+Když pustíš, balón se nakreslí a malé okno se zeptá, jestli ho chceš nechat:
+   „Změnit velikost“ kreslí znovu, abys mohl obdélník pro balón natáhnout ještě jednou.
+   „Nenechat“ nový předmět odebere.
+   „Nechat“ ho nechá v obrázku.
+
+Později klikni na předmět a můžeš ho posunout, změnit jeho velikost, smazat ho nebo dát za zemi.
+
+Krok 4: dokonči obrázek
+
+   Vyhladit:
+   Vyhlazení zjemní drsné okraje předmětů a krajiny. Klikni na obrázek efektů, čtvrté tlačítko zleva. Nech zaškrtnuté jen políčko „Vyhladit“ a klikni na „Použít“.
+
+   Uložit jako BMP:
+   Klikni na obrázek ukládání BMP, druhé tlačítko zprava. Otevře se okno, kde vybereš velikost obrázku; potom se okno pro uložení zeptá na jméno souboru.
+
+Tlačítka
+-=-=-=-=
+
+(Zleva doprava.)
+
+Krajina: vyber krajinu.
+Obloha: vyber oblohu.
+Předmět: přidej předmět.
+Efekty: použij na obrázek efekty.
+------------------------------
+Nový: začni nový obrázek.
+Tisk: vytiskni obrázek (s dalšími možnostmi).
+Uložit: ulož obrázek jako soubor .VDR.
+Otevřít: otevři soubor .VDR.
+Uložit jako BMP: ulož obrázek jako soubor .BMP.
+------------------------------
+Překreslit: nakreslí obrázek znovu.
+
+Klikni na obrázek pravým tlačítkem myši a uvidíš nabídku se všemi příkazy.
+Nabídka Nástroje smaže, vrátí nebo posune všechny předměty najednou.
+</translation>
     </message>
     <message>
         <source>Veldor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda Veldoru</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nápovědy</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tlandscape</name>
     <message>
         <source>Please Select Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyber krajinu</translation>
     </message>
     <message>
         <source>No Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez krajiny</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tmover</name>
     <message>
         <source>Object Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun předmětu</translation>
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunul jsi předmět. Co chceš udělat?</translation>
     </message>
     <message>
         <source>Confirm Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Takhle je to dobře</translation>
     </message>
     <message>
         <source>Redo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu</translation>
     </message>
     <message>
         <source>Cancel Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnewbox</name>
     <message>
         <source>Confirm New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový obrázek</translation>
     </message>
     <message>
         <source>Confirm New Image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Začít nový obrázek?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnotvdr</name>
     <message>
         <source>This is not a Veldor File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tohle není soubor Veldor</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobchange</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Úprava předmětu</translation>
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybral jsi předmět:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Co s ním chceš udělat?</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat</translation>
     </message>
     <message>
         <source>Move It</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit velikost</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Dát dopředu</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Za zemi</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobconfirm</name>
     <message>
         <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový předmět</translation>
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Máš nový předmět. Co s ním chceš udělat?</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Nechat</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit velikost</translation>
     </message>
     <message>
         <source>Do Not Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenechat</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobhind</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Úprava předmětu</translation>
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybral jsi předmět, který je za krajinou.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co chceš udělat s:</translation>
     </message>
     <message>
         <source>Send Object To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Dát před krajinu</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat předmět</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tresizer</name>
     <message>
         <source>Re-Size Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost předmětu</translation>
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnil jsi velikost předmětu. Co chceš udělat?</translation>
     </message>
     <message>
         <source>Keep Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Takhle je to dobře</translation>
     </message>
     <message>
         <source>Redo Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu</translation>
     </message>
     <message>
         <source>Cancel Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tsky</name>
     <message>
         <source>Please Select Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyber oblohu</translation>
     </message>
 </context>
 </TS>

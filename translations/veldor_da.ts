@@ -5,50 +5,50 @@
     <name>QObject</name>
     <message>
         <source>Sky: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel: %1.</translation>
     </message>
     <message>
         <source>No ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen jord.</translation>
     </message>
     <message>
         <source>Ground: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jord: %1.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>og %n mere</numerusform>
+            <numerusform>og %n mere</numerusform>
         </translation>
     </message>
     <message>
         <source>Objects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ting: %1.</translation>
     </message>
     <message>
         <source>Veldor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor-logo</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg printer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>the print system cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>printsystemet svarer ikke (%1)</translation>
     </message>
     <message>
         <source>Load Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent billedpakke</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
 </context>
 <context>
@@ -56,24 +56,26 @@
     <message>
         <source>The scene has been changed.
 Do you want to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedet er ændret.
+Vil du gemme det?</translation>
     </message>
     <message>
         <source>a scene that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>et billede, der aldrig er gemt</translation>
     </message>
     <message>
         <source>Veldor ended before the changes to %1 were saved.
 Do you want to restore them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor lukkede, før %1 blev gemt.
+Vil du have ændringerne tilbage?</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent tilbage</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Smid væk</translation>
     </message>
 </context>
 <context>
@@ -81,7 +83,8 @@ Do you want to restore them?</source>
     <message>
         <source>%1
 The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Mappen findes ikke.</translation>
     </message>
 </context>
 <context>
@@ -89,935 +92,938 @@ The folder does not exist.</source>
     <message>
         <source>Awaits review by native speakers</source>
         <extracomment>The state of this translation; translate as &quot;reviewed by native speakers&quot; once it has been.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Written with machine assistance for children (short, plain words); awaits review by native speakers.</translatorcomment>
+        <translation>Venter på gennemsyn af modersmålstalende</translation>
     </message>
 </context>
 <context>
     <name>veldor::Messages</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen blev ikke fundet</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Adgang til filen nægtet</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disken er fuld</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>I/O-fejl %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-billedet er ikke gyldigt</translation>
     </message>
     <message>
         <source>Cannot encode PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke lave PNG</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ikke valgt nogen printer</translation>
     </message>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Den valgte printer er ikke gyldig</translation>
     </message>
     <message>
         <source>neither XDG_DATA_HOME nor HOME is set</source>
-        <translation type="unfinished"></translation>
+        <translation>hverken XDG_DATA_HOME eller HOME er sat</translation>
     </message>
     <message>
         <source>Line %1 is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>Linje %1 er længere end 1 MiB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” er ikke et gyldigt heltal</translation>
     </message>
     <message>
         <source>Invalid object count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldigt antal ting: %1</translation>
     </message>
     <message>
         <source>Not enough memory for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke nok hukommelse til %1</translation>
     </message>
     <message>
         <source>The picture could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedet kunne ikke printes: %1</translation>
     </message>
     <message>
         <source>The image pack %1 cannot be installed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedpakken %1 kan ikke tilføjes:
+%2</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke åbne filen %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke åbne filen %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke oprette filen %1: %2</translation>
     </message>
 </context>
 <context>
     <name>veldor::PackBrowser</name>
     <message>
         <source>No Pack Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen pakke valgt</translation>
     </message>
     <message>
         <source>To load a Veldor Image Pack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sådan henter du en Veldor-billedpakke:</translation>
     </message>
     <message>
         <source>1. Download a zip file containing a Veldor Image Pack.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Hent en zip-fil med en Veldor-billedpakke.</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into the packs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Åbn pakken, eller pak den ud i mappen “packs”</translation>
     </message>
     <message>
         <source>3. Then select it on the Pack Selector to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Vælg den så i listen til venstre.</translation>
     </message>
     <message>
         <source>Image packs</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedpakker</translation>
     </message>
     <message>
         <source>Pack Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn:</translation>
     </message>
     <message>
         <source>Created By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavet af:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beskrivelse:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Åbn pakken, eller pak den ud i %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::PictureNames</name>
     <message>
         <source>Stoney Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>Stenet klippe</translation>
     </message>
     <message>
         <source>Small Mountain Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Små bjerge</translation>
     </message>
     <message>
         <source>Hill Forests</source>
-        <translation type="unfinished"></translation>
+        <translation>Skovbakker</translation>
     </message>
     <message>
         <source>Deserted Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Øde ø</translation>
     </message>
     <message>
         <source>City Scape</source>
-        <translation type="unfinished"></translation>
+        <translation>By</translation>
     </message>
     <message>
         <source>Dull Grey Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Grå skyer</translation>
     </message>
     <message>
         <source>Dark Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Mørke skyer</translation>
     </message>
     <message>
         <source>Orange Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange solnedgang</translation>
     </message>
     <message>
         <source>Clear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Klar blå</translation>
     </message>
     <message>
         <source>Cloudy Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Overskyet dag</translation>
     </message>
     <message>
         <source>Torus Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringklippe</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Æble</translation>
     </message>
     <message>
         <source>Hot Air Baloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftballon</translation>
     </message>
     <message>
         <source>Hot Air Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftballon</translation>
     </message>
     <message>
         <source>Golf Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Golfbold</translation>
     </message>
     <message>
         <source>Yellow Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Gul blomst</translation>
     </message>
     <message>
         <source>The Veldor Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor-holdet</translation>
     </message>
     <message>
         <source>Winter and Desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinter og ørken</translation>
     </message>
     <message>
         <source>Snowy, sandy and starlit scenes to try with your own pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sne, sand og stjerner at prøve med dine egne billeder.</translation>
     </message>
     <message>
         <source>Starry Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Stjernenat</translation>
     </message>
     <message>
         <source>Desert Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>Middag i ørkenen</translation>
     </message>
     <message>
         <source>Northern Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordlys</translation>
     </message>
     <message>
         <source>Pink Dawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyserød morgen</translation>
     </message>
     <message>
         <source>Snow Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sneskyer</translation>
     </message>
     <message>
         <source>Snowy Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Snedækte bakker</translation>
     </message>
     <message>
         <source>Sand Dunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Klitter</translation>
     </message>
     <message>
         <source>Frozen Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Frossen sø</translation>
     </message>
     <message>
         <source>Red Canyon</source>
-        <translation type="unfinished"></translation>
+        <translation>Rød kløft</translation>
     </message>
     <message>
         <source>Winter Village</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinterlandsby</translation>
     </message>
     <message>
         <source>Pine Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Grantræ</translation>
     </message>
     <message>
         <source>Cottage</source>
-        <translation type="unfinished"></translation>
+        <translation>Lille hus</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus</translation>
     </message>
     <message>
         <source>Sailing Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sejlbåd</translation>
     </message>
     <message>
         <source>Snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>Snemand</translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Efterår</translation>
     </message>
     <message>
         <source>Golden woods, harvest fields and a big orange moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyldne skove, høstmarker og en stor orange måne.</translation>
     </message>
     <message>
         <source>Golden Afternoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Gylden eftermiddag</translation>
     </message>
     <message>
         <source>Misty Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Tåget morgen</translation>
     </message>
     <message>
         <source>Autumn Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Efterårsstorm</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Høstmåne</translation>
     </message>
     <message>
         <source>Rainbow Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Regnbuebyge</translation>
     </message>
     <message>
         <source>Maple Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahornbakker</translation>
     </message>
     <message>
         <source>Pumpkin Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Græskarmark</translation>
     </message>
     <message>
         <source>Birch Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Birkesø</translation>
     </message>
     <message>
         <source>Red Barn Farm</source>
-        <translation type="unfinished"></translation>
+        <translation>Gård med rød lade</translation>
     </message>
     <message>
         <source>Vineyard Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinmark</translation>
     </message>
     <message>
         <source>Pumpkin</source>
-        <translation type="unfinished"></translation>
+        <translation>Græskar</translation>
     </message>
     <message>
         <source>Maple Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahornblad</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Svamp</translation>
     </message>
     <message>
         <source>Acorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Agern</translation>
     </message>
     <message>
         <source>Scarecrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Fugleskræmsel</translation>
     </message>
     <message>
         <source>Seaside</source>
-        <translation type="unfinished"></translation>
+        <translation>Ved havet</translation>
     </message>
     <message>
         <source>Beaches, cliffs and harbours under summer skies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strande, klipper og havne under sommerhimlen.</translation>
     </message>
     <message>
         <source>Summer Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommermiddag</translation>
     </message>
     <message>
         <source>Tropical Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropisk solnedgang</translation>
     </message>
     <message>
         <source>Sea Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Havdis</translation>
     </message>
     <message>
         <source>Stormy Sea</source>
-        <translation type="unfinished"></translation>
+        <translation>Stormfuldt hav</translation>
     </message>
     <message>
         <source>Pastel Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastelaften</translation>
     </message>
     <message>
         <source>Sandy Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>Sandstrand</translation>
     </message>
     <message>
         <source>Lighthouse Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyrtårnsklippe</translation>
     </message>
     <message>
         <source>Palm Cove</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmebugt</translation>
     </message>
     <message>
         <source>Harbour Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Havneby</translation>
     </message>
     <message>
         <source>Rocky Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Klippekyst</translation>
     </message>
     <message>
         <source>Lighthouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyrtårn</translation>
     </message>
     <message>
         <source>Beach Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Badebold</translation>
     </message>
     <message>
         <source>Seagull</source>
-        <translation type="unfinished"></translation>
+        <translation>Måge</translation>
     </message>
     <message>
         <source>Starfish</source>
-        <translation type="unfinished"></translation>
+        <translation>Søstjerne</translation>
     </message>
     <message>
         <source>Beach Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Parasol</translation>
     </message>
     <message>
         <source>Moonlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Måneskin</translation>
     </message>
     <message>
         <source>Night skies full of stars over sleeping lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nattehimle fulde af stjerner over sovende lande.</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuldmåne</translation>
     </message>
     <message>
         <source>Milky Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Mælkevejen</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Tusmørke</translation>
     </message>
     <message>
         <source>Meteor Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Stjerneskud</translation>
     </message>
     <message>
         <source>Silver Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sølvskyer</translation>
     </message>
     <message>
         <source>Moonlit Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Bakker i måneskin</translation>
     </message>
     <message>
         <source>Night City</source>
-        <translation type="unfinished"></translation>
+        <translation>By om natten</translation>
     </message>
     <message>
         <source>Campfire Clearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lejrbål</translation>
     </message>
     <message>
         <source>Sleeping Village</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovende landsby</translation>
     </message>
     <message>
         <source>Pine Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyrreskov</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugle</translation>
     </message>
     <message>
         <source>Lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>Lygte</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Raket</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>Stearinlys</translation>
     </message>
     <message>
         <source>Crescent Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvmåne</translation>
     </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>
     <message>
         <source>More copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Flere kopier</translation>
     </message>
     <message>
         <source>Fewer copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Færre kopier</translation>
     </message>
 </context>
 <context>
     <name>veldor::TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Veldor</translation>
     </message>
     <message>
         <source>Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.00</translation>
     </message>
     <message>
         <source>(c) 2026 the Veldor developers.
 Free to use and share.</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) 2026 Veldors udviklere.
+Fri at bruge og dele.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>veldor::TBMPSave</name>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér som BMP</translation>
     </message>
     <message>
         <source>What resolution would you like to export the BMP as?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor stort skal BMP-billedet være?</translation>
     </message>
     <message>
         <source>630 x 340 (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>630 x 340 (normal)</translation>
     </message>
     <message>
         <source>640 x 480 (Stretched)</source>
-        <translation type="unfinished"></translation>
+        <translation>640 x 480 (strakt)</translation>
     </message>
     <message>
         <source>Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-filer (*.bmp);;PNG-billede (*.png);;Alle filer (*)</translation>
     </message>
     <message>
         <source>Export as BMP (630 x 340)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér som BMP (630 x 340)</translation>
     </message>
     <message>
         <source>Export as BMP (640 x 480)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér som BMP (640 x 480)</translation>
     </message>
 </context>
 <context>
     <name>veldor::TLandPack</name>
     <message>
         <source>Landscape: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Landskab: vælg en pakke</translation>
     </message>
 </context>
 <context>
     <name>veldor::TMainForm</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Billede</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Landskab</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Ting</translation>
     </message>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Specialeffekter</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn</translation>
     </message>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér som BMP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegn igen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fil</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Begynd på et nyt billede</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Åbn...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn et gemt billede</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gem</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem billedet</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem &amp;som...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem billedet under et nyt navn</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg p&amp;rinter</translation>
     </message>
     <message>
         <source>Export &amp;BMP...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér &amp;BMP...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afslut</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut Veldor</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rediger</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortryd</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortryd den sidste ændring</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gentag</translation>
     </message>
     <message>
         <source>Redo the change last undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentag den fortrudte ændring</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiér</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér billedet til udklipsholderen</translation>
     </message>
     <message>
         <source>Too&amp;ls</source>
-        <translation type="unfinished"></translation>
+        <translation>Værk&amp;tøjer</translation>
     </message>
     <message>
         <source>&amp;Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Slet alle</translation>
     </message>
     <message>
         <source>&amp;Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hent alle tilbage</translation>
     </message>
     <message>
         <source>Bring All To &amp;Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;frem</translation>
     </message>
     <message>
         <source>Send All &amp;Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;bag landet</translation>
     </message>
     <message>
         <source>&amp;Veldor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Veldor</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Landskab</translation>
     </message>
     <message>
         <source>&amp;Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Himmel</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ting</translation>
     </message>
     <message>
         <source>Special &amp;Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Special&amp;effekter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjælp</translation>
     </message>
     <message>
         <source>Display the help contents screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis hjælpen</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Om Veldor...</translation>
     </message>
     <message>
         <source>Show program information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis hvad Veldor er</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg p&amp;rinter...</translation>
     </message>
     <message>
         <source>&amp;Ground</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jord</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Behold den</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent den frem</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt</translation>
     </message>
     <message>
         <source>Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift størrelse</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet den</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Bag landet</translation>
     </message>
     <message>
         <source>Send To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Foran landskabet</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet ting</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekter</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet alle</translation>
     </message>
     <message>
         <source>Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent alle tilbage</translation>
     </message>
     <message>
         <source>Bring All To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle frem</translation>
     </message>
     <message>
         <source>Send All Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bag landet</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortryd: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gentag: %1</translation>
     </message>
     <message>
         <source>Veldor Files [*.vdr] (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor-filer [*.vdr] (*.vdr)</translation>
     </message>
     <message>
         <source>Veldor File (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor-fil (*.vdr)</translation>
     </message>
     <message>
         <source>Installing Image Pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføjer billedpakke...</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
     <message>
         <source>Objects: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Ting: vælg en pakke</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectx</name>
     <message>
         <source>Please Select an Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en ting</translation>
     </message>
 </context>
 <context>
     <name>veldor::TPrintForm</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>To select a different printer, press &apos;Printer Setup&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på “Printer...” for at vælge en anden printer</translation>
     </message>
     <message>
         <source>Number of copies Veldor will print:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal kopier:</translation>
     </message>
     <message>
         <source>Printer Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal kopier</translation>
     </message>
 </context>
 <context>
     <name>veldor::TSkyPack</name>
     <message>
         <source>Sky: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel: vælg en pakke</translation>
     </message>
 </context>
 <context>
     <name>veldor::TWaitBox</name>
     <message>
         <source>Please Wait, Rendering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent lidt, jeg tegner...</translation>
     </message>
 </context>
 <context>
     <name>veldor::Teffects</name>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Specialeffekter</translation>
     </message>
     <message>
         <source>Applying effects may take some time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekter tager lidt tid.</translation>
     </message>
     <message>
         <source>Please be aware that the effects will go away when you re-render your image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Husk: effekterne forsvinder, når billedet tegnes igen.</translation>
     </message>
     <message>
         <source>Special Effects are to be used after you have created your landscape so that you</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug effekter, når dit landskab er færdigt. Så kan du</translation>
     </message>
     <message>
         <source>can save or print your image while the effects are on screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>gemme eller printe billedet med effekterne.</translation>
     </message>
     <message>
         <source>Special Effects To Apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug disse effekter:</translation>
     </message>
     <message>
         <source>Anti-alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Udglat</translation>
     </message>
     <message>
         <source>XOR Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Vend farver</translation>
     </message>
     <message>
         <source>XOR Colour Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Farve...</translation>
     </message>
     <message>
         <source>Tint Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farv</translation>
     </message>
     <message>
         <source>Tint Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Farvetone...</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lys</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Mørkere</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Lysere</translation>
     </message>
     <message>
         <source>Apply Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>Applying Effects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruger effekter...</translation>
     </message>
 </context>
 <context>
@@ -1078,198 +1084,252 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kom hurtigt i gang
+-=-=-=-=-=-=-=-=-=
+
+Denne korte vejledning hjælper dig med at lave dit første billede i Veldor.
+
+Trin 1: vælg himmel
+
+Klik på himmel-billedet, den anden knap fra venstre i bjælken. Himmel-vinduet åbner. Klik på en himmel; “Mørke skyer” er god at starte med. Billedet tegnes med den nye himmel. Når det er færdigt, lukker du himmel-vinduet.
+
+Trin 2: vælg landskab
+
+Klik på landskabs-billedet, den første knap i bjælken, og vælg et landskab. Prøv “Øde ø”. Landskabet tegnes over himlen, og himlens lys farver det.
+
+Trin 3: tilføj og ret ting
+
+Klik på ting-billedet, den tredje knap fra venstre, og vælg “Luftballon”. Vinduet lukker.
+
+Tryk nu museknappen ned, hvor ballonen skal være, hold den nede og træk ned mod højre. Firkanten, du trækker, bliver ballonens størrelse.
+
+Når du slipper, tegnes ballonen, og et lille vindue spørger, om du vil beholde den:
+   “Skift størrelse” tegner igen, så du kan trække firkanten for ballonen en gang til.
+   “Behold den ikke” fjerner den nye ting.
+   “Behold den” lader den blive i dit billede.
+
+Klik senere på en ting for at flytte den, ændre størrelsen, slette den eller sætte den bag landet.
+
+Trin 4: gør billedet færdigt
+
+   Udglat:
+   Udglatning gør de ru kanter på ting og landskaber bløde. Klik på effekt-billedet, den fjerde knap fra venstre. Lad kun feltet “Udglat” være krydset af, og klik på “Brug”.
+
+   Gem som BMP:
+   Klik på eksport-billedet, den anden knap fra højre. Et vindue åbner, hvor du vælger billedets størrelse; så spørger gem-vinduet om et filnavn.
+
+Knapperne
+-=-=-=-=-
+
+(Fra venstre mod højre.)
+
+Landskab: vælg et landskab.
+Himmel: vælg en himmel.
+Ting: tilføj en ting.
+Effekter: brug effekter på dit billede.
+------------------------------
+Ny: begynd på et nyt billede.
+Print: print dit billede (med flere valg).
+Gem: gem dit billede som .VDR-fil.
+Åbn: åbn en .VDR-fil.
+Eksportér BMP: gem billedet som .BMP-fil.
+------------------------------
+Tegn igen: tegner dit billede igen.
+
+Højreklik på billedet for at få en menu med alle kommandoer.
+Menuen Værktøjer sletter, henter tilbage eller flytter alle ting på én gang.
+</translation>
     </message>
     <message>
         <source>Veldor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjælp til Veldor</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjælpetekst</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tlandscape</name>
     <message>
         <source>Please Select Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg et landskab</translation>
     </message>
     <message>
         <source>No Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet landskab</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tmover</name>
     <message>
         <source>Object Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt ting</translation>
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har flyttet en ting. Hvad vil du gøre?</translation>
     </message>
     <message>
         <source>Confirm Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Det er fint</translation>
     </message>
     <message>
         <source>Redo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Igen</translation>
     </message>
     <message>
         <source>Cancel Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnewbox</name>
     <message>
         <source>Confirm New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyt billede</translation>
     </message>
     <message>
         <source>Confirm New Image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Begynde på et nyt billede?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnotvdr</name>
     <message>
         <source>This is not a Veldor File</source>
-        <translation type="unfinished"></translation>
+        <translation>Det er ikke en Veldor-fil</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsæt</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobchange</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ret ting</translation>
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har valgt tingen:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvad vil du gøre med den?</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet den</translation>
     </message>
     <message>
         <source>Move It</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt den</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift størrelse</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent den frem</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Bag landet</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobconfirm</name>
     <message>
         <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny ting</translation>
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har en ny ting. Hvad vil du gøre med den?</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Behold den</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift størrelse</translation>
     </message>
     <message>
         <source>Do Not Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Behold den ikke</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobhind</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ret ting</translation>
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har valgt en ting bag landskabet.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvad vil du gøre med:</translation>
     </message>
     <message>
         <source>Send Object To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt den foran landskabet</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet ting</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tresizer</name>
     <message>
         <source>Re-Size Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Størrelse på ting</translation>
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har skiftet størrelse på en ting. Hvad vil du gøre?</translation>
     </message>
     <message>
         <source>Keep Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Det er fint</translation>
     </message>
     <message>
         <source>Redo Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Igen</translation>
     </message>
     <message>
         <source>Cancel Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tsky</name>
     <message>
         <source>Please Select Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en himmel</translation>
     </message>
 </context>
 </TS>

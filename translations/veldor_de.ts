@@ -5,50 +5,50 @@
     <name>QObject</name>
     <message>
         <source>Sky: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel: %1.</translation>
     </message>
     <message>
         <source>No ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Boden.</translation>
     </message>
     <message>
         <source>Ground: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boden: %1.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
     <message>
         <source>Objects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinge: %1.</translation>
     </message>
     <message>
         <source>Veldor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor-Logo</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker einrichten</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>the print system cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Drucksystem ist nicht erreichbar (%1)</translation>
     </message>
     <message>
         <source>Load Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderpaket laden</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -56,24 +56,26 @@
     <message>
         <source>The scene has been changed.
 Do you want to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild wurde geändert.
+Möchtest du es speichern?</translation>
     </message>
     <message>
         <source>a scene that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bild, das nie gespeichert wurde</translation>
     </message>
     <message>
         <source>Veldor ended before the changes to %1 were saved.
 Do you want to restore them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor wurde beendet, bevor %1 gespeichert war.
+Möchtest du die Änderungen zurückholen?</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückholen</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>
@@ -81,7 +83,8 @@ Do you want to restore them?</source>
     <message>
         <source>%1
 The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Diesen Ordner gibt es nicht.</translation>
     </message>
 </context>
 <context>
@@ -89,935 +92,938 @@ The folder does not exist.</source>
     <message>
         <source>Awaits review by native speakers</source>
         <extracomment>The state of this translation; translate as &quot;reviewed by native speakers&quot; once it has been.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Written with machine assistance for children (short, plain words); awaits review by native speakers.</translatorcomment>
+        <translation>Wartet auf Prüfung durch Muttersprachler</translation>
     </message>
 </context>
 <context>
     <name>veldor::Messages</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf die Datei verweigert</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher ist voll</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein-/Ausgabefehler %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist kein gültiges Bitmap</translation>
     </message>
     <message>
         <source>Cannot encode PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker ausgewählt</translation>
     </message>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Drucker ist nicht gültig</translation>
     </message>
     <message>
         <source>neither XDG_DATA_HOME nor HOME is set</source>
-        <translation type="unfinished"></translation>
+        <translation>weder XDG_DATA_HOME noch HOME ist gesetzt</translation>
     </message>
     <message>
         <source>Line %1 is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist länger als 1 MiB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>Invalid object count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Anzahl von Dingen: %1</translation>
     </message>
     <message>
         <source>Not enough memory for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher für %1</translation>
     </message>
     <message>
         <source>The picture could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht gedruckt werden: %1</translation>
     </message>
     <message>
         <source>The image pack %1 cannot be installed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bilderpaket %1 kann nicht hinzugefügt werden:
+%2</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>veldor::PackBrowser</name>
     <message>
         <source>No Pack Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Paket gewählt</translation>
     </message>
     <message>
         <source>To load a Veldor Image Pack:</source>
-        <translation type="unfinished"></translation>
+        <translation>So lädst du ein Veldor-Bilderpaket:</translation>
     </message>
     <message>
         <source>1. Download a zip file containing a Veldor Image Pack.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Lade eine ZIP-Datei mit einem Veldor-Bilderpaket herunter.</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into the packs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Öffne das Paket oder entpacke es in den Ordner „packs“</translation>
     </message>
     <message>
         <source>3. Then select it on the Pack Selector to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Wähle es dann links in der Paketliste aus.</translation>
     </message>
     <message>
         <source>Image packs</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderpakete</translation>
     </message>
     <message>
         <source>Pack Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketname:</translation>
     </message>
     <message>
         <source>Created By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemacht von:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>2. Open the pack, or extract it into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Öffne das Paket oder entpacke es in %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::PictureNames</name>
     <message>
         <source>Stoney Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinige Klippe</translation>
     </message>
     <message>
         <source>Small Mountain Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleines Gebirge</translation>
     </message>
     <message>
         <source>Hill Forests</source>
-        <translation type="unfinished"></translation>
+        <translation>Waldhügel</translation>
     </message>
     <message>
         <source>Deserted Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsame Insel</translation>
     </message>
     <message>
         <source>City Scape</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadt</translation>
     </message>
     <message>
         <source>Dull Grey Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Graue Wolken</translation>
     </message>
     <message>
         <source>Dark Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkle Wolken</translation>
     </message>
     <message>
         <source>Orange Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Oranger Sonnenuntergang</translation>
     </message>
     <message>
         <source>Clear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Klares Blau</translation>
     </message>
     <message>
         <source>Cloudy Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolkiger Tag</translation>
     </message>
     <message>
         <source>Torus Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringfelsen</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Apfel</translation>
     </message>
     <message>
         <source>Hot Air Baloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Heißluftballon</translation>
     </message>
     <message>
         <source>Hot Air Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Heißluftballon</translation>
     </message>
     <message>
         <source>Golf Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Golfball</translation>
     </message>
     <message>
         <source>Yellow Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelbe Blume</translation>
     </message>
     <message>
         <source>The Veldor Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Veldor-Team</translation>
     </message>
     <message>
         <source>Winter and Desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter und Wüste</translation>
     </message>
     <message>
         <source>Snowy, sandy and starlit scenes to try with your own pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnee, Sand und Sterne zum Ausprobieren mit deinen eigenen Bildern.</translation>
     </message>
     <message>
         <source>Starry Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternennacht</translation>
     </message>
     <message>
         <source>Desert Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittag in der Wüste</translation>
     </message>
     <message>
         <source>Northern Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarlicht</translation>
     </message>
     <message>
         <source>Pink Dawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosa Morgen</translation>
     </message>
     <message>
         <source>Snow Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneewolken</translation>
     </message>
     <message>
         <source>Snowy Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschneite Hügel</translation>
     </message>
     <message>
         <source>Sand Dunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sanddünen</translation>
     </message>
     <message>
         <source>Frozen Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugefrorener See</translation>
     </message>
     <message>
         <source>Red Canyon</source>
-        <translation type="unfinished"></translation>
+        <translation>Rote Schlucht</translation>
     </message>
     <message>
         <source>Winter Village</source>
-        <translation type="unfinished"></translation>
+        <translation>Winterdorf</translation>
     </message>
     <message>
         <source>Pine Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanne</translation>
     </message>
     <message>
         <source>Cottage</source>
-        <translation type="unfinished"></translation>
+        <translation>Häuschen</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus</translation>
     </message>
     <message>
         <source>Sailing Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Segelboot</translation>
     </message>
     <message>
         <source>Snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneemann</translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Herbst</translation>
     </message>
     <message>
         <source>Golden woods, harvest fields and a big orange moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Goldene Wälder, Erntefelder und ein großer orangefarbener Mond.</translation>
     </message>
     <message>
         <source>Golden Afternoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Goldener Nachmittag</translation>
     </message>
     <message>
         <source>Misty Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebliger Morgen</translation>
     </message>
     <message>
         <source>Autumn Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Herbststurm</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Erntemond</translation>
     </message>
     <message>
         <source>Rainbow Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenbogenschauer</translation>
     </message>
     <message>
         <source>Maple Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahornhügel</translation>
     </message>
     <message>
         <source>Pumpkin Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürbisfeld</translation>
     </message>
     <message>
         <source>Birch Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Birkensee</translation>
     </message>
     <message>
         <source>Red Barn Farm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauernhof mit roter Scheune</translation>
     </message>
     <message>
         <source>Vineyard Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Weinberg</translation>
     </message>
     <message>
         <source>Pumpkin</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürbis</translation>
     </message>
     <message>
         <source>Maple Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahornblatt</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilz</translation>
     </message>
     <message>
         <source>Acorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Eichel</translation>
     </message>
     <message>
         <source>Scarecrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Vogelscheuche</translation>
     </message>
     <message>
         <source>Seaside</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Meer</translation>
     </message>
     <message>
         <source>Beaches, cliffs and harbours under summer skies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strände, Klippen und Häfen unter Sommerhimmeln.</translation>
     </message>
     <message>
         <source>Summer Noon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommermittag</translation>
     </message>
     <message>
         <source>Tropical Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropischer Sonnenuntergang</translation>
     </message>
     <message>
         <source>Sea Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunst über dem Meer</translation>
     </message>
     <message>
         <source>Stormy Sea</source>
-        <translation type="unfinished"></translation>
+        <translation>Stürmische See</translation>
     </message>
     <message>
         <source>Pastel Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastellabend</translation>
     </message>
     <message>
         <source>Sandy Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>Sandstrand</translation>
     </message>
     <message>
         <source>Lighthouse Cliff</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchtturmklippe</translation>
     </message>
     <message>
         <source>Palm Cove</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmenbucht</translation>
     </message>
     <message>
         <source>Harbour Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Hafenstadt</translation>
     </message>
     <message>
         <source>Rocky Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Felsküste</translation>
     </message>
     <message>
         <source>Lighthouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchtturm</translation>
     </message>
     <message>
         <source>Beach Ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserball</translation>
     </message>
     <message>
         <source>Seagull</source>
-        <translation type="unfinished"></translation>
+        <translation>Möwe</translation>
     </message>
     <message>
         <source>Starfish</source>
-        <translation type="unfinished"></translation>
+        <translation>Seestern</translation>
     </message>
     <message>
         <source>Beach Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenschirm</translation>
     </message>
     <message>
         <source>Moonlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondlicht</translation>
     </message>
     <message>
         <source>Night skies full of stars over sleeping lands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachthimmel voller Sterne über schlafenden Ländern.</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond</translation>
     </message>
     <message>
         <source>Milky Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Milchstraße</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämmerung</translation>
     </message>
     <message>
         <source>Meteor Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternschnuppen</translation>
     </message>
     <message>
         <source>Silver Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Silberwolken</translation>
     </message>
     <message>
         <source>Moonlit Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Hügel im Mondlicht</translation>
     </message>
     <message>
         <source>Night City</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadt bei Nacht</translation>
     </message>
     <message>
         <source>Campfire Clearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagerfeuer auf der Lichtung</translation>
     </message>
     <message>
         <source>Sleeping Village</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafendes Dorf</translation>
     </message>
     <message>
         <source>Pine Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiefernwald</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Eule</translation>
     </message>
     <message>
         <source>Lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>Laterne</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakete</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerze</translation>
     </message>
     <message>
         <source>Crescent Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondsichel</translation>
     </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>
     <message>
         <source>More copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Kopien</translation>
     </message>
     <message>
         <source>Fewer copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Kopien</translation>
     </message>
 </context>
 <context>
     <name>veldor::TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Veldor</translation>
     </message>
     <message>
         <source>Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.00</translation>
     </message>
     <message>
         <source>(c) 2026 the Veldor developers.
 Free to use and share.</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) 2026 die Veldor-Entwickler.
+Frei zum Benutzen und Weitergeben.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>veldor::TBMPSave</name>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Als BMP exportieren</translation>
     </message>
     <message>
         <source>What resolution would you like to export the BMP as?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß soll das BMP-Bild werden?</translation>
     </message>
     <message>
         <source>630 x 340 (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>630 x 340 (normal)</translation>
     </message>
     <message>
         <source>640 x 480 (Stretched)</source>
-        <translation type="unfinished"></translation>
+        <translation>640 x 480 (gestreckt)</translation>
     </message>
     <message>
         <source>Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Dateien (*.bmp);;PNG-Bild (*.png);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export as BMP (630 x 340)</source>
-        <translation type="unfinished"></translation>
+        <translation>Als BMP exportieren (630 x 340)</translation>
     </message>
     <message>
         <source>Export as BMP (640 x 480)</source>
-        <translation type="unfinished"></translation>
+        <translation>Als BMP exportieren (640 x 480)</translation>
     </message>
 </context>
 <context>
     <name>veldor::TLandPack</name>
     <message>
         <source>Landscape: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Landschaft: Bilderpaket wählen</translation>
     </message>
 </context>
 <context>
     <name>veldor::TMainForm</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Landschaft</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Ding</translation>
     </message>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezialeffekte</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Export as BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Als BMP exportieren</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu zeichnen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Bild anfangen</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein gespeichertes Bild öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild unter neuem Namen speichern</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;rucken...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker &amp;einrichten</translation>
     </message>
     <message>
         <source>Export &amp;BMP...</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP e&amp;xportieren...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung zurücknehmen</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Redo the change last undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zurückgenommene Änderung wiederholen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Too&amp;ls</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeuge</translation>
     </message>
     <message>
         <source>&amp;Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;zurückholen</translation>
     </message>
     <message>
         <source>Bring All To &amp;Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle nach &amp;vorne</translation>
     </message>
     <message>
         <source>Send All &amp;Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;hinter das Land</translation>
     </message>
     <message>
         <source>&amp;Veldor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Veldor</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Landschaft</translation>
     </message>
     <message>
         <source>&amp;Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Himmel</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dinge</translation>
     </message>
     <message>
         <source>Special &amp;Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezial&amp;effekte</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Display the help contents screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe zeigen</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Veldor...</translation>
     </message>
     <message>
         <source>Show program information</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen, was Veldor ist</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker &amp;einrichten...</translation>
     </message>
     <message>
         <source>&amp;Ground</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boden</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Behalten</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach vorne holen</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinter das Land</translation>
     </message>
     <message>
         <source>Send To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor die Landschaft</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Ding löschen</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle löschen</translation>
     </message>
     <message>
         <source>Un-Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zurückholen</translation>
     </message>
     <message>
         <source>Bring All To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle nach vorne</translation>
     </message>
     <message>
         <source>Send All Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle hinter das Land</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>Veldor Files [*.vdr] (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor-Dateien [*.vdr] (*.vdr)</translation>
     </message>
     <message>
         <source>Veldor File (*.vdr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor-Datei (*.vdr)</translation>
     </message>
     <message>
         <source>Installing Image Pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderpaket wird hinzugefügt...</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
     <message>
         <source>Objects: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinge: Bilderpaket wählen</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectx</name>
     <message>
         <source>Please Select an Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle ein Ding</translation>
     </message>
 </context>
 <context>
     <name>veldor::TPrintForm</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>To select a different printer, press &apos;Printer Setup&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Für einen anderen Drucker drücke „Drucker einrichten“</translation>
     </message>
     <message>
         <source>Number of copies Veldor will print:</source>
-        <translation type="unfinished"></translation>
+        <translation>So viele Kopien druckt Veldor:</translation>
     </message>
     <message>
         <source>Printer Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker einrichten...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Kopien</translation>
     </message>
 </context>
 <context>
     <name>veldor::TSkyPack</name>
     <message>
         <source>Sky: Select Image Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel: Bilderpaket wählen</translation>
     </message>
 </context>
 <context>
     <name>veldor::TWaitBox</name>
     <message>
         <source>Please Wait, Rendering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten, das Bild entsteht...</translation>
     </message>
 </context>
 <context>
     <name>veldor::Teffects</name>
     <message>
         <source>Special Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezialeffekte</translation>
     </message>
     <message>
         <source>Applying effects may take some time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte brauchen etwas Zeit.</translation>
     </message>
     <message>
         <source>Please be aware that the effects will go away when you re-render your image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Effekte verschwinden, wenn das Bild neu gezeichnet wird.</translation>
     </message>
     <message>
         <source>Special Effects are to be used after you have created your landscape so that you</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimm Spezialeffekte erst, wenn deine Landschaft fertig ist. Dann kannst du</translation>
     </message>
     <message>
         <source>can save or print your image while the effects are on screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild mit den Effekten speichern oder drucken.</translation>
     </message>
     <message>
         <source>Special Effects To Apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Effekte anwenden:</translation>
     </message>
     <message>
         <source>Anti-alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Glätten</translation>
     </message>
     <message>
         <source>XOR Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben umkehren</translation>
     </message>
     <message>
         <source>XOR Colour Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Umkehrfarbe...</translation>
     </message>
     <message>
         <source>Tint Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfärben</translation>
     </message>
     <message>
         <source>Tint Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton...</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkler</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Heller</translation>
     </message>
     <message>
         <source>Apply Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Applying Effects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte werden angewendet...</translation>
     </message>
 </context>
 <context>
@@ -1078,198 +1084,252 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Anleitung
+-=-=-=-=-=-=-=-
+
+Diese kurze Anleitung hilft dir, mit Veldor dein erstes Bild zu machen.
+
+Schritt 1: Himmel wählen
+
+Klicke auf das Himmel-Bild, den zweiten Knopf von links oben in der Leiste. Das Himmel-Fenster geht auf. Klicke auf einen Himmel; „Dunkle Wolken“ ist gut für den Anfang. Das Bild wird mit dem neuen Himmel gezeichnet. Wenn es fertig ist, schließe das Himmel-Fenster.
+
+Schritt 2: Landschaft wählen
+
+Klicke auf das Landschaft-Bild, den ersten Knopf in der Leiste, und wähle eine Landschaft. Probiere „Einsame Insel“. Die Landschaft wird über den Himmel gezeichnet, und das Licht des Himmels färbt sie.
+
+Schritt 3: Dinge hinzufügen und ändern
+
+Klicke auf das Ding-Bild, den dritten Knopf von links, und wähle den „Heißluftballon“. Das Fenster geht zu.
+
+Drücke jetzt die Maustaste dort, wo der Ballon hin soll, halte sie fest und ziehe nach rechts unten. So groß wie das Rechteck wird der Ballon.
+
+Wenn du loslässt, wird der Ballon gezeichnet, und ein kleines Fenster fragt, ob du ihn behalten willst:
+   „Größe ändern“ zeichnet das Bild neu, damit du das Rechteck für den Ballon noch einmal ziehen kannst.
+   „Nicht behalten“ nimmt das neue Ding wieder weg.
+   „Behalten“ lässt es in deinem Bild.
+
+Klicke später auf ein Ding, um es zu verschieben, seine Größe zu ändern, es zu löschen oder hinter das Land zu stellen.
+
+Schritt 4: Das Bild fertig machen
+
+   Glätten:
+   Glätten macht die rauen Ränder von Dingen und Landschaften weich. Klicke auf das Effekte-Bild, den vierten Knopf von links. Lass nur das Kästchen „Glätten“ angekreuzt und klicke auf „Anwenden“.
+
+   Als BMP speichern:
+   Klicke auf das Export-Bild, den zweiten Knopf von rechts. Ein Fenster geht auf, in dem du die Größe des Bildes wählst; dann fragt das Speichern-Fenster nach einem Dateinamen.
+
+Die Knöpfe
+-=-=-=-=-=
+
+(Von links nach rechts.)
+
+Landschaft: Eine Landschaft wählen.
+Himmel: Einen Himmel wählen.
+Ding: Ein Ding hinzufügen.
+Effekte: Effekte auf dein Bild anwenden.
+------------------------------
+Neu: Ein neues Bild anfangen.
+Drucken: Dein Bild drucken (mit mehr Einstellungen).
+Speichern: Dein Bild als .VDR-Datei speichern.
+Öffnen: Eine .VDR-Datei öffnen.
+BMP speichern: Das Bild als .BMP-Datei speichern.
+------------------------------
+Neu zeichnen: Zeichnet dein Bild neu.
+
+Klicke mit der rechten Maustaste auf das Bild: Dann kommt ein Menü mit allen Befehlen.
+Das Menü „Werkzeuge“ löscht, holt zurück oder verschiebt alle Dinge auf einmal.
+</translation>
     </message>
     <message>
         <source>Veldor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldor-Hilfe</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfetext</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tlandscape</name>
     <message>
         <source>Please Select Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine Landschaft</translation>
     </message>
     <message>
         <source>No Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Landschaft</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tmover</name>
     <message>
         <source>Object Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ding verschieben</translation>
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast ein Ding verschoben. Was möchtest du tun?</translation>
     </message>
     <message>
         <source>Confirm Move</source>
-        <translation type="unfinished"></translation>
+        <translation>So lassen</translation>
     </message>
     <message>
         <source>Redo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Nochmal</translation>
     </message>
     <message>
         <source>Cancel Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnewbox</name>
     <message>
         <source>Confirm New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Bild</translation>
     </message>
     <message>
         <source>Confirm New Image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Bild anfangen?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tnotvdr</name>
     <message>
         <source>This is not a Veldor File</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Veldor-Datei</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobchange</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ding bearbeiten</translation>
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast dieses Ding gewählt:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was möchtest du damit tun?</translation>
     </message>
     <message>
         <source>Delete It</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Move It</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <source>Bring It To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach vorne holen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Send Behind Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinter das Land</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobconfirm</name>
     <message>
         <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Ding</translation>
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast ein neues Ding. Was möchtest du damit tun?</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Behalten</translation>
     </message>
     <message>
         <source>Re-Size It</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <source>Do Not Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht behalten</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tobhind</name>
     <message>
         <source>Object Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ding bearbeiten</translation>
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast ein Ding hinter der Landschaft gewählt.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
-        <translation type="unfinished"></translation>
+        <translation>Was möchtest du tun mit:</translation>
     </message>
     <message>
         <source>Send Object To Front Of Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor die Landschaft holen</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Ding löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tresizer</name>
     <message>
         <source>Re-Size Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast die Größe eines Dings geändert. Was möchtest du tun?</translation>
     </message>
     <message>
         <source>Keep Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>So lassen</translation>
     </message>
     <message>
         <source>Redo Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Nochmal</translation>
     </message>
     <message>
         <source>Cancel Re-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>veldor::Tsky</name>
     <message>
         <source>Please Select Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle einen Himmel</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@
 #include "sources/ui/skyform.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QRegularExpression>
@@ -79,7 +80,11 @@ QMap<QString, QString> shownTexts(TestProgram& p)
     for (const auto& [name, window] : windows) {
         note(name, window->windowTitle());
         for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            // Qt's own parts, another window's controls, and a placeholder
+            // that is named after itself and replaced before it shows.
+            if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) || w->window() != window)
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(w); label && label->text() == w->objectName())
                 continue;
             const QString where = name + QLatin1Char('.') + w->objectName();
             if (auto* label = qobject_cast<QLabel*>(w))
