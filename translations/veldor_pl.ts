@@ -1105,7 +1105,7 @@ Kliknij ikonę rzeczy, trzeci przycisk od lewej, i wybierz &apos;Balon&apos;. Ok
 Teraz naciśnij przycisk myszy tam, gdzie ma być balon, i trzymając go, przeciągnij w dół i w prawo. Prostokąt, który przeciągniesz, to wielkość balonu.
 
 Gdy puścisz, balon się narysuje, a małe okienko zapyta, czy go zostawić:
-   &apos;Zmień rozmiar&apos; rysuje obrazek znowu, żebyś mógł jeszcze raz przeciągnąć prostokąt balonu, tak jak wcześniej.
+   &apos;Zmień rozmiar&apos; rysuje obrazek znowu, żeby można było jeszcze raz przeciągnąć prostokąt balonu, tak jak wcześniej.
    &apos;Nie zostawiaj&apos; zabiera nową rzecz.
    &apos;Zostaw ją&apos; zostawia ją na twoim obrazku.
 
@@ -1169,7 +1169,7 @@ Menu Narzędzia usuwa, odzyskuje albo przesuwa wszystkie rzeczy naraz.
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation>Właśnie przesunąłeś rzecz. Co chcesz zrobić?</translation>
+        <translation>Rzecz jest przesunięta. Co chcesz zrobić?</translation>
     </message>
     <message>
         <source>Confirm Move</source>
@@ -1222,7 +1222,7 @@ Menu Narzędzia usuwa, odzyskuje albo przesuwa wszystkie rzeczy naraz.
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation>Wybrałeś rzecz:</translation>
+        <translation>Wybrana rzecz:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
@@ -1261,7 +1261,7 @@ Menu Narzędzia usuwa, odzyskuje albo przesuwa wszystkie rzeczy naraz.
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation>Wybrałeś nową rzecz. Co chcesz z nią zrobić?</translation>
+        <translation>Wybrana jest nowa rzecz. Co chcesz z nią zrobić?</translation>
     </message>
     <message>
         <source>Keep It</source>
@@ -1284,7 +1284,7 @@ Menu Narzędzia usuwa, odzyskuje albo przesuwa wszystkie rzeczy naraz.
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation>Wybrałeś rzecz, która jest za krajobrazem.</translation>
+        <translation>Wybrana rzecz jest za krajobrazem.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
@@ -1311,7 +1311,7 @@ Menu Narzędzia usuwa, odzyskuje albo przesuwa wszystkie rzeczy naraz.
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation>Właśnie zmieniłeś rozmiar rzeczy. Co chcesz zrobić?</translation>
+        <translation>Rozmiar rzeczy jest zmieniony. Co chcesz zrobić?</translation>
     </message>
     <message>
         <source>Keep Changes</source>

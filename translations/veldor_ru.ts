@@ -1105,7 +1105,7 @@ The Tools menu deletes, restores or moves all objects at once.
 Теперь нажми кнопку мыши там, где должен быть шар, и, не отпуская её, тяни вниз и вправо. Прямоугольник, который ты тянешь, — это размер шара.
 
 Когда отпустишь, шар нарисуется, и маленькое окно спросит, оставить ли его:
-   &apos;Изменить размер&apos; рисует картинку заново, чтобы ты ещё раз протянул прямоугольник шара, как раньше.
+   &apos;Изменить размер&apos; рисует картинку заново, чтобы ещё раз протянуть прямоугольник шара, как раньше.
    &apos;Не оставлять&apos; убирает новый предмет.
    &apos;Оставить&apos; оставляет его на твоей картинке.
 
@@ -1169,7 +1169,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation>Ты передвинул предмет. Что сделать дальше?</translation>
+        <translation>Предмет передвинут. Что сделать дальше?</translation>
     </message>
     <message>
         <source>Confirm Move</source>
@@ -1222,7 +1222,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation>Ты выбрал предмет:</translation>
+        <translation>Выбран предмет:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
@@ -1261,7 +1261,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation>Ты выбрал новый предмет. Что с ним сделать?</translation>
+        <translation>Выбран новый предмет. Что с ним сделать?</translation>
     </message>
     <message>
         <source>Keep It</source>
@@ -1284,7 +1284,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation>Ты выбрал предмет, который стоит за пейзажем.</translation>
+        <translation>Выбран предмет, который стоит за пейзажем.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
@@ -1311,7 +1311,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation>Ты изменил размер предмета. Что сделать дальше?</translation>
+        <translation>Размер предмета изменён. Что сделать дальше?</translation>
     </message>
     <message>
         <source>Keep Changes</source>

@@ -972,11 +972,11 @@ Môžeš ho voľne používať a zdieľať.</translation>
     </message>
     <message>
         <source>Special Effects are to be used after you have created your landscape so that you</source>
-        <translation>Špeciálne efekty použi, keď je krajina hotová, aby si</translation>
+        <translation>Špeciálne efekty použi, keď je krajina hotová, aby sa</translation>
     </message>
     <message>
         <source>can save or print your image while the effects are on screen.</source>
-        <translation>mohol obrázok uložiť alebo vytlačiť s efektmi na obrazovke.</translation>
+        <translation>obrázok dal uložiť alebo vytlačiť s efektmi na obrazovke.</translation>
     </message>
     <message>
         <source>Special Effects To Apply:</source>
@@ -1105,7 +1105,7 @@ Klikni na ikonu predmetov, tretie tlačidlo zľava, a vyber &apos;Teplovzdušný
 Teraz stlač tlačidlo myši tam, kde má byť balón, drž ho a ťahaj dole a doprava. Obdĺžnik, ktorý ťaháš, je veľkosť balóna.
 
 Keď pustíš, balón sa nakreslí a malé okno sa spýta, či si ho chceš nechať:
-   &apos;Zmeniť veľkosť&apos; nakreslí obrázok znova, aby si mohol ešte raz ťahať obdĺžnik balóna, tak ako predtým.
+   &apos;Zmeniť veľkosť&apos; nakreslí obrázok znova, aby sa dal ešte raz ťahať obdĺžnik balóna, tak ako predtým.
    &apos;Nenechať si ho&apos; nový predmet odstráni.
    &apos;Nechať si ho&apos; ho nechá v tvojom obrázku.
 
@@ -1169,7 +1169,7 @@ Ponuka Nástroje zmaže, vráti alebo presunie všetky predmety naraz.
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation>Práve si presunul predmet. Čo chceš urobiť?</translation>
+        <translation>Predmet je presunutý. Čo chceš urobiť?</translation>
     </message>
     <message>
         <source>Confirm Move</source>
@@ -1222,7 +1222,7 @@ Ponuka Nástroje zmaže, vráti alebo presunie všetky predmety naraz.
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation>Vybral si predmet:</translation>
+        <translation>Vybraný predmet:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
@@ -1261,7 +1261,7 @@ Ponuka Nástroje zmaže, vráti alebo presunie všetky predmety naraz.
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation>Vybral si nový predmet. Čo s ním chceš urobiť?</translation>
+        <translation>Vybraný je nový predmet. Čo s ním chceš urobiť?</translation>
     </message>
     <message>
         <source>Keep It</source>
@@ -1284,7 +1284,7 @@ Ponuka Nástroje zmaže, vráti alebo presunie všetky predmety naraz.
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation>Vybral si predmet, ktorý je za krajinou.</translation>
+        <translation>Vybraný predmet je za krajinou.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
@@ -1311,7 +1311,7 @@ Ponuka Nástroje zmaže, vráti alebo presunie všetky predmety naraz.
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation>Práve si zmenil veľkosť predmetu. Čo chceš urobiť?</translation>
+        <translation>Veľkosť predmetu je zmenená. Čo chceš urobiť?</translation>
     </message>
     <message>
         <source>Keep Changes</source>

@@ -1105,7 +1105,7 @@ The Tools menu deletes, restores or moves all objects at once.
 Тепер натисни кнопку миші там, де має бути куля, і, не відпускаючи її, тягни вниз і вправо. Прямокутник, який ти тягнеш, — це розмір кулі.
 
 Коли відпустиш, куля намалюється, і маленьке вікно спитає, чи залишити її:
-   &apos;Змінити розмір&apos; малює малюнок знову, щоб ти ще раз протягнув прямокутник кулі, як раніше.
+   &apos;Змінити розмір&apos; малює малюнок знову, щоб ще раз протягнути прямокутник кулі, як раніше.
    &apos;Не залишати&apos; прибирає новий предмет.
    &apos;Залишити&apos; залишає його на твоєму малюнку.
 
@@ -1169,7 +1169,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have just moved an object. What would you like to do?</source>
-        <translation>Ти пересунув предмет. Що робити далі?</translation>
+        <translation>Предмет пересунуто. Що робити далі?</translation>
     </message>
     <message>
         <source>Confirm Move</source>
@@ -1222,7 +1222,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have selected object:</source>
-        <translation>Ти вибрав предмет:</translation>
+        <translation>Вибрано предмет:</translation>
     </message>
     <message>
         <source>What would you like to do with it?</source>
@@ -1261,7 +1261,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have selected a new object. What would you like to do with it?</source>
-        <translation>Ти вибрав новий предмет. Що з ним зробити?</translation>
+        <translation>Вибрано новий предмет. Що з ним зробити?</translation>
     </message>
     <message>
         <source>Keep It</source>
@@ -1284,7 +1284,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have selected an object which is behind the landscape.</source>
-        <translation>Ти вибрав предмет, який стоїть за краєвидом.</translation>
+        <translation>Вибрано предмет, який стоїть за краєвидом.</translation>
     </message>
     <message>
         <source>What would you like to do with object:</source>
@@ -1311,7 +1311,7 @@ The Tools menu deletes, restores or moves all objects at once.
     </message>
     <message>
         <source>You have justed re-sized an object. What would you like to do?</source>
-        <translation>Ти змінив розмір предмета. Що робити далі?</translation>
+        <translation>Розмір предмета змінено. Що робити далі?</translation>
     </message>
     <message>
         <source>Keep Changes</source>
