@@ -777,7 +777,7 @@ Fritt å bruke og dele.</translation>
     </message>
     <message>
         <source>Bring All To &amp;Front</source>
-        <translation>Flytt alle &amp;fremst</translation>
+        <translation>Flytt alle fre&amp;mst</translation>
     </message>
     <message>
         <source>Send All &amp;Behind Land</source>

@@ -777,7 +777,7 @@ Fritt att använda och dela.</translation>
     </message>
     <message>
         <source>Bring All To &amp;Front</source>
-        <translation>&amp;Flytta alla längst fram</translation>
+        <translation>Flytta alla längst fra&amp;m</translation>
     </message>
     <message>
         <source>Send All &amp;Behind Land</source>
