@@ -56,7 +56,7 @@ if(TARGET veldor)
 endif()
 # By pattern, so that every pack put into packs/ is installed with it.
 install(DIRECTORY ${VELDOR_APP_DIR}/ DESTINATION ${VELDOR_INSTALL_APPDIR}
-  FILES_MATCHING PATTERN "*.bmp" PATTERN "*.vpk" PATTERN "*.vdr" PATTERN "*.png")
+  FILES_MATCHING PATTERN "*.bmp" PATTERN "*.vpk" PATTERN "*.vdr" PATTERN "*.png" PATTERN "*.qm")
 install(PROGRAMS ${VELDOR_STAGE_DIR}/veldor ${VELDOR_STAGE_DIR}/veldor-render
   DESTINATION ${CMAKE_INSTALL_BINDIR})
 

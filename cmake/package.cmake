@@ -28,8 +28,10 @@ endif()
 # with a warning about the missing plugin at every start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
-# The desktop's own file dialogs, through its portal, on GNOME and KDE alike.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-xdgdesktopportal-platformtheme")
+# The desktop's own file dialogs, through its portal, on GNOME and KDE alike;
+# and Qt's own translations, for the texts of its file, print and colour
+# dialogs in the user's language (without them those stay in English).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-xdgdesktopportal-platformtheme, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -2,6 +2,7 @@
 #include "core/ui/Main.h"
 #include "core/ui/application.h"
 #include "core/ui/desktoplook.h"
+#include "core/ui/language.h"
 #include "core/ui/services.h"
 #include "program/program.h"
 
@@ -50,6 +51,12 @@ int main(int argc, char** argv)
         std::fputs("Usage: veldor [FILE.vdr | PACK.vpk]\n", stderr);
         return 2;
     }
+    // Before any window exists, so that each is made in the user's language.
+    const QString translations = veldor::translationsFolder();
+    veldor::installLanguage(app,
+                            veldor::chooseLanguage(veldor::LanguageEnvironment::fromProcess(),
+                                                   veldor::availableLanguages(translations)),
+                            translations);
     veldor::QtUiServices services;
     app.setServices(&services);
     veldor::VeldorProgram program(services);

@@ -3,6 +3,7 @@
 #include "core/session.h"
 #include "core/ui/Main.h"
 #include "core/ui/about.h"
+#include "core/ui/controls.h"
 #include "core/ui/accessibility.h"
 #include "core/ui/help.h"
 #include "core/ui/newform.h"
@@ -21,6 +22,7 @@
 #include "sources/ui/skyp.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFont>
 
 namespace veldor {
@@ -108,6 +110,13 @@ VeldorProgram::VeldorProgram(UiServices& services)
     create(w.newbox, f.newbox, s, f, services);
     create(w.helpbox, f.helpbox, s, f, services);
     create(w.AboutBox, f.AboutBox, s, f, services);
+    // Made at the places a left-to-right reader expects, then turned round
+    // for a right-to-left one.
+    if (QGuiApplication::isRightToLeft()) {
+        mirrorPlaces(*f.MainForm->centralWidget());
+        for (SmallWindow* window : f.MainForm->findChildren<SmallWindow*>(Qt::FindDirectChildrenOnly))
+            mirrorPlaces(*window);
+    }
     f.skyWidget = f.sky;
     f.landscapeWidget = f.landscape;
     f.objectsWidget = f.Objectx;

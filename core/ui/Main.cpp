@@ -146,16 +146,16 @@ void TMainForm::buildToolbar()
         void (TMainForm::*handler)();
     };
     const Button buttons[] = {
-        {SpeedButton1, "SpeedButton1", 8, 41, "ground", "Landscape", &TMainForm::SpeedButton1Click},
-        {SpeedButton2, "SpeedButton2", 56, 41, "sky", "Sky", &TMainForm::SpeedButton2Click},
-        {SpeedButton11, "SpeedButton11", 104, 41, "object", "Object", &TMainForm::SpeedButton11Click},
-        {SpeedButton6, "SpeedButton6", 151, 41, "effects", "Special Effects", &TMainForm::SpecialEffects1Click},
-        {SpeedButton5, "SpeedButton5", 272, 41, "new", "New", &TMainForm::FileNew},
-        {SpeedButton8, "SpeedButton8", 320, 41, "print", "Print", &TMainForm::Print1Click},
-        {SpeedButton3, "SpeedButton3", 368, 41, "save", "Save", &TMainForm::FileSaveItemClick},
-        {SpeedButton4, "SpeedButton4", 416, 41, "open", "Open", &TMainForm::FileOpen},
-        {SpeedButton7, "SpeedButton7", 464, 40, "export", "Export as BMP", &TMainForm::ExportasBMP2Click},
-        {RefreshButton, "RefreshButton", 584, 41, "refresh", "Refresh", &TMainForm::RefreshButtonClick},
+        {SpeedButton1, "SpeedButton1", 8, 41, "ground", QT_TR_NOOP("Landscape"), &TMainForm::SpeedButton1Click},
+        {SpeedButton2, "SpeedButton2", 56, 41, "sky", QT_TR_NOOP("Sky"), &TMainForm::SpeedButton2Click},
+        {SpeedButton11, "SpeedButton11", 104, 41, "object", QT_TR_NOOP("Object"), &TMainForm::SpeedButton11Click},
+        {SpeedButton6, "SpeedButton6", 151, 41, "effects", QT_TR_NOOP("Special Effects"), &TMainForm::SpecialEffects1Click},
+        {SpeedButton5, "SpeedButton5", 272, 41, "new", QT_TR_NOOP("New"), &TMainForm::FileNew},
+        {SpeedButton8, "SpeedButton8", 320, 41, "print", QT_TR_NOOP("Print"), &TMainForm::Print1Click},
+        {SpeedButton3, "SpeedButton3", 368, 41, "save", QT_TR_NOOP("Save"), &TMainForm::FileSaveItemClick},
+        {SpeedButton4, "SpeedButton4", 416, 41, "open", QT_TR_NOOP("Open"), &TMainForm::FileOpen},
+        {SpeedButton7, "SpeedButton7", 464, 40, "export", QT_TR_NOOP("Export as BMP"), &TMainForm::ExportasBMP2Click},
+        {RefreshButton, "RefreshButton", 584, 41, "refresh", QT_TR_NOOP("Refresh"), &TMainForm::RefreshButtonClick},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(SpeedBar);
@@ -163,7 +163,7 @@ void TMainForm::buildToolbar()
         button->setGeometry(b.left, 8, b.width, 41);
         button->setIconSize(QSize(32, 32));
         button->setIcon(QIcon(QStringLiteral(":/ui/glyph_%1.bmp").arg(QLatin1String(b.glyph))));
-        button->setToolTip(QString::fromLatin1(b.tip));
+        button->setToolTip(tr(b.tip));
         button->setAccessibleName(button->toolTip());
         connect(button, &QToolButton::clicked, this, b.handler);
         b.field = button;
@@ -642,6 +642,26 @@ void TMainForm::sessionChanged()
     updateUndoItems();
     noteUnsavedWork();
 }
+
+// The names the scene's layers give their steps, for the Undo and Redo
+// items; the layers below the windows know no translations.
+[[maybe_unused]] constexpr const char* kStepNames[] = {
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Keep It"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Bring It To Front"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Move"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Re-Size"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Sky"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Landscape"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Delete It"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Send Behind Land"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Send To Front Of Landscape"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Delete Object"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Effects"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Delete All"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Un-Delete All"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Bring All To Front"),
+    QT_TRANSLATE_NOOP("veldor::TMainForm", "Send All Behind Land"),
+};
 
 void TMainForm::updateUndoItems()
 {

@@ -7,7 +7,7 @@
 namespace veldor {
 
 TAboutBox::TAboutBox(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"About", {234, 219}, TitleButtons::SystemMenu, true}, parent)
+    : SmallWindow(session, forms, services, {tr("About"), {234, 219}, TitleButtons::SystemMenu, true}, parent)
 {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));

@@ -1,4 +1,5 @@
 #include "core/ui/accessibility.h"
+#include "core/ui/picturenames.h"
 
 #include "core/scene.h"
 #include "core/ui/busyscope.h"
@@ -75,10 +76,10 @@ QString pictureName(const std::string& file, const Builtin (&builtins)[N], const
     const auto found = std::find_if(std::begin(builtins), std::end(builtins),
                                     [&](const Builtin& b) { return file == b.file; });
     if (found != std::end(builtins))
-        return QString::fromLatin1(found->caption);
+        return shownName(found->caption);
     if (!packs.empty())
         if (const std::optional<std::string> caption = packCaption(packs, file))
-            return bytesToText(*caption);
+            return shownName(*caption);
     return bytesToText(file);
 }
 
@@ -110,7 +111,7 @@ QString describeScene(const SceneDocument& scene, const std::string& packs, cons
         for (std::size_t row = 0; row < rows; ++row)
             if (scene.objects.status[row] == wanted) {
                 if (titles.size() < kTitlesRead)
-                    titles << bytesToText(std::string(scene.objects.title[row]));
+                    titles << shownName(std::string(scene.objects.title[row]));
                 else
                     ++more;
             }

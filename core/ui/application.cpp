@@ -1,5 +1,6 @@
 #include "core/ui/application.h"
 
+#include "core/ui/messages.h"
 #include "core/ui/services.h"
 #include "platform/error.h"
 
@@ -30,7 +31,7 @@ void noteSignal(int number)
 
 void report(UiServices* services, const char* text)
 {
-    const QString message = QString::fromUtf8(text);
+    const QString message = translatedMessage(QString::fromUtf8(text));
     if (services)
         services->showError(message);
     else

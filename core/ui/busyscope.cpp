@@ -230,7 +230,7 @@ void BusyScope::putBack()
         hideOnceMapped(*forms_.WaitBox);
         QApplication::restoreOverrideCursor();
     }
-    forms_.WaitBox->setWindowTitle(QString::fromLatin1(TWaitBox::kCaption));
+    forms_.WaitBox->setWindowTitle(TWaitBox::tr(TWaitBox::kCaption));
     TMainForm& main = *forms_.MainForm;
     main.MainImage->releasePicture();
     // Shown again only where something had hidden it; showing makes the

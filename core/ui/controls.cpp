@@ -35,10 +35,29 @@ QLabel* addLogo(QWidget& parent, QPoint topLeft)
 
 void setLabelText(QLabel& label, const QString& text)
 {
-    constexpr int kRightMargin = 8;
-    const int room = label.parentWidget()->width() - label.x() - kRightMargin;
+    // The label keeps the edge its text starts from: the left one, or the
+    // right one in a language read from the right.
+    constexpr int kMargin = 8;
+    const bool fromRight = label.isRightToLeft();
+    const int start = fromRight ? label.x() + label.width() : label.x();
+    const int room = fromRight ? start - kMargin : label.parentWidget()->width() - start - kMargin;
     setElidedText(label, text, room);
-    label.resize(std::min(label.sizeHint().width(), room), label.height());
+    const int width = std::min(label.sizeHint().width(), room);
+    label.setGeometry(fromRight ? start - width : start, label.y(), width, label.height());
+}
+
+void mirrorPlaces(QWidget& container)
+{
+    for (QWidget* child : container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        child->move(container.width() - child->x() - child->width(), child->y());
+        // Panels of our own hold controls at fixed places too; Qt's own
+        // composite controls place their parts themselves.
+        const char* kind = child->metaObject()->className();
+        if (qstrcmp(kind, "QWidget") == 0 || qstrcmp(kind, "QFrame") == 0)
+            mirrorPlaces(*child);
+    }
 }
 
 } // namespace veldor

@@ -23,6 +23,12 @@ QLabel* addLogo(QWidget& parent, QPoint topLeft);
 // right margin, where a longer text is cut with an ellipsis.
 void setLabelText(QLabel& label, const QString& text);
 
+// For a language read from the right: moves each control of `container` to
+// its mirror place, as Qt's layouts do by themselves, and so on into the
+// plain panels it holds. What the controls draw is left as drawn: a picture
+// never turns round. Run once, when the window's controls are all made.
+void mirrorPlaces(QWidget& container);
+
 // A check box, radio or push button with its text, at `geometry`.
 template <class Control = QPushButton>
 Control* addControl(QWidget& parent, const QString& name, const QString& text, const QRect& geometry)

@@ -2,11 +2,12 @@
 
 #include "core/ui/controls.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 namespace veldor {
 
-const char* const kQuickStartText = R"(Quick Start Tutorial
+const char* const kQuickStartText = QT_TRANSLATE_NOOP("veldor::Thelpbox", R"(Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
 This short tutorial helps you get started with Veldor and make your first picture.
@@ -65,10 +66,10 @@ Refresh:- Re-renders your image.
 
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
-)";
+)");
 
 Thelpbox::Thelpbox(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Veldor Help", {427, 370}, TitleButtons::SystemMenuMinimise, false}, parent)
+    : SmallWindow(session, forms, services, {tr("Veldor Help"), {427, 370}, TitleButtons::SystemMenuMinimise, false}, parent)
 {
     addLogo(*this, {117, 8});
 
@@ -90,7 +91,7 @@ Thelpbox::Thelpbox(Session& session, Forms& forms, UiServices& services, QWidget
     QPalette palette = memo->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     memo->setPalette(palette);
-    memo->setPlainText(QString::fromUtf8(kQuickStartText));
+    memo->setPlainText(tr(kQuickStartText));
     memo->setAccessibleName(tr("Help text"));
 }
 

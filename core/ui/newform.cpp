@@ -8,7 +8,7 @@ namespace veldor {
 
 // An ordinary sizeable border: the only small window the user may resize.
 Tnewbox::Tnewbox(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Confirm New", {176, 65}, TitleButtons::SystemMenu, true, false}, parent)
+    : SmallWindow(session, forms, services, {tr("Confirm New"), {176, 65}, TitleButtons::SystemMenu, true, false}, parent)
 {
     addLabel(*this, "Label1", tr("Confirm New Image?"), {39, 8});
     QPushButton* yes = addButton(*this, "Button1", tr("Yes"), {8, 32, 75, 25}, &Tnewbox::Button1Click);

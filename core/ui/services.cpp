@@ -51,7 +51,8 @@ public:
             const QFileInfo chosen(files.constFirst());
             if (!chosen.absoluteDir().exists()) {
                 QMessageBox::warning(this, windowTitle(),
-                                     tr("%1\nThe folder does not exist.")
+                                     QCoreApplication::translate("veldor::FileDialog",
+                                                                 "%1\nThe folder does not exist.")
                                          .arg(QDir::toNativeSeparators(chosen.absolutePath())));
                 return;
             }

@@ -227,10 +227,16 @@ void SmallWindow::fitCaption()
     const int needed = QFontMetrics(face).horizontalAdvance(windowTitle()) + kTitleBarChrome;
     if (width() >= needed)
         return;
+    const int grown = needed - width();
     if (minimumWidth() == maximumWidth())
         setFixedWidth(needed);
     else
         resize(needed, height());
+    // Read from the right, the controls keep to the right edge.
+    if (isRightToLeft())
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow())
+                child->move(child->x() + grown, child->y());
 }
 
 void SmallWindow::keyPressEvent(QKeyEvent* event)

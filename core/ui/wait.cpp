@@ -3,7 +3,7 @@
 namespace veldor {
 
 TWaitBox::TWaitBox(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {kCaption, {155, 1}, TitleButtons::None, true}, parent)
+    : SmallWindow(session, forms, services, {tr(kCaption), {155, 1}, TitleButtons::None, true}, parent)
 {
 }
 

@@ -7,7 +7,7 @@ namespace veldor {
 class TWaitBox : public SmallWindow {
     Q_OBJECT
 public:
-    static constexpr const char* kCaption = "Please Wait, Rendering...";
+    static constexpr const char* kCaption = QT_TR_NOOP("Please Wait, Rendering...");
 
     TWaitBox(Session& session, Forms& forms, UiServices& services, QWidget* parent = nullptr);
 };

@@ -4,6 +4,8 @@
 #include "core/ui/controls.h"
 #include "editing/editmachine.h"
 
+#include <QCoreApplication>
+
 namespace veldor {
 
 namespace {
@@ -15,8 +17,12 @@ constexpr int kButtonHeight = 25;
 
 ChoiceWindow::ChoiceWindow(Session& session, Forms& forms, UiServices& services, const ChoiceLayout& layout,
                            QWidget* parent)
-    : SmallWindow(session, forms, services, {layout.caption, layout.client, TitleButtons::None, true}, parent)
+    : SmallWindow(session, forms, services,
+                  {QCoreApplication::translate(layout.context, layout.caption), layout.client, TitleButtons::None,
+                   true},
+                  parent)
 {
+    const auto tr = [&layout](const char* text) { return QCoreApplication::translate(layout.context, text); };
     for (const ChoiceLabel& l : layout.labels)
         addLabel(*this, l.name, tr(l.text), l.topLeft, {l.width, kLabelHeight});
     objectTitle_ = label("oblabel");
@@ -39,7 +45,7 @@ void ChoiceWindow::setObjectTitle(const QString& title)
 
 Tobconfirm::Tobconfirm(Session& session, Forms& forms, UiServices& services, QWidget* parent)
     : ChoiceWindow(session, forms, services,
-                   {"New Object", {335, 64},
+                   {staticMetaObject.className(), QT_TR_NOOP("New Object"), {335, 64},
                     {{"Label1", QT_TR_NOOP("You have selected a new object. What would you like to do with it?"),
                       {8, 8}, 318}},
                     32,
@@ -57,7 +63,7 @@ Tobconfirm::Tobconfirm(Session& session, Forms& forms, UiServices& services, QWi
 // to the object unless the user chooses it.
 Tobchange::Tobchange(Session& session, Forms& forms, UiServices& services, QWidget* parent)
     : ChoiceWindow(session, forms, services,
-                   {"Object Edit", {547, 81},
+                   {staticMetaObject.className(), QT_TR_NOOP("Object Edit"), {547, 81},
                     {{"Label1", QT_TR_NOOP("You have selected object:"), {8, 8}},
                      {"oblabel", "???????", {136, 8}},
                      {"Label2", QT_TR_NOOP("What would you like to do with it?"), {8, 24}}},
@@ -75,7 +81,7 @@ Tobchange::Tobchange(Session& session, Forms& forms, UiServices& services, QWidg
 
 Tmover::Tmover(Session& session, Forms& forms, UiServices& services, QWidget* parent)
     : ChoiceWindow(session, forms, services,
-                   {"Object Move", {297, 65},
+                   {staticMetaObject.className(), QT_TR_NOOP("Object Move"), {297, 65},
                     {{"Label1", QT_TR_NOOP("You have just moved an object. What would you like to do?"), {8, 8}}},
                     32,
                     {{"Button1", QT_TR_NOOP("Confirm Move"), 8, 97, &EditMachine::confirmMove},
@@ -89,7 +95,7 @@ Tmover::Tmover(Session& session, Forms& forms, UiServices& services, QWidget* pa
 // The wording is the program's own, kept as users have always seen it.
 Tresizer::Tresizer(Session& session, Forms& forms, UiServices& services, QWidget* parent)
     : ChoiceWindow(session, forms, services,
-                   {"Re-Size Object", {313, 65},
+                   {staticMetaObject.className(), QT_TR_NOOP("Re-Size Object"), {313, 65},
                     {{"Label1", QT_TR_NOOP("You have justed re-sized an object. What would you like to do?"),
                       {8, 8}}},
                     32,
@@ -104,7 +110,7 @@ Tresizer::Tresizer(Session& session, Forms& forms, UiServices& services, QWidget
 // Nothing happens to the object unless the user chooses it.
 Tobhind::Tobhind(Session& session, Forms& forms, UiServices& services, QWidget* parent)
     : ChoiceWindow(session, forms, services,
-                   {"Object Edit", {372, 82},
+                   {staticMetaObject.className(), QT_TR_NOOP("Object Edit"), {372, 82},
                     {{"Label1", QT_TR_NOOP("You have selected an object which is behind the landscape."), {8, 8}},
                      {"Label2", QT_TR_NOOP("What would you like to do with object:"), {8, 24}},
                      {"oblabel", "oblabel", {192, 24}}},

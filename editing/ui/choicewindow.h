@@ -31,6 +31,8 @@ struct ChoiceButton {
 };
 
 struct ChoiceLayout {
+    // The window's class name, the context its texts are translated in.
+    const char* context;
     const char* caption;
     QSize client;
     std::initializer_list<ChoiceLabel> labels;

@@ -1,4 +1,5 @@
 #include "editing/ui/editview.h"
+#include "core/ui/picturenames.h"
 
 #include "core/ui/Main.h"
 #include "core/ui/pictureview.h"
@@ -50,7 +51,7 @@ void PictureEditView::setObjectLabel(EditWindow which, const std::string& title)
 {
     // Read as the pack browser shows the caption a title comes from.
     if (auto* choice = qobject_cast<ChoiceWindow*>(window(which)))
-        choice->setObjectTitle(bytesToText(title));
+        choice->setObjectTitle(shownName(title));
 }
 
 void PictureEditView::repaint(const PictureRect& area)

@@ -21,7 +21,7 @@ Color toColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
 } // namespace
 
 Teffects::Teffects(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Special Effects", {396, 234}, TitleButtons::SystemMenu, true}, parent)
+    : SmallWindow(session, forms, services, {tr("Special Effects"), {396, 234}, TitleButtons::SystemMenu, true}, parent)
 {
     QLabel* intro[] = {
         addLabel(*this, "Label2", tr("Applying effects may take some time."), {8, 8}),

@@ -42,7 +42,7 @@ void TMainForm::FileOpen()
     if (!maySceneGo())
         return;
     FileDialogRequest OpenDialog;
-    OpenDialog.filter = QStringLiteral("Veldor Files [*.vdr] (*.vdr)");
+    OpenDialog.filter = tr("Veldor Files [*.vdr] (*.vdr)");
     const std::optional<QString> chosen = services.openFileName(OpenDialog);
     restoreAppDir(scene);
     if (chosen)
@@ -83,7 +83,7 @@ void TMainForm::FileSaveItemClick()
 void TMainForm::FileSaveAsItemClick()
 {
     FileDialogRequest vdrsave;
-    vdrsave.filter = QStringLiteral("Veldor File (*.vdr)");
+    vdrsave.filter = tr("Veldor File (*.vdr)");
     vdrsave.defaultSuffix = QStringLiteral("vdr");
     vdrsave.initialName = vdrsaveFileName;
     vdrsave.confirmOverwrite = true;

@@ -9,7 +9,7 @@
 namespace veldor {
 
 Tnotvdr::Tnotvdr(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"This is not a Veldor File", {186, 41}, TitleButtons::None, true}, parent)
+    : SmallWindow(session, forms, services, {tr("This is not a Veldor File"), {186, 41}, TitleButtons::None, true}, parent)
 {
     QPushButton* continueButton =
         addButton(*this, "Button1", tr("Continue"), {8, 8, 169, 25}, &Tnotvdr::Button1Click);

@@ -11,7 +11,7 @@
 namespace veldor {
 
 TBMPSave::TBMPSave(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Export as BMP", {266, 66}, TitleButtons::SystemMenu, true}, parent)
+    : SmallWindow(session, forms, services, {tr("Export as BMP"), {266, 66}, TitleButtons::SystemMenu, true}, parent)
 {
     QLabel* question = addLabel(*this, "Label1", tr("What resolution would you like to export the BMP as?"), {8, 8});
     fitText(*question, 266 - question->x());
@@ -23,7 +23,7 @@ std::string TBMPSave::chooseFile(const QString& caption)
 {
     FileDialogRequest BMPSaveDialog;
     BMPSaveDialog.caption = caption;
-    BMPSaveDialog.filter = QStringLiteral("Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)");
+    BMPSaveDialog.filter = tr("Bitmap Files (*.bmp);;PNG image (*.png);;All Files (*)");
     BMPSaveDialog.defaultSuffix = QStringLiteral("bmp");
     BMPSaveDialog.confirmOverwrite = true;
     const std::optional<QString> chosen = services.saveFileName(BMPSaveDialog);

@@ -111,7 +111,7 @@ QSize fittedSize(QSize printed, QSize printable)
 }
 
 TPrintForm::TPrintForm(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Print", {273, 113}, TitleButtons::SystemMenu, true}, parent),
+    : SmallWindow(session, forms, services, {tr("Print"), {273, 113}, TitleButtons::SystemMenu, true}, parent),
       printers_(services)
 {
     addLabel(*this, "Label1", tr("To select a different printer, press 'Printer Setup'"), {20, 8});

@@ -15,7 +15,7 @@
 namespace veldor {
 
 Tlandscape::Tlandscape(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Please Select Landscape", {562, 178}, TitleButtons::Close, true}, parent)
+    : SmallWindow(session, forms, services, {tr("Please Select Landscape"), {562, 178}, TitleButtons::Close, true}, parent)
 {
     PickerRowSpec spec{"land%1", "land%1label", ":/ui/thumb_ground%1.bmp", {}};
     for (int i = 0; i < kChoiceSlots; ++i)

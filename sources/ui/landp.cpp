@@ -6,7 +6,7 @@
 namespace veldor {
 
 TLandPack::TLandPack(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : PackBrowser(session, forms, services, "Landscape: Select Image Pack", PackKind::Ground, parent)
+    : PackBrowser(session, forms, services, tr("Landscape: Select Image Pack"), PackKind::Ground, parent)
 {
 }
 

@@ -16,7 +16,7 @@
 namespace veldor {
 
 TObjectx::TObjectx(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Please Select an Object", {560, 174}, TitleButtons::Close, true}, parent)
+    : SmallWindow(session, forms, services, {tr("Please Select an Object"), {560, 174}, TitleButtons::Close, true}, parent)
 {
     PickerRowSpec spec{"sky%1", "object%1", ":/ui/thumb_object%1.bmp", {}};
     for (int i = 0; i < kChoiceSlots; ++i)

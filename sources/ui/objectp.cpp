@@ -6,7 +6,7 @@
 namespace veldor {
 
 TObjectPack::TObjectPack(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : PackBrowser(session, forms, services, "Objects: Select Image Pack", PackKind::Object, parent)
+    : PackBrowser(session, forms, services, tr("Objects: Select Image Pack"), PackKind::Object, parent)
 {
 }
 

@@ -1,4 +1,5 @@
 #include "sources/ui/packbrowser.h"
+#include "core/ui/picturenames.h"
 
 #include "core/scene.h"
 #include "core/ui/accessibility.h"
@@ -24,7 +25,7 @@ namespace veldor {
 
 namespace {
 
-const QString kNoPack = QStringLiteral("No Pack Selected");
+QString noPack() { return PackBrowser::tr("No Pack Selected"); }
 // The pack's own texts stop short of the thumbnails to their right.
 constexpr int kPackTextLeft = 72;
 constexpr int kPackTextWidth = 280 - 8 - kPackTextLeft;
@@ -35,7 +36,7 @@ constexpr int kFileNameRole = Qt::UserRole;
 // A caption under a picture: 100 wide, centred, whatever its text.
 QLabel* addName(QWidget& window, int slot, QPoint topLeft)
 {
-    QLabel* label = placeLabel(new ThumbnailCaption(kNoPack, &window), QStringLiteral("name%1").arg(slot), topLeft);
+    QLabel* label = placeLabel(new ThumbnailCaption(noPack(), &window), QStringLiteral("name%1").arg(slot), topLeft);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->resize(kThumbnailSize, label->fontMetrics().height());
     return label;
@@ -43,7 +44,7 @@ QLabel* addName(QWidget& window, int slot, QPoint topLeft)
 
 QLabel* addPackText(QWidget& window, const char* objectName, int top)
 {
-    return addLabel(window, objectName, kNoPack, {kPackTextLeft, top}, {kPackTextWidth, 0});
+    return addLabel(window, objectName, noPack(), {kPackTextLeft, top}, {kPackTextWidth, 0});
 }
 
 } // namespace
@@ -78,7 +79,7 @@ PackBrowser::PackBrowser(Session& session, Forms& forms, UiServices& services, c
         connect(picture, &Thumbnail::clicked, this, [this, i] { pick(i); });
         *pictureFields[i] = picture;
         *nameFields[i] = addName(*this, i, namePlaces[i]);
-        picture->setAccessibleName(kNoPack);
+        picture->setAccessibleName(noPack());
     }
 
     addLabel(*this, "Label5", tr("Pack Name:"), {8, 232});
@@ -215,9 +216,9 @@ void PackBrowser::loadPack(const std::string& fileName)
     const PackSlots contents = readPackSlots(reader, kind_, filled);
 
     packLoaded = 1;
-    setElidedText(*packname, bytesToText(header->name), kPackTextWidth);
-    setElidedText(*created, bytesToText(header->author), kPackTextWidth);
-    setElidedText(*description, bytesToText(header->description), kPackTextWidth);
+    setElidedText(*packname, shownName(header->name), kPackTextWidth);
+    setElidedText(*created, shownName(header->author), kPackTextWidth);
+    setElidedText(*description, shownName(header->description), kPackTextWidth);
     const auto shownPictures = pictures();
     const auto shownNames = names();
     for (int i = 0; i < kChoiceSlots; ++i) {
@@ -225,7 +226,7 @@ void PackBrowser::loadPack(const std::string& fileName)
         shownPictures[s]->setPicture(std::move(thumbnails[s]));
         slotFile[s] = filled[s] ? packImageName(header->prefix, kind_, i) : std::string();
         slotCaption[s] = contents.captions[s];
-        const QString caption = bytesToText(contents.captions[s]);
+        const QString caption = shownName(contents.captions[s]);
         setElidedText(*shownNames[s], caption, kThumbnailSize);
         shownPictures[s]->setAccessibleName(caption);
     }

@@ -2,6 +2,7 @@
 
 #include "core/ui/accessibility.h"
 #include "core/ui/controls.h"
+#include "core/ui/picturenames.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/smallwindow.h"
 #include "platform/bmp.h"
@@ -36,10 +37,10 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
         const int left = kPictureFirstLeft + i * kPictureStep;
         auto* picture = new Thumbnail(spec.pictureName.arg(i), {left, kPictureTop}, &window);
         picture->setPicture(loadScreenPicture(spec.pictureFile.arg(i), window));
-        picture->setAccessibleName(QString::fromLatin1(spec.captions[std::size_t(i)]));
+        picture->setAccessibleName(shownName(spec.captions[std::size_t(i)]));
         row.pictures[std::size_t(i)] = picture;
 
-        QLabel* caption = placeLabel(new ThumbnailCaption(QString::fromLatin1(spec.captions[std::size_t(i)]), &window),
+        QLabel* caption = placeLabel(new ThumbnailCaption(shownName(spec.captions[std::size_t(i)]), &window),
                                      spec.captionName.arg(i), {0, kCaptionTop});
         caption->move(left + kThumbnailSize / 2 - caption->width() / 2, kCaptionTop);
         row.captions[std::size_t(i)] = caption;

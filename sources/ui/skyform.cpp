@@ -14,7 +14,7 @@
 namespace veldor {
 
 Tsky::Tsky(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : SmallWindow(session, forms, services, {"Please Select Sky", {562, 178}, TitleButtons::Close, true}, parent)
+    : SmallWindow(session, forms, services, {tr("Please Select Sky"), {562, 178}, TitleButtons::Close, true}, parent)
 {
     PickerRowSpec spec{"sky%1", "sky%1label", ":/ui/thumb_sky%1.bmp", {}};
     for (int i = 0; i < kChoiceSlots; ++i)

@@ -6,7 +6,7 @@
 namespace veldor {
 
 TSkyPack::TSkyPack(Session& session, Forms& forms, UiServices& services, QWidget* parent)
-    : PackBrowser(session, forms, services, "Sky: Select Image Pack", PackKind::Sky, parent)
+    : PackBrowser(session, forms, services, tr("Sky: Select Image Pack"), PackKind::Sky, parent)
 {
 }
 

@@ -38,11 +38,14 @@ info=$(dpkg-deb --info "$deb")
 for dep in libqt6widgets6 libpng16-16 qt6-wayland; do
     echo "$info" | grep -q "^ Depends:.*$dep" || fail "no dependency on $dep"
 done
+# Qt's own dialogs speak the user's language only with Qt's translations.
+echo "$info" | grep -q "^ Recommends:.*qt6-translations-l10n" || fail "Qt's translations not recommended"
 root="$tmp/root dir"
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 app=$root/usr/lib/veldor
 for f in "$app/veldor" "$app/veldor-render" "$app/sky0.bmp" "$app/packs/sample.vpk" \
+    "$app/translations/veldor_de.qm" "$app/translations/veldor_zh_TW.qm" \
     "$share/man/man1/veldor.1.gz" "$share/man/man1/veldor-render.1.gz" \
     "$share/icons/hicolor/16x16/apps/veldor.png" "$share/icons/hicolor/256x256/apps/veldor.png" \
     "$share/icons/hicolor/48x48/mimetypes/application-x-veldor-scene.png"; do

@@ -5,9 +5,12 @@
 // with dithered 256 colours, which hold the thumbnails' gradients:
 //   convert F -dither FloydSteinberg -colors 256 PNG8:F
 // The windows are those of the window tests: the program on a temporary copy
-// of the built application folder, with no dialog of the desktop's.
+// of the built application folder, with no dialog of the desktop's; in the
+// language the environment names, as the program would speak it
+// (LANGUAGE=de ... shows the German windows).
 #include "gui/harness.h"
 #include "gui/smallwindows.h"
+#include "core/ui/language.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -30,6 +33,11 @@ int main(int argc, char** argv)
     }
     // Taken before the program makes its own folder current.
     const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString translations = QStringLiteral(VELDOR_TEST_APP_DIR "/translations");
+    veldor::installLanguage(app,
+                            veldor::chooseLanguage(veldor::LanguageEnvironment::fromProcess(),
+                                                   veldor::availableLanguages(translations)),
+                            translations);
     veldor::test::TestProgram p;
     p.start();
     const qreal dpr = p.main().devicePixelRatioF();

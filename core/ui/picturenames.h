@@ -1,0 +1,18 @@
+#pragma once
+// The names of the pictures and packs that come with the program, shown in
+// the user's language. Scenes and packs keep them as written, in English,
+// so that a file is the same whatever language made it.
+#include <QString>
+
+#include <string>
+
+namespace veldor {
+
+// `bytes` in the user's language when it is one of our own names (a
+// picture's caption or title, a pack's name, maker or description), and
+// otherwise as bytesToText reads it.
+QString shownName(const std::string& bytes);
+// Whether `bytes` is one of our own names.
+bool isOwnName(const std::string& bytes);
+
+} // namespace veldor
