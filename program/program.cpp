@@ -110,11 +110,15 @@ VeldorProgram::VeldorProgram(UiServices& services)
     create(w.newbox, f.newbox, s, f, services);
     create(w.helpbox, f.helpbox, s, f, services);
     create(w.AboutBox, f.AboutBox, s, f, services);
-    // Made at the places a left-to-right reader expects, then turned round
-    // for a right-to-left one.
+    // Made at the places a left-to-right reader expects, widened where a
+    // language's texts are longer, then turned round for a right-to-left
+    // reader.
+    const QList<SmallWindow*> smallWindows = f.MainForm->findChildren<SmallWindow*>(Qt::FindDirectChildrenOnly);
+    for (SmallWindow* window : smallWindows)
+        growToFit(*window);
     if (QGuiApplication::isRightToLeft()) {
         mirrorPlaces(*f.MainForm->centralWidget());
-        for (SmallWindow* window : f.MainForm->findChildren<SmallWindow*>(Qt::FindDirectChildrenOnly))
+        for (SmallWindow* window : smallWindows)
             mirrorPlaces(*window);
     }
     f.skyWidget = f.sky;

@@ -177,7 +177,7 @@ The folder does not exist.</source>
     <name>veldor::PackBrowser</name>
     <message>
         <source>No Pack Selected</source>
-        <translation>कोई पैक नहीं चुना</translation>
+        <translation>कोई पैक नहीं</translation>
     </message>
     <message>
         <source>To load a Veldor Image Pack:</source>

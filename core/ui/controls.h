@@ -23,6 +23,13 @@ QLabel* addLogo(QWidget& parent, QPoint topLeft);
 // right margin, where a longer text is cut with an ellipsis.
 void setLabelText(QLabel& label, const QString& text);
 
+// Lets every label and button of `window` show its whole text, however
+// long a language makes it: a control too narrow for its text widens, the
+// controls after it on its row move along, and the window grows to hold
+// them. Texts that fit leave the window exactly as made. Run once, when the
+// window's controls are all made.
+void growToFit(QWidget& window);
+
 // For a language read from the right: moves each control of `container` to
 // its mirror place, as Qt's layouts do by themselves, and so on into the
 // plain panels it holds. What the controls draw is left as drawn: a picture

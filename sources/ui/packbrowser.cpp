@@ -120,13 +120,18 @@ void PackBrowser::showFolderInstruction()
         return;
     folderShown_ = folder;
     auto* label = findChild<QLabel*>(QStringLiteral("Label3"), Qt::FindDirectChildrenOnly);
+    // From where the text starts (its right edge, read from the right) up to
+    // the window's far edge; a long folder is condensed, then cut.
+    const bool fromRight = label->isRightToLeft();
+    const int start = fromRight ? label->x() + label->width() : label->x();
     label->setText(tr("2. Open the pack, or extract it into %1").arg(folder));
     label->adjustSize();
-    // Up to the window's right edge; a long folder is condensed, then cut.
-    const int room = width() - label->x() - 8;
+    const int room = fromRight ? start - 8 : width() - start - 8;
     fitText(*label, room);
     if (label->sizeHint().width() > room)
         setElidedText(*label, label->text(), room);
+    if (fromRight)
+        label->move(start - label->width(), label->y());
 }
 
 void PackBrowser::openFrom(QWidget& picker)
@@ -216,9 +221,15 @@ void PackBrowser::loadPack(const std::string& fileName)
     const PackSlots contents = readPackSlots(reader, kind_, filled);
 
     packLoaded = 1;
-    setElidedText(*packname, shownName(header->name), kPackTextWidth);
-    setElidedText(*created, shownName(header->author), kPackTextWidth);
-    setElidedText(*description, shownName(header->description), kPackTextWidth);
+    // The pack's texts end short of the thumbnails, however far a longer
+    // language's headings have pushed their start.
+    const auto packTextRoom = [this](const QLabel& label) {
+        const int start = label.isRightToLeft() ? width() - label.x() - label.width() : label.x();
+        return kPackTextWidth - (start - kPackTextLeft);
+    };
+    setElidedText(*packname, shownName(header->name), packTextRoom(*packname));
+    setElidedText(*created, shownName(header->author), packTextRoom(*created));
+    setElidedText(*description, shownName(header->description), packTextRoom(*description));
     const auto shownPictures = pictures();
     const auto shownNames = names();
     for (int i = 0; i < kChoiceSlots; ++i) {

@@ -42,6 +42,13 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
 
         QLabel* caption = placeLabel(new ThumbnailCaption(shownName(spec.captions[std::size_t(i)]), &window),
                                      spec.captionName.arg(i), {0, kCaptionTop});
+        // A long name takes two lines rather than run into its neighbours.
+        constexpr int kCaptionRoom = kPictureStep;
+        if (caption->width() > kCaptionRoom) {
+            caption->setWordWrap(true);
+            caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            caption->resize(kCaptionRoom, caption->heightForWidth(kCaptionRoom));
+        }
         caption->move(left + kThumbnailSize / 2 - caption->width() / 2, kCaptionTop);
         row.captions[std::size_t(i)] = caption;
     }

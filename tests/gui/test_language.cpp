@@ -161,6 +161,8 @@ private slots:
     void layersMessagesAreTranslated();
     void noEnglishIsLeft_data();
     void noEnglishIsLeft();
+    void windowsFitEveryLanguage_data();
+    void windowsFitEveryLanguage();
     void scenesAreTheSameInEveryLanguage();
     void rightToLeftMirrorsTheWindowsButNotThePicture();
 };
@@ -290,6 +292,64 @@ void LanguageTest::noEnglishIsLeft()
             && it.value() != QLatin1String("Veldor") && !file.keptAsIs.contains(it.value()))
             left << it.key() + QStringLiteral(": ") + it.value();
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+}
+
+void LanguageTest::windowsFitEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    for (const QString& language : availableLanguages(kTranslations))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Every label, button and check box of every small window shows its whole
+// text, inside its window and clear of its neighbours (the Help title drawn
+// over the logo on purpose aside), with a pack's texts shown too.
+void LanguageTest::windowsFitEveryLanguage()
+{
+    QFETCH(QString, language);
+    SpokenLanguage spoken(language);
+    TestProgram p;
+    p.start();
+    Forms& f = p.forms();
+    f.SkyPack->showPack("sample.vpk");
+    const QWidget* helpLogo = control(f.helpbox, "ProgramIcon");
+    QStringList cut;
+    for (const auto& [name, w] : test::smallWindows(f)) {
+        const QList<QWidget*> controls = w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* c : controls) {
+            auto* label = qobject_cast<QLabel*>(c);
+            auto* button = qobject_cast<QAbstractButton*>(c);
+            if (!c->isVisibleTo(w) || (!label && !button))
+                continue;
+            const QString text = label ? label->text() : button->text();
+            if (text.isEmpty() || c == helpLogo)
+                continue;
+            const QString where = name + QLatin1Char('.') + c->objectName();
+            bool whole = true;
+            QRect shown = c->geometry();
+            if (label && label->wordWrap()) {
+                whole = label->heightForWidth(label->width()) <= label->height();
+            } else if (qobject_cast<QPushButton*>(c)) {
+                QString plain = text;
+                plain.remove(QLatin1Char('&'));
+                whole = c->fontMetrics().horizontalAdvance(plain) + 2 * 4 <= c->width();
+            } else {
+                whole = c->sizeHint().width() <= c->width();
+                // A label's text starts at its reading edge.
+                if (label && !c->isRightToLeft())
+                    shown.setWidth(c->sizeHint().width());
+            }
+            if (!whole)
+                cut << where + QStringLiteral(" cut: ") + text;
+            if (shown.left() < 0 || shown.right() >= w->width() || shown.bottom() >= w->height())
+                cut << where + QStringLiteral(" outside its window");
+            for (QWidget* other : controls)
+                if (other != c && other != helpLogo && other->isVisibleTo(w) && shown.intersects(other->geometry()))
+                    cut << where + QStringLiteral(" over ") + other->objectName();
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 }
 
 // A scene made through the windows, in each language and with numbers
