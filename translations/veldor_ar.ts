@@ -43,16 +43,24 @@
         <translation>حسنًا</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>نظام الطباعة لا يجيب (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>تحميل حزمة</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -903,6 +911,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>جارٍ إضافة حزمة الصور...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">إغلاق</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -916,6 +1043,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>اختر شيئًا</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -943,6 +1074,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>عدد النسخ</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1172,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>مساعدة فيلدور</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>نص المساعدة</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1058,6 +1205,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1088,69 +1240,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>بداية سريعة
--=-=-=-=-=-=
-
-هذا الدليل القصير يساعدك على رسم صورتك الأولى في فيلدور.
-
-الخطوة 1: اختر السماء
-
-انقر صورة السماء، وهي الزر الثاني في الشريط. تُفتح نافذة السماء. انقر سماءً؛ «غيوم داكنة» بداية جيدة. تُرسم الصورة بالسماء الجديدة. عندما تنتهي، أغلق نافذة السماء.
-
-الخطوة 2: اختر المنظر
-
-انقر صورة المنظر، وهي الزر الأول في الشريط، واختر منظرًا. جرّب «جزيرة مهجورة». يُرسم المنظر فوق السماء، ويلوّنه ضوء السماء.
-
-الخطوة 3: أضف الأشياء وعدّلها
-
-انقر صورة الأشياء، وهي الزر الثالث، واختر «منطاد». تُغلق النافذة.
-
-اضغط الآن زر الفأرة حيث تريد المنطاد، وأبقه مضغوطًا واسحب إلى الأسفل واليمين. المستطيل الذي تسحبه هو حجم المنطاد.
-
-عندما تترك الزر، يُرسم المنطاد وتسألك نافذة صغيرة هل تريد إبقاءه:
-   «غيّر حجمه» يعيد الرسم لتسحب مستطيل المنطاد مرة أخرى.
-   «لا تبقِه» يزيل الشيء الجديد.
-   «أبقِه» يتركه في صورتك.
-
-بعد ذلك انقر أي شيء لتنقله أو تغيّر حجمه أو تحذفه أو تضعه خلف الأرض.
-
-الخطوة 4: أكمل صورتك
-
-   التنعيم:
-   التنعيم يجعل الحواف الخشنة للأشياء والمناظر ناعمة. انقر صورة المؤثرات، وهي الزر الرابع. اترك مربع «تنعيم» وحده محددًا وانقر «تطبيق».
-
-   الحفظ بصيغة BMP:
-   انقر صورة التصدير. تُفتح نافذة تختار فيها حجم الصورة؛ ثم تسألك نافذة الحفظ عن اسم الملف.
-
-الأزرار
--=-=-=-
-
-(بالترتيب في الشريط.)
-
-المنظر: اختر منظرًا.
-السماء: اختر سماءً.
-شيء: أضف شيئًا.
-المؤثرات: ضع مؤثرات على صورتك.
-------------------------------
-جديد: ابدأ صورة جديدة.
-طباعة: اطبع صورتك (مع خيارات أكثر).
-حفظ: احفظ صورتك في ملف .VDR.
-فتح: افتح ملف .VDR.
-تصدير BMP: احفظ الصورة في ملف .BMP.
-------------------------------
-إعادة الرسم: يرسم صورتك من جديد.
-
-انقر الصورة بالزر الأيمن لترى قائمة بكل الأوامر.
-قائمة الأدوات تحذف كل الأشياء أو تستعيدها أو تنقلها مرة واحدة.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>مساعدة فيلدور</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>نص المساعدة</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>D’acord</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>el sistema d’impressió no respon (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Carrega un paquet</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Lliure per usar i compartir.</translation>
         <source>Installing Image Pack...</source>
         <translation>S’està afegint el paquet...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Tanca</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Lliure per usar i compartir.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Tria un objecte</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Lliure per usar i compartir.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Nombre de còpies</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Lliure per usar i compartir.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Ajuda del Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Text d’ajuda</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Guia ràpida
--=-=-=-=-=-
-
-Aquesta guia curta t’ajuda a fer el teu primer dibuix amb el Veldor.
-
-Pas 1: tria el cel
-
-Fes clic a la imatge del cel, el segon botó de l’esquerra a la barra. S’obre la finestra dels cels. Fes clic en un cel; «Núvols foscos» és bo per començar. El dibuix es torna a fer amb el cel nou. Quan acabi, tanca la finestra dels cels.
-
-Pas 2: tria el paisatge
-
-Fes clic a la imatge del paisatge, el primer botó de la barra, i tria un paisatge. Prova «Illa deserta». El paisatge es dibuixa sobre el cel, i la llum del cel li dona color.
-
-Pas 3: afegeix i canvia objectes
-
-Fes clic a la imatge dels objectes, el tercer botó de l’esquerra, i tria el «Globus». La finestra es tanca.
-
-Ara prem el botó del ratolí on vols el globus, mantén-lo premut i arrossega cap avall i cap a la dreta. El rectangle que arrossegues és la mida del globus.
-
-Quan deixes anar, es dibuixa el globus i una finestra petita et pregunta si el vols:
-   «Canvia la mida» torna a dibuixar perquè puguis arrossegar el rectangle un altre cop.
-   «No te’l quedis» treu l’objecte nou.
-   «Queda-te’l» el deixa al dibuix.
-
-Més tard, fes clic en un objecte per moure’l, canviar-ne la mida, esborrar-lo o posar-lo darrere la terra.
-
-Pas 4: acaba el dibuix
-
-   Suavitza:
-   Suavitzar fa més suaus les vores dels objectes i dels paisatges. Fes clic a la imatge dels efectes, el quart botó de l’esquerra. Deixa marcada només la casella «Suavitza» i fes clic a «Aplica».
-
-   Desa com a BMP:
-   Fes clic a la imatge d’exportar, el segon botó de la dreta. S’obre una finestra on tries la mida; després la finestra de desar et demana un nom.
-
-Els botons
--=-=-=-=-=
-
-(D’esquerra a dreta.)
-
-Paisatge: tria un paisatge.
-Cel: tria un cel.
-Objecte: afegeix un objecte.
-Efectes: posa efectes al dibuix.
-------------------------------
-Nou: comença un dibuix nou.
-Imprimeix: imprimeix el dibuix (amb més opcions).
-Desa: desa el dibuix com a fitxer .VDR.
-Obre: obre un fitxer .VDR.
-Exporta com a BMP: desa el dibuix com a fitxer .BMP.
-------------------------------
-Torna a dibuixar: fa el dibuix de nou.
-
-Fes clic amb el botó dret al dibuix per veure un menú amb totes les ordres.
-El menú Eines esborra, recupera o mou tots els objectes alhora.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Ajuda del Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Text d’ajuda</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -40,16 +40,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>tiskový systém neodpovídá (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Načíst balíček</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +908,125 @@ Volně k používání i sdílení.</translation>
         <source>Installing Image Pack...</source>
         <translation>Přidávám balíček obrázků...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Zavřít</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -913,6 +1040,10 @@ Volně k používání i sdílení.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Vyber předmět</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -940,6 +1071,14 @@ Volně k používání i sdílení.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Počet kopií</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1169,14 @@ Volně k používání i sdílení.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Nápověda Veldoru</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Text nápovědy</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1055,6 +1202,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1085,69 +1237,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Rychlý začátek
--=-=-=-=-=-=-=
-
-Tenhle krátký návod ti pomůže nakreslit ve Veldoru první obrázek.
-
-Krok 1: vyber oblohu
-
-Klikni na obrázek oblohy, druhé tlačítko zleva v liště. Otevře se okno s oblohami. Klikni na jednu oblohu; „Tmavé mraky“ jsou dobré na začátek. Obrázek se nakreslí s novou oblohou. Až bude hotový, zavři okno s oblohami.
-
-Krok 2: vyber krajinu
-
-Klikni na obrázek krajiny, první tlačítko v liště, a vyber krajinu. Zkus „Opuštěný ostrov“. Krajina se nakreslí přes oblohu a světlo oblohy ji obarví.
-
-Krok 3: přidávej a upravuj předměty
-
-Klikni na obrázek předmětů, třetí tlačítko zleva, a vyber „Horkovzdušný balón“. Okno se zavře.
-
-Teď stiskni tlačítko myši tam, kde má být balón, drž ho a táhni doprava dolů. Obdélník, který táhneš, určuje velikost balónu.
-
-Když pustíš, balón se nakreslí a malé okno se zeptá, jestli ho chceš nechat:
-   „Změnit velikost“ kreslí znovu, abys mohl obdélník pro balón natáhnout ještě jednou.
-   „Nenechat“ nový předmět odebere.
-   „Nechat“ ho nechá v obrázku.
-
-Později klikni na předmět a můžeš ho posunout, změnit jeho velikost, smazat ho nebo dát za zemi.
-
-Krok 4: dokonči obrázek
-
-   Vyhladit:
-   Vyhlazení zjemní drsné okraje předmětů a krajiny. Klikni na obrázek efektů, čtvrté tlačítko zleva. Nech zaškrtnuté jen políčko „Vyhladit“ a klikni na „Použít“.
-
-   Uložit jako BMP:
-   Klikni na obrázek ukládání BMP, druhé tlačítko zprava. Otevře se okno, kde vybereš velikost obrázku; potom se okno pro uložení zeptá na jméno souboru.
-
-Tlačítka
--=-=-=-=
-
-(Zleva doprava.)
-
-Krajina: vyber krajinu.
-Obloha: vyber oblohu.
-Předmět: přidej předmět.
-Efekty: použij na obrázek efekty.
-------------------------------
-Nový: začni nový obrázek.
-Tisk: vytiskni obrázek (s dalšími možnostmi).
-Uložit: ulož obrázek jako soubor .VDR.
-Otevřít: otevři soubor .VDR.
-Uložit jako BMP: ulož obrázek jako soubor .BMP.
-------------------------------
-Překreslit: nakreslí obrázek znovu.
-
-Klikni na obrázek pravým tlačítkem myši a uvidíš nabídku se všemi příkazy.
-Nabídka Nástroje smaže, vrátí nebo posune všechny předměty najednou.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Nápověda Veldoru</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Text nápovědy</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>printsystemet svarer ikke (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Hent billedpakke</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Fri at bruge og dele.</translation>
         <source>Installing Image Pack...</source>
         <translation>Tilføjer billedpakke...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Luk</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Fri at bruge og dele.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Vælg en ting</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Fri at bruge og dele.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Antal kopier</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Fri at bruge og dele.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Hjælp til Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hjælpetekst</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Kom hurtigt i gang
--=-=-=-=-=-=-=-=-=
-
-Denne korte vejledning hjælper dig med at lave dit første billede i Veldor.
-
-Trin 1: vælg himmel
-
-Klik på himmel-billedet, den anden knap fra venstre i bjælken. Himmel-vinduet åbner. Klik på en himmel; “Mørke skyer” er god at starte med. Billedet tegnes med den nye himmel. Når det er færdigt, lukker du himmel-vinduet.
-
-Trin 2: vælg landskab
-
-Klik på landskabs-billedet, den første knap i bjælken, og vælg et landskab. Prøv “Øde ø”. Landskabet tegnes over himlen, og himlens lys farver det.
-
-Trin 3: tilføj og ret ting
-
-Klik på ting-billedet, den tredje knap fra venstre, og vælg “Luftballon”. Vinduet lukker.
-
-Tryk nu museknappen ned, hvor ballonen skal være, hold den nede og træk ned mod højre. Firkanten, du trækker, bliver ballonens størrelse.
-
-Når du slipper, tegnes ballonen, og et lille vindue spørger, om du vil beholde den:
-   “Skift størrelse” tegner igen, så du kan trække firkanten for ballonen en gang til.
-   “Behold den ikke” fjerner den nye ting.
-   “Behold den” lader den blive i dit billede.
-
-Klik senere på en ting for at flytte den, ændre størrelsen, slette den eller sætte den bag landet.
-
-Trin 4: gør billedet færdigt
-
-   Udglat:
-   Udglatning gør de ru kanter på ting og landskaber bløde. Klik på effekt-billedet, den fjerde knap fra venstre. Lad kun feltet “Udglat” være krydset af, og klik på “Brug”.
-
-   Gem som BMP:
-   Klik på eksport-billedet, den anden knap fra højre. Et vindue åbner, hvor du vælger billedets størrelse; så spørger gem-vinduet om et filnavn.
-
-Knapperne
--=-=-=-=-
-
-(Fra venstre mod højre.)
-
-Landskab: vælg et landskab.
-Himmel: vælg en himmel.
-Ting: tilføj en ting.
-Effekter: brug effekter på dit billede.
-------------------------------
-Ny: begynd på et nyt billede.
-Print: print dit billede (med flere valg).
-Gem: gem dit billede som .VDR-fil.
-Åbn: åbn en .VDR-fil.
-Eksportér BMP: gem billedet som .BMP-fil.
-------------------------------
-Tegn igen: tegner dit billede igen.
-
-Højreklik på billedet for at få en menu med alle kommandoer.
-Menuen Værktøjer sletter, henter tilbage eller flytter alle ting på én gang.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Hjælp til Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Hjælpetekst</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

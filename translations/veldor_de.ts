@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>das Drucksystem ist nicht erreichbar (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Bilderpaket laden</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Frei zum Benutzen und Weitergeben.</translation>
         <source>Installing Image Pack...</source>
         <translation>Bilderpaket wird hinzugefügt...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Frei zum Benutzen und Weitergeben.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Wähle ein Ding</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Frei zum Benutzen und Weitergeben.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Anzahl der Kopien</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Frei zum Benutzen und Weitergeben.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Veldor-Hilfe</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Kurze Anleitung
--=-=-=-=-=-=-=-
-
-Diese kurze Anleitung hilft dir, mit Veldor dein erstes Bild zu machen.
-
-Schritt 1: Himmel wählen
-
-Klicke auf das Himmel-Bild, den zweiten Knopf von links oben in der Leiste. Das Himmel-Fenster geht auf. Klicke auf einen Himmel; „Dunkle Wolken“ ist gut für den Anfang. Das Bild wird mit dem neuen Himmel gezeichnet. Wenn es fertig ist, schließe das Himmel-Fenster.
-
-Schritt 2: Landschaft wählen
-
-Klicke auf das Landschaft-Bild, den ersten Knopf in der Leiste, und wähle eine Landschaft. Probiere „Einsame Insel“. Die Landschaft wird über den Himmel gezeichnet, und das Licht des Himmels färbt sie.
-
-Schritt 3: Dinge hinzufügen und ändern
-
-Klicke auf das Ding-Bild, den dritten Knopf von links, und wähle den „Heißluftballon“. Das Fenster geht zu.
-
-Drücke jetzt die Maustaste dort, wo der Ballon hin soll, halte sie fest und ziehe nach rechts unten. So groß wie das Rechteck wird der Ballon.
-
-Wenn du loslässt, wird der Ballon gezeichnet, und ein kleines Fenster fragt, ob du ihn behalten willst:
-   „Größe ändern“ zeichnet das Bild neu, damit du das Rechteck für den Ballon noch einmal ziehen kannst.
-   „Nicht behalten“ nimmt das neue Ding wieder weg.
-   „Behalten“ lässt es in deinem Bild.
-
-Klicke später auf ein Ding, um es zu verschieben, seine Größe zu ändern, es zu löschen oder hinter das Land zu stellen.
-
-Schritt 4: Das Bild fertig machen
-
-   Glätten:
-   Glätten macht die rauen Ränder von Dingen und Landschaften weich. Klicke auf das Effekte-Bild, den vierten Knopf von links. Lass nur das Kästchen „Glätten“ angekreuzt und klicke auf „Anwenden“.
-
-   Als BMP speichern:
-   Klicke auf das Export-Bild, den zweiten Knopf von rechts. Ein Fenster geht auf, in dem du die Größe des Bildes wählst; dann fragt das Speichern-Fenster nach einem Dateinamen.
-
-Die Knöpfe
--=-=-=-=-=
-
-(Von links nach rechts.)
-
-Landschaft: Eine Landschaft wählen.
-Himmel: Einen Himmel wählen.
-Ding: Ein Ding hinzufügen.
-Effekte: Effekte auf dein Bild anwenden.
-------------------------------
-Neu: Ein neues Bild anfangen.
-Drucken: Dein Bild drucken (mit mehr Einstellungen).
-Speichern: Dein Bild als .VDR-Datei speichern.
-Öffnen: Eine .VDR-Datei öffnen.
-BMP speichern: Das Bild als .BMP-Datei speichern.
-------------------------------
-Neu zeichnen: Zeichnet dein Bild neu.
-
-Klicke mit der rechten Maustaste auf das Bild: Dann kommt ein Menü mit allen Befehlen.
-Das Menü „Werkzeuge“ löscht, holt zurück oder verschiebt alle Dinge auf einmal.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Veldor-Hilfe</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Hilfetext</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>Εντάξει</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>το σύστημα εκτύπωσης δεν απαντά (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Φόρτωση πακέτου</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>Προσθήκη πακέτου εικόνων...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>Διάλεξε αντικείμενο</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>Αριθμός αντιτύπων</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Βοήθεια Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Κείμενο βοήθειας</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Γρήγορο ξεκίνημα
--=-=-=-=-=-=-=-=
-
-Αυτός ο μικρός οδηγός σε βοηθά να φτιάξεις την πρώτη σου εικόνα με το Veldor.
-
-Βήμα 1: διάλεξε ουρανό
-
-Πάτα την εικόνα του ουρανού, το δεύτερο κουμπί από αριστερά στη γραμμή. Ανοίγει το παράθυρο με τους ουρανούς. Πάτα έναν ουρανό· τα «Σκούρα σύννεφα» είναι καλά για αρχή. Η εικόνα ζωγραφίζεται με τον νέο ουρανό. Όταν τελειώσει, κλείσε το παράθυρο.
-
-Βήμα 2: διάλεξε τοπίο
-
-Πάτα την εικόνα του τοπίου, το πρώτο κουμπί στη γραμμή, και διάλεξε τοπίο. Δοκίμασε το «Ερημονήσι». Το τοπίο ζωγραφίζεται πάνω στον ουρανό και το φως του ουρανού του δίνει χρώμα.
-
-Βήμα 3: βάλε και άλλαξε αντικείμενα
-
-Πάτα την εικόνα των αντικειμένων, το τρίτο κουμπί από αριστερά, και διάλεξε το «Αερόστατο». Το παράθυρο κλείνει.
-
-Τώρα πάτα το κουμπί του ποντικιού εκεί που θέλεις το αερόστατο, κράτα το πατημένο και σύρε προς τα κάτω δεξιά. Το ορθογώνιο που σέρνεις είναι το μέγεθος του αερόστατου.
-
-Όταν το αφήσεις, το αερόστατο ζωγραφίζεται και ένα μικρό παράθυρο ρωτά αν θα το κρατήσεις:
-   Το «Άλλαξε μέγεθος» ζωγραφίζει ξανά για να σύρεις το ορθογώνιο άλλη μια φορά.
-   Το «Μην το κρατήσεις» βγάζει το νέο αντικείμενο.
-   Το «Κράτα το» το αφήνει στην εικόνα σου.
-
-Αργότερα πάτα ένα αντικείμενο για να το μετακινήσεις, να αλλάξεις το μέγεθός του, να το σβήσεις ή να το βάλεις πίσω από τη γη.
-
-Βήμα 4: τελείωσε την εικόνα σου
-
-   Εξομάλυνση:
-   Η εξομάλυνση κάνει απαλές τις τραχιές άκρες των αντικειμένων και των τοπίων. Πάτα την εικόνα των εφέ, το τέταρτο κουμπί από αριστερά. Άφησε τσεκαρισμένο μόνο το «Εξομάλυνση» και πάτα «Εφάρμοσε».
-
-   Αποθήκευση σε BMP:
-   Πάτα την εικόνα της εξαγωγής, το δεύτερο κουμπί από δεξιά. Ανοίγει ένα παράθυρο όπου διαλέγεις το μέγεθος· μετά το παράθυρο αποθήκευσης ζητά όνομα αρχείου.
-
-Τα κουμπιά
--=-=-=-=-=
-
-(Από αριστερά προς τα δεξιά.)
-
-Τοπίο: διάλεξε τοπίο.
-Ουρανός: διάλεξε ουρανό.
-Αντικείμενο: βάλε αντικείμενο.
-Εφέ: βάλε εφέ στην εικόνα σου.
-------------------------------
-Νέο: ξεκίνα νέα εικόνα.
-Εκτύπωση: τύπωσε την εικόνα σου (με περισσότερες επιλογές).
-Αποθήκευση: αποθήκευσε την εικόνα σου σε αρχείο .VDR.
-Άνοιγμα: άνοιξε ένα αρχείο .VDR.
-Εξαγωγή BMP: αποθήκευσε την εικόνα σε αρχείο .BMP.
-------------------------------
-Ξαναζωγράφισε: ζωγραφίζει ξανά την εικόνα σου.
-
-Πάτα με το δεξί κουμπί στην εικόνα για ένα μενού με όλες τις εντολές.
-Το μενού Εργαλεία σβήνει, φέρνει πίσω ή μετακινεί όλα τα αντικείμενα μαζί.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Βοήθεια Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Κείμενο βοήθειας</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>no se puede hablar con el sistema de impresión (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Cargar un paquete de imágenes</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Puedes usarlo y compartirlo libremente.</translation>
         <source>Installing Image Pack...</source>
         <translation>Instalando el paquete de imágenes...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Puedes usarlo y compartirlo libremente.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Elige un objeto</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Puedes usarlo y compartirlo libremente.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Número de copias</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Puedes usarlo y compartirlo libremente.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Ayuda de Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Para empezar
--=-=-=-=-=-=
-
-Esta pequeña guía te ayuda a hacer tu primer dibujo con Veldor.
-
-Paso uno: elige el cielo
-
-Haz clic en el icono del cielo, el segundo botón desde la izquierda en la barra. Se abre la ventana del cielo. Haz clic en uno de los cielos; &apos;Nubes oscuras&apos; es bueno para empezar. El dibujo se hace otra vez con el cielo nuevo. Cuando esté listo, cierra la ventana del cielo.
-
-Paso dos: elige el paisaje
-
-Haz clic en el icono del paisaje, el primer botón de la barra, y elige un paisaje. Prueba &apos;Isla desierta&apos;. El paisaje se dibuja encima del cielo, y la luz del cielo le da color.
-
-Paso tres: pon y cambia objetos
-
-Haz clic en el icono de los objetos, el tercer botón desde la izquierda, y elige el &apos;Globo aerostático&apos;. La ventana se cierra.
-
-Ahora pulsa el botón del ratón donde quieras el globo y, sin soltarlo, arrastra hacia abajo y a la derecha. El rectángulo que arrastras es el tamaño que tendrá el globo.
-
-Cuando sueltas, el globo se dibuja y una ventana pequeña te pregunta si te lo quedas:
-   &apos;Cambiar tamaño&apos; vuelve a dibujar para que arrastres otra vez el rectángulo del globo, igual que antes.
-   &apos;No lo quiero&apos; quita el objeto nuevo.
-   &apos;Quedármelo&apos; lo deja en tu dibujo.
-
-Más tarde, haz clic en un objeto para moverlo, cambiar su tamaño, borrarlo o ponerlo detrás de la tierra.
-
-Paso cuatro: termina tu dibujo
-
-   Bordes suaves:
-   Los bordes suaves quitan los picos de los bordes de objetos y paisajes. Haz clic en el icono de efectos, el cuarto desde la izquierda. Deja marcada solo la casilla &apos;Bordes suaves&apos; y haz clic en &apos;Usar efectos&apos;.
-
-   Guardar como BMP:
-   Haz clic en el icono de exportar, el segundo botón desde la derecha. Se abre una ventana donde eliges el tamaño de la imagen; luego la ventana de guardar de siempre te pide un nombre de archivo.
-
-Ayuda de los botones
--=-=-=-=-=-=-=-=-=-=
-
-(Los iconos de izquierda a derecha.)
-
-Paisaje: elige un paisaje.
-Cielo: elige un cielo.
-Objeto: pon un objeto.
-Efectos: pon efectos en tu dibujo.
-------------------------------
-Nuevo: empieza un dibujo nuevo.
-Imprimir: imprime tu dibujo (con más opciones).
-Guardar: guarda tu dibujo como archivo .VDR.
-Abrir: abre un archivo .VDR.
-Guardar BMP: guarda la imagen como archivo .BMP.
-------------------------------
-Redibujar: vuelve a dibujar tu imagen.
-
-Haz clic derecho en el dibujo para ver un menú con todas las órdenes.
-El menú Herramientas borra, recupera o mueve todos los objetos a la vez.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Ayuda de Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Texto de ayuda</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>tulostusjärjestelmä ei vastaa (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Lataa kuvapaketti</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Vapaa käyttää ja jakaa.</translation>
         <source>Installing Image Pack...</source>
         <translation>Lisätään kuvapakettia...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Sulje</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Vapaa käyttää ja jakaa.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Valitse esine</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Vapaa käyttää ja jakaa.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Kopioiden määrä</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Vapaa käyttää ja jakaa.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Veldorin ohje</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Ohjeteksti</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Pikaopas
--=-=-=-=
-
-Tämä lyhyt opas auttaa sinua tekemään ensimmäisen kuvasi Veldorilla.
-
-Vaihe 1: valitse taivas
-
-Napsauta taivaan kuvaa, vasemmalta toista painiketta palkissa. Taivasikkuna aukeaa. Napsauta taivasta; ”Tummat pilvet” on hyvä alku. Kuva piirretään uuden taivaan kanssa. Kun se on valmis, sulje taivasikkuna.
-
-Vaihe 2: valitse maisema
-
-Napsauta maiseman kuvaa, palkin ensimmäistä painiketta, ja valitse maisema. Kokeile ”Autio saari”. Maisema piirretään taivaan päälle, ja taivaan valo värittää sen.
-
-Vaihe 3: lisää ja muokkaa esineitä
-
-Napsauta esineen kuvaa, vasemmalta kolmatta painiketta, ja valitse ”Kuumailmapallo”. Ikkuna sulkeutuu.
-
-Paina hiiren nappi alas siinä, missä pallon pitää olla, pidä se alhaalla ja vedä oikealle alas. Vetämäsi suorakulmio on pallon koko.
-
-Kun päästät irti, pallo piirretään ja pieni ikkuna kysyy, pidätkö sen:
-   ”Muuta kokoa” piirtää uudelleen, jotta voit vetää pallon suorakulmion vielä kerran.
-   ”Älä pidä” poistaa uuden esineen.
-   ”Pidä” jättää sen kuvaasi.
-
-Myöhemmin voit napsauttaa esinettä ja siirtää sitä, muuttaa sen kokoa, poistaa sen tai laittaa sen maan taakse.
-
-Vaihe 4: viimeistele kuva
-
-   Pehmennä:
-   Pehmennys tekee esineiden ja maisemien karheista reunoista pehmeitä. Napsauta tehosteiden kuvaa, vasemmalta neljättä painiketta. Jätä vain ”Pehmennä” rastitetuksi ja napsauta ”Käytä”.
-
-   Tallenna BMP-kuvana:
-   Napsauta viennin kuvaa, oikealta toista painiketta. Aukeaa ikkuna, jossa valitset kuvan koon; sitten tallennusikkuna kysyy tiedoston nimeä.
-
-Painikkeet
--=-=-=-=-=
-
-(Vasemmalta oikealle.)
-
-Maisema: valitse maisema.
-Taivas: valitse taivas.
-Esine: lisää esine.
-Tehosteet: lisää kuvaan tehosteita.
-------------------------------
-Uusi: aloita uusi kuva.
-Tulosta: tulosta kuvasi (lisää valintoja).
-Tallenna: tallenna kuvasi .VDR-tiedostoksi.
-Avaa: avaa .VDR-tiedosto.
-Vie BMP: tallenna kuva .BMP-tiedostoksi.
-------------------------------
-Piirrä uudelleen: piirtää kuvasi uudelleen.
-
-Napsauta kuvaa hiiren oikealla napilla, niin saat valikon, jossa ovat kaikki komennot.
-Työkalut-valikko poistaa, palauttaa tai siirtää kaikki esineet kerralla.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Veldorin ohje</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Ohjeteksti</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>le système d’impression ne répond pas (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Charger un pack</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Libre d’utiliser et de partager.</translation>
         <source>Installing Image Pack...</source>
         <translation>Ajout du pack d’images...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Libre d’utiliser et de partager.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Choisis un objet</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Libre d’utiliser et de partager.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Nombre de copies</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Libre d’utiliser et de partager.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Aide de Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d’aide</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Petit guide pour commencer
--=-=-=-=-=-=-=-=-=-=-=-=-=-
-
-Ce petit guide t’aide à faire ton premier dessin avec Veldor.
-
-Étape 1 : choisir le ciel
-
-Clique sur l’image du ciel, le deuxième bouton en partant de la gauche dans la barre. La fenêtre des ciels s’ouvre. Clique sur un ciel ; « Nuages sombres » est bien pour commencer. Le dessin se refait avec le nouveau ciel. Quand c’est fini, ferme la fenêtre des ciels.
-
-Étape 2 : choisir le paysage
-
-Clique sur l’image du paysage, le premier bouton de la barre, et choisis un paysage. Essaie « Île déserte ». Le paysage est dessiné sur le ciel, et la lumière du ciel lui donne sa couleur.
-
-Étape 3 : ajouter et changer des objets
-
-Clique sur l’image des objets, le troisième bouton en partant de la gauche, et choisis la « Montgolfière ». La fenêtre se ferme.
-
-Appuie sur le bouton de la souris là où tu veux la montgolfière, garde-le appuyé et tire vers le bas et vers la droite. Le rectangle que tu tires donne la taille de la montgolfière.
-
-Quand tu lâches, la montgolfière est dessinée et une petite fenêtre te demande si tu veux la garder :
-   « Changer la taille » refait le dessin pour que tu tires encore le rectangle, comme avant.
-   « Ne pas le garder » enlève le nouvel objet.
-   « Le garder » le laisse dans ton dessin.
-
-Plus tard, clique sur un objet pour le déplacer, changer sa taille, le supprimer ou le mettre derrière le sol.
-
-Étape 4 : finir ton dessin
-
-   Lisser :
-   Lisser adoucit les bords des objets et des paysages. Clique sur l’image des effets, le quatrième bouton en partant de la gauche. Laisse seulement la case « Lisser » cochée et clique sur « Appliquer ».
-
-   Enregistrer en BMP :
-   Clique sur l’image de l’export, le deuxième bouton en partant de la droite. Une fenêtre s’ouvre pour choisir la taille de l’image ; puis la fenêtre d’enregistrement demande un nom de fichier.
-
-Les boutons
--=-=-=-=-=-
-
-(De gauche à droite.)
-
-Paysage : choisir un paysage.
-Ciel : choisir un ciel.
-Objet : ajouter un objet.
-Effets : mettre des effets sur ton dessin.
-------------------------------
-Nouveau : commencer un nouveau dessin.
-Imprimer : imprimer ton dessin (avec plus de choix).
-Enregistrer : enregistrer ton dessin dans un fichier .VDR.
-Ouvrir : ouvrir un fichier .VDR.
-Enregistrer en BMP : enregistrer le dessin dans un fichier .BMP.
-------------------------------
-Redessiner : refait ton dessin.
-
-Clique avec le bouton droit sur le dessin : un menu montre toutes les commandes.
-Le menu Outils supprime, remet ou déplace tous les objets en une fois.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Aide de Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Texte d’aide</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>אישור</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>מערכת ההדפסה לא עונה (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>טעינת חבילה</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>סגירה</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>מוסיפים את חבילת התמונות...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">סגירה</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>בחרו חפץ</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>מספר עותקים</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>עזרה לוולדור</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>טקסט עזרה</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>התחלה מהירה
--=-=-=-=-=-=
-
-המדריך הקצר הזה עוזר לכם לצייר את התמונה הראשונה שלכם בוולדור.
-
-שלב 1: בוחרים שמיים
-
-לחצו על תמונת השמיים, הכפתור השני בסרגל. נפתח חלון השמיים. לחצו על שמיים; „עננים כהים” טובים להתחלה. התמונה מצוירת עם השמיים החדשים. כשהיא מוכנה, סגרו את חלון השמיים.
-
-שלב 2: בוחרים נוף
-
-לחצו על תמונת הנוף, הכפתור הראשון בסרגל, ובחרו נוף. נסו „אי בודד”. הנוף מצויר מעל השמיים, והאור של השמיים צובע אותו.
-
-שלב 3: מוסיפים ומשנים חפצים
-
-לחצו על תמונת החפצים, הכפתור השלישי, ובחרו „כדור פורח”. החלון נסגר.
-
-עכשיו לחצו על כפתור העכבר במקום שבו הכדור צריך להיות, החזיקו אותו וגררו למטה וימינה. המלבן שאתם גוררים הוא הגודל של הכדור.
-
-כשאתם עוזבים, הכדור מצויר וחלון קטן שואל אם להשאיר אותו:
-   „שינוי גודל” מצייר שוב כדי שתגררו את המלבן של הכדור עוד פעם.
-   „לא להשאיר” מוריד את החפץ החדש.
-   „להשאיר” משאיר אותו בתמונה.
-
-אחר כך לחצו על חפץ כדי להזיז אותו, לשנות את הגודל שלו, למחוק אותו או לשים אותו מאחורי הקרקע.
-
-שלב 4: מסיימים את התמונה
-
-   החלקה:
-   החלקה מרככת את הקצוות המחוספסים של חפצים ונופים. לחצו על תמונת האפקטים, הכפתור הרביעי. השאירו מסומנת רק את התיבה „החלקה” ולחצו „להחיל”.
-
-   שמירה כ־BMP:
-   לחצו על תמונת הייצוא. נפתח חלון שבו בוחרים את גודל התמונה; אחר כך חלון השמירה שואל על שם לקובץ.
-
-הכפתורים
--=-=-=-=-
-
-(לפי הסדר בסרגל.)
-
-נוף: בוחרים נוף.
-שמיים: בוחרים שמיים.
-חפץ: מוסיפים חפץ.
-אפקטים: מוסיפים אפקטים לתמונה.
-------------------------------
-חדש: מתחילים תמונה חדשה.
-הדפסה: מדפיסים את התמונה (עם עוד אפשרויות).
-שמירה: שומרים את התמונה כקובץ .VDR.
-פתיחה: פותחים קובץ .VDR.
-ייצוא BMP: שומרים את התמונה כקובץ .BMP.
-------------------------------
-ציור מחדש: מצייר את התמונה שוב.
-
-לחצו על התמונה בכפתור הימני של העכבר כדי לראות תפריט עם כל הפקודות.
-תפריט הכלים מוחק, מחזיר או מזיז את כל החפצים בבת אחת.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>עזרה לוולדור</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>טקסט עזרה</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>ठीक है</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>प्रिंट सिस्टम जवाब नहीं दे रहा (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>पैक लाएँ</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>तस्वीर पैक जोड़ा जा रहा है...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">बंद करें</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>एक चीज़ चुनें</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>कॉपी की गिनती</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>वेल्डोर मदद</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>मदद का पाठ</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>जल्दी शुरुआत
--=-=-=-=-=-=
-
-यह छोटी गाइड वेल्डोर में आपकी पहली तस्वीर बनाने में मदद करती है।
-
-कदम 1: आसमान चुनें
-
-आसमान वाली तस्वीर पर क्लिक करें, यह पट्टी में बाएँ से दूसरा बटन है। आसमान की खिड़की खुलती है। किसी आसमान पर क्लिक करें; ‘काले बादल’ शुरुआत के लिए अच्छा है। तस्वीर नए आसमान के साथ बनती है। जब बन जाए, आसमान की खिड़की बंद करें।
-
-कदम 2: नज़ारा चुनें
-
-नज़ारे वाली तस्वीर पर क्लिक करें, यह पट्टी का पहला बटन है, और एक नज़ारा चुनें। ‘सुनसान द्वीप’ आज़माएँ। नज़ारा आसमान के ऊपर बनता है, और आसमान की रोशनी उसे रंग देती है।
-
-कदम 3: चीज़ें जोड़ें और बदलें
-
-चीज़ों वाली तस्वीर पर क्लिक करें, यह बाएँ से तीसरा बटन है, और ‘गर्म हवा का गुब्बारा’ चुनें। खिड़की बंद हो जाती है।
-
-अब जहाँ गुब्बारा चाहिए वहाँ माउस का बटन दबाएँ, दबाए रखें और नीचे दाईं ओर खींचें। जो आयत आप खींचते हैं, गुब्बारा उतना बड़ा होगा।
-
-बटन छोड़ने पर गुब्बारा बनता है और एक छोटी खिड़की पूछती है कि क्या इसे रखना है:
-   ‘आकार बदलें’ फिर से बनाता है ताकि आप गुब्बारे का आयत दोबारा खींच सकें।
-   ‘न रखें’ नई चीज़ हटा देता है।
-   ‘रखें’ उसे आपकी तस्वीर में रहने देता है।
-
-बाद में किसी चीज़ पर क्लिक करके उसे खिसका सकते हैं, उसका आकार बदल सकते हैं, मिटा सकते हैं या ज़मीन के पीछे रख सकते हैं।
-
-कदम 4: तस्वीर पूरी करें
-
-   चिकना करें:
-   चिकना करने से चीज़ों और नज़ारों के खुरदरे किनारे मुलायम हो जाते हैं। असर वाली तस्वीर पर क्लिक करें, यह बाएँ से चौथा बटन है। सिर्फ़ ‘चिकना करें’ पर निशान रहने दें और ‘लगाएँ’ दबाएँ।
-
-   BMP में सहेजें:
-   सहेजने वाली तस्वीर पर क्लिक करें, यह दाएँ से दूसरा बटन है। एक खिड़की खुलती है जिसमें आप तस्वीर का आकार चुनते हैं; फिर सहेजने की खिड़की फ़ाइल का नाम पूछती है।
-
-बटन
--=-=
-
-(बाएँ से दाएँ।)
-
-नज़ारा: नज़ारा चुनें।
-आसमान: आसमान चुनें।
-चीज़: एक चीज़ जोड़ें।
-असर: तस्वीर पर असर लगाएँ।
-------------------------------
-नया: नई तस्वीर शुरू करें।
-छापें: तस्वीर छापें (और विकल्पों के साथ)।
-सहेजें: तस्वीर .VDR फ़ाइल में सहेजें।
-खोलें: .VDR फ़ाइल खोलें।
-BMP में सहेजें: तस्वीर .BMP फ़ाइल में सहेजें।
-------------------------------
-फिर से बनाएँ: तस्वीर दोबारा बनाता है।
-
-सभी आदेशों वाले मेन्यू के लिए तस्वीर पर दायाँ क्लिक करें।
-औज़ार मेन्यू सभी चीज़ों को एक साथ मिटाता, वापस लाता या खिसकाता है।
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>वेल्डोर मदद</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>मदद का पाठ</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -38,16 +38,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>a nyomtatórendszer nem válaszol (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Csomag betöltése</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -898,6 +906,125 @@ Szabadon használható és megosztható.</translation>
         <source>Installing Image Pack...</source>
         <translation>Képcsomag hozzáadása...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Bezárás</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -911,6 +1038,10 @@ Szabadon használható és megosztható.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Válassz tárgyat</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +1069,14 @@ Szabadon használható és megosztható.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Példányok száma</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1167,14 @@ Szabadon használható és megosztható.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Veldor súgó</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Súgószöveg</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1053,6 +1200,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1083,69 +1235,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Gyors kezdés
--=-=-=-=-=-=
-
-Ez a rövid útmutató segít elkészíteni az első képedet a Veldorral.
-
-1. lépés: válassz eget
-
-Kattints az ég képére, a sáv második gombjára balról. Kinyílik az egek ablaka. Kattints egy égre; a „Sötét felhők” jó kezdésnek. A kép újra elkészül az új éggel. Ha kész, zárd be az egek ablakát.
-
-2. lépés: válassz tájat
-
-Kattints a táj képére, a sáv első gombjára, és válassz tájat. Próbáld ki a „Lakatlan sziget”-et. A táj az égre rajzolódik, és az ég fénye kiszínezi.
-
-3. lépés: tárgyak hozzáadása és szerkesztése
-
-Kattints a tárgyak képére, a harmadik gombra balról, és válaszd a „Hőlégballon”-t. Az ablak bezárul.
-
-Most nyomd le az egérgombot ott, ahová a ballont szeretnéd, tartsd lenyomva, és húzd jobbra lefelé. A téglalap, amit húzol, a ballon mérete lesz.
-
-Amikor elengeded, megjelenik a ballon, és egy kis ablak megkérdezi, megtartod-e:
-   Az „Átméretezés” újrarajzol, hogy újra meghúzhasd a ballon téglalapját.
-   A „Nem kell” eltünteti az új tárgyat.
-   A „Megtartom” a képeden hagyja.
-
-Később kattints egy tárgyra, hogy mozgasd, átméretezd, töröld vagy a föld mögé tedd.
-
-4. lépés: a kép befejezése
-
-   Simítás:
-   A simítás lágyabbá teszi a tárgyak és tájak érdes szélét. Kattints a hatások képére, a negyedik gombra balról. Csak a „Simítás” mező legyen bejelölve, és kattints az „Alkalmaz” gombra.
-
-   Mentés BMP-ként:
-   Kattints a mentés képére, a második gombra jobbról. Kinyílik egy ablak, ahol a kép méretét választod; aztán a mentés ablaka fájlnevet kér.
-
-A gombok
--=-=-=-=
-
-(Balról jobbra.)
-
-Táj: válassz tájat.
-Ég: válassz eget.
-Tárgy: adj hozzá tárgyat.
-Hatások: tegyél hatásokat a képedre.
-------------------------------
-Új: kezdj új képet.
-Nyomtatás: nyomtasd ki a képedet (több beállítással).
-Mentés: mentsd el a képedet .VDR-fájlként.
-Megnyitás: nyiss meg egy .VDR-fájlt.
-Mentés BMP-ként: mentsd el a képet .BMP-fájlként.
-------------------------------
-Újrarajzolás: újrarajzolja a képedet.
-
-Kattints jobb gombbal a képre: egy menüben ott van minden parancs.
-Az Eszközök menü egyszerre törli, visszahozza vagy mozgatja az összes tárgyat.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Veldor súgó</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Súgószöveg</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -38,16 +38,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>sistem cetak tidak menjawab (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Muat Paket</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -898,6 +906,125 @@ Bebas dipakai dan dibagikan.</translation>
         <source>Installing Image Pack...</source>
         <translation>Menambahkan paket gambar...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Tutup</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -911,6 +1038,10 @@ Bebas dipakai dan dibagikan.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Pilih Benda</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +1069,14 @@ Bebas dipakai dan dibagikan.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Jumlah salinan</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1167,14 @@ Bebas dipakai dan dibagikan.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Bantuan Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Teks bantuan</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1053,6 +1200,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1083,69 +1235,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Mulai Cepat
--=-=-=-=-=-
-
-Panduan singkat ini membantumu membuat gambar pertamamu dengan Veldor.
-
-Langkah 1: pilih langit
-
-Klik gambar langit, tombol kedua dari kiri di bilah. Jendela langit terbuka. Klik salah satu langit; ‘Awan Gelap’ bagus untuk mulai. Gambar dibuat ulang dengan langit baru. Setelah selesai, tutup jendela langit.
-
-Langkah 2: pilih pemandangan
-
-Klik gambar pemandangan, tombol pertama di bilah, lalu pilih pemandangan. Coba ‘Pulau Sepi’. Pemandangan digambar di atas langit, dan cahaya langit memberinya warna.
-
-Langkah 3: tambah dan ubah benda
-
-Klik gambar benda, tombol ketiga dari kiri, lalu pilih ‘Balon Udara’. Jendelanya tertutup.
-
-Sekarang tekan tombol mouse di tempat balon akan berada, tahan, lalu tarik ke kanan bawah. Kotak yang kamu tarik menjadi ukuran balon.
-
-Saat kamu lepaskan, balon digambar dan jendela kecil bertanya apakah mau disimpan:
-   ‘Ubah Ukuran’ menggambar ulang supaya kamu bisa menarik kotak balon sekali lagi.
-   ‘Jangan Simpan’ membuang benda baru itu.
-   ‘Simpan’ membiarkannya di gambarmu.
-
-Nanti, klik sebuah benda untuk memindahkannya, mengubah ukurannya, menghapusnya, atau menaruhnya di belakang tanah.
-
-Langkah 4: selesaikan gambarmu
-
-   Haluskan:
-   Haluskan membuat tepi benda dan pemandangan yang kasar jadi halus. Klik gambar efek, tombol keempat dari kiri. Centang hanya kotak ‘Haluskan’ lalu klik ‘Pakai’.
-
-   Simpan sebagai BMP:
-   Klik gambar ekspor, tombol kedua dari kanan. Jendela terbuka untuk memilih ukuran gambar; lalu jendela simpan menanyakan nama berkas.
-
-Tombol-tombol
--=-=-=-=-=-=-
-
-(Dari kiri ke kanan.)
-
-Pemandangan: pilih pemandangan.
-Langit: pilih langit.
-Benda: tambahkan benda.
-Efek: beri efek pada gambarmu.
-------------------------------
-Baru: mulai gambar baru.
-Cetak: cetak gambarmu (dengan pilihan lain).
-Simpan: simpan gambarmu sebagai berkas .VDR.
-Buka: buka berkas .VDR.
-Ekspor BMP: simpan gambar sebagai berkas .BMP.
-------------------------------
-Gambar Ulang: menggambar ulang gambarmu.
-
-Klik kanan pada gambar untuk menu berisi semua perintah.
-Menu Alat menghapus, mengembalikan, atau memindahkan semua benda sekaligus.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Bantuan Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Teks bantuan</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>non riesco a parlare con la stampa (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Carica un pacchetto di immagini</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Puoi usarlo e condividerlo liberamente.</translation>
         <source>Installing Image Pack...</source>
         <translation>Sto installando il pacchetto di immagini...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Chiudi</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Puoi usarlo e condividerlo liberamente.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Scegli un oggetto</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Puoi usarlo e condividerlo liberamente.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Numero di copie</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Puoi usarlo e condividerlo liberamente.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Aiuto di Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Testo di aiuto</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Per cominciare
--=-=-=-=-=-=-=
-
-Questa piccola guida ti aiuta a fare il tuo primo disegno con Veldor.
-
-Primo passo: scegli il cielo
-
-Clicca l&apos;icona del cielo, il secondo pulsante da sinistra nella barra. Si apre la finestra del cielo. Clicca uno dei cieli; &apos;Nuvole scure&apos; va bene per iniziare. Il disegno viene rifatto con il nuovo cielo. Quando è pronto, chiudi la finestra del cielo.
-
-Secondo passo: scegli il paesaggio
-
-Clicca l&apos;icona del paesaggio, il primo pulsante nella barra, e scegli un paesaggio. Prova &apos;Isola deserta&apos;. Il paesaggio viene disegnato sopra il cielo, e la luce del cielo lo colora.
-
-Terzo passo: aggiungi e cambia gli oggetti
-
-Clicca l&apos;icona degli oggetti, il terzo pulsante da sinistra, e scegli la &apos;Mongolfiera&apos;. La finestra si chiude.
-
-Ora premi il tasto del mouse dove vuoi la mongolfiera e, tenendolo premuto, trascina in basso a destra. Il rettangolo che disegni è la grandezza della mongolfiera.
-
-Quando lasci il tasto, la mongolfiera viene disegnata e una piccola finestra ti chiede se vuoi tenerla:
-   &apos;Cambia misura&apos; rifà il disegno, così puoi trascinare di nuovo il rettangolo della mongolfiera, come prima.
-   &apos;Non tenerlo&apos; toglie il nuovo oggetto.
-   &apos;Tienilo&apos; lo lascia nel tuo disegno.
-
-Più tardi clicca su un oggetto per spostarlo, cambiarne la misura, cancellarlo o metterlo dietro la terra.
-
-Quarto passo: finisci il disegno
-
-   Bordi lisci:
-   I bordi lisci rendono morbidi i bordi ruvidi di oggetti e paesaggi. Clicca l&apos;icona degli effetti, la quarta da sinistra. Lascia segnata solo la casella &apos;Bordi lisci&apos; e clicca &apos;Usa gli effetti&apos;.
-
-   Salvare come BMP:
-   Clicca l&apos;icona per esportare, il secondo pulsante da destra. Si apre una finestra dove scegli la grandezza dell&apos;immagine; poi la solita finestra di salvataggio ti chiede il nome del file.
-
-Aiuto sui pulsanti
--=-=-=-=-=-=-=-=-=
-
-(Le icone da sinistra a destra.)
-
-Paesaggio: scegli un paesaggio.
-Cielo: scegli un cielo.
-Oggetto: aggiungi un oggetto.
-Effetti: aggiungi effetti al disegno.
-------------------------------
-Nuovo: inizia un nuovo disegno.
-Stampa: stampa il disegno (con altre opzioni).
-Salva: salva il disegno come file .VDR.
-Apri: apri un file .VDR.
-Salva BMP: salva l&apos;immagine come file .BMP.
-------------------------------
-Ridisegna: disegna di nuovo l&apos;immagine.
-
-Clicca col tasto destro sul disegno per avere un menu con tutti i comandi.
-Il menu Strumenti cancella, riprende o sposta tutti gli oggetti insieme.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Aiuto di Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Testo di aiuto</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

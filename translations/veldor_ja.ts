@@ -38,16 +38,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>いんさつのしくみにつながりません (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>え の パックをよみこむ</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>とじる</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -898,6 +906,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>え のパックをいれています...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">とじる</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -911,6 +1038,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>ものをえらんでください</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +1069,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>まいすう</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1167,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Veldor のヘルプ</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>ヘルプのぶんしょう</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1053,6 +1200,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1083,69 +1235,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>はじめてみよう
--=-=-=-=-=-=-
-
-この みじかいせつめいで、Veldor ではじめての え をつくってみよう。
-
-ステップ 1: そらをえらぶ
-
-ツールバーの ひだりから 2 ばんめのボタン、そらのアイコンをクリックします。そらのまどがひらきます。そらを ひとつクリックします。はじめは &apos;くろいくも&apos; がおすすめです。あたらしいそらで え がかきなおされます。かきおわったら、そらのまどをとじます。
-
-ステップ 2: けしきをえらぶ
-
-ツールバーの 1 ばんめのボタン、けしきのアイコンをクリックして、けしきをえらびます。&apos;むじんとう&apos; をためしてみよう。けしきは そらのうえにかかれ、そらのひかりで いろがつきます。
-
-ステップ 3: ものをおいて、かえる
-
-ひだりから 3 ばんめのボタン、もののアイコンをクリックして、&apos;ききゅう&apos; をえらびます。まどがとじます。
-
-ききゅうをおきたいところで マウスのボタンをおして、おしたまま みぎしたへドラッグします。ドラッグしたしかくが ききゅうのおおきさになります。
-
-ボタンをはなすと ききゅうがかかれて、ちいさなまどが のこすかどうかききます:
-   &apos;おおきさをかえる&apos; は え をかきなおして、まえとおなじように ききゅうのしかくを もういちどドラッグできるようにします。
-   &apos;のこさない&apos; は あたらしいものをとりけします。
-   &apos;のこす&apos; は え のなかにのこします。
-
-あとで ものをクリックすると、うごかしたり、おおきさをかえたり、けしたり、じめんのうしろへおいたりできます。
-
-ステップ 4: え をしあげる
-
-   ふちをなめらかに:
-   ものやけしきの ギザギザのふちを なめらかにします。ひだりから 4 ばんめの こうかのアイコンをクリックします。&apos;ふちをなめらかに&apos; のはこだけにしるしをつけて、&apos;こうかをつける&apos; をクリックします。
-
-   BMP でほぞん:
-   みぎから 2 ばんめのボタン、かきだしのアイコンをクリックします。え のおおきさをえらぶまどがひらきます。そのあと いつものほぞんのまどが ファイルのなまえをききます。
-
-ボタンのせつめい
--=-=-=-=-=-=-=-
-
-(アイコンを ひだりから みぎへ。)
-
-けしき: けしきをえらぶ。
-そら: そらをえらぶ。
-もの: ものをおく。
-こうか: え にこうかをつける。
-------------------------------
-あたらしく: あたらしい え をはじめる。
-いんさつ: え をいんさつする (ほかのせっていもあります)。
-ほぞん: え を .VDR ファイルにほぞんする。
-ひらく: .VDR ファイルをひらく。
-BMP ほぞん: え を .BMP ファイルにほぞんする。
-------------------------------
-かきなおす: え を もういちどかく。
-
-え を みぎクリックすると、すべてのコマンドがあるメニューがでます。
-ツールメニューで すべてのものを いっぺんに けしたり、もどしたり、うごかしたりできます。
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Veldor のヘルプ</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>ヘルプのぶんしょう</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

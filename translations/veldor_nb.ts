@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>får ikke kontakt med utskriftssystemet (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Last inn en bildepakke</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Fritt å bruke og dele.</translation>
         <source>Installing Image Pack...</source>
         <translation>Installerer bildepakken...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Lukk</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Fritt å bruke og dele.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Velg en ting</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Fritt å bruke og dele.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Antall kopier</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Fritt å bruke og dele.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Hjelp for Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hjelpetekst</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Kom i gang
--=-=-=-=-=
-
-Denne lille veiledningen hjelper deg å lage ditt første bilde med Veldor.
-
-Steg en: velg himmel
-
-Klikk på himmelikonet, den andre knappen fra venstre i verktøylinjen. Himmelvinduet åpnes. Klikk på en av himlene; &apos;Mørke skyer&apos; er fin å begynne med. Bildet tegnes på nytt med den nye himmelen. Når det er ferdig, lukker du himmelvinduet.
-
-Steg to: velg landskap
-
-Klikk på landskapsikonet, den første knappen i verktøylinjen, og velg et landskap. Prøv &apos;Øde øy&apos;. Landskapet tegnes over himmelen, og lyset fra himmelen farger det.
-
-Steg tre: legg til og endre ting
-
-Klikk på tingikonet, den tredje knappen fra venstre, og velg &apos;Luftballong&apos;. Vinduet lukkes.
-
-Trykk nå ned museknappen der ballongen skal være, hold den nede og dra nedover og mot høyre. Firkanten du drar blir like stor som ballongen.
-
-Når du slipper, tegnes ballongen, og et lite vindu spør om du vil beholde den:
-   &apos;Endre størrelse&apos; tegner bildet på nytt så du kan dra ballongens firkant en gang til, akkurat som før.
-   &apos;Ikke behold den&apos; tar bort den nye tingen.
-   &apos;Behold den&apos; lar den bli i bildet ditt.
-
-Klikk senere på en ting for å flytte den, endre størrelsen, slette den eller legge den bak landet.
-
-Steg fire: gjør ferdig bildet
-
-   Myke kanter:
-   Myke kanter gjør de taggete kantene på ting og landskap glatte. Klikk på effektikonet, det fjerde fra venstre. La bare boksen &apos;Myke kanter&apos; være krysset av, og klikk på &apos;Bruk effektene&apos;.
-
-   Lagre som BMP:
-   Klikk på eksportikonet, den andre knappen fra høyre. Et vindu åpnes der du velger hvor stort bildet skal være; så spør det vanlige lagringsvinduet etter et filnavn.
-
-Hjelp for knappene
--=-=-=-=-=-=-=-=-=
-
-(Ikonene fra venstre mot høyre.)
-
-Landskap: velg et landskap.
-Himmel: velg en himmel.
-Ting: legg til en ting.
-Effekter: legg effekter på bildet.
-------------------------------
-Ny: start et nytt bilde.
-Skriv ut: skriv ut bildet (med flere valg).
-Lagre: lagre bildet som en .VDR-fil.
-Åpne: åpne en .VDR-fil.
-Lagre BMP: lagre bildet som en .BMP-fil.
-------------------------------
-Tegn på nytt: tegner bildet ditt en gang til.
-
-Høyreklikk på bildet for en meny med alle kommandoene.
-Menyen Verktøy sletter, henter tilbake eller flytter alle ting på en gang.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Hjelp for Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Hjelpetekst</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

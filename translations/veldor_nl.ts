@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>het printsysteem is niet bereikbaar (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Pakket laden</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Vrij te gebruiken en te delen.</translation>
         <source>Installing Image Pack...</source>
         <translation>Pakket wordt toegevoegd...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Sluiten</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Vrij te gebruiken en te delen.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Kies een voorwerp</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Vrij te gebruiken en te delen.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Aantal kopieën</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Vrij te gebruiken en te delen.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Veldor-hulp</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hulptekst</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Snel beginnen
--=-=-=-=-=-=-
-
-Deze korte uitleg helpt je om met Veldor je eerste tekening te maken.
-
-Stap 1: kies een lucht
-
-Klik op het plaatje van de lucht, de tweede knop van links in de balk. Het luchtvenster gaat open. Klik op een lucht; ‘Donkere wolken’ is goed om mee te beginnen. De tekening wordt gemaakt met de nieuwe lucht. Als hij klaar is, sluit je het luchtvenster.
-
-Stap 2: kies een landschap
-
-Klik op het plaatje van het landschap, de eerste knop in de balk, en kies een landschap. Probeer ‘Onbewoond eiland’. Het landschap wordt over de lucht getekend, en het licht van de lucht geeft het kleur.
-
-Stap 3: voorwerpen toevoegen en veranderen
-
-Klik op het plaatje van de voorwerpen, de derde knop van links, en kies de ‘Luchtballon’. Het venster gaat dicht.
-
-Druk nu de muisknop in waar de ballon moet komen, houd hem vast en sleep naar rechtsonder. Zo groot als het vak dat je sleept, wordt de ballon.
-
-Als je loslaat, wordt de ballon getekend en vraagt een klein venster of je hem wilt houden:
-   ‘Grootte veranderen’ tekent opnieuw, zodat je het vak voor de ballon nog eens kunt slepen.
-   ‘Niet houden’ haalt het nieuwe voorwerp weg.
-   ‘Houden’ laat het in je tekening.
-
-Klik later op een voorwerp om het te verplaatsen, groter of kleiner te maken, te wissen of achter het land te zetten.
-
-Stap 4: je tekening afmaken
-
-   Gladmaken:
-   Gladmaken maakt de ruwe randen van voorwerpen en landschappen zacht. Klik op het plaatje van de effecten, de vierde knop van links. Laat alleen het vakje ‘Gladmaken’ aangevinkt en klik op ‘Toepassen’.
-
-   Opslaan als BMP:
-   Klik op het plaatje voor opslaan als BMP, de tweede knop van rechts. Er gaat een venster open waarin je de grootte kiest; daarna vraagt het bewaarvenster om een bestandsnaam.
-
-De knoppen
--=-=-=-=-=
-
-(Van links naar rechts.)
-
-Landschap: kies een landschap.
-Lucht: kies een lucht.
-Voorwerp: voeg een voorwerp toe.
-Effecten: gebruik effecten op je tekening.
-------------------------------
-Nieuw: begin een nieuwe tekening.
-Printen: print je tekening (met meer keuzes).
-Bewaren: bewaar je tekening als .VDR-bestand.
-Openen: open een .VDR-bestand.
-Opslaan als BMP: bewaar de tekening als .BMP-bestand.
-------------------------------
-Opnieuw tekenen: tekent je tekening opnieuw.
-
-Klik met de rechtermuisknop op de tekening voor een menu met alle opdrachten.
-Het menu Gereedschap wist, haalt terug of verplaatst alle voorwerpen tegelijk.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Veldor-hulp</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Hulptekst</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

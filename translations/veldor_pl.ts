@@ -40,16 +40,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>nie mogę połączyć się z drukowaniem (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Wczytaj paczkę obrazków</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +908,125 @@ Możesz go używać i dzielić się nim za darmo.</translation>
         <source>Installing Image Pack...</source>
         <translation>Instaluję paczkę obrazków...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Zamknij</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -913,6 +1040,10 @@ Możesz go używać i dzielić się nim za darmo.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Wybierz rzecz</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -940,6 +1071,14 @@ Możesz go używać i dzielić się nim za darmo.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Liczba kopii</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1169,14 @@ Możesz go używać i dzielić się nim za darmo.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Pomoc Veldora</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Tekst pomocy</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1055,6 +1202,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1085,69 +1237,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Na początek
--=-=-=-=-=-
-
-Ten krótki poradnik pomoże ci zrobić pierwszy obrazek w Veldorze.
-
-Krok pierwszy: wybierz niebo
-
-Kliknij ikonę nieba, drugi przycisk od lewej na pasku. Otworzy się okno nieba. Kliknij jedno z nieb; &apos;Ciemne chmury&apos; są dobre na początek. Obrazek narysuje się z nowym niebem. Gdy będzie gotowy, zamknij okno nieba.
-
-Krok drugi: wybierz krajobraz
-
-Kliknij ikonę krajobrazu, pierwszy przycisk na pasku, i wybierz krajobraz. Spróbuj &apos;Bezludna wyspa&apos;. Krajobraz rysuje się na niebie, a światło nieba go koloruje.
-
-Krok trzeci: dodawanie i zmiana rzeczy
-
-Kliknij ikonę rzeczy, trzeci przycisk od lewej, i wybierz &apos;Balon&apos;. Okno się zamknie.
-
-Teraz naciśnij przycisk myszy tam, gdzie ma być balon, i trzymając go, przeciągnij w dół i w prawo. Prostokąt, który przeciągniesz, to wielkość balonu.
-
-Gdy puścisz, balon się narysuje, a małe okienko zapyta, czy go zostawić:
-   &apos;Zmień rozmiar&apos; rysuje obrazek znowu, żeby można było jeszcze raz przeciągnąć prostokąt balonu, tak jak wcześniej.
-   &apos;Nie zostawiaj&apos; zabiera nową rzecz.
-   &apos;Zostaw ją&apos; zostawia ją na twoim obrazku.
-
-Później kliknij rzecz, żeby ją przesunąć, zmienić jej rozmiar, usunąć albo schować za ziemię.
-
-Krok czwarty: kończenie obrazka
-
-   Gładkie brzegi:
-   Gładkie brzegi wygładzają poszarpane brzegi rzeczy i krajobrazów. Kliknij ikonę efektów, czwartą od lewej. Zostaw zaznaczone tylko pole &apos;Gładkie brzegi&apos; i kliknij &apos;Użyj efektów&apos;.
-
-   Zapisywanie jako BMP:
-   Kliknij ikonę eksportu, drugi przycisk od prawej. Otworzy się okno, w którym wybierasz wielkość obrazka; potem zwykłe okno zapisu zapyta o nazwę pliku.
-
-Pomoc do przycisków
--=-=-=-=-=-=-=-=-=-
-
-(Ikony od lewej do prawej.)
-
-Krajobraz: wybierz krajobraz.
-Niebo: wybierz niebo.
-Rzecz: dodaj rzecz.
-Efekty: dodaj efekty do obrazka.
-------------------------------
-Nowy: zacznij nowy obrazek.
-Drukuj: wydrukuj obrazek (z dodatkowymi opcjami).
-Zapisz: zapisz obrazek jako plik .VDR.
-Otwórz: otwórz plik .VDR.
-Zapisz BMP: zapisz obrazek jako plik .BMP.
-------------------------------
-Narysuj znowu: rysuje obrazek jeszcze raz.
-
-Kliknij obrazek prawym przyciskiem, aby zobaczyć menu ze wszystkimi poleceniami.
-Menu Narzędzia usuwa, odzyskuje albo przesuwa wszystkie rzeczy naraz.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Pomoc Veldora</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Tekst pomocy</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>não é possível falar com o sistema de impressão (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Carregar um pacote de imagens</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Livre para usar e partilhar.</translation>
         <source>Installing Image Pack...</source>
         <translation>A instalar o pacote de imagens...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fechar</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Livre para usar e partilhar.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Escolhe um objeto</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Livre para usar e partilhar.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Número de cópias</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Livre para usar e partilhar.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Ajuda do Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ajuda</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Para começar
--=-=-=-=-=-=
-
-Este pequeno guia ajuda-te a fazer o teu primeiro desenho com o Veldor.
-
-Passo um: escolhe o céu
-
-Clica no ícone do céu, o segundo botão da esquerda na barra. A janela do céu abre-se. Clica num dos céus; &apos;Nuvens escuras&apos; é bom para começar. O desenho é feito de novo com o céu novo. Quando estiver pronto, fecha a janela do céu.
-
-Passo dois: escolha a paisagem
-
-Clica no ícone da paisagem, o primeiro botão da barra, e escolhe uma paisagem. Experimenta &apos;Ilha deserta&apos;. A paisagem é desenhada por cima do céu, e a luz do céu dá-lhe cor.
-
-Passo três: põe e muda objetos
-
-Clica no ícone dos objetos, o terceiro botão da esquerda, e escolhe o &apos;Balão de ar quente&apos;. A janela fecha-se.
-
-Agora carrega no botão do rato onde queres o balão e, sem soltar, arrasta para baixo e para a direita. O retângulo que arrastas é o tamanho que o balão vai ter.
-
-Quando largas, o balão é desenhado e uma janela pequena pergunta se queres ficar com ele:
-   &apos;Mudar tamanho&apos; desenha de novo para arrastares outra vez o retângulo do balão, como antes.
-   &apos;Não quero&apos; tira o objeto novo.
-   &apos;Ficar com ele&apos; deixa o objeto no teu desenho.
-
-Depois, clica num objeto para mover, mudar o tamanho, apagar ou pôr atrás da terra.
-
-Passo quatro: termina o teu desenho
-
-   Bordas suaves:
-   As bordas suaves deixam suaves as bordas ásperas de objetos e paisagens. Clica no ícone dos efeitos, o quarto da esquerda. Deixa marcada só a caixa &apos;Bordas suaves&apos; e clique em &apos;Usar efeitos&apos;.
-
-   Guardar como BMP:
-   Clica no ícone de exportar, o segundo botão da direita. Abre-se uma janela onde escolhes o tamanho da imagem; depois a janela de guardar de sempre pede um nome de ficheiro.
-
-Ajuda dos botões
--=-=-=-=-=-=-=-=
-
-(Os ícones da esquerda para a direita.)
-
-Paisagem: escolhe uma paisagem.
-Céu: escolhe um céu.
-Objeto: põe um objeto.
-Efeitos: põe efeitos no teu desenho.
-------------------------------
-Novo: começa um desenho novo.
-Imprimir: imprime o teu desenho (com mais opções).
-Guardar: guarda o teu desenho como ficheiro .VDR.
-Abrir: abre um ficheiro .VDR.
-Guardar BMP: guarda a imagem como ficheiro .BMP.
-------------------------------
-Redesenhar: desenha a tua imagem de novo.
-
-Clica com o botão direito no desenho para ver um menu com todos os comandos.
-O menu Ferramentas apaga, recupera ou move todos os objetos de uma só vez.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Ajuda do Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Texto de ajuda</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -40,16 +40,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>nu pot vorbi cu sistemul de tipărire (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Încarcă un pachet de imagini</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Închide</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +908,125 @@ Poți să-l folosești și să-l dai mai departe.</translation>
         <source>Installing Image Pack...</source>
         <translation>Se instalează pachetul de imagini...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Închide</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -913,6 +1040,10 @@ Poți să-l folosești și să-l dai mai departe.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Alege un obiect</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -940,6 +1071,14 @@ Poți să-l folosești și să-l dai mai departe.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Număr de copii</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1169,14 @@ Poți să-l folosești și să-l dai mai departe.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Ajutor Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Text de ajutor</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1055,6 +1202,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1085,69 +1237,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Primii pași
--=-=-=-=-=-
-
-Acest mic ghid te ajută să faci primul tău desen cu Veldor.
-
-Pasul unu: alege cerul
-
-Apasă pe iconița cerului, al doilea buton din stânga din bară. Se deschide fereastra cerului. Apasă pe unul dintre ceruri; &apos;Nori întunecați&apos; e bun pentru început. Desenul se face din nou cu cerul nou. Când e gata, închide fereastra cerului.
-
-Pasul doi: alege peisajul
-
-Apasă pe iconița peisajului, primul buton din bară, și alege un peisaj. Încearcă &apos;Insulă pustie&apos;. Peisajul se desenează peste cer, iar lumina cerului îl colorează.
-
-Pasul trei: pune și schimbă obiecte
-
-Apasă pe iconița obiectelor, al treilea buton din stânga, și alege &apos;Balon cu aer cald&apos;. Fereastra se închide.
-
-Acum apasă butonul mouse-ului unde vrei balonul și, ținându-l apăsat, trage în jos și la dreapta. Dreptunghiul pe care îl tragi e mărimea balonului.
-
-Când îi dai drumul, balonul se desenează și o fereastră mică te întreabă dacă îl păstrezi:
-   &apos;Schimbă mărimea&apos; desenează din nou, ca să tragi încă o dată dreptunghiul balonului, ca înainte.
-   &apos;Nu-l păstra&apos; scoate obiectul nou.
-   &apos;Păstrează-l&apos; îl lasă în desenul tău.
-
-Mai târziu, apasă pe un obiect ca să-l muți, să-i schimbi mărimea, să-l ștergi sau să-l pui în spatele pământului.
-
-Pasul patru: termină desenul
-
-   Margini netede:
-   Marginile netede fac mai moi marginile aspre ale obiectelor și peisajelor. Apasă pe iconița efectelor, a patra din stânga. Lasă bifată doar căsuța &apos;Margini netede&apos; și apasă &apos;Folosește efectele&apos;.
-
-   Salvare ca BMP:
-   Apasă pe iconița de export, al doilea buton din dreapta. Se deschide o fereastră în care alegi mărimea imaginii; apoi fereastra obișnuită de salvare îți cere un nume de fișier.
-
-Ajutor pentru butoane
--=-=-=-=-=-=-=-=-=-=-
-
-(Iconițele de la stânga la dreapta.)
-
-Peisaj: alege un peisaj.
-Cer: alege un cer.
-Obiect: pune un obiect.
-Efecte: pune efecte pe desen.
-------------------------------
-Nou: începe un desen nou.
-Tipărește: tipărește desenul (cu mai multe opțiuni).
-Salvează: salvează desenul ca fișier .VDR.
-Deschide: deschide un fișier .VDR.
-Salvează BMP: salvează imaginea ca fișier .BMP.
-------------------------------
-Redesenează: desenează din nou imaginea.
-
-Apasă clic dreapta pe desen pentru un meniu cu toate comenzile.
-Meniul Unelte șterge, ia înapoi sau mută toate obiectele deodată.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Ajutor Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Text de ajutor</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

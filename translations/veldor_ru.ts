@@ -40,16 +40,24 @@
         <translation>ОК</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>не удаётся связаться с системой печати (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Загрузить набор картинок</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +908,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>Устанавливаю набор картинок...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Закрыть</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -913,6 +1040,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>Выбери предмет</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -940,6 +1071,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>Число копий</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1169,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Справка Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Текст справки</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1055,6 +1202,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1085,69 +1237,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Как начать
--=-=-=-=-=
-
-Это короткое руководство поможет тебе нарисовать первую картинку в Veldor.
-
-Шаг первый: выбери небо
-
-Нажми на значок неба, вторую кнопку слева на панели. Откроется окно неба. Нажми на одно из небес; &apos;Тёмные тучи&apos; хороши для начала. Картинка нарисуется заново с новым небом. Когда она готова, закрой окно неба.
-
-Шаг второй: выбери пейзаж
-
-Нажми на значок пейзажа, первую кнопку на панели, и выбери пейзаж. Попробуй &apos;Необитаемый остров&apos;. Пейзаж рисуется поверх неба, и свет неба его раскрашивает.
-
-Шаг третий: добавляем и меняем предметы
-
-Нажми на значок предметов, третью кнопку слева, и выбери &apos;Воздушный шар&apos;. Окно закроется.
-
-Теперь нажми кнопку мыши там, где должен быть шар, и, не отпуская её, тяни вниз и вправо. Прямоугольник, который ты тянешь, — это размер шара.
-
-Когда отпустишь, шар нарисуется, и маленькое окно спросит, оставить ли его:
-   &apos;Изменить размер&apos; рисует картинку заново, чтобы ещё раз протянуть прямоугольник шара, как раньше.
-   &apos;Не оставлять&apos; убирает новый предмет.
-   &apos;Оставить&apos; оставляет его на твоей картинке.
-
-Потом нажми на предмет, чтобы передвинуть его, изменить размер, удалить или убрать за землю.
-
-Шаг четвёртый: доделываем картинку
-
-   Гладкие края:
-   Гладкие края сглаживают неровные края предметов и пейзажей. Нажми на значок эффектов, четвёртый слева. Оставь отмеченным только флажок &apos;Гладкие края&apos; и нажми &apos;Добавить эффекты&apos;.
-
-   Сохранить в BMP:
-   Нажми на значок сохранения в BMP, вторую кнопку справа. Откроется окно, где ты выберешь размер картинки; потом обычное окно сохранения спросит имя файла.
-
-Кнопки
--=-=-=
-
-(Значки слева направо.)
-
-Пейзаж: выбрать пейзаж.
-Небо: выбрать небо.
-Предмет: добавить предмет.
-Эффекты: добавить эффекты к картинке.
-------------------------------
-Новая: начать новую картинку.
-Печать: напечатать картинку (есть ещё настройки).
-Сохранить: сохранить картинку в файл .VDR.
-Открыть: открыть файл .VDR.
-Сохранить BMP: сохранить картинку в файл .BMP.
-------------------------------
-Перерисовать: нарисовать картинку заново.
-
-Нажми правой кнопкой на картинку, и появится меню со всеми командами.
-Меню Инструменты сразу удаляет, возвращает или двигает все предметы.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Справка Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Текст справки</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

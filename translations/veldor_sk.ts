@@ -40,16 +40,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>nedá sa spojiť s tlačou (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Načítaj balík obrázkov</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Zavrieť</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +908,125 @@ Môžeš ho voľne používať a zdieľať.</translation>
         <source>Installing Image Pack...</source>
         <translation>Inštalujem balík obrázkov...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Zavrieť</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -913,6 +1040,10 @@ Môžeš ho voľne používať a zdieľať.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Vyber predmet</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -940,6 +1071,14 @@ Môžeš ho voľne používať a zdieľať.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Počet kópií</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1169,14 @@ Môžeš ho voľne používať a zdieľať.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Pomocník Veldoru</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Text pomocníka</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1055,6 +1202,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1085,69 +1237,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Ako začať
--=-=-=-=-
-
-Tento krátky návod ti pomôže urobiť prvý obrázok vo Veldore.
-
-Prvý krok: vyber oblohu
-
-Klikni na ikonu oblohy, druhé tlačidlo zľava na lište. Otvorí sa okno oblohy. Klikni na jednu z oblôh; &apos;Tmavé mraky&apos; sú dobré na začiatok. Obrázok sa nakreslí znova s novou oblohou. Keď je hotový, zavri okno oblohy.
-
-Druhý krok: vyber krajinu
-
-Klikni na ikonu krajiny, prvé tlačidlo na lište, a vyber krajinu. Skús &apos;Pustý ostrov&apos;. Krajina sa nakreslí na oblohu a svetlo oblohy ju zafarbí.
-
-Tretí krok: pridávanie a úprava predmetov
-
-Klikni na ikonu predmetov, tretie tlačidlo zľava, a vyber &apos;Teplovzdušný balón&apos;. Okno sa zavrie.
-
-Teraz stlač tlačidlo myši tam, kde má byť balón, drž ho a ťahaj dole a doprava. Obdĺžnik, ktorý ťaháš, je veľkosť balóna.
-
-Keď pustíš, balón sa nakreslí a malé okno sa spýta, či si ho chceš nechať:
-   &apos;Zmeniť veľkosť&apos; nakreslí obrázok znova, aby sa dal ešte raz ťahať obdĺžnik balóna, tak ako predtým.
-   &apos;Nenechať si ho&apos; nový predmet odstráni.
-   &apos;Nechať si ho&apos; ho nechá v tvojom obrázku.
-
-Neskôr klikni na predmet, ak ho chceš presunúť, zmeniť jeho veľkosť, zmazať ho alebo dať za zem.
-
-Štvrtý krok: dokončenie obrázka
-
-   Hladké okraje:
-   Hladké okraje vyhladia zubaté okraje predmetov a krajín. Klikni na ikonu efektov, štvrtú zľava. Nechaj zaškrtnuté iba políčko &apos;Hladké okraje&apos; a klikni na &apos;Použiť efekty&apos;.
-
-   Uloženie ako BMP:
-   Klikni na ikonu exportu, druhé tlačidlo sprava. Otvorí sa okno, v ktorom vyberieš veľkosť obrázka; potom sa obvyklé okno ukladania spýta na názov súboru.
-
-Pomoc k tlačidlám
--=-=-=-=-=-=-=-=-
-
-(Ikony zľava doprava.)
-
-Krajina: vyber krajinu.
-Obloha: vyber oblohu.
-Predmet: pridaj predmet.
-Efekty: pridaj efekty do obrázka.
-------------------------------
-Nový: začni nový obrázok.
-Tlačiť: vytlač obrázok (s ďalšími možnosťami).
-Uložiť: ulož obrázok ako súbor .VDR.
-Otvoriť: otvor súbor .VDR.
-Uložiť BMP: ulož obrázok ako súbor .BMP.
-------------------------------
-Nakresliť znova: nakreslí obrázok ešte raz.
-
-Klikni pravým tlačidlom na obrázok a uvidíš ponuku so všetkými príkazmi.
-Ponuka Nástroje zmaže, vráti alebo presunie všetky predmety naraz.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Pomocník Veldoru</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Text pomocníka</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,16 +39,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>det går inte att nå utskriftssystemet (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Hämta ett bildpaket</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,125 @@ Fritt att använda och dela.</translation>
         <source>Installing Image Pack...</source>
         <translation>Installerar bildpaketet...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Stäng</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -912,6 +1039,10 @@ Fritt att använda och dela.</translation>
     <message>
         <source>Please Select an Object</source>
         <translation>Välj en sak</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,6 +1070,14 @@ Fritt att använda och dela.</translation>
     <message>
         <source>Number of copies</source>
         <translation>Antal kopior</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1168,14 @@ Fritt att använda och dela.</translation>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Hjälp för Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hjälptext</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1054,6 +1201,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1084,69 +1236,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Kom igång
--=-=-=-=-
-
-Den här lilla guiden hjälper dig att göra din första bild med Veldor.
-
-Steg ett: välj himmel
-
-Klicka på himmelsikonen, den andra knappen från vänster i verktygsfältet. Himmelsfönstret öppnas. Klicka på en av himlarna; &apos;Mörka moln&apos; är bra att börja med. Bilden ritas om med den nya himlen. När den är klar stänger du himmelsfönstret.
-
-Steg två: välj landskap
-
-Klicka på landskapsikonen, den första knappen i verktygsfältet, och välj ett landskap. Prova &apos;Öde ö&apos;. Landskapet ritas över himlen, och himlens ljus färgar det.
-
-Steg tre: lägg till och ändra saker
-
-Klicka på sakikonen, den tredje knappen från vänster, och välj &apos;Luftballong&apos;. Fönstret stängs.
-
-Tryck nu ner musknappen där ballongen ska vara och dra nedåt och åt höger medan du håller den nere. Rutan du drar blir så stor som ballongen.
-
-När du släpper ritas ballongen, och ett litet fönster frågar om du vill behålla den:
-   &apos;Ändra storlek&apos; ritar om bilden så att du kan dra ballongens ruta en gång till, precis som förut.
-   &apos;Behåll den inte&apos; tar bort den nya saken.
-   &apos;Behåll den&apos; låter den vara kvar i bilden.
-
-Klicka senare på en sak för att flytta den, ändra storlek, ta bort den eller lägga den bakom landet.
-
-Steg fyra: gör klart bilden
-
-   Mjuka kanter:
-   Mjuka kanter gör sakers och landskaps hackiga kanter släta. Klicka på effektikonen, den fjärde från vänster. Låt bara rutan &apos;Mjuka kanter&apos; vara ikryssad och klicka på &apos;Använd effekterna&apos;.
-
-   Spara som BMP:
-   Klicka på exportikonen, den andra knappen från höger. Ett fönster öppnas där du väljer hur stor bilden ska vara; sedan frågar det vanliga sparfönstret efter ett filnamn.
-
-Hjälp för knapparna
--=-=-=-=-=-=-=-=-=-
-
-(Ikonerna från vänster till höger.)
-
-Landskap: välj ett landskap.
-Himmel: välj en himmel.
-Sak: lägg till en sak.
-Effekter: lägg effekter på bilden.
-------------------------------
-Ny: börja på en ny bild.
-Skriv ut: skriv ut bilden (med fler val).
-Spara: spara bilden som en .VDR-fil.
-Öppna: öppna en .VDR-fil.
-Spara BMP: spara bilden som en .BMP-fil.
-------------------------------
-Rita om: ritar bilden igen.
-
-Högerklicka på bilden för en meny med alla kommandon.
-Menyn Verktyg tar bort, får tillbaka eller flyttar alla saker på en gång.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Hjälp för Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Hjälptext</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -38,16 +38,24 @@
         <translation>Tamam</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>yazdırma sistemine ulaşılamıyor (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Resim paketi yükle</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -898,6 +906,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>Resim paketi kuruluyor...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Kapat</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -911,6 +1038,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>Bir nesne seç</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +1069,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>Kopya sayısı</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1167,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Veldor yardımı</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Yardım metni</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1053,6 +1200,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1083,69 +1235,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Hızlı başlangıç
--=-=-=-=-=-=-=-
-
-Bu kısa rehber, Veldor ile ilk resmini yapmana yardım eder.
-
-Birinci adım: gökyüzünü seç
-
-Araç çubuğunda soldan ikinci düğme olan gökyüzü simgesine tıkla. Gökyüzü penceresi açılır. Gökyüzlerinden birine tıkla; başlamak için &apos;Kara bulutlar&apos; iyi bir seçim. Resim yeni gökyüzüyle yeniden çizilir. Bitince gökyüzü penceresini kapat.
-
-İkinci adım: manzarayı seç
-
-Araç çubuğundaki ilk düğme olan manzara simgesine tıkla ve bir manzara seç. &apos;Issız ada&apos;yı dene. Manzara gökyüzünün üstüne çizilir ve gökyüzünün ışığı onu boyar.
-
-Üçüncü adım: nesne ekleme ve değiştirme
-
-Soldan üçüncü düğme olan nesne simgesine tıkla ve &apos;Sıcak hava balonu&apos;nu seç. Pencere kapanır.
-
-Şimdi balonun olmasını istediğin yerde fare düğmesine bas ve basılı tutarak aşağı ve sağa sürükle. Sürüklediğin dikdörtgen balonun büyüklüğü olur.
-
-Bırakınca balon çizilir ve küçük bir pencere onu tutmak isteyip istemediğini sorar:
-   &apos;Boyutunu değiştir&apos; resmi yeniden çizer, böylece balonun dikdörtgenini önceki gibi bir daha sürükleyebilirsin.
-   &apos;Kalmasın&apos; yeni nesneyi kaldırır.
-   &apos;Kalsın&apos; onu resminde bırakır.
-
-Sonra bir nesneyi taşımak, boyutunu değiştirmek, silmek ya da toprağın arkasına koymak için ona tıkla.
-
-Dördüncü adım: resmini bitir
-
-   Yumuşak kenarlar:
-   Yumuşak kenarlar, nesnelerin ve manzaraların pürüzlü kenarlarını düzeltir. Soldan dördüncü olan efekt simgesine tıkla. Yalnızca &apos;Yumuşak kenarlar&apos; kutusunu işaretli bırak ve &apos;Efektleri uygula&apos;ya tıkla.
-
-   BMP olarak kaydetme:
-   Sağdan ikinci düğme olan dışa aktarma simgesine tıkla. Resmin büyüklüğünü seçtiğin bir pencere açılır; sonra her zamanki kaydetme penceresi bir dosya adı sorar.
-
-Düğmeler
--=-=-=-=
-
-(Simgeler soldan sağa.)
-
-Manzara: bir manzara seç.
-Gökyüzü: bir gökyüzü seç.
-Nesne: bir nesne ekle.
-Efektler: resmine efekt uygula.
-------------------------------
-Yeni: yeni bir resme başla.
-Yazdır: resmini yazdır (başka seçenekler de var).
-Kaydet: resmini .VDR dosyası olarak kaydet.
-Aç: bir .VDR dosyası aç.
-BMP kaydet: resmi .BMP dosyası olarak kaydet.
-------------------------------
-Yeniden çiz: resmini yeniden çizer.
-
-Tüm komutların olduğu bir menü için resme sağ tıkla.
-Araçlar menüsü tüm nesneleri bir kerede siler, geri getirir ya da taşır.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Veldor yardımı</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Yardım metni</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

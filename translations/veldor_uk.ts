@@ -40,16 +40,24 @@
         <translation>Гаразд</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>не вдається зв&apos;язатися з системою друку (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Завантажити набір малюнків</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +908,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>Встановлюю набір малюнків...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Закрити</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -913,6 +1040,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>Вибери предмет</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -940,6 +1071,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>Кількість копій</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1169,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Довідка Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Текст довідки</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1055,6 +1202,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1085,69 +1237,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Як почати
--=-=-=-=-
-
-Цей короткий посібник допоможе тобі намалювати перший малюнок у Veldor.
-
-Крок перший: вибери небо
-
-Натисни на значок неба, другу кнопку зліва на панелі. Відкриється вікно неба. Натисни на одне з небес; &apos;Темні хмари&apos; добре підходять для початку. Малюнок намалюється знову з новим небом. Коли він готовий, закрий вікно неба.
-
-Крок другий: вибери краєвид
-
-Натисни на значок краєвиду, першу кнопку на панелі, і вибери краєвид. Спробуй &apos;Безлюдний острів&apos;. Краєвид малюється поверх неба, і світло неба його розфарбовує.
-
-Крок третій: додаємо і змінюємо предмети
-
-Натисни на значок предметів, третю кнопку зліва, і вибери &apos;Повітряна куля&apos;. Вікно закриється.
-
-Тепер натисни кнопку миші там, де має бути куля, і, не відпускаючи її, тягни вниз і вправо. Прямокутник, який ти тягнеш, — це розмір кулі.
-
-Коли відпустиш, куля намалюється, і маленьке вікно спитає, чи залишити її:
-   &apos;Змінити розмір&apos; малює малюнок знову, щоб ще раз протягнути прямокутник кулі, як раніше.
-   &apos;Не залишати&apos; прибирає новий предмет.
-   &apos;Залишити&apos; залишає його на твоєму малюнку.
-
-Потім натисни на предмет, щоб пересунути його, змінити розмір, вилучити або сховати за землю.
-
-Крок четвертий: доробляємо малюнок
-
-   Гладкі краї:
-   Гладкі краї згладжують нерівні краї предметів і краєвидів. Натисни на значок ефектів, четвертий зліва. Залиш позначеним лише прапорець &apos;Гладкі краї&apos; і натисни &apos;Додати ефекти&apos;.
-
-   Зберегти в BMP:
-   Натисни на значок збереження в BMP, другу кнопку справа. Відкриється вікно, де ти вибереш розмір малюнка; потім звичайне вікно збереження спитає назву файлу.
-
-Кнопки
--=-=-=
-
-(Значки зліва направо.)
-
-Краєвид: вибрати краєвид.
-Небо: вибрати небо.
-Предмет: додати предмет.
-Ефекти: додати ефекти до малюнка.
-------------------------------
-Новий: почати новий малюнок.
-Друк: надрукувати малюнок (є ще налаштування).
-Зберегти: зберегти малюнок у файл .VDR.
-Відкрити: відкрити файл .VDR.
-Зберегти BMP: зберегти малюнок у файл .BMP.
-------------------------------
-Перемалювати: намалювати малюнок знову.
-
-Натисни правою кнопкою на малюнок, і з&apos;явиться меню з усіма командами.
-Меню Інструменти одразу вилучає, повертає або пересуває всі предмети.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Довідка Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Текст довідки</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

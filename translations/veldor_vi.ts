@@ -38,16 +38,24 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>không kết nối được với hệ thống in (%1)</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>Mở gói hình</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -898,6 +906,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>Đang cài gói hình...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Đóng</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -911,6 +1038,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>Hãy chọn một đồ vật</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +1069,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>Số bản in</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1167,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Trợ giúp Veldor</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Nội dung trợ giúp</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1053,6 +1200,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1083,69 +1235,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>Bắt đầu nhanh
--=-=-=-=-=-=-
-
-Hướng dẫn ngắn này giúp bạn vẽ bức tranh đầu tiên với Veldor.
-
-Bước một: chọn bầu trời
-
-Bấm vào biểu tượng bầu trời, nút thứ hai từ trái trên thanh công cụ. Cửa sổ bầu trời mở ra. Bấm vào một bầu trời; &apos;Mây đen&apos; rất hợp để bắt đầu. Bức tranh được vẽ lại với bầu trời mới. Khi vẽ xong, đóng cửa sổ bầu trời.
-
-Bước hai: chọn phong cảnh
-
-Bấm vào biểu tượng phong cảnh, nút đầu tiên trên thanh công cụ, rồi chọn một phong cảnh. Thử &apos;Đảo hoang&apos; xem. Phong cảnh được vẽ lên trên bầu trời, và ánh sáng của bầu trời tô màu cho nó.
-
-Bước ba: thêm và sửa đồ vật
-
-Bấm vào biểu tượng đồ vật, nút thứ ba từ trái, rồi chọn &apos;Khinh khí cầu&apos;. Cửa sổ sẽ đóng lại.
-
-Bây giờ hãy nhấn nút chuột ở chỗ bạn muốn đặt khinh khí cầu, giữ nguyên và kéo xuống dưới, sang phải. Hình chữ nhật bạn kéo là cỡ của khinh khí cầu.
-
-Khi bạn thả tay, khinh khí cầu được vẽ ra và một cửa sổ nhỏ hỏi bạn có muốn giữ nó không:
-   &apos;Đổi cỡ&apos; vẽ lại bức tranh để bạn kéo lại hình chữ nhật của khinh khí cầu, giống như lúc nãy.
-   &apos;Không giữ&apos; bỏ đồ vật mới đi.
-   &apos;Giữ lại&apos; để nó lại trong bức tranh của bạn.
-
-Sau này, bấm vào một đồ vật để di chuyển, đổi cỡ, xoá hoặc đưa nó ra sau đất.
-
-Bước bốn: hoàn thành bức tranh
-
-   Làm mịn cạnh:
-   Làm mịn cạnh giúp các cạnh răng cưa của đồ vật và phong cảnh mềm hơn. Bấm vào biểu tượng hiệu ứng, cái thứ tư từ trái. Chỉ để lại dấu ở ô &apos;Làm mịn cạnh&apos; rồi bấm &apos;Áp dụng hiệu ứng&apos;.
-
-   Lưu thành BMP:
-   Bấm vào biểu tượng xuất, nút thứ hai từ phải. Một cửa sổ mở ra để bạn chọn cỡ hình; rồi cửa sổ lưu quen thuộc sẽ hỏi tên tệp.
-
-Các nút
--=-=-=-
-
-(Các biểu tượng từ trái sang phải.)
-
-Phong cảnh: chọn một phong cảnh.
-Bầu trời: chọn một bầu trời.
-Đồ vật: thêm một đồ vật.
-Hiệu ứng: thêm hiệu ứng cho bức tranh.
-------------------------------
-Mới: bắt đầu một bức tranh mới.
-In: in bức tranh (có thêm tuỳ chọn).
-Lưu: lưu bức tranh thành tệp .VDR.
-Mở: mở một tệp .VDR.
-Lưu BMP: lưu hình thành tệp .BMP.
-------------------------------
-Vẽ lại: vẽ lại bức tranh.
-
-Bấm chuột phải vào bức tranh để có trình đơn với mọi lệnh.
-Trình đơn Công cụ xoá, lấy lại hoặc di chuyển mọi đồ vật cùng lúc.
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Trợ giúp Veldor</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>Nội dung trợ giúp</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

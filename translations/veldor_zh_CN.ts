@@ -38,16 +38,24 @@
         <translation>确定</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>打印系统没有响应（%1）</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>载入图包</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -898,6 +906,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>正在添加图包...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">关闭</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -911,6 +1038,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>请选一个物品</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +1069,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>份数</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1167,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Veldor 帮助</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>帮助文字</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1053,6 +1200,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1083,69 +1235,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>快速入门
--=-=-=-=
-
-这份简短的说明帮你用 Veldor 画出第一张图画。
-
-第一步：选天空
-
-点工具栏上的天空图标，就是左边第二个按钮。天空窗口会打开。点一个天空；“乌云”很适合开始。图画会用新的天空重新画好。画好以后，关掉天空窗口。
-
-第二步：选风景
-
-点风景图标，就是工具栏上的第一个按钮，然后选一个风景。试试“荒岛”。风景画在天空上面，天空的光会给它上色。
-
-第三步：添加和修改物品
-
-点物品图标，就是左边第三个按钮，然后选“热气球”。窗口会关上。
-
-现在在想放热气球的地方按下鼠标按钮，按住不放，往右下方拖。你拖出的方框就是热气球的大小。
-
-松开以后，热气球就画出来了，一个小窗口会问你要不要留下它：
-   “改大小”会重新画，让你再拖一次热气球的方框。
-   “不要了”会去掉这个新物品。
-   “留下”会把它留在你的图画里。
-
-以后点一下物品，就可以移动它、改大小、删除它，或者把它放到地面后面。
-
-第四步：完成图画
-
-   平滑：
-   平滑能让物品和风景粗糙的边变得柔和。点特效图标，就是左边第四个按钮。只勾选“平滑”，然后点“应用”。
-
-   保存为 BMP：
-   点导出图标，就是右边第二个按钮。会打开一个窗口让你选图片大小；然后保存窗口会问你文件名。
-
-按钮说明
--=-=-=-=
-
-（从左到右。）
-
-风景：选一个风景。
-天空：选一个天空。
-物品：添加一个物品。
-特效：给图画加特效。
-------------------------------
-新建：开始一张新图画。
-打印：打印你的图画（还有更多选项）。
-保存：把图画保存成 .VDR 文件。
-打开：打开一个 .VDR 文件。
-导出 BMP：把图画保存成 .BMP 文件。
-------------------------------
-重新画：把图画重新画一遍。
-
-在图画上点右键，会出现一个有全部命令的菜单。
-“工具”菜单可以一次删除、找回或移动全部物品。
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Veldor 帮助</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>帮助文字</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

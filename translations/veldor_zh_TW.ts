@@ -38,16 +38,24 @@
         <translation>確定</translation>
     </message>
     <message>
-        <source>the print system cannot be reached (%1)</source>
-        <translation>列印系統沒有回應（%1）</translation>
-    </message>
-    <message>
         <source>Load Image Pack</source>
         <translation>載入圖片包</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Effects: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add My Picture...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -898,6 +906,125 @@ Free to use and share.</source>
         <source>Installing Image Pack...</source>
         <translation>正在新增圖片包...</translation>
     </message>
+    <message>
+        <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1, %2, %3 by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2. Enter edits it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the New Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Edit window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop the object first (click, or Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Object Move window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the Re-Size Object window first, or press Escape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must wait: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: drag it on the picture, or press an arrow key there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>veldor::TObjectLibrary</name>
+    <message>
+        <source>More Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, like cat or bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find an object by its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">關閉</translation>
+    </message>
+    <message>
+        <source>Other Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image pack with objects is in the packs folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is called “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>veldor::TObjectPack</name>
@@ -911,6 +1038,10 @@ Free to use and share.</source>
     <message>
         <source>Please Select an Object</source>
         <translation>請選一個物品</translation>
+    </message>
+    <message>
+        <source>More Objects...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +1069,14 @@ Free to use and share.</source>
     <message>
         <source>Number of copies</source>
         <translation>份數</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1167,14 @@ Free to use and share.</source>
 <context>
     <name>veldor::Thelpbox</name>
     <message>
+        <source>Veldor Help</source>
+        <translation>Veldor 說明</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>說明文字</translation>
+    </message>
+    <message>
         <source>Quick Start Tutorial
 -=-=-=-=-=-=-=-=-=-=
 
@@ -1053,6 +1200,11 @@ When you let go, the balloon is drawn and a small window asks whether to keep it
    &apos;Keep It&apos; keeps it in your picture.
 
 Click on an object later to move it, re-size it, delete it, or put it behind the land.
+
+Using the keyboard:-
+   Press Tab until the picture shows a dotted frame. After you have picked an object, press an arrow key: a rectangle shows where it goes. The arrow keys move it (with Shift, ten steps at a time), Ctrl and the arrow keys make it bigger or smaller, Enter puts the object there, and Escape gives it up.
+   With nothing picked, Tab and Shift+Tab go from one object in the picture to the next; Enter opens its window, as a click on it would.
+   After &apos;Move It&apos; or &apos;Re-Size It&apos;, the arrow keys move the outline or change its size, and Enter finishes. Escape stops any change, as Cancel does.
 
 Step Four - Finishing Your Image
 
@@ -1083,69 +1235,7 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation>快速入門
--=-=-=-=
-
-這份簡短的說明幫你用 Veldor 畫出第一張圖畫。
-
-第一步：選天空
-
-點工具欄上的天空圖示，就是左邊第二個按鈕。天空視窗會開啟。點一個天空；「烏雲」很適合開始。圖畫會用新的天空重畫好。畫好以後，關掉天空視窗。
-
-第二步：選風景
-
-點風景圖示，就是工具欄上的第一個按鈕，然後選一個風景。試試「荒島」。風景畫在天空上面，天空的光會給它上色。
-
-第三步：新增和修改物品
-
-點物品圖示，就是左邊第三個按鈕，然後選「熱氣球」。視窗會關上。
-
-現在在想放熱氣球的地方按下滑鼠按鈕，按住不放，往右下方拖。你拖出的方框就是熱氣球的大小。
-
-鬆開以後，熱氣球就畫出來了，一個小視窗會問你要不要留下它：
-   「改大小」會重畫，讓你再拖一次熱氣球的方框。
-   「不要了」會去掉這個新物品。
-   「留下」會把它留在你的圖畫裡。
-
-以後點一下物品，就可以移動它、改大小、刪除它，或者把它放到地面後面。
-
-第四步：完成圖畫
-
-   平滑：
-   平滑能讓物品和風景粗糙的邊變得柔和。點特效圖示，就是左邊第四個按鈕。只勾選「平滑」，然後點「應用」。
-
-   儲存為 BMP：
-   點匯出圖示，就是右邊第二個按鈕。會開啟一個視窗讓你選圖片大小；然後儲存視窗會問你檔名。
-
-按鈕說明
--=-=-=-=
-
-（從左到右。）
-
-風景：選一個風景。
-天空：選一個天空。
-物品：新增一個物品。
-特效：給圖畫加特效。
-------------------------------
-新建：開始一張新圖畫。
-列印：列印你的圖畫（還有更多選項）。
-儲存：把圖畫儲存成 .VDR 檔案。
-開啟：開啟一個 .VDR 檔案。
-匯出 BMP：把圖畫儲存成 .BMP 檔案。
-------------------------------
-重畫：把圖畫重畫一遍。
-
-在圖畫上點右鍵，會出現一個有全部命令的選單。
-「工具」選單可以一次刪除、找回或移動全部物品。
-</translation>
-    </message>
-    <message>
-        <source>Veldor Help</source>
-        <translation>Veldor 說明</translation>
-    </message>
-    <message>
-        <source>Help text</source>
-        <translation>說明文字</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
