@@ -28,7 +28,8 @@ TObjectx::TObjectx(Session& session, Forms& forms, UiServices& services, QWidget
     object3 = row.captions[3], object4 = row.captions[4];
     cancel = row.cancel;
     newpack = row.newpack;
-    more = addButton(*this, "more", tr("More Objects..."), {8, 144, 97, 25}, &TObjectx::moreClick);
+    more = addButton(*this, "more", tr("More Objects..."), {8, row.addpicture->y(), 97, 25},
+                     &TObjectx::moreClick);
     // Leftmost of the row of buttons, so first of them in the tab order.
     setTabOrder(sky4, more);
     setTabOrder(more, row.addpicture);

@@ -12,6 +12,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace veldor {
 
 namespace {
@@ -52,10 +54,23 @@ PickerRow buildPickerRow(QWidget& window, const PickerRowSpec& spec)
         caption->move(left + kThumbnailSize / 2 - caption->width() / 2, kCaptionTop);
         row.captions[std::size_t(i)] = caption;
     }
+    // Below the captions, also when a long one took two lines; the window
+    // grows to keep its margin under them.
+    int top = 144;
+    for (QLabel* caption : row.captions)
+        top = std::max(top, caption->y() + caption->height() + 2);
+    constexpr int kBottomMargin = 5;
+    const int bottom = top + 25 + kBottomMargin;
+    if (bottom > window.height()) {
+        if (window.minimumHeight() == window.maximumHeight())
+            window.setFixedHeight(bottom);
+        else
+            window.resize(window.width(), bottom);
+    }
     // Created left to right, which is their tab order.
-    row.addpicture = addButton(window, "addpicture", QObject::tr("Add My Picture..."), {264, 144, 107, 25});
-    row.newpack = addButton(window, "newpack", QObject::tr("Load Image Pack"), {376, 144, 99, 25});
-    row.cancel = addButton(window, "cancel", QObject::tr("Close"), {480, 144, 75, 25});
+    row.addpicture = addButton(window, "addpicture", QObject::tr("Add My Picture..."), {264, top, 107, 25});
+    row.newpack = addButton(window, "newpack", QObject::tr("Load Image Pack"), {376, top, 99, 25});
+    row.cancel = addButton(window, "cancel", QObject::tr("Close"), {480, top, 75, 25});
     return row;
 }
 
