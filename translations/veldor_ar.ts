@@ -52,15 +52,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>التأثيرات: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف صورتي</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف صورتي...</translation>
     </message>
 </context>
 <context>
@@ -913,122 +913,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: اختر شيئًا. الأسهم وEnter: ضع، انقل، غيّر الحجم. Escape: تراجع.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر شيئًا، ثم اسحب مستطيله على الصورة، أو استعمل مفاتيح الأسهم وEnter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>عند %1، %2، حجمه %3 في %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2. اضغط Enter لتعديله.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2، %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تُرك: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>ضع الشيء أولًا (اسحب، أو الأسهم وEnter)، أو اضغط Escape.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>أجب نافذة «شيء جديد» أولًا، أو اضغط Escape.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>أجب نافذة «تعديل الشيء» أولًا، أو اضغط Escape.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>أفلت الشيء أولًا (انقر، أو Enter)، أو اضغط Escape.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>أجب نافذة «نقل الشيء» أولًا، أو اضغط Escape.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>ارسم الحجم الجديد أولًا (اسحب، أو الأسهم وEnter)، أو اضغط Escape.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>أجب نافذة «حجم الشيء» أولًا، أو اضغط Escape.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ينتظر: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: اسحبه على الصورة، أو اضغط هناك مفتاح سهم.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>المزيد من الأشياء</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بحث:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب اسمًا، مثل قطة أو حافلة</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>ابحث عن شيء باسمه</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>الفئات</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>الأشياء</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">إغلاق</translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>أشياء أخرى</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد في مجلد packs حزمة صور فيها أشياء.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد شيء اسمه «%1».</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>شيء واحد</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأشياء: %1</translation>
     </message>
 </context>
 <context>
@@ -1046,7 +1046,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>المزيد من الأشياء...</translation>
     </message>
 </context>
 <context>
@@ -1077,11 +1077,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>الطباعة إلى ملف</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات PDF (*.pdf);;كل الملفات (*)</translation>
     </message>
 </context>
 <context>
@@ -1240,7 +1240,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>بداية سريعة
+-=-=-=-=-=-=
+
+هذا الدليل القصير يساعدك على رسم صورتك الأولى في فيلدور.
+
+الخطوة 1: اختر السماء
+
+انقر صورة السماء، وهي الزر الثاني في الشريط. تُفتح نافذة السماء. انقر سماءً؛ «غيوم داكنة» بداية جيدة. تُرسم الصورة بالسماء الجديدة. عندما تنتهي، أغلق نافذة السماء.
+
+الخطوة 2: اختر المنظر
+
+انقر صورة المنظر، وهي الزر الأول في الشريط، واختر منظرًا. جرّب «جزيرة مهجورة». يُرسم المنظر فوق السماء، ويلوّنه ضوء السماء.
+
+الخطوة 3: أضف الأشياء وعدّلها
+
+انقر صورة الأشياء، وهي الزر الثالث، واختر «منطاد». تُغلق النافذة.
+
+اضغط الآن زر الفأرة حيث تريد المنطاد، وأبقه مضغوطًا واسحب إلى الأسفل واليمين. المستطيل الذي تسحبه هو حجم المنطاد.
+
+عندما تترك الزر، يُرسم المنطاد وتسألك نافذة صغيرة هل تريد إبقاءه:
+   «غيّر حجمه» يعيد الرسم لتسحب مستطيل المنطاد مرة أخرى.
+   «لا تبقِه» يزيل الشيء الجديد.
+   «أبقِه» يتركه في صورتك.
+
+بعد ذلك انقر أي شيء لتنقله أو تغيّر حجمه أو تحذفه أو تضعه خلف الأرض.
+
+باستعمال لوحة المفاتيح:
+   اضغط Tab حتى يظهر حول الصورة إطار منقّط. بعد أن تختار شيئًا، اضغط مفتاح سهم: يظهر مستطيل يبيّن أين سيكون. مفاتيح الأسهم تنقله (ومع Shift عشر خطوات في كل مرة)، وCtrl مع الأسهم يكبّره أو يصغّره، وEnter يضع الشيء هناك، وEscape يتركه.
+   إذا لم تختر شيئًا، ينتقل Tab وShift+Tab من شيء في الصورة إلى الشيء الذي بعده؛ وEnter يفتح نافذته، كما لو نقرت عليه.
+   بعد «انقله» أو «غيّر حجمه»، تنقل مفاتيح الأسهم الإطار أو تغيّر حجمه، وEnter ينهي العمل. وEscape يوقف أي تغيير، كما يفعل «إلغاء».
+
+الخطوة 4: أكمل صورتك
+
+   التنعيم:
+   التنعيم يجعل الحواف الخشنة للأشياء والمناظر ناعمة. انقر صورة المؤثرات، وهي الزر الرابع. اترك مربع «تنعيم» وحده محددًا وانقر «تطبيق».
+
+   الحفظ بصيغة BMP:
+   انقر صورة التصدير. تُفتح نافذة تختار فيها حجم الصورة؛ ثم تسألك نافذة الحفظ عن اسم الملف.
+
+الأزرار
+-=-=-=-
+
+(بالترتيب في الشريط.)
+
+المنظر: اختر منظرًا.
+السماء: اختر سماءً.
+شيء: أضف شيئًا.
+المؤثرات: ضع مؤثرات على صورتك.
+------------------------------
+جديد: ابدأ صورة جديدة.
+طباعة: اطبع صورتك (مع خيارات أكثر).
+حفظ: احفظ صورتك في ملف .VDR.
+فتح: افتح ملف .VDR.
+تصدير BMP: احفظ الصورة في ملف .BMP.
+------------------------------
+إعادة الرسم: يرسم صورتك من جديد.
+
+انقر الصورة بالزر الأيمن لترى قائمة بكل الأوامر.
+قائمة الأدوات تحذف كل الأشياء أو تستعيدها أو تنقلها مرة واحدة.
+</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectes: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix la meva imatge</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix la meva imatge...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Lliure per usar i compartir.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: tria un objecte. Fletxes i Retorn: col·loca, mou, canvia la mida. Esc: deixa-ho córrer.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tria un objecte i després arrossega’n el rectangle al dibuix, o fes servir les fletxes i Retorn</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1, %2, %3 per %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Retorn el canvia.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixat córrer: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primer col·loca l’objecte (arrossega, o fletxes i Retorn), o prem Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primer respon la finestra «Objecte nou», o prem Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primer respon la finestra «Canvia l’objecte», o prem Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primer deixa anar l’objecte (fes clic, o Retorn), o prem Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primer respon la finestra «Mou l’objecte», o prem Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primer dibuixa la mida nova (arrossega, o fletxes i Retorn), o prem Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primer respon la finestra «Mida de l’objecte», o prem Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha d’esperar: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: arrossega’l al dibuix, o prem-hi una fletxa.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuix: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Més objectes</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu un nom, com gat o autobús</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Troba un objecte pel nom</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categories</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectes</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Tanca</translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Altres objectes</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>A la carpeta packs no hi ha cap paquet d’imatges amb objectes.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap objecte no es diu «%1».</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 objecte</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 objectes</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Lliure per usar i compartir.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Més objectes...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Lliure per usar i compartir.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimeix en un fitxer</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitxers PDF (*.pdf);;Tots els fitxers (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Guia ràpida
+-=-=-=-=-=-
+
+Aquesta guia curta t’ajuda a fer el teu primer dibuix amb el Veldor.
+
+Pas 1: tria el cel
+
+Fes clic a la imatge del cel, el segon botó de l’esquerra a la barra. S’obre la finestra dels cels. Fes clic en un cel; «Núvols foscos» és bo per començar. El dibuix es torna a fer amb el cel nou. Quan acabi, tanca la finestra dels cels.
+
+Pas 2: tria el paisatge
+
+Fes clic a la imatge del paisatge, el primer botó de la barra, i tria un paisatge. Prova «Illa deserta». El paisatge es dibuixa sobre el cel, i la llum del cel li dona color.
+
+Pas 3: afegeix i canvia objectes
+
+Fes clic a la imatge dels objectes, el tercer botó de l’esquerra, i tria el «Globus». La finestra es tanca.
+
+Ara prem el botó del ratolí on vols el globus, mantén-lo premut i arrossega cap avall i cap a la dreta. El rectangle que arrossegues és la mida del globus.
+
+Quan deixes anar, es dibuixa el globus i una finestra petita et pregunta si el vols:
+   «Canvia la mida» torna a dibuixar perquè puguis arrossegar el rectangle un altre cop.
+   «No te’l quedis» treu l’objecte nou.
+   «Queda-te’l» el deixa al dibuix.
+
+Més tard, fes clic en un objecte per moure’l, canviar-ne la mida, esborrar-lo o posar-lo darrere la terra.
+
+Amb el teclat:
+   Prem Tab fins que el dibuix mostri un marc de punts. Quan hagis triat un objecte, prem una fletxa: un rectangle mostra on anirà. Les fletxes el mouen (amb Maj, deu passos de cop), Ctrl i les fletxes el fan més gran o més petit, Retorn hi deixa l’objecte, i Esc el deixa córrer.
+   Si no hi ha res triat, Tab i Maj+Tab van d’un objecte del dibuix al següent; Retorn n’obre la finestra, com si hi fessis clic.
+   Després de «Mou-lo» o «Canvia la mida», les fletxes mouen el contorn o en canvien la mida, i Retorn acaba. Esc atura qualsevol canvi, com Cancel·la.
+
+Pas 4: acaba el dibuix
+
+   Suavitza:
+   Suavitzar fa més suaus les vores dels objectes i dels paisatges. Fes clic a la imatge dels efectes, el quart botó de l’esquerra. Deixa marcada només la casella «Suavitza» i fes clic a «Aplica».
+
+   Desa com a BMP:
+   Fes clic a la imatge d’exportar, el segon botó de la dreta. S’obre una finestra on tries la mida; després la finestra de desar et demana un nom.
+
+Els botons
+-=-=-=-=-=
+
+(D’esquerra a dreta.)
+
+Paisatge: tria un paisatge.
+Cel: tria un cel.
+Objecte: afegeix un objecte.
+Efectes: posa efectes al dibuix.
+------------------------------
+Nou: comença un dibuix nou.
+Imprimeix: imprimeix el dibuix (amb més opcions).
+Desa: desa el dibuix com a fitxer .VDR.
+Obre: obre un fitxer .VDR.
+Exporta com a BMP: desa el dibuix com a fitxer .BMP.
+------------------------------
+Torna a dibuixar: fa el dibuix de nou.
+
+Fes clic amb el botó dret al dibuix per veure un menú amb totes les ordres.
+El menú Eines esborra, recupera o mou tots els objectes alhora.
+</translation>
     </message>
 </context>
 <context>

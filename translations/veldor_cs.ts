@@ -49,15 +49,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat můj obrázek</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat můj obrázek...</translation>
     </message>
 </context>
 <context>
@@ -910,122 +910,122 @@ Volně k používání i sdílení.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: vyber předmět. Šipky a Enter: umístit, posunout, změnit velikost. Escape: vzdát.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyber předmět a pak táhni jeho obdélník na obrázku, nebo použij šipky a Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>na %1, %2, velikost %3 × %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter ho upraví.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzdáno: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>nejdřív umísti předmět (táhni, nebo šipky a Enter), nebo stiskni Escape.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>nejdřív odpověz v okně „Nový předmět“, nebo stiskni Escape.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>nejdřív odpověz v okně „Úprava předmětu“, nebo stiskni Escape.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>nejdřív pusť předmět (klikni, nebo Enter), nebo stiskni Escape.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>nejdřív odpověz v okně „Posun předmětu“, nebo stiskni Escape.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>nejdřív nakresli novou velikost (táhni, nebo šipky a Enter), nebo stiskni Escape.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>nejdřív odpověz v okně „Velikost předmětu“, nebo stiskni Escape.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 musí počkat: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: táhni ho na obrázku, nebo tam stiskni šipku.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Další předměty</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hledat:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Napiš jméno, třeba kočka nebo autobus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Najdi předmět podle jména</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Skupiny</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Předměty</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zavřít</translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Jiné předměty</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve složce packs není žádný balíček obrázků s předměty.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný předmět se nejmenuje „%1“.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 předmět</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Předmětů: %1</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1043,7 @@ Volně k používání i sdílení.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Další předměty...</translation>
     </message>
 </context>
 <context>
@@ -1074,11 +1074,11 @@ Volně k používání i sdílení.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk do souboru</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory PDF (*.pdf);;Všechny soubory (*)</translation>
     </message>
 </context>
 <context>
@@ -1237,7 +1237,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlý začátek
+-=-=-=-=-=-=-=
+
+Tenhle krátký návod ti pomůže nakreslit ve Veldoru první obrázek.
+
+Krok 1: vyber oblohu
+
+Klikni na obrázek oblohy, druhé tlačítko zleva v liště. Otevře se okno s oblohami. Klikni na jednu oblohu; „Tmavé mraky“ jsou dobré na začátek. Obrázek se nakreslí s novou oblohou. Až bude hotový, zavři okno s oblohami.
+
+Krok 2: vyber krajinu
+
+Klikni na obrázek krajiny, první tlačítko v liště, a vyber krajinu. Zkus „Opuštěný ostrov“. Krajina se nakreslí přes oblohu a světlo oblohy ji obarví.
+
+Krok 3: přidávej a upravuj předměty
+
+Klikni na obrázek předmětů, třetí tlačítko zleva, a vyber „Horkovzdušný balón“. Okno se zavře.
+
+Teď stiskni tlačítko myši tam, kde má být balón, drž ho a táhni doprava dolů. Obdélník, který táhneš, určuje velikost balónu.
+
+Když pustíš, balón se nakreslí a malé okno se zeptá, jestli ho chceš nechat:
+   „Změnit velikost“ kreslí znovu, abys mohl obdélník pro balón natáhnout ještě jednou.
+   „Nenechat“ nový předmět odebere.
+   „Nechat“ ho nechá v obrázku.
+
+Později klikni na předmět a můžeš ho posunout, změnit jeho velikost, smazat ho nebo dát za zemi.
+
+Pomocí klávesnice:
+   Mačkej Tab, dokud obrázek nemá tečkovaný rámeček. Až vybereš předmět, stiskni šipku: obdélník ukáže, kam přijde. Šipky ho posouvají (se Shiftem o deset kroků najednou), Ctrl a šipky ho zvětšují nebo zmenšují, Enter tam předmět položí a Escape to vzdá.
+   Když není nic vybrané, Tab a Shift+Tab jdou od jednoho předmětu v obrázku k dalšímu; Enter otevře jeho okno, stejně jako kliknutí na něj.
+   Po „Posunout“ nebo „Změnit velikost“ šipky posouvají obrys nebo mění jeho velikost a Enter to dokončí. Escape zastaví každou změnu, stejně jako Zrušit.
+
+Krok 4: dokonči obrázek
+
+   Vyhladit:
+   Vyhlazení zjemní drsné okraje předmětů a krajiny. Klikni na obrázek efektů, čtvrté tlačítko zleva. Nech zaškrtnuté jen políčko „Vyhladit“ a klikni na „Použít“.
+
+   Uložit jako BMP:
+   Klikni na obrázek ukládání BMP, druhé tlačítko zprava. Otevře se okno, kde vybereš velikost obrázku; potom se okno pro uložení zeptá na jméno souboru.
+
+Tlačítka
+-=-=-=-=
+
+(Zleva doprava.)
+
+Krajina: vyber krajinu.
+Obloha: vyber oblohu.
+Předmět: přidej předmět.
+Efekty: použij na obrázek efekty.
+------------------------------
+Nový: začni nový obrázek.
+Tisk: vytiskni obrázek (s dalšími možnostmi).
+Uložit: ulož obrázek jako soubor .VDR.
+Otevřít: otevři soubor .VDR.
+Uložit jako BMP: ulož obrázek jako soubor .BMP.
+------------------------------
+Překreslit: nakreslí obrázek znovu.
+
+Klikni na obrázek pravým tlačítkem myši a uvidíš nabídku se všemi příkazy.
+Nabídka Nástroje smaže, vrátí nebo posune všechny předměty najednou.
+</translation>
     </message>
 </context>
 <context>

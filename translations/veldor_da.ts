@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekter: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj mit billede</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj mit billede...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Fri at bruge og dele.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: vælg en ting. Pile og Enter: sæt, flyt, skift størrelse. Escape: giv op.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en ting, og træk så dens firkant på billedet, eller brug piletasterne og Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ved %1, %2, %3 gange %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter retter den.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgivet: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>sæt først tingen (træk, eller pile og Enter), eller tryk på Escape.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svar først vinduet “Ny ting”, eller tryk på Escape.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svar først vinduet “Ret ting”, eller tryk på Escape.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>slip først tingen (klik, eller Enter), eller tryk på Escape.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svar først vinduet “Flyt ting”, eller tryk på Escape.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>tegn først den nye størrelse (træk, eller pile og Enter), eller tryk på Escape.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svar først vinduet “Størrelse på ting”, eller tryk på Escape.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 må vente: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: træk den på billedet, eller tryk på en piletast der.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Billede: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Flere ting</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Find:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv et navn, som kat eller bus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Find en ting ud fra dens navn</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupper</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ting</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Luk</translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Andre ting</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen billedpakke med ting i mappen packs.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen ting hedder “%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ting</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ting</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Fri at bruge og dele.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Flere ting...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Fri at bruge og dele.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Print til fil</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filer (*.pdf);;Alle filer (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kom hurtigt i gang
+-=-=-=-=-=-=-=-=-=
+
+Denne korte vejledning hjælper dig med at lave dit første billede i Veldor.
+
+Trin 1: vælg himmel
+
+Klik på himmel-billedet, den anden knap fra venstre i bjælken. Himmel-vinduet åbner. Klik på en himmel; “Mørke skyer” er god at starte med. Billedet tegnes med den nye himmel. Når det er færdigt, lukker du himmel-vinduet.
+
+Trin 2: vælg landskab
+
+Klik på landskabs-billedet, den første knap i bjælken, og vælg et landskab. Prøv “Øde ø”. Landskabet tegnes over himlen, og himlens lys farver det.
+
+Trin 3: tilføj og ret ting
+
+Klik på ting-billedet, den tredje knap fra venstre, og vælg “Luftballon”. Vinduet lukker.
+
+Tryk nu museknappen ned, hvor ballonen skal være, hold den nede og træk ned mod højre. Firkanten, du trækker, bliver ballonens størrelse.
+
+Når du slipper, tegnes ballonen, og et lille vindue spørger, om du vil beholde den:
+   “Skift størrelse” tegner igen, så du kan trække firkanten for ballonen en gang til.
+   “Behold den ikke” fjerner den nye ting.
+   “Behold den” lader den blive i dit billede.
+
+Klik senere på en ting for at flytte den, ændre størrelsen, slette den eller sætte den bag landet.
+
+Med tastaturet:
+   Tryk på Tab, til billedet viser en prikket ramme. Når du har valgt en ting, så tryk på en piletast: en firkant viser, hvor den skal stå. Piletasterne flytter den (med Shift ti skridt ad gangen), Ctrl og piletasterne gør den større eller mindre, Enter sætter tingen der, og Escape giver op.
+   Når intet er valgt, går Tab og Shift+Tab fra én ting i billedet til den næste; Enter åbner dens vindue, ligesom et klik på den.
+   Efter “Flyt den” eller “Skift størrelse” flytter piletasterne omridset eller ændrer dets størrelse, og Enter gør det færdigt. Escape stopper enhver ændring, ligesom Annuller.
+
+Trin 4: gør billedet færdigt
+
+   Udglat:
+   Udglatning gør de ru kanter på ting og landskaber bløde. Klik på effekt-billedet, den fjerde knap fra venstre. Lad kun feltet “Udglat” være krydset af, og klik på “Brug”.
+
+   Gem som BMP:
+   Klik på eksport-billedet, den anden knap fra højre. Et vindue åbner, hvor du vælger billedets størrelse; så spørger gem-vinduet om et filnavn.
+
+Knapperne
+-=-=-=-=-
+
+(Fra venstre mod højre.)
+
+Landskab: vælg et landskab.
+Himmel: vælg en himmel.
+Ting: tilføj en ting.
+Effekter: brug effekter på dit billede.
+------------------------------
+Ny: begynd på et nyt billede.
+Print: print dit billede (med flere valg).
+Gem: gem dit billede som .VDR-fil.
+Åbn: åbn en .VDR-fil.
+Eksportér BMP: gem billedet som .BMP-fil.
+------------------------------
+Tegn igen: tegner dit billede igen.
+
+Højreklik på billedet for at få en menu med alle kommandoer.
+Menuen Værktøjer sletter, henter tilbage eller flytter alle ting på én gang.
+</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Bild hinzufügen</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Bild hinzufügen...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Frei zum Benutzen und Weitergeben.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: ein Ding wählen. Pfeile und Enter: hinstellen, verschieben, Größe ändern. Esc: aufgeben.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle ein Ding und ziehe dann sein Rechteck auf dem Bild, oder nimm die Pfeiltasten und Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>bei %1, %2, %3 mal %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Mit Enter bearbeitest du es.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgegeben: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>stelle zuerst das Ding hin (ziehen, oder Pfeile und Enter), oder drücke Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>antworte zuerst dem Fenster „Neues Ding“, oder drücke Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>antworte zuerst dem Fenster „Ding bearbeiten“, oder drücke Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>lass zuerst das Ding los (klicken, oder Enter), oder drücke Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>antworte zuerst dem Fenster „Ding verschieben“, oder drücke Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>zeichne zuerst die neue Größe (ziehen, oder Pfeile und Enter), oder drücke Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>antworte zuerst dem Fenster „Größe ändern“, oder drücke Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss warten: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ziehe es auf dem Bild, oder drücke dort eine Pfeiltaste.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Dinge</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippe einen Namen, wie Katze oder Bus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Finde ein Ding über seinen Namen</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinge</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Dinge</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner packs ist kein Bilderpaket mit Dingen.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ding heißt „%1“.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ding</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dinge</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Frei zum Benutzen und Weitergeben.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Dinge...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Frei zum Benutzen und Weitergeben.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>In Datei drucken</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Anleitung
+-=-=-=-=-=-=-=-
+
+Diese kurze Anleitung hilft dir, mit Veldor dein erstes Bild zu machen.
+
+Schritt 1: Himmel wählen
+
+Klicke auf das Himmel-Bild, den zweiten Knopf von links oben in der Leiste. Das Himmel-Fenster geht auf. Klicke auf einen Himmel; „Dunkle Wolken“ ist gut für den Anfang. Das Bild wird mit dem neuen Himmel gezeichnet. Wenn es fertig ist, schließe das Himmel-Fenster.
+
+Schritt 2: Landschaft wählen
+
+Klicke auf das Landschaft-Bild, den ersten Knopf in der Leiste, und wähle eine Landschaft. Probiere „Einsame Insel“. Die Landschaft wird über den Himmel gezeichnet, und das Licht des Himmels färbt sie.
+
+Schritt 3: Dinge hinzufügen und ändern
+
+Klicke auf das Ding-Bild, den dritten Knopf von links, und wähle den „Heißluftballon“. Das Fenster geht zu.
+
+Drücke jetzt die Maustaste dort, wo der Ballon hin soll, halte sie fest und ziehe nach rechts unten. So groß wie das Rechteck wird der Ballon.
+
+Wenn du loslässt, wird der Ballon gezeichnet, und ein kleines Fenster fragt, ob du ihn behalten willst:
+   „Größe ändern“ zeichnet das Bild neu, damit du das Rechteck für den Ballon noch einmal ziehen kannst.
+   „Nicht behalten“ nimmt das neue Ding wieder weg.
+   „Behalten“ lässt es in deinem Bild.
+
+Klicke später auf ein Ding, um es zu verschieben, seine Größe zu ändern, es zu löschen oder hinter das Land zu stellen.
+
+Mit der Tastatur:
+   Drücke Tab, bis das Bild einen gepunkteten Rahmen zeigt. Wenn du ein Ding gewählt hast, drücke eine Pfeiltaste: Ein Rechteck zeigt, wo es hinkommt. Die Pfeiltasten verschieben es (mit Umschalt zehn Schritte auf einmal), Strg und die Pfeiltasten machen es größer oder kleiner, Enter stellt das Ding dorthin, und Esc gibt es auf.
+   Ist nichts gewählt, gehen Tab und Umschalt+Tab von einem Ding im Bild zum nächsten; Enter öffnet sein Fenster, wie ein Klick darauf.
+   Nach „Verschieben“ oder „Größe ändern“ verschieben die Pfeiltasten den Umriss oder ändern seine Größe, und Enter macht es fertig. Esc bricht jede Änderung ab, wie Abbrechen.
+
+Schritt 4: Das Bild fertig machen
+
+   Glätten:
+   Glätten macht die rauen Ränder von Dingen und Landschaften weich. Klicke auf das Effekte-Bild, den vierten Knopf von links. Lass nur das Kästchen „Glätten“ angekreuzt und klicke auf „Anwenden“.
+
+   Als BMP speichern:
+   Klicke auf das Export-Bild, den zweiten Knopf von rechts. Ein Fenster geht auf, in dem du die Größe des Bildes wählst; dann fragt das Speichern-Fenster nach einem Dateinamen.
+
+Die Knöpfe
+-=-=-=-=-=
+
+(Von links nach rechts.)
+
+Landschaft: Eine Landschaft wählen.
+Himmel: Einen Himmel wählen.
+Ding: Ein Ding hinzufügen.
+Effekte: Effekte auf dein Bild anwenden.
+------------------------------
+Neu: Ein neues Bild anfangen.
+Drucken: Dein Bild drucken (mit mehr Einstellungen).
+Speichern: Dein Bild als .VDR-Datei speichern.
+Öffnen: Eine .VDR-Datei öffnen.
+BMP speichern: Das Bild als .BMP-Datei speichern.
+------------------------------
+Neu zeichnen: Zeichnet dein Bild neu.
+
+Klicke mit der rechten Maustaste auf das Bild: Dann kommt ein Menü mit allen Befehlen.
+Das Menü „Werkzeuge“ löscht, holt zurück oder verschiebt alle Dinge auf einmal.
+</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εφέ: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη δικής μου εικόνας</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη δικής μου εικόνας...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: διάλεξε αντικείμενο. Βέλη και Enter: βάλε, μετακίνησε, άλλαξε μέγεθος. Escape: άφησέ το.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάλεξε ένα αντικείμενο και μετά σύρε το ορθογώνιό του πάνω στην εικόνα, ή χρησιμοποίησε τα βέλη και το Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>στο %1, %2, μέγεθος %3 επί %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Με το Enter το αλλάζεις.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Το άφησες: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>βάλε πρώτα το αντικείμενο (σύρε, ή βέλη και Enter), ή πάτα Escape.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>απάντησε πρώτα στο παράθυρο «Νέο αντικείμενο», ή πάτα Escape.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>απάντησε πρώτα στο παράθυρο «Αλλαγή αντικειμένου», ή πάτα Escape.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>άφησε πρώτα το αντικείμενο (κλικ, ή Enter), ή πάτα Escape.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>απάντησε πρώτα στο παράθυρο «Μετακίνηση αντικειμένου», ή πάτα Escape.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>σχεδίασε πρώτα το νέο μέγεθος (σύρε, ή βέλη και Enter), ή πάτα Escape.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>απάντησε πρώτα στο παράθυρο «Μέγεθος αντικειμένου», ή πάτα Escape.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – πρέπει να περιμένει: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: σύρε το πάνω στην εικόνα, ή πάτα εκεί ένα βέλος.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Εικόνα: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Περισσότερα αντικείμενα</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Εύρεση:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Γράψε ένα όνομα, όπως γάτα ή λεωφορείο</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Βρες ένα αντικείμενο από το όνομά του</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατηγορίες</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντικείμενα</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Κλείσιμο</translation>
+        <translation>Κλείσιμο</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Άλλα αντικείμενα</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει πακέτο εικόνων με αντικείμενα στον φάκελο packs.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανένα αντικείμενο δεν λέγεται «%1».</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 αντικείμενο</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 αντικείμενα</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Περισσότερα αντικείμενα...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση σε αρχείο</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχεία PDF (*.pdf);;Όλα τα αρχεία (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Γρήγορο ξεκίνημα
+-=-=-=-=-=-=-=-=
+
+Αυτός ο μικρός οδηγός σε βοηθά να φτιάξεις την πρώτη σου εικόνα με το Veldor.
+
+Βήμα 1: διάλεξε ουρανό
+
+Πάτα την εικόνα του ουρανού, το δεύτερο κουμπί από αριστερά στη γραμμή. Ανοίγει το παράθυρο με τους ουρανούς. Πάτα έναν ουρανό· τα «Σκούρα σύννεφα» είναι καλά για αρχή. Η εικόνα ζωγραφίζεται με τον νέο ουρανό. Όταν τελειώσει, κλείσε το παράθυρο.
+
+Βήμα 2: διάλεξε τοπίο
+
+Πάτα την εικόνα του τοπίου, το πρώτο κουμπί στη γραμμή, και διάλεξε τοπίο. Δοκίμασε το «Ερημονήσι». Το τοπίο ζωγραφίζεται πάνω στον ουρανό και το φως του ουρανού του δίνει χρώμα.
+
+Βήμα 3: βάλε και άλλαξε αντικείμενα
+
+Πάτα την εικόνα των αντικειμένων, το τρίτο κουμπί από αριστερά, και διάλεξε το «Αερόστατο». Το παράθυρο κλείνει.
+
+Τώρα πάτα το κουμπί του ποντικιού εκεί που θέλεις το αερόστατο, κράτα το πατημένο και σύρε προς τα κάτω δεξιά. Το ορθογώνιο που σέρνεις είναι το μέγεθος του αερόστατου.
+
+Όταν το αφήσεις, το αερόστατο ζωγραφίζεται και ένα μικρό παράθυρο ρωτά αν θα το κρατήσεις:
+   Το «Άλλαξε μέγεθος» ζωγραφίζει ξανά για να σύρεις το ορθογώνιο άλλη μια φορά.
+   Το «Μην το κρατήσεις» βγάζει το νέο αντικείμενο.
+   Το «Κράτα το» το αφήνει στην εικόνα σου.
+
+Αργότερα πάτα ένα αντικείμενο για να το μετακινήσεις, να αλλάξεις το μέγεθός του, να το σβήσεις ή να το βάλεις πίσω από τη γη.
+
+Με το πληκτρολόγιο:
+   Πάτα Tab μέχρι η εικόνα να δείξει ένα πλαίσιο από τελείες. Αφού διαλέξεις ένα αντικείμενο, πάτα ένα βέλος: ένα ορθογώνιο δείχνει πού θα πάει. Τα βέλη το μετακινούν (με το Shift, δέκα βήματα τη φορά), το Ctrl μαζί με τα βέλη το κάνουν μεγαλύτερο ή μικρότερο, το Enter βάζει το αντικείμενο εκεί και το Escape το αφήνει.
+   Όταν δεν έχεις διαλέξει τίποτα, το Tab και το Shift+Tab πηγαίνουν από ένα αντικείμενο της εικόνας στο επόμενο· το Enter ανοίγει το παράθυρό του, όπως ένα κλικ πάνω του.
+   Μετά το «Μετακίνησέ το» ή το «Άλλαξε μέγεθος», τα βέλη μετακινούν το περίγραμμα ή αλλάζουν το μέγεθός του, και το Enter τελειώνει. Το Escape σταματά κάθε αλλαγή, όπως η Ακύρωση.
+
+Βήμα 4: τελείωσε την εικόνα σου
+
+   Εξομάλυνση:
+   Η εξομάλυνση κάνει απαλές τις τραχιές άκρες των αντικειμένων και των τοπίων. Πάτα την εικόνα των εφέ, το τέταρτο κουμπί από αριστερά. Άφησε τσεκαρισμένο μόνο το «Εξομάλυνση» και πάτα «Εφάρμοσε».
+
+   Αποθήκευση σε BMP:
+   Πάτα την εικόνα της εξαγωγής, το δεύτερο κουμπί από δεξιά. Ανοίγει ένα παράθυρο όπου διαλέγεις το μέγεθος· μετά το παράθυρο αποθήκευσης ζητά όνομα αρχείου.
+
+Τα κουμπιά
+-=-=-=-=-=
+
+(Από αριστερά προς τα δεξιά.)
+
+Τοπίο: διάλεξε τοπίο.
+Ουρανός: διάλεξε ουρανό.
+Αντικείμενο: βάλε αντικείμενο.
+Εφέ: βάλε εφέ στην εικόνα σου.
+------------------------------
+Νέο: ξεκίνα νέα εικόνα.
+Εκτύπωση: τύπωσε την εικόνα σου (με περισσότερες επιλογές).
+Αποθήκευση: αποθήκευσε την εικόνα σου σε αρχείο .VDR.
+Άνοιγμα: άνοιξε ένα αρχείο .VDR.
+Εξαγωγή BMP: αποθήκευσε την εικόνα σε αρχείο .BMP.
+------------------------------
+Ξαναζωγράφισε: ζωγραφίζει ξανά την εικόνα σου.
+
+Πάτα με το δεξί κουμπί στην εικόνα για ένα μενού με όλες τις εντολές.
+Το μενού Εργαλεία σβήνει, φέρνει πίσω ή μετακινεί όλα τα αντικείμενα μαζί.
+</translation>
     </message>
 </context>
 <context>

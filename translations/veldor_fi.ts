@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tehosteet: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää oma kuva</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää oma kuva...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Vapaa käyttää ja jakaa.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarkain: valitse esine. Nuolet ja Enter: aseta, siirrä, muuta kokoa. Esc: luovu.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse esine ja vedä sitten sen suorakulmio kuvaan, tai käytä nuolinäppäimiä ja Enteriä</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>kohdassa %1, %2, koko %3 × %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter avaa sen muokattavaksi.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luovuttu: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>aseta ensin esine (vedä, tai nuolet ja Enter), tai paina Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaa ensin ikkunaan ”Uusi esine”, tai paina Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaa ensin ikkunaan ”Muokkaa esinettä”, tai paina Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>pudota ensin esine (napsauta, tai Enter), tai paina Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaa ensin ikkunaan ”Siirrä esinettä”, tai paina Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>piirrä ensin uusi koko (vedä, tai nuolet ja Enter), tai paina Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaa ensin ikkunaan ”Esineen koko”, tai paina Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saa odottaa: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: vedä se kuvaan, tai paina siellä nuolinäppäintä.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuva: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää esineitä</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Etsi:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoita nimi, kuten kissa tai bussi</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Etsi esine sen nimellä</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryhmät</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Esineet</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Sulje</translation>
+        <translation>Sulje</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Muut esineet</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Packs-kansiossa ei ole kuvapakettia, jossa on esineitä.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikään esine ei ole nimeltään ”%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 esine</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esinettä</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Vapaa käyttää ja jakaa.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää esineitä...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Vapaa käyttää ja jakaa.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulosta tiedostoon</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-tiedostot (*.pdf);;Kaikki tiedostot (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pikaopas
+-=-=-=-=
+
+Tämä lyhyt opas auttaa sinua tekemään ensimmäisen kuvasi Veldorilla.
+
+Vaihe 1: valitse taivas
+
+Napsauta taivaan kuvaa, vasemmalta toista painiketta palkissa. Taivasikkuna aukeaa. Napsauta taivasta; ”Tummat pilvet” on hyvä alku. Kuva piirretään uuden taivaan kanssa. Kun se on valmis, sulje taivasikkuna.
+
+Vaihe 2: valitse maisema
+
+Napsauta maiseman kuvaa, palkin ensimmäistä painiketta, ja valitse maisema. Kokeile ”Autio saari”. Maisema piirretään taivaan päälle, ja taivaan valo värittää sen.
+
+Vaihe 3: lisää ja muokkaa esineitä
+
+Napsauta esineen kuvaa, vasemmalta kolmatta painiketta, ja valitse ”Kuumailmapallo”. Ikkuna sulkeutuu.
+
+Paina hiiren nappi alas siinä, missä pallon pitää olla, pidä se alhaalla ja vedä oikealle alas. Vetämäsi suorakulmio on pallon koko.
+
+Kun päästät irti, pallo piirretään ja pieni ikkuna kysyy, pidätkö sen:
+   ”Muuta kokoa” piirtää uudelleen, jotta voit vetää pallon suorakulmion vielä kerran.
+   ”Älä pidä” poistaa uuden esineen.
+   ”Pidä” jättää sen kuvaasi.
+
+Myöhemmin voit napsauttaa esinettä ja siirtää sitä, muuttaa sen kokoa, poistaa sen tai laittaa sen maan taakse.
+
+Näppäimistöllä:
+   Paina sarkainta, kunnes kuvan ympärillä näkyy pisteistä tehty kehys. Kun olet valinnut esineen, paina nuolinäppäintä: suorakulmio näyttää, mihin se tulee. Nuolinäppäimet siirtävät sitä (vaihtonäppäimen kanssa kymmenen askelta kerralla), Ctrl ja nuolinäppäimet tekevät siitä isomman tai pienemmän, Enter laittaa esineen siihen, ja Esc luopuu siitä.
+   Kun mitään ei ole valittu, sarkain ja vaihto+sarkain siirtyvät kuvan esineestä seuraavaan; Enter avaa sen ikkunan, niin kuin sen napsauttaminen.
+   Kun olet valinnut ”Siirrä” tai ”Muuta kokoa”, nuolinäppäimet siirtävät ääriviivaa tai muuttavat sen kokoa, ja Enter lopettaa. Esc peruu kaikki muutokset, niin kuin Peru.
+
+Vaihe 4: viimeistele kuva
+
+   Pehmennä:
+   Pehmennys tekee esineiden ja maisemien karheista reunoista pehmeitä. Napsauta tehosteiden kuvaa, vasemmalta neljättä painiketta. Jätä vain ”Pehmennä” rastitetuksi ja napsauta ”Käytä”.
+
+   Tallenna BMP-kuvana:
+   Napsauta viennin kuvaa, oikealta toista painiketta. Aukeaa ikkuna, jossa valitset kuvan koon; sitten tallennusikkuna kysyy tiedoston nimeä.
+
+Painikkeet
+-=-=-=-=-=
+
+(Vasemmalta oikealle.)
+
+Maisema: valitse maisema.
+Taivas: valitse taivas.
+Esine: lisää esine.
+Tehosteet: lisää kuvaan tehosteita.
+------------------------------
+Uusi: aloita uusi kuva.
+Tulosta: tulosta kuvasi (lisää valintoja).
+Tallenna: tallenna kuvasi .VDR-tiedostoksi.
+Avaa: avaa .VDR-tiedosto.
+Vie BMP: tallenna kuva .BMP-tiedostoksi.
+------------------------------
+Piirrä uudelleen: piirtää kuvasi uudelleen.
+
+Napsauta kuvaa hiiren oikealla napilla, niin saat valikon, jossa ovat kaikki komennot.
+Työkalut-valikko poistaa, palauttaa tai siirtää kaikki esineet kerralla.
+</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets : %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter mon image</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter mon image...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Libre d’utiliser et de partager.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab : choisir un objet. Flèches et Entrée : placer, déplacer, changer la taille. Échap : abandonner.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis un objet, puis trace son rectangle sur l’image, ou utilise les flèches et Entrée</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>à %1, %2, %3 sur %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Entrée pour le changer.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonné : %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>place d’abord l’objet (fais glisser, ou flèches et Entrée), ou appuie sur Échap.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>réponds d’abord à la fenêtre « Nouvel objet », ou appuie sur Échap.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>réponds d’abord à la fenêtre « Changer l’objet », ou appuie sur Échap.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>pose d’abord l’objet (clic, ou Entrée), ou appuie sur Échap.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>réponds d’abord à la fenêtre « Déplacer l’objet », ou appuie sur Échap.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>dessine d’abord la nouvelle taille (fais glisser, ou flèches et Entrée), ou appuie sur Échap.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>réponds d’abord à la fenêtre « Taille de l’objet », ou appuie sur Échap.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit attendre : %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fais-le glisser sur l’image, ou appuie là sur une flèche.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image : %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d’objets</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chercher :</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape un nom, comme chat ou bus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouve un objet par son nom</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objets</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres objets</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun paquet d’images avec des objets n’est dans le dossier packs.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun objet ne s’appelle « %1 ».</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 objet</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 objets</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Libre d’utiliser et de partager.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d’objets...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Libre d’utiliser et de partager.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer dans un fichier</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Petit guide pour commencer
+-=-=-=-=-=-=-=-=-=-=-=-=-=-
+
+Ce petit guide t’aide à faire ton premier dessin avec Veldor.
+
+Étape 1 : choisir le ciel
+
+Clique sur l’image du ciel, le deuxième bouton en partant de la gauche dans la barre. La fenêtre des ciels s’ouvre. Clique sur un ciel ; « Nuages sombres » est bien pour commencer. Le dessin se refait avec le nouveau ciel. Quand c’est fini, ferme la fenêtre des ciels.
+
+Étape 2 : choisir le paysage
+
+Clique sur l’image du paysage, le premier bouton de la barre, et choisis un paysage. Essaie « Île déserte ». Le paysage est dessiné sur le ciel, et la lumière du ciel lui donne sa couleur.
+
+Étape 3 : ajouter et changer des objets
+
+Clique sur l’image des objets, le troisième bouton en partant de la gauche, et choisis la « Montgolfière ». La fenêtre se ferme.
+
+Appuie sur le bouton de la souris là où tu veux la montgolfière, garde-le appuyé et tire vers le bas et vers la droite. Le rectangle que tu tires donne la taille de la montgolfière.
+
+Quand tu lâches, la montgolfière est dessinée et une petite fenêtre te demande si tu veux la garder :
+   « Changer la taille » refait le dessin pour que tu tires encore le rectangle, comme avant.
+   « Ne pas le garder » enlève le nouvel objet.
+   « Le garder » le laisse dans ton dessin.
+
+Plus tard, clique sur un objet pour le déplacer, changer sa taille, le supprimer ou le mettre derrière le sol.
+
+Avec le clavier :
+   Appuie sur Tab jusqu’à ce que l’image montre un cadre en pointillés. Quand tu as choisi un objet, appuie sur une flèche : un rectangle montre où il va. Les flèches le déplacent (avec Maj, dix pas à la fois), Ctrl et les flèches le rendent plus grand ou plus petit, Entrée pose l’objet là, et Échap l’abandonne.
+   Quand rien n’est choisi, Tab et Maj+Tab vont d’un objet de l’image au suivant ; Entrée ouvre sa fenêtre, comme un clic dessus.
+   Après « Déplacer » ou « Changer la taille », les flèches déplacent le contour ou changent sa taille, et Entrée termine. Échap arrête tout changement, comme Annuler.
+
+Étape 4 : finir ton dessin
+
+   Lisser :
+   Lisser adoucit les bords des objets et des paysages. Clique sur l’image des effets, le quatrième bouton en partant de la gauche. Laisse seulement la case « Lisser » cochée et clique sur « Appliquer ».
+
+   Enregistrer en BMP :
+   Clique sur l’image de l’export, le deuxième bouton en partant de la droite. Une fenêtre s’ouvre pour choisir la taille de l’image ; puis la fenêtre d’enregistrement demande un nom de fichier.
+
+Les boutons
+-=-=-=-=-=-
+
+(De gauche à droite.)
+
+Paysage : choisir un paysage.
+Ciel : choisir un ciel.
+Objet : ajouter un objet.
+Effets : mettre des effets sur ton dessin.
+------------------------------
+Nouveau : commencer un nouveau dessin.
+Imprimer : imprimer ton dessin (avec plus de choix).
+Enregistrer : enregistrer ton dessin dans un fichier .VDR.
+Ouvrir : ouvrir un fichier .VDR.
+Enregistrer en BMP : enregistrer le dessin dans un fichier .BMP.
+------------------------------
+Redessiner : refait ton dessin.
+
+Clique avec le bouton droit sur le dessin : un menu montre toutes les commandes.
+Le menu Outils supprime, remet ou déplace tous les objets en une fois.
+</translation>
     </message>
 </context>
 <context>

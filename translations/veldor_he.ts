@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>אפקטים: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>הוספת תמונה שלי</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>הוספת תמונה שלי...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: בחירת חפץ. חצים ו־Enter: הנחה, הזזה, שינוי גודל. Escape: ויתור.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>בחרו חפץ, ואז גררו את המלבן שלו על התמונה, או השתמשו בחצים וב־Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>במקום %1, %2, בגודל %3 על %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. לעריכה לחצו Enter.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ויתרתם על: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם הניחו את החפץ (גרירה, או חצים ו־Enter), או לחצו Escape.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם ענו לחלון „חפץ חדש”, או לחצו Escape.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם ענו לחלון „עריכת חפץ”, או לחצו Escape.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם שחררו את החפץ (לחיצה, או Enter), או לחצו Escape.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם ענו לחלון „הזזת חפץ”, או לחצו Escape.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם ציירו את הגודל החדש (גרירה, או חצים ו־Enter), או לחצו Escape.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם ענו לחלון „גודל החפץ”, או לחצו Escape.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 צריך לחכות: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: גררו אותו על התמונה, או לחצו שם על חץ.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>תמונה: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>עוד חפצים</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;חיפוש:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>הקלידו שם, כמו חתול או אוטובוס</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>חיפוש חפץ לפי השם שלו</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>קטגוריות</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>חפצים</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">סגירה</translation>
+        <translation>סגירה</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>חפצים אחרים</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין בתיקייה packs חבילת תמונות עם חפצים.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין חפץ בשם „%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>חפץ אחד</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 חפצים</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>עוד חפצים...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסה לקובץ</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי PDF (*.pdf);;כל הקבצים (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה מהירה
+-=-=-=-=-=-=
+
+המדריך הקצר הזה עוזר לכם לצייר את התמונה הראשונה שלכם בוולדור.
+
+שלב 1: בוחרים שמיים
+
+לחצו על תמונת השמיים, הכפתור השני בסרגל. נפתח חלון השמיים. לחצו על שמיים; „עננים כהים” טובים להתחלה. התמונה מצוירת עם השמיים החדשים. כשהיא מוכנה, סגרו את חלון השמיים.
+
+שלב 2: בוחרים נוף
+
+לחצו על תמונת הנוף, הכפתור הראשון בסרגל, ובחרו נוף. נסו „אי בודד”. הנוף מצויר מעל השמיים, והאור של השמיים צובע אותו.
+
+שלב 3: מוסיפים ומשנים חפצים
+
+לחצו על תמונת החפצים, הכפתור השלישי, ובחרו „כדור פורח”. החלון נסגר.
+
+עכשיו לחצו על כפתור העכבר במקום שבו הכדור צריך להיות, החזיקו אותו וגררו למטה וימינה. המלבן שאתם גוררים הוא הגודל של הכדור.
+
+כשאתם עוזבים, הכדור מצויר וחלון קטן שואל אם להשאיר אותו:
+   „שינוי גודל” מצייר שוב כדי שתגררו את המלבן של הכדור עוד פעם.
+   „לא להשאיר” מוריד את החפץ החדש.
+   „להשאיר” משאיר אותו בתמונה.
+
+אחר כך לחצו על חפץ כדי להזיז אותו, לשנות את הגודל שלו, למחוק אותו או לשים אותו מאחורי הקרקע.
+
+בעזרת המקלדת:
+   לחצו Tab עד שמסביב לתמונה מופיעה מסגרת מנוקדת. אחרי שבחרתם חפץ, לחצו על חץ: מלבן מראה לאן הוא ילך. החצים מזיזים אותו (עם Shift, עשרה צעדים בכל פעם), Ctrl עם החצים מגדילים או מקטינים אותו, Enter מניח את החפץ שם, ו־Escape מוותר עליו.
+   כשלא בחרתם כלום, Tab ו־Shift+Tab עוברים מחפץ אחד בתמונה לחפץ הבא; Enter פותח את החלון שלו, כמו לחיצה עליו.
+   אחרי „להזיז” או „שינוי גודל”, החצים מזיזים את קו המתאר או משנים את הגודל שלו, ו־Enter מסיים. Escape עוצר כל שינוי, כמו ביטול.
+
+שלב 4: מסיימים את התמונה
+
+   החלקה:
+   החלקה מרככת את הקצוות המחוספסים של חפצים ונופים. לחצו על תמונת האפקטים, הכפתור הרביעי. השאירו מסומנת רק את התיבה „החלקה” ולחצו „להחיל”.
+
+   שמירה כ־BMP:
+   לחצו על תמונת הייצוא. נפתח חלון שבו בוחרים את גודל התמונה; אחר כך חלון השמירה שואל על שם לקובץ.
+
+הכפתורים
+-=-=-=-=-
+
+(לפי הסדר בסרגל.)
+
+נוף: בוחרים נוף.
+שמיים: בוחרים שמיים.
+חפץ: מוסיפים חפץ.
+אפקטים: מוסיפים אפקטים לתמונה.
+------------------------------
+חדש: מתחילים תמונה חדשה.
+הדפסה: מדפיסים את התמונה (עם עוד אפשרויות).
+שמירה: שומרים את התמונה כקובץ .VDR.
+פתיחה: פותחים קובץ .VDR.
+ייצוא BMP: שומרים את התמונה כקובץ .BMP.
+------------------------------
+ציור מחדש: מצייר את התמונה שוב.
+
+לחצו על התמונה בכפתור הימני של העכבר כדי לראות תפריט עם כל הפקודות.
+תפריט הכלים מוחק, מחזיר או מזיז את כל החפצים בבת אחת.
+</translation>
     </message>
 </context>
 <context>

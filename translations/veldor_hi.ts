@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>इफ़ेक्ट: %1।</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>मेरी तस्वीर जोड़ें</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>मेरी तस्वीर जोड़ें...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: चीज़ चुनें। तीर और Enter: रखें, खिसकाएँ, आकार बदलें। Escape: छोड़ दें।</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई चीज़ चुनें, फिर तस्वीर पर उसका आयत खींचें, या तीर वाली कुंजियाँ और Enter इस्तेमाल करें</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>जगह %1, %2, आकार %3 × %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2। Enter से इसे बदलें।</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>छोड़ दिया: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले चीज़ रखें (खींचें, या तीर और Enter), या Escape दबाएँ।</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले ‘नई चीज़’ खिड़की का जवाब दें, या Escape दबाएँ।</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले ‘चीज़ बदलें’ खिड़की का जवाब दें, या Escape दबाएँ।</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले चीज़ छोड़ें (क्लिक, या Enter), या Escape दबाएँ।</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले ‘चीज़ खिसकाएँ’ खिड़की का जवाब दें, या Escape दबाएँ।</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले नया आकार बनाएँ (खींचें, या तीर और Enter), या Escape दबाएँ।</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले ‘चीज़ का आकार’ खिड़की का जवाब दें, या Escape दबाएँ।</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 को रुकना होगा: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: इसे तस्वीर पर खींचें, या वहाँ कोई तीर वाली कुंजी दबाएँ।</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>तस्वीर: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>और चीज़ें</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>खोजें(&amp;F):</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई नाम लिखें, जैसे बिल्ली या बस</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>नाम से चीज़ खोजें</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>श्रेणियाँ</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>चीज़ें</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">बंद करें</translation>
+        <translation>बंद करें</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>दूसरी चीज़ें</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>packs फ़ोल्डर में चीज़ों वाला कोई तस्वीर पैक नहीं है।</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ नाम की कोई चीज़ नहीं है।</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 चीज़</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 चीज़ें</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>और चीज़ें...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल में छापें</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF फ़ाइलें (*.pdf);;सभी फ़ाइलें (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>जल्दी शुरुआत
+-=-=-=-=-=-=
+
+यह छोटी गाइड वेल्डोर में आपकी पहली तस्वीर बनाने में मदद करती है।
+
+कदम 1: आसमान चुनें
+
+आसमान वाली तस्वीर पर क्लिक करें, यह पट्टी में बाएँ से दूसरा बटन है। आसमान की खिड़की खुलती है। किसी आसमान पर क्लिक करें; ‘काले बादल’ शुरुआत के लिए अच्छा है। तस्वीर नए आसमान के साथ बनती है। जब बन जाए, आसमान की खिड़की बंद करें।
+
+कदम 2: नज़ारा चुनें
+
+नज़ारे वाली तस्वीर पर क्लिक करें, यह पट्टी का पहला बटन है, और एक नज़ारा चुनें। ‘सुनसान द्वीप’ आज़माएँ। नज़ारा आसमान के ऊपर बनता है, और आसमान की रोशनी उसे रंग देती है।
+
+कदम 3: चीज़ें जोड़ें और बदलें
+
+चीज़ों वाली तस्वीर पर क्लिक करें, यह बाएँ से तीसरा बटन है, और ‘गर्म हवा का गुब्बारा’ चुनें। खिड़की बंद हो जाती है।
+
+अब जहाँ गुब्बारा चाहिए वहाँ माउस का बटन दबाएँ, दबाए रखें और नीचे दाईं ओर खींचें। जो आयत आप खींचते हैं, गुब्बारा उतना बड़ा होगा।
+
+बटन छोड़ने पर गुब्बारा बनता है और एक छोटी खिड़की पूछती है कि क्या इसे रखना है:
+   ‘आकार बदलें’ फिर से बनाता है ताकि आप गुब्बारे का आयत दोबारा खींच सकें।
+   ‘न रखें’ नई चीज़ हटा देता है।
+   ‘रखें’ उसे आपकी तस्वीर में रहने देता है।
+
+बाद में किसी चीज़ पर क्लिक करके उसे खिसका सकते हैं, उसका आकार बदल सकते हैं, मिटा सकते हैं या ज़मीन के पीछे रख सकते हैं।
+
+कीबोर्ड से:
+   Tab तब तक दबाएँ जब तक तस्वीर पर बिंदुओं वाला फ़्रेम न दिखे। कोई चीज़ चुनने के बाद, कोई तीर वाली कुंजी दबाएँ: एक आयत दिखाता है कि वह कहाँ जाएगी। तीर वाली कुंजियाँ उसे खिसकाती हैं (Shift के साथ, एक बार में दस कदम), Ctrl और तीर वाली कुंजियाँ उसे बड़ा या छोटा करती हैं, Enter चीज़ को वहाँ रख देता है, और Escape उसे छोड़ देता है।
+   जब कुछ भी चुना न हो, तो Tab और Shift+Tab तस्वीर की एक चीज़ से अगली चीज़ पर जाते हैं; Enter उसकी खिड़की खोलता है, जैसे उस पर क्लिक करने से खुलती है।
+   ‘खिसकाएँ’ या ‘आकार बदलें’ के बाद, तीर वाली कुंजियाँ रूपरेखा को खिसकाती हैं या उसका आकार बदलती हैं, और Enter काम पूरा करता है। Escape हर बदलाव रोक देता है, जैसे रद्द करें करता है।
+
+कदम 4: तस्वीर पूरी करें
+
+   चिकना करें:
+   चिकना करने से चीज़ों और नज़ारों के खुरदरे किनारे मुलायम हो जाते हैं। असर वाली तस्वीर पर क्लिक करें, यह बाएँ से चौथा बटन है। सिर्फ़ ‘चिकना करें’ पर निशान रहने दें और ‘लगाएँ’ दबाएँ।
+
+   BMP में सहेजें:
+   सहेजने वाली तस्वीर पर क्लिक करें, यह दाएँ से दूसरा बटन है। एक खिड़की खुलती है जिसमें आप तस्वीर का आकार चुनते हैं; फिर सहेजने की खिड़की फ़ाइल का नाम पूछती है।
+
+बटन
+-=-=
+
+(बाएँ से दाएँ।)
+
+नज़ारा: नज़ारा चुनें।
+आसमान: आसमान चुनें।
+चीज़: एक चीज़ जोड़ें।
+असर: तस्वीर पर असर लगाएँ।
+------------------------------
+नया: नई तस्वीर शुरू करें।
+छापें: तस्वीर छापें (और विकल्पों के साथ)।
+सहेजें: तस्वीर .VDR फ़ाइल में सहेजें।
+खोलें: .VDR फ़ाइल खोलें।
+BMP में सहेजें: तस्वीर .BMP फ़ाइल में सहेजें।
+------------------------------
+फिर से बनाएँ: तस्वीर दोबारा बनाता है।
+
+सभी आदेशों वाले मेन्यू के लिए तस्वीर पर दायाँ क्लिक करें।
+औज़ार मेन्यू सभी चीज़ों को एक साथ मिटाता, वापस लाता या खिसकाता है।
+</translation>
     </message>
 </context>
 <context>

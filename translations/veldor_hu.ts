@@ -47,15 +47,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektek: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Saját kép hozzáadása</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saját kép hozzáadása...</translation>
     </message>
 </context>
 <context>
@@ -908,122 +908,122 @@ Szabadon használható és megosztható.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: válassz tárgyat. Nyilak és Enter: elhelyezés, mozgatás, átméretezés. Escape: feladás.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Válassz egy tárgyat, aztán húzd a téglalapját a képen, vagy használd a nyilakat és az Entert</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>itt: %1, %2, mérete %3 × %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Az Enterrel szerkesztheted.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feladva: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>előbb tedd le a tárgyat (húzással, vagy nyilakkal és Enterrel), vagy nyomd meg az Escape-et.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>előbb válaszolj az „Új tárgy” ablakban, vagy nyomd meg az Escape-et.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>előbb válaszolj a „Tárgy szerkesztése” ablakban, vagy nyomd meg az Escape-et.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>előbb engedd el a tárgyat (kattintással vagy Enterrel), vagy nyomd meg az Escape-et.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>előbb válaszolj a „Tárgy mozgatása” ablakban, vagy nyomd meg az Escape-et.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>előbb rajzold meg az új méretet (húzással, vagy nyilakkal és Enterrel), vagy nyomd meg az Escape-et.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>előbb válaszolj a „Tárgy mérete” ablakban, vagy nyomd meg az Escape-et.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – várni kell: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: húzd a képen, vagy nyomj ott egy nyilat.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kép: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Még több tárgy</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keresés:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Írj be egy nevet, például macska vagy busz</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tárgy keresése a neve alapján</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Csoportok</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Tárgyak</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Bezárás</translation>
+        <translation>Bezárás</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tárgyak</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>A packs mappában nincs tárgyakat tartalmazó képcsomag.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs „%1” nevű tárgy.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tárgy</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tárgy</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1041,7 @@ Szabadon használható és megosztható.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Még több tárgy...</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Szabadon használható és megosztható.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyomtatás fájlba</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-fájlok (*.pdf);;Minden fájl (*)</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1235,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gyors kezdés
+-=-=-=-=-=-=
+
+Ez a rövid útmutató segít elkészíteni az első képedet a Veldorral.
+
+1. lépés: válassz eget
+
+Kattints az ég képére, a sáv második gombjára balról. Kinyílik az egek ablaka. Kattints egy égre; a „Sötét felhők” jó kezdésnek. A kép újra elkészül az új éggel. Ha kész, zárd be az egek ablakát.
+
+2. lépés: válassz tájat
+
+Kattints a táj képére, a sáv első gombjára, és válassz tájat. Próbáld ki a „Lakatlan sziget”-et. A táj az égre rajzolódik, és az ég fénye kiszínezi.
+
+3. lépés: tárgyak hozzáadása és szerkesztése
+
+Kattints a tárgyak képére, a harmadik gombra balról, és válaszd a „Hőlégballon”-t. Az ablak bezárul.
+
+Most nyomd le az egérgombot ott, ahová a ballont szeretnéd, tartsd lenyomva, és húzd jobbra lefelé. A téglalap, amit húzol, a ballon mérete lesz.
+
+Amikor elengeded, megjelenik a ballon, és egy kis ablak megkérdezi, megtartod-e:
+   Az „Átméretezés” újrarajzol, hogy újra meghúzhasd a ballon téglalapját.
+   A „Nem kell” eltünteti az új tárgyat.
+   A „Megtartom” a képeden hagyja.
+
+Később kattints egy tárgyra, hogy mozgasd, átméretezd, töröld vagy a föld mögé tedd.
+
+A billentyűzettel:
+   Nyomd a Tabot, amíg a képen pontozott keret nem látszik. Ha választottál egy tárgyat, nyomj meg egy nyilat: egy téglalap mutatja, hová kerül. A nyilak mozgatják (Shifttel tíz lépést egyszerre), a Ctrl és a nyilak nagyobbra vagy kisebbre teszik, az Enter leteszi oda a tárgyat, az Escape pedig feladja.
+   Ha semmi sincs kiválasztva, a Tab és a Shift+Tab a kép egyik tárgyáról a következőre lép; az Enter megnyitja az ablakát, mintha rákattintanál.
+   A „Mozgatás” vagy az „Átméretezés” után a nyilak mozgatják a körvonalat vagy változtatják a méretét, és az Enter befejezi. Az Escape minden változást leállít, ahogy a Mégse is.
+
+4. lépés: a kép befejezése
+
+   Simítás:
+   A simítás lágyabbá teszi a tárgyak és tájak érdes szélét. Kattints a hatások képére, a negyedik gombra balról. Csak a „Simítás” mező legyen bejelölve, és kattints az „Alkalmaz” gombra.
+
+   Mentés BMP-ként:
+   Kattints a mentés képére, a második gombra jobbról. Kinyílik egy ablak, ahol a kép méretét választod; aztán a mentés ablaka fájlnevet kér.
+
+A gombok
+-=-=-=-=
+
+(Balról jobbra.)
+
+Táj: válassz tájat.
+Ég: válassz eget.
+Tárgy: adj hozzá tárgyat.
+Hatások: tegyél hatásokat a képedre.
+------------------------------
+Új: kezdj új képet.
+Nyomtatás: nyomtasd ki a képedet (több beállítással).
+Mentés: mentsd el a képedet .VDR-fájlként.
+Megnyitás: nyiss meg egy .VDR-fájlt.
+Mentés BMP-ként: mentsd el a képet .BMP-fájlként.
+------------------------------
+Újrarajzolás: újrarajzolja a képedet.
+
+Kattints jobb gombbal a képre: egy menüben ott van minden parancs.
+Az Eszközök menü egyszerre törli, visszahozza vagy mozgatja az összes tárgyat.
+</translation>
     </message>
 </context>
 <context>

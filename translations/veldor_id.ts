@@ -47,15 +47,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efek: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambah Gambarku</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambah Gambarku...</translation>
     </message>
 </context>
 <context>
@@ -908,122 +908,122 @@ Bebas dipakai dan dibagikan.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: pilih benda. Panah dan Enter: taruh, pindahkan, ubah ukuran. Escape: batalkan.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih sebuah benda, lalu seret kotaknya di gambar, atau pakai tombol panah dan Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>di %1, %2, ukuran %3 kali %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter untuk mengubahnya.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibatalkan: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>taruh dulu bendanya (seret, atau panah dan Enter), atau tekan Escape.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>jawab dulu jendela ‘Benda Baru’, atau tekan Escape.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>jawab dulu jendela ‘Ubah Benda’, atau tekan Escape.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>lepaskan dulu bendanya (klik, atau Enter), atau tekan Escape.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>jawab dulu jendela ‘Pindah Benda’, atau tekan Escape.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>gambar dulu ukuran barunya (seret, atau panah dan Enter), atau tekan Escape.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>jawab dulu jendela ‘Ukuran Benda’, atau tekan Escape.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 harus menunggu: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: seret di gambar, atau tekan tombol panah di sana.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebih Banyak Benda</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cari:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ketik nama, misalnya kucing atau bus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari benda dari namanya</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelompok</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Benda</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Tutup</translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Benda Lainnya</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada paket gambar berisi benda di folder packs.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada benda bernama ‘%1’.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 benda</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benda</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1041,7 @@ Bebas dipakai dan dibagikan.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebih Banyak Benda...</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Bebas dipakai dan dibagikan.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cetak ke Berkas</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkas PDF (*.pdf);;Semua berkas (*)</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1235,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Mulai Cepat
+-=-=-=-=-=-
+
+Panduan singkat ini membantumu membuat gambar pertamamu dengan Veldor.
+
+Langkah 1: pilih langit
+
+Klik gambar langit, tombol kedua dari kiri di bilah. Jendela langit terbuka. Klik salah satu langit; ‘Awan Gelap’ bagus untuk mulai. Gambar dibuat ulang dengan langit baru. Setelah selesai, tutup jendela langit.
+
+Langkah 2: pilih pemandangan
+
+Klik gambar pemandangan, tombol pertama di bilah, lalu pilih pemandangan. Coba ‘Pulau Sepi’. Pemandangan digambar di atas langit, dan cahaya langit memberinya warna.
+
+Langkah 3: tambah dan ubah benda
+
+Klik gambar benda, tombol ketiga dari kiri, lalu pilih ‘Balon Udara’. Jendelanya tertutup.
+
+Sekarang tekan tombol mouse di tempat balon akan berada, tahan, lalu tarik ke kanan bawah. Kotak yang kamu tarik menjadi ukuran balon.
+
+Saat kamu lepaskan, balon digambar dan jendela kecil bertanya apakah mau disimpan:
+   ‘Ubah Ukuran’ menggambar ulang supaya kamu bisa menarik kotak balon sekali lagi.
+   ‘Jangan Simpan’ membuang benda baru itu.
+   ‘Simpan’ membiarkannya di gambarmu.
+
+Nanti, klik sebuah benda untuk memindahkannya, mengubah ukurannya, menghapusnya, atau menaruhnya di belakang tanah.
+
+Memakai papan ketik:
+   Tekan Tab sampai gambar punya bingkai titik-titik. Setelah kamu memilih benda, tekan tombol panah: sebuah kotak menunjukkan tempatnya. Tombol panah memindahkannya (dengan Shift, sepuluh langkah sekaligus), Ctrl dan tombol panah membuatnya lebih besar atau lebih kecil, Enter menaruh benda di situ, dan Escape membatalkannya.
+   Kalau tidak ada yang dipilih, Tab dan Shift+Tab berpindah dari satu benda di gambar ke benda berikutnya; Enter membuka jendelanya, sama seperti mengkliknya.
+   Setelah ‘Pindahkan’ atau ‘Ubah Ukuran’, tombol panah memindahkan garis luarnya atau mengubah ukurannya, dan Enter menyelesaikannya. Escape menghentikan perubahan apa pun, sama seperti Batal.
+
+Langkah 4: selesaikan gambarmu
+
+   Haluskan:
+   Haluskan membuat tepi benda dan pemandangan yang kasar jadi halus. Klik gambar efek, tombol keempat dari kiri. Centang hanya kotak ‘Haluskan’ lalu klik ‘Pakai’.
+
+   Simpan sebagai BMP:
+   Klik gambar ekspor, tombol kedua dari kanan. Jendela terbuka untuk memilih ukuran gambar; lalu jendela simpan menanyakan nama berkas.
+
+Tombol-tombol
+-=-=-=-=-=-=-
+
+(Dari kiri ke kanan.)
+
+Pemandangan: pilih pemandangan.
+Langit: pilih langit.
+Benda: tambahkan benda.
+Efek: beri efek pada gambarmu.
+------------------------------
+Baru: mulai gambar baru.
+Cetak: cetak gambarmu (dengan pilihan lain).
+Simpan: simpan gambarmu sebagai berkas .VDR.
+Buka: buka berkas .VDR.
+Ekspor BMP: simpan gambar sebagai berkas .BMP.
+------------------------------
+Gambar Ulang: menggambar ulang gambarmu.
+
+Klik kanan pada gambar untuk menu berisi semua perintah.
+Menu Alat menghapus, mengembalikan, atau memindahkan semua benda sekaligus.
+</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effecten: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Mijn plaatje toevoegen</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mijn plaatje toevoegen...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Vrij te gebruiken en te delen.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: kies een voorwerp. Pijlen en Enter: neerzetten, verplaatsen, grootte veranderen. Escape: stoppen.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een voorwerp en sleep dan zijn rechthoek op de tekening, of gebruik de pijltjestoetsen en Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>op %1, %2, %3 bij %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Met Enter verander je het.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestopt: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>zet eerst het voorwerp neer (slepen, of pijlen en Enter), of druk op Escape.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>geef eerst antwoord in het venster ‘Nieuw voorwerp’, of druk op Escape.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>geef eerst antwoord in het venster ‘Voorwerp veranderen’, of druk op Escape.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>laat eerst het voorwerp los (klikken, of Enter), of druk op Escape.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>geef eerst antwoord in het venster ‘Voorwerp verplaatsen’, of druk op Escape.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>teken eerst de nieuwe grootte (slepen, of pijlen en Enter), of druk op Escape.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>geef eerst antwoord in het venster ‘Grootte veranderen’, of druk op Escape.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moet wachten: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sleep het op de tekening, of druk daar op een pijltjestoets.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekening: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer voorwerpen</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een naam, zoals kat of bus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoek een voorwerp op zijn naam</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepen</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorwerpen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Sluiten</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere voorwerpen</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen plaatjespakket met voorwerpen in de map packs.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen voorwerp heet ‘%1’.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 voorwerp</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 voorwerpen</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Vrij te gebruiken en te delen.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer voorwerpen...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Vrij te gebruiken en te delen.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Printen naar bestand</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Snel beginnen
+-=-=-=-=-=-=-
+
+Deze korte uitleg helpt je om met Veldor je eerste tekening te maken.
+
+Stap 1: kies een lucht
+
+Klik op het plaatje van de lucht, de tweede knop van links in de balk. Het luchtvenster gaat open. Klik op een lucht; ‘Donkere wolken’ is goed om mee te beginnen. De tekening wordt gemaakt met de nieuwe lucht. Als hij klaar is, sluit je het luchtvenster.
+
+Stap 2: kies een landschap
+
+Klik op het plaatje van het landschap, de eerste knop in de balk, en kies een landschap. Probeer ‘Onbewoond eiland’. Het landschap wordt over de lucht getekend, en het licht van de lucht geeft het kleur.
+
+Stap 3: voorwerpen toevoegen en veranderen
+
+Klik op het plaatje van de voorwerpen, de derde knop van links, en kies de ‘Luchtballon’. Het venster gaat dicht.
+
+Druk nu de muisknop in waar de ballon moet komen, houd hem vast en sleep naar rechtsonder. Zo groot als het vak dat je sleept, wordt de ballon.
+
+Als je loslaat, wordt de ballon getekend en vraagt een klein venster of je hem wilt houden:
+   ‘Grootte veranderen’ tekent opnieuw, zodat je het vak voor de ballon nog eens kunt slepen.
+   ‘Niet houden’ haalt het nieuwe voorwerp weg.
+   ‘Houden’ laat het in je tekening.
+
+Klik later op een voorwerp om het te verplaatsen, groter of kleiner te maken, te wissen of achter het land te zetten.
+
+Met het toetsenbord:
+   Druk op Tab tot de tekening een rand van stippen heeft. Als je een voorwerp hebt gekozen, druk je op een pijltjestoets: een rechthoek laat zien waar het komt. De pijltjestoetsen verplaatsen het (met Shift tien stappen tegelijk), Ctrl en de pijltjestoetsen maken het groter of kleiner, Enter zet het voorwerp daar neer, en met Escape stop je ermee.
+   Als er niets gekozen is, gaan Tab en Shift+Tab van het ene voorwerp in de tekening naar het volgende; Enter opent zijn venster, net als een klik erop.
+   Na ‘Verplaatsen’ of ‘Grootte veranderen’ verplaatsen de pijltjestoetsen de omtrek of veranderen ze de grootte, en met Enter ben je klaar. Escape stopt elke verandering, net als Annuleren.
+
+Stap 4: je tekening afmaken
+
+   Gladmaken:
+   Gladmaken maakt de ruwe randen van voorwerpen en landschappen zacht. Klik op het plaatje van de effecten, de vierde knop van links. Laat alleen het vakje ‘Gladmaken’ aangevinkt en klik op ‘Toepassen’.
+
+   Opslaan als BMP:
+   Klik op het plaatje voor opslaan als BMP, de tweede knop van rechts. Er gaat een venster open waarin je de grootte kiest; daarna vraagt het bewaarvenster om een bestandsnaam.
+
+De knoppen
+-=-=-=-=-=
+
+(Van links naar rechts.)
+
+Landschap: kies een landschap.
+Lucht: kies een lucht.
+Voorwerp: voeg een voorwerp toe.
+Effecten: gebruik effecten op je tekening.
+------------------------------
+Nieuw: begin een nieuwe tekening.
+Printen: print je tekening (met meer keuzes).
+Bewaren: bewaar je tekening als .VDR-bestand.
+Openen: open een .VDR-bestand.
+Opslaan als BMP: bewaar de tekening als .BMP-bestand.
+------------------------------
+Opnieuw tekenen: tekent je tekening opnieuw.
+
+Klik met de rechtermuisknop op de tekening voor een menu met alle opdrachten.
+Het menu Gereedschap wist, haalt terug of verplaatst alle voorwerpen tegelijk.
+</translation>
     </message>
 </context>
 <context>

@@ -47,15 +47,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>效果：%1。</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>添加我的图片</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加我的图片...</translation>
     </message>
 </context>
 <context>
@@ -908,122 +908,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab：选一个物品。方向键和回车：放下、移动、改大小。Esc：不要了。</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>选一个物品，然后在图画上拖出它的方框，或者用方向键和回车</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>位置 %1, %2，大小 %3 × %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2。按回车可以修改它。</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2，%3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不要了：%1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先把物品放好（拖动，或者用方向键和回车），或者按 Esc。</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先回答“新物品”窗口，或者按 Esc。</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先回答“修改物品”窗口，或者按 Esc。</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先把物品放下（点一下，或者按回车），或者按 Esc。</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先回答“移动物品”窗口，或者按 Esc。</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先画出新的大小（拖动，或者用方向键和回车），或者按 Esc。</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先回答“物品大小”窗口，或者按 Esc。</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1要等一等：%2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：在图画上拖动它，或者在那里按方向键。</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>图画：%1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>更多物品</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>查找(&amp;F)：</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>输入名字，比如“猫”或“公交车”</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>按名字找物品</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>类别</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>物品</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">关闭</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>其他物品</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>packs 文件夹里没有带物品的图片包。</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有叫“%1”的物品。</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 个物品</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 个物品</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1041,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>更多物品...</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>打印到文件</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 文件 (*.pdf);;所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1235,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>快速入门
+-=-=-=-=
+
+这份简短的说明帮你用 Veldor 画出第一张图画。
+
+第一步：选天空
+
+点工具栏上的天空图标，就是左边第二个按钮。天空窗口会打开。点一个天空；“乌云”很适合开始。图画会用新的天空重新画好。画好以后，关掉天空窗口。
+
+第二步：选风景
+
+点风景图标，就是工具栏上的第一个按钮，然后选一个风景。试试“荒岛”。风景画在天空上面，天空的光会给它上色。
+
+第三步：添加和修改物品
+
+点物品图标，就是左边第三个按钮，然后选“热气球”。窗口会关上。
+
+现在在想放热气球的地方按下鼠标按钮，按住不放，往右下方拖。你拖出的方框就是热气球的大小。
+
+松开以后，热气球就画出来了，一个小窗口会问你要不要留下它：
+   “改大小”会重新画，让你再拖一次热气球的方框。
+   “不要了”会去掉这个新物品。
+   “留下”会把它留在你的图画里。
+
+以后点一下物品，就可以移动它、改大小、删除它，或者把它放到地面后面。
+
+使用键盘：
+   一直按 Tab，直到图画出现虚线框。选好物品以后，按一个方向键：会出现一个方框，告诉你物品放在哪里。方向键可以移动它（按住 Shift，一次走十步），Ctrl 加方向键可以把它变大或变小，回车把物品放在那里，按 Esc 就不要它了。
+   没有选物品的时候，Tab 和 Shift+Tab 会从图画里的一个物品跳到下一个；回车打开它的窗口，就像点了它一样。
+   点了“移动”或“改大小”以后，方向键可以移动外框或者改变它的大小，按回车就完成了。Esc 会停止任何改变，就像“取消”一样。
+
+第四步：完成图画
+
+   平滑：
+   平滑能让物品和风景粗糙的边变得柔和。点特效图标，就是左边第四个按钮。只勾选“平滑”，然后点“应用”。
+
+   保存为 BMP：
+   点导出图标，就是右边第二个按钮。会打开一个窗口让你选图片大小；然后保存窗口会问你文件名。
+
+按钮说明
+-=-=-=-=
+
+（从左到右。）
+
+风景：选一个风景。
+天空：选一个天空。
+物品：添加一个物品。
+特效：给图画加特效。
+------------------------------
+新建：开始一张新图画。
+打印：打印你的图画（还有更多选项）。
+保存：把图画保存成 .VDR 文件。
+打开：打开一个 .VDR 文件。
+导出 BMP：把图画保存成 .BMP 文件。
+------------------------------
+重新画：把图画重新画一遍。
+
+在图画上点右键，会出现一个有全部命令的菜单。
+“工具”菜单可以一次删除、找回或移动全部物品。
+</translation>
     </message>
 </context>
 <context>

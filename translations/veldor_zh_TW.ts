@@ -47,15 +47,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>效果：%1。</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>新增我的圖片</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>新增我的圖片...</translation>
     </message>
 </context>
 <context>
@@ -908,122 +908,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab：選一個物品。方向鍵和 Enter：放下、移動、改大小。Esc：不要了。</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>選一個物品，然後在圖畫上拖出它的方框，或者用方向鍵和 Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>位置 %1, %2，大小 %3 × %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2。按 Enter 可以修改它。</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2，%3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不要了：%1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先把物品放好（拖曳，或者用方向鍵和 Enter），或者按 Esc。</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先回答「新物品」視窗，或者按 Esc。</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先回答「修改物品」視窗，或者按 Esc。</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先把物品放下（點一下，或者按 Enter），或者按 Esc。</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先回答「移動物品」視窗，或者按 Esc。</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先畫出新的大小（拖曳，或者用方向鍵和 Enter），或者按 Esc。</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>先回答「物品大小」視窗，或者按 Esc。</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1要等一等：%2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：在圖畫上拖曳它，或者在那裡按方向鍵。</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>圖畫：%1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>更多物品</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>尋找(&amp;F)：</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入名字，例如「貓」或「公車」</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>用名字找物品</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>類別</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>物品</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>其他物品</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>packs 資料夾裡沒有含物品的圖片包。</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有叫「%1」的物品。</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 個物品</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個物品</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1041,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>更多物品...</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>列印到檔案</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 檔案 (*.pdf);;所有檔案 (*)</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1235,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>快速入門
+-=-=-=-=
+
+這份簡短的說明幫你用 Veldor 畫出第一張圖畫。
+
+第一步：選天空
+
+點工具欄上的天空圖示，就是左邊第二個按鈕。天空視窗會開啟。點一個天空；「烏雲」很適合開始。圖畫會用新的天空重畫好。畫好以後，關掉天空視窗。
+
+第二步：選風景
+
+點風景圖示，就是工具欄上的第一個按鈕，然後選一個風景。試試「荒島」。風景畫在天空上面，天空的光會給它上色。
+
+第三步：新增和修改物品
+
+點物品圖示，就是左邊第三個按鈕，然後選「熱氣球」。視窗會關上。
+
+現在在想放熱氣球的地方按下滑鼠按鈕，按住不放，往右下方拖。你拖出的方框就是熱氣球的大小。
+
+鬆開以後，熱氣球就畫出來了，一個小視窗會問你要不要留下它：
+   「改大小」會重畫，讓你再拖一次熱氣球的方框。
+   「不要了」會去掉這個新物品。
+   「留下」會把它留在你的圖畫裡。
+
+以後點一下物品，就可以移動它、改大小、刪除它，或者把它放到地面後面。
+
+使用鍵盤：
+   一直按 Tab，直到圖畫出現虛線框。選好物品以後，按一個方向鍵：會出現一個方框，告訴你物品放在哪裡。方向鍵可以移動它（按住 Shift，一次走十步），Ctrl 加方向鍵可以把它變大或變小，Enter 把物品放在那裡，按 Esc 就不要它了。
+   沒有選物品的時候，Tab 和 Shift+Tab 會從圖畫裡的一個物品跳到下一個；Enter 打開它的視窗，就像點了它一樣。
+   點了「移動」或「改大小」以後，方向鍵可以移動外框或者改變它的大小，按 Enter 就完成了。Esc 會停止任何改變，就像「取消」一樣。
+
+第四步：完成圖畫
+
+   平滑：
+   平滑能讓物品和風景粗糙的邊變得柔和。點特效圖示，就是左邊第四個按鈕。只勾選「平滑」，然後點「應用」。
+
+   儲存為 BMP：
+   點匯出圖示，就是右邊第二個按鈕。會開啟一個視窗讓你選圖片大小；然後儲存視窗會問你檔名。
+
+按鈕說明
+-=-=-=-=
+
+（從左到右。）
+
+風景：選一個風景。
+天空：選一個天空。
+物品：新增一個物品。
+特效：給圖畫加特效。
+------------------------------
+新建：開始一張新圖畫。
+列印：列印你的圖畫（還有更多選項）。
+儲存：把圖畫儲存成 .VDR 檔案。
+開啟：開啟一個 .VDR 檔案。
+匯出 BMP：把圖畫儲存成 .BMP 檔案。
+------------------------------
+重畫：把圖畫重畫一遍。
+
+在圖畫上點右鍵，會出現一個有全部命令的選單。
+「工具」選單可以一次刪除、找回或移動全部物品。
+</translation>
     </message>
 </context>
 <context>
