@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectos: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir mi imagen</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir mi imagen...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Puedes usarlo y compartirlo libremente.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: elige un objeto. Flechas e Intro: poner, mover, cambiar tamaño. Esc: dejarlo.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un objeto y arrastra su rectángulo en el dibujo, o usa las flechas e Intro</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1, %2, tamaño %3 por %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Intro lo cambia.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primero pon el objeto (arrastra, o flechas e Intro) o pulsa Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primero responde a la ventana Objeto nuevo o pulsa Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primero responde a la ventana Cambiar objeto o pulsa Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primero suelta el objeto (clic, o Intro) o pulsa Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primero responde a la ventana Mover objeto o pulsa Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primero dibuja el tamaño nuevo (arrastra, o flechas e Intro) o pulsa Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primero responde a la ventana Cambiar tamaño o pulsa Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene que esperar: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: arrástralo en el dibujo o pulsa ahí una flecha.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Más objetos</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un nombre, como gato o autobús</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca un objeto por su nombre</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros objetos</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún paquete de imágenes con objetos en la carpeta de paquetes.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún objeto se llama «%1».</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 objeto</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 objetos</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Puedes usarlo y compartirlo libremente.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Más objetos...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Puedes usarlo y compartirlo libremente.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir en un archivo</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Para empezar
+-=-=-=-=-=-=
+
+Esta pequeña guía te ayuda a hacer tu primer dibujo con Veldor.
+
+Paso uno: elige el cielo
+
+Haz clic en el icono del cielo, el segundo botón desde la izquierda en la barra. Se abre la ventana del cielo. Haz clic en uno de los cielos; &apos;Nubes oscuras&apos; es bueno para empezar. El dibujo se hace otra vez con el cielo nuevo. Cuando esté listo, cierra la ventana del cielo.
+
+Paso dos: elige el paisaje
+
+Haz clic en el icono del paisaje, el primer botón de la barra, y elige un paisaje. Prueba &apos;Isla desierta&apos;. El paisaje se dibuja encima del cielo, y la luz del cielo le da color.
+
+Paso tres: pon y cambia objetos
+
+Haz clic en el icono de los objetos, el tercer botón desde la izquierda, y elige el &apos;Globo aerostático&apos;. La ventana se cierra.
+
+Ahora pulsa el botón del ratón donde quieras el globo y, sin soltarlo, arrastra hacia abajo y a la derecha. El rectángulo que arrastras es el tamaño que tendrá el globo.
+
+Cuando sueltas, el globo se dibuja y una ventana pequeña te pregunta si te lo quedas:
+   &apos;Cambiar tamaño&apos; vuelve a dibujar para que arrastres otra vez el rectángulo del globo, igual que antes.
+   &apos;No lo quiero&apos; quita el objeto nuevo.
+   &apos;Quedármelo&apos; lo deja en tu dibujo.
+
+Más tarde, haz clic en un objeto para moverlo, cambiar su tamaño, borrarlo o ponerlo detrás de la tierra.
+
+Con el teclado:
+   Pulsa Tab hasta que el dibujo tenga un marco de puntos. Cuando hayas elegido un objeto, pulsa una flecha: un rectángulo muestra dónde va. Las flechas lo mueven (con Mayús, de diez en diez pasos), Ctrl y las flechas lo hacen más grande o más pequeño, Intro pone el objeto ahí y Esc lo deja.
+   Sin nada elegido, Tab y Mayús+Tab pasan de un objeto del dibujo al siguiente; Intro abre su ventana, igual que un clic en él.
+   Después de &apos;Moverlo&apos; o &apos;Cambiar tamaño&apos;, las flechas mueven el contorno o cambian su tamaño, e Intro termina. Esc para cualquier cambio, igual que Cancelar.
+
+Paso cuatro: termina tu dibujo
+
+   Bordes suaves:
+   Los bordes suaves quitan los picos de los bordes de objetos y paisajes. Haz clic en el icono de efectos, el cuarto desde la izquierda. Deja marcada solo la casilla &apos;Bordes suaves&apos; y haz clic en &apos;Usar efectos&apos;.
+
+   Guardar como BMP:
+   Haz clic en el icono de exportar, el segundo botón desde la derecha. Se abre una ventana donde eliges el tamaño de la imagen; luego la ventana de guardar de siempre te pide un nombre de archivo.
+
+Ayuda de los botones
+-=-=-=-=-=-=-=-=-=-=
+
+(Los iconos de izquierda a derecha.)
+
+Paisaje: elige un paisaje.
+Cielo: elige un cielo.
+Objeto: pon un objeto.
+Efectos: pon efectos en tu dibujo.
+------------------------------
+Nuevo: empieza un dibujo nuevo.
+Imprimir: imprime tu dibujo (con más opciones).
+Guardar: guarda tu dibujo como archivo .VDR.
+Abrir: abre un archivo .VDR.
+Guardar BMP: guarda la imagen como archivo .BMP.
+------------------------------
+Redibujar: vuelve a dibujar tu imagen.
+
+Haz clic derecho en el dibujo para ver un menú con todas las órdenes.
+El menú Herramientas borra, recupera o mueve todos los objetos a la vez.
+</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetti: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi una mia immagine</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi una mia immagine...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Puoi usarlo e condividerlo liberamente.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: scegli un oggetto. Frecce e Invio: metti, sposta, cambia misura. Esc: lascia stare.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un oggetto, poi trascina il suo rettangolo sul disegno, o usa le frecce e Invio</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1, %2, grande %3 per %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Invio per cambiarlo.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lasciato stare: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>prima metti l&apos;oggetto (trascina, o frecce e Invio), oppure premi Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>prima rispondi alla finestra Nuovo oggetto, oppure premi Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>prima rispondi alla finestra Cambia l&apos;oggetto, oppure premi Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>prima lascia l&apos;oggetto (clic, o Invio), oppure premi Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>prima rispondi alla finestra Sposta l&apos;oggetto, oppure premi Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>prima disegna la nuova misura (trascina, o frecce e Invio), oppure premi Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>prima rispondi alla finestra Cambia la misura, oppure premi Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deve aspettare: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: trascinalo sul disegno, o premi lì un tasto freccia.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegno: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri oggetti</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi un nome, come gatto o autobus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca un oggetto per nome</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Oggetti</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Oggetti vari</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nella cartella dei pacchetti non c&apos;è nessun pacchetto di immagini con oggetti.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun oggetto si chiama “%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 oggetto</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oggetti</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Puoi usarlo e condividerlo liberamente.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri oggetti...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Puoi usarlo e condividerlo liberamente.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa su file</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF (*.pdf);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Per cominciare
+-=-=-=-=-=-=-=
+
+Questa piccola guida ti aiuta a fare il tuo primo disegno con Veldor.
+
+Primo passo: scegli il cielo
+
+Clicca l&apos;icona del cielo, il secondo pulsante da sinistra nella barra. Si apre la finestra del cielo. Clicca uno dei cieli; &apos;Nuvole scure&apos; va bene per iniziare. Il disegno viene rifatto con il nuovo cielo. Quando è pronto, chiudi la finestra del cielo.
+
+Secondo passo: scegli il paesaggio
+
+Clicca l&apos;icona del paesaggio, il primo pulsante nella barra, e scegli un paesaggio. Prova &apos;Isola deserta&apos;. Il paesaggio viene disegnato sopra il cielo, e la luce del cielo lo colora.
+
+Terzo passo: aggiungi e cambia gli oggetti
+
+Clicca l&apos;icona degli oggetti, il terzo pulsante da sinistra, e scegli la &apos;Mongolfiera&apos;. La finestra si chiude.
+
+Ora premi il tasto del mouse dove vuoi la mongolfiera e, tenendolo premuto, trascina in basso a destra. Il rettangolo che disegni è la grandezza della mongolfiera.
+
+Quando lasci il tasto, la mongolfiera viene disegnata e una piccola finestra ti chiede se vuoi tenerla:
+   &apos;Cambia misura&apos; rifà il disegno, così puoi trascinare di nuovo il rettangolo della mongolfiera, come prima.
+   &apos;Non tenerlo&apos; toglie il nuovo oggetto.
+   &apos;Tienilo&apos; lo lascia nel tuo disegno.
+
+Più tardi clicca su un oggetto per spostarlo, cambiarne la misura, cancellarlo o metterlo dietro la terra.
+
+Con la tastiera:
+   Premi Tab finché il disegno ha una cornice a puntini. Dopo aver scelto un oggetto, premi un tasto freccia: un rettangolo mostra dove andrà. Le frecce lo spostano (con Maiusc, dieci passi alla volta), Ctrl e le frecce lo fanno più grande o più piccolo, Invio mette lì l&apos;oggetto ed Esc lo lascia stare.
+   Se non hai scelto niente, Tab e Maiusc+Tab passano da un oggetto del disegno al successivo; Invio apre la sua finestra, come se ci cliccassi sopra.
+   Dopo &apos;Spostalo&apos; o &apos;Cambia misura&apos;, le frecce spostano il contorno o ne cambiano la misura, e Invio finisce. Esc ferma ogni cambiamento, come Annulla.
+
+Quarto passo: finisci il disegno
+
+   Bordi lisci:
+   I bordi lisci rendono morbidi i bordi ruvidi di oggetti e paesaggi. Clicca l&apos;icona degli effetti, la quarta da sinistra. Lascia segnata solo la casella &apos;Bordi lisci&apos; e clicca &apos;Usa gli effetti&apos;.
+
+   Salvare come BMP:
+   Clicca l&apos;icona per esportare, il secondo pulsante da destra. Si apre una finestra dove scegli la grandezza dell&apos;immagine; poi la solita finestra di salvataggio ti chiede il nome del file.
+
+Aiuto sui pulsanti
+-=-=-=-=-=-=-=-=-=
+
+(Le icone da sinistra a destra.)
+
+Paesaggio: scegli un paesaggio.
+Cielo: scegli un cielo.
+Oggetto: aggiungi un oggetto.
+Effetti: aggiungi effetti al disegno.
+------------------------------
+Nuovo: inizia un nuovo disegno.
+Stampa: stampa il disegno (con altre opzioni).
+Salva: salva il disegno come file .VDR.
+Apri: apri un file .VDR.
+Salva BMP: salva l&apos;immagine come file .BMP.
+------------------------------
+Ridisegna: disegna di nuovo l&apos;immagine.
+
+Clicca col tasto destro sul disegno per avere un menu con tutti i comandi.
+Il menu Strumenti cancella, riprende o sposta tutti gli oggetti insieme.
+</translation>
     </message>
 </context>
 <context>

@@ -47,15 +47,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>こうか: %1。</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>じぶんの え をいれる</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>じぶんの え をいれる...</translation>
     </message>
 </context>
 <context>
@@ -908,122 +908,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: ものをえらぶ。やじるしと Enter: おく、うごかす、おおきさをかえる。Esc: やめる。</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>ものをえらんで、え のうえで しかくをドラッグするか、やじるしキーと Enter をつかいます</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ばしょ %1, %2、おおきさ %3×%4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2。Enter でかえられます。</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2、%3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やめました: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>さきに ものをおいてね (ドラッグ、または やじるしと Enter)。やめるなら Esc。</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>さきに「あたらしいもの」のまどに こたえてね。やめるなら Esc。</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>さきに「ものをかえる」のまどに こたえてね。やめるなら Esc。</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>さきに ものをおろしてね (クリック、または Enter)。やめるなら Esc。</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>さきに「ものをうごかす」のまどに こたえてね。やめるなら Esc。</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>さきに あたらしいおおきさをかいてね (ドラッグ、または やじるしと Enter)。やめるなら Esc。</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>さきに「おおきさをかえる」のまどに こたえてね。やめるなら Esc。</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はまだできません: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: え のうえでドラッグするか、そこで やじるしキーをおしてね。</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>え: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>ものをもっと</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>さがす(&amp;F):</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>なまえをいれてね。たとえば ねこ、バス</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>なまえで ものをさがす</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>しゅるい</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>もの</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">とじる</translation>
+        <translation>とじる</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>そのほかのもの</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>パックのフォルダーに ものの え のパックがありません。</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」というものは ありません。</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>もの 1 こ</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>もの %1 こ</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1041,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>ものをもっと...</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにいんさつ</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイル (*.pdf);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1235,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>はじめてみよう
+-=-=-=-=-=-=-
+
+この みじかいせつめいで、Veldor ではじめての え をつくってみよう。
+
+ステップ 1: そらをえらぶ
+
+ツールバーの ひだりから 2 ばんめのボタン、そらのアイコンをクリックします。そらのまどがひらきます。そらを ひとつクリックします。はじめは &apos;くろいくも&apos; がおすすめです。あたらしいそらで え がかきなおされます。かきおわったら、そらのまどをとじます。
+
+ステップ 2: けしきをえらぶ
+
+ツールバーの 1 ばんめのボタン、けしきのアイコンをクリックして、けしきをえらびます。&apos;むじんとう&apos; をためしてみよう。けしきは そらのうえにかかれ、そらのひかりで いろがつきます。
+
+ステップ 3: ものをおいて、かえる
+
+ひだりから 3 ばんめのボタン、もののアイコンをクリックして、&apos;ききゅう&apos; をえらびます。まどがとじます。
+
+ききゅうをおきたいところで マウスのボタンをおして、おしたまま みぎしたへドラッグします。ドラッグしたしかくが ききゅうのおおきさになります。
+
+ボタンをはなすと ききゅうがかかれて、ちいさなまどが のこすかどうかききます:
+   &apos;おおきさをかえる&apos; は え をかきなおして、まえとおなじように ききゅうのしかくを もういちどドラッグできるようにします。
+   &apos;のこさない&apos; は あたらしいものをとりけします。
+   &apos;のこす&apos; は え のなかにのこします。
+
+あとで ものをクリックすると、うごかしたり、おおきさをかえたり、けしたり、じめんのうしろへおいたりできます。
+
+キーボードでつかう:
+   え に てんてんのわくが でるまで Tab をおします。ものをえらんだら、やじるしキーをおします: しかくが おくばしょをみせます。やじるしキーでうごかし (Shift といっしょだと 10 ずつ)、Ctrl とやじるしキーで おおきくしたり ちいさくしたりします。Enter でそこにおき、Esc でやめます。
+   なにもえらんでいないときは、Tab と Shift+Tab で え のなかのものを ひとつずつ うつります。Enter をおすと、クリックしたときとおなじように そのもののまどがひらきます。
+   &apos;うごかす&apos; や &apos;おおきさをかえる&apos; のあとは、やじるしキーで わくをうごかしたり おおきさをかえたりして、Enter でおわります。Esc は &apos;やめる&apos; ボタンとおなじように、かえるのをやめます。
+
+ステップ 4: え をしあげる
+
+   ふちをなめらかに:
+   ものやけしきの ギザギザのふちを なめらかにします。ひだりから 4 ばんめの こうかのアイコンをクリックします。&apos;ふちをなめらかに&apos; のはこだけにしるしをつけて、&apos;こうかをつける&apos; をクリックします。
+
+   BMP でほぞん:
+   みぎから 2 ばんめのボタン、かきだしのアイコンをクリックします。え のおおきさをえらぶまどがひらきます。そのあと いつものほぞんのまどが ファイルのなまえをききます。
+
+ボタンのせつめい
+-=-=-=-=-=-=-=-
+
+(アイコンを ひだりから みぎへ。)
+
+けしき: けしきをえらぶ。
+そら: そらをえらぶ。
+もの: ものをおく。
+こうか: え にこうかをつける。
+------------------------------
+あたらしく: あたらしい え をはじめる。
+いんさつ: え をいんさつする (ほかのせっていもあります)。
+ほぞん: え を .VDR ファイルにほぞんする。
+ひらく: .VDR ファイルをひらく。
+BMP ほぞん: え を .BMP ファイルにほぞんする。
+------------------------------
+かきなおす: え を もういちどかく。
+
+え を みぎクリックすると、すべてのコマンドがあるメニューがでます。
+ツールメニューで すべてのものを いっぺんに けしたり、もどしたり、うごかしたりできます。
+</translation>
     </message>
 </context>
 <context>

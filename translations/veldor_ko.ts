@@ -47,15 +47,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>효과: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>내 그림 넣기</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>내 그림 넣기...</translation>
     </message>
 </context>
 <context>
@@ -908,122 +908,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: 물건 고르기. 화살표와 Enter: 놓기, 옮기기, 크기 바꾸기. Esc: 그만두기.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>물건을 고른 다음 그림 위에서 네모를 끌거나, 화살표 키와 Enter를 써요</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>위치 %1, %2, 크기 %3×%4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter를 누르면 바꿀 수 있어요.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>그만뒀어요: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 물건을 놓아요(끌기, 또는 화살표와 Enter). 그만두려면 Esc를 눌러요.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 &apos;새 물건&apos; 창에 대답해요. 그만두려면 Esc를 눌러요.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 &apos;물건 바꾸기&apos; 창에 대답해요. 그만두려면 Esc를 눌러요.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 물건을 내려놓아요(누르기, 또는 Enter). 그만두려면 Esc를 눌러요.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 &apos;물건 옮기기&apos; 창에 대답해요. 그만두려면 Esc를 눌러요.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 새 크기를 그려요(끌기, 또는 화살표와 Enter). 그만두려면 Esc를 눌러요.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 &apos;크기 바꾸기&apos; 창에 대답해요. 그만두려면 Esc를 눌러요.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>지금은 %1 할 수 없어요: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 그림 위에서 끌거나, 거기서 화살표 키를 눌러요.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>그림: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>물건 더 보기</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>찾기(&amp;F):</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>이름을 써요. 예: 고양이, 버스</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>이름으로 물건 찾기</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>종류</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>물건</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">닫기</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 물건</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>팩 폴더에 물건 그림 팩이 없어요.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”(이)라는 물건이 없어요.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>물건 1개</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>물건 %1개</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1041,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>물건 더 보기...</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일로 인쇄</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 파일 (*.pdf);;모든 파일 (*)</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1235,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>빨리 시작하기
+-=-=-=-=-=-=-
+
+이 짧은 안내를 따라 Veldor로 첫 그림을 만들어 봐요.
+
+1단계: 하늘 고르기
+
+도구 막대에서 왼쪽 두 번째 버튼인 하늘 아이콘을 눌러요. 하늘 창이 열려요. 하늘 하나를 눌러요. 처음에는 &apos;먹구름&apos;이 좋아요. 새 하늘로 그림이 다시 그려져요. 다 그려지면 하늘 창을 닫아요.
+
+2단계: 풍경 고르기
+
+도구 막대의 첫 번째 버튼인 풍경 아이콘을 누르고 풍경을 골라요. &apos;무인도&apos;를 해 봐요. 풍경은 하늘 위에 그려지고, 하늘의 빛이 풍경에 색을 입혀요.
+
+3단계: 물건 넣고 바꾸기
+
+왼쪽 세 번째 버튼인 물건 아이콘을 누르고 &apos;열기구&apos;를 골라요. 창이 닫혀요.
+
+이제 열기구를 놓고 싶은 곳에서 마우스 버튼을 누르고, 누른 채로 오른쪽 아래로 끌어요. 끌어서 만든 네모가 열기구의 크기가 돼요.
+
+손을 떼면 열기구가 그려지고, 작은 창이 남길지 물어봐요:
+   &apos;크기 바꾸기&apos;는 그림을 다시 그려서 아까처럼 열기구의 네모를 한 번 더 끌 수 있게 해요.
+   &apos;남기지 않기&apos;는 새 물건을 없애요.
+   &apos;남기기&apos;는 그림에 그대로 남겨요.
+
+나중에 물건을 누르면 옮기거나, 크기를 바꾸거나, 지우거나, 땅 뒤로 보낼 수 있어요.
+
+키보드로 하기:
+   그림에 점선 테두리가 보일 때까지 Tab을 눌러요. 물건을 고른 다음 화살표 키를 누르면 네모가 물건이 갈 자리를 보여 줘요. 화살표 키로 옮기고(Shift를 같이 누르면 열 칸씩), Ctrl과 화살표 키로 크게 하거나 작게 해요. Enter를 누르면 물건이 거기에 놓이고, Esc를 누르면 그만둬요.
+   아무것도 고르지 않았을 때는 Tab과 Shift+Tab으로 그림 속 물건을 하나씩 옮겨 다녀요. Enter를 누르면 물건을 눌렀을 때처럼 그 창이 열려요.
+   &apos;옮기기&apos;나 &apos;크기 바꾸기&apos; 다음에는 화살표 키로 테두리를 옮기거나 크기를 바꾸고, Enter로 끝내요. Esc는 취소처럼 모든 바꾸기를 멈춰요.
+
+4단계: 그림 마무리하기
+
+   가장자리 부드럽게:
+   물건과 풍경의 삐죽삐죽한 가장자리를 부드럽게 해 줘요. 왼쪽 네 번째인 효과 아이콘을 눌러요. &apos;가장자리 부드럽게&apos; 칸에만 표시를 남기고 &apos;효과 넣기&apos;를 눌러요.
+
+   BMP로 저장하기:
+   오른쪽 두 번째 버튼인 내보내기 아이콘을 눌러요. 그림 크기를 고르는 창이 열리고, 그다음 늘 보던 저장 창이 파일 이름을 물어봐요.
+
+버튼 설명
+-=-=-=-=-
+
+(아이콘을 왼쪽부터 오른쪽으로.)
+
+풍경: 풍경을 골라요.
+하늘: 하늘을 골라요.
+물건: 물건을 넣어요.
+효과: 그림에 효과를 넣어요.
+------------------------------
+새로: 새 그림을 시작해요.
+인쇄: 그림을 인쇄해요 (다른 설정도 있어요).
+저장: 그림을 .VDR 파일로 저장해요.
+열기: .VDR 파일을 열어요.
+BMP 저장: 그림을 .BMP 파일로 저장해요.
+------------------------------
+다시 그리기: 그림을 다시 그려요.
+
+그림을 오른쪽 버튼으로 누르면 모든 명령이 있는 메뉴가 나와요.
+도구 메뉴로 모든 물건을 한꺼번에 지우고, 되살리고, 옮길 수 있어요.
+</translation>
     </message>
 </context>
 <context>

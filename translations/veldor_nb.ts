@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekter: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Legg til et eget bilde</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Legg til et eget bilde...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Fritt å bruke og dele.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: velg en ting. Piltaster og Enter: plasser, flytt, endre størrelse. Esc: gi opp.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg en ting, og dra firkanten dens på bildet, eller bruk piltastene og Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>på %1, %2, %3 ganger %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter endrer den.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gitt opp: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>plasser tingen først (dra, eller piltaster og Enter), eller trykk Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svar på vinduet Ny ting først, eller trykk Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svar på vinduet Endre ting først, eller trykk Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>slipp tingen først (klikk, eller Enter), eller trykk Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svar på vinduet Flytt ting først, eller trykk Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>tegn den nye størrelsen først (dra, eller piltaster og Enter), eller trykk Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svar på vinduet Endre størrelse først, eller trykk Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 må vente: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dra den på bildet, eller trykk en piltast der.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilde: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Flere ting</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Finn:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv et navn, som katt eller buss</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Finn en ting etter navnet</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorier</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ting</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Lukk</translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Andre ting</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det er ingen bildepakke med ting i pakkemappen.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen ting heter «%1».</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ting</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ting</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Fritt å bruke og dele.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Flere ting...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Fritt å bruke og dele.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut til fil</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filer (*.pdf);;Alle filer (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kom i gang
+-=-=-=-=-=
+
+Denne lille veiledningen hjelper deg å lage ditt første bilde med Veldor.
+
+Steg en: velg himmel
+
+Klikk på himmelikonet, den andre knappen fra venstre i verktøylinjen. Himmelvinduet åpnes. Klikk på en av himlene; &apos;Mørke skyer&apos; er fin å begynne med. Bildet tegnes på nytt med den nye himmelen. Når det er ferdig, lukker du himmelvinduet.
+
+Steg to: velg landskap
+
+Klikk på landskapsikonet, den første knappen i verktøylinjen, og velg et landskap. Prøv &apos;Øde øy&apos;. Landskapet tegnes over himmelen, og lyset fra himmelen farger det.
+
+Steg tre: legg til og endre ting
+
+Klikk på tingikonet, den tredje knappen fra venstre, og velg &apos;Luftballong&apos;. Vinduet lukkes.
+
+Trykk nå ned museknappen der ballongen skal være, hold den nede og dra nedover og mot høyre. Firkanten du drar blir like stor som ballongen.
+
+Når du slipper, tegnes ballongen, og et lite vindu spør om du vil beholde den:
+   &apos;Endre størrelse&apos; tegner bildet på nytt så du kan dra ballongens firkant en gang til, akkurat som før.
+   &apos;Ikke behold den&apos; tar bort den nye tingen.
+   &apos;Behold den&apos; lar den bli i bildet ditt.
+
+Klikk senere på en ting for å flytte den, endre størrelsen, slette den eller legge den bak landet.
+
+Med tastaturet:
+   Trykk Tab til bildet får en prikket ramme. Når du har valgt en ting, trykker du en piltast: en firkant viser hvor den skal. Piltastene flytter den (med Shift ti steg om gangen), Ctrl og piltastene gjør den større eller mindre, Enter setter tingen der, og Esc gir den opp.
+   Når ingenting er valgt, går Tab og Shift+Tab fra én ting i bildet til den neste; Enter åpner vinduet til tingen, slik et klikk på den ville gjort.
+   Etter &apos;Flytt den&apos; eller &apos;Endre størrelse&apos; flytter piltastene omrisset eller endrer størrelsen, og Enter avslutter. Esc stopper alle endringer, slik Avbryt gjør.
+
+Steg fire: gjør ferdig bildet
+
+   Myke kanter:
+   Myke kanter gjør de taggete kantene på ting og landskap glatte. Klikk på effektikonet, det fjerde fra venstre. La bare boksen &apos;Myke kanter&apos; være krysset av, og klikk på &apos;Bruk effektene&apos;.
+
+   Lagre som BMP:
+   Klikk på eksportikonet, den andre knappen fra høyre. Et vindu åpnes der du velger hvor stort bildet skal være; så spør det vanlige lagringsvinduet etter et filnavn.
+
+Hjelp for knappene
+-=-=-=-=-=-=-=-=-=
+
+(Ikonene fra venstre mot høyre.)
+
+Landskap: velg et landskap.
+Himmel: velg en himmel.
+Ting: legg til en ting.
+Effekter: legg effekter på bildet.
+------------------------------
+Ny: start et nytt bilde.
+Skriv ut: skriv ut bildet (med flere valg).
+Lagre: lagre bildet som en .VDR-fil.
+Åpne: åpne en .VDR-fil.
+Lagre BMP: lagre bildet som en .BMP-fil.
+------------------------------
+Tegn på nytt: tegner bildet ditt en gang til.
+
+Høyreklikk på bildet for en meny med alle kommandoene.
+Menyen Verktøy sletter, henter tilbake eller flytter alle ting på en gang.
+</translation>
     </message>
 </context>
 <context>

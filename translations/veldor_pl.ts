@@ -49,15 +49,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj mój obrazek</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj mój obrazek...</translation>
     </message>
 </context>
 <context>
@@ -910,122 +910,122 @@ Możesz go używać i dzielić się nim za darmo.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: wybierz rzecz. Strzałki i Enter: postaw, przesuń, zmień rozmiar. Esc: zrezygnuj.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rzecz, a potem przeciągnij jej prostokąt na obrazku albo użyj strzałek i Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>w miejscu %1, %2, rozmiar %3 na %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter – zmiana.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrezygnowano: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najpierw postaw rzecz (przeciągnij albo strzałki i Enter) lub naciśnij Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najpierw odpowiedz w oknie Nowa rzecz lub naciśnij Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najpierw odpowiedz w oknie Zmiana rzeczy lub naciśnij Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najpierw upuść rzecz (kliknij albo Enter) lub naciśnij Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najpierw odpowiedz w oknie Przesuwanie rzeczy lub naciśnij Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najpierw narysuj nowy rozmiar (przeciągnij albo strzałki i Enter) lub naciśnij Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najpierw odpowiedz w oknie Zmiana rozmiaru lub naciśnij Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 musi poczekać: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: przeciągnij ją na obrazku albo naciśnij tam strzałkę.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazek: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Więcej rzeczy</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szukaj:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz nazwę, na przykład kot albo autobus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Znajdź rzecz po nazwie</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzeczy</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zamknij</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Inne rzeczy</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>W folderze z paczkami nie ma paczki obrazków z rzeczami.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna rzecz nie nazywa się „%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rzecz</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzeczy: %1</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1043,7 @@ Możesz go używać i dzielić się nim za darmo.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Więcej rzeczy...</translation>
     </message>
 </context>
 <context>
@@ -1074,11 +1074,11 @@ Możesz go używać i dzielić się nim za darmo.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj do pliku</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki PDF (*.pdf);;Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
@@ -1237,7 +1237,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Na początek
+-=-=-=-=-=-
+
+Ten krótki poradnik pomoże ci zrobić pierwszy obrazek w Veldorze.
+
+Krok pierwszy: wybierz niebo
+
+Kliknij ikonę nieba, drugi przycisk od lewej na pasku. Otworzy się okno nieba. Kliknij jedno z nieb; &apos;Ciemne chmury&apos; są dobre na początek. Obrazek narysuje się z nowym niebem. Gdy będzie gotowy, zamknij okno nieba.
+
+Krok drugi: wybierz krajobraz
+
+Kliknij ikonę krajobrazu, pierwszy przycisk na pasku, i wybierz krajobraz. Spróbuj &apos;Bezludna wyspa&apos;. Krajobraz rysuje się na niebie, a światło nieba go koloruje.
+
+Krok trzeci: dodawanie i zmiana rzeczy
+
+Kliknij ikonę rzeczy, trzeci przycisk od lewej, i wybierz &apos;Balon&apos;. Okno się zamknie.
+
+Teraz naciśnij przycisk myszy tam, gdzie ma być balon, i trzymając go, przeciągnij w dół i w prawo. Prostokąt, który przeciągniesz, to wielkość balonu.
+
+Gdy puścisz, balon się narysuje, a małe okienko zapyta, czy go zostawić:
+   &apos;Zmień rozmiar&apos; rysuje obrazek znowu, żeby można było jeszcze raz przeciągnąć prostokąt balonu, tak jak wcześniej.
+   &apos;Nie zostawiaj&apos; zabiera nową rzecz.
+   &apos;Zostaw ją&apos; zostawia ją na twoim obrazku.
+
+Później kliknij rzecz, żeby ją przesunąć, zmienić jej rozmiar, usunąć albo schować za ziemię.
+
+Używanie klawiatury:
+   Naciskaj Tab, aż obrazek dostanie kropkowaną ramkę. Gdy wybierzesz rzecz, naciśnij strzałkę: prostokąt pokaże, gdzie ona stanie. Strzałki ją przesuwają (z Shift po dziesięć kroków), Ctrl ze strzałkami robi ją większą albo mniejszą, Enter stawia rzecz w tym miejscu, a Esc z niej rezygnuje.
+   Gdy nic nie jest wybrane, Tab i Shift+Tab przechodzą od jednej rzeczy na obrazku do następnej; Enter otwiera jej okno, tak jak kliknięcie.
+   Po &apos;Przesuń ją&apos; albo &apos;Zmień rozmiar&apos; strzałki przesuwają obrys albo zmieniają jego rozmiar, a Enter kończy. Esc przerywa każdą zmianę, tak jak Anuluj.
+
+Krok czwarty: kończenie obrazka
+
+   Gładkie brzegi:
+   Gładkie brzegi wygładzają poszarpane brzegi rzeczy i krajobrazów. Kliknij ikonę efektów, czwartą od lewej. Zostaw zaznaczone tylko pole &apos;Gładkie brzegi&apos; i kliknij &apos;Użyj efektów&apos;.
+
+   Zapisywanie jako BMP:
+   Kliknij ikonę eksportu, drugi przycisk od prawej. Otworzy się okno, w którym wybierasz wielkość obrazka; potem zwykłe okno zapisu zapyta o nazwę pliku.
+
+Pomoc do przycisków
+-=-=-=-=-=-=-=-=-=-
+
+(Ikony od lewej do prawej.)
+
+Krajobraz: wybierz krajobraz.
+Niebo: wybierz niebo.
+Rzecz: dodaj rzecz.
+Efekty: dodaj efekty do obrazka.
+------------------------------
+Nowy: zacznij nowy obrazek.
+Drukuj: wydrukuj obrazek (z dodatkowymi opcjami).
+Zapisz: zapisz obrazek jako plik .VDR.
+Otwórz: otwórz plik .VDR.
+Zapisz BMP: zapisz obrazek jako plik .BMP.
+------------------------------
+Narysuj znowu: rysuje obrazek jeszcze raz.
+
+Kliknij obrazek prawym przyciskiem, aby zobaczyć menu ze wszystkimi poleceniami.
+Menu Narzędzia usuwa, odzyskuje albo przesuwa wszystkie rzeczy naraz.
+</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efeitos: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar minha imagem</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar minha imagem...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Livre para usar e compartilhar.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: escolha um objeto. Setas e Enter: colocar, mover, mudar o tamanho. Esc: desistir.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um objeto e arraste o retângulo dele no desenho, ou use as setas e Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>em %1, %2, tamanho %3 por %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter muda o objeto.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro coloque o objeto (arraste, ou setas e Enter) ou aperte Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro responda à janela Objeto novo ou aperte Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro responda à janela Mudar objeto ou aperte Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro solte o objeto (clique, ou Enter) ou aperte Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro responda à janela Mover objeto ou aperte Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro desenhe o novo tamanho (arraste, ou setas e Enter) ou aperte Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro responda à janela Mudar tamanho ou aperte Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa esperar: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: arraste no desenho, ou aperte uma seta lá.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenho: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais objetos</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um nome, como gato ou ônibus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar um objeto pelo nome</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorias</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fechar</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros objetos</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhum pacote de imagens com objetos na pasta de pacotes.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum objeto se chama “%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 objeto</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 objetos</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Livre para usar e compartilhar.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais objetos...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Livre para usar e compartilhar.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir em arquivo</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf);;Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Para começar
+-=-=-=-=-=-=
+
+Este pequeno guia ajuda você a fazer seu primeiro desenho com o Veldor.
+
+Passo um: escolha o céu
+
+Clique no ícone do céu, o segundo botão da esquerda na barra. A janela do céu abre. Clique em um dos céus; &apos;Nuvens escuras&apos; é bom para começar. O desenho é feito de novo com o céu novo. Quando estiver pronto, feche a janela do céu.
+
+Passo dois: escolha a paisagem
+
+Clique no ícone da paisagem, o primeiro botão da barra, e escolha uma paisagem. Experimente &apos;Ilha deserta&apos;. A paisagem é desenhada por cima do céu, e a luz do céu dá cor a ela.
+
+Passo três: coloque e mude objetos
+
+Clique no ícone dos objetos, o terceiro botão da esquerda, e escolha o &apos;Balão de ar quente&apos;. A janela fecha.
+
+Agora aperte o botão do mouse onde você quer o balão e, sem soltar, arraste para baixo e para a direita. O retângulo que você arrasta é o tamanho que o balão vai ter.
+
+Quando você solta, o balão é desenhado e uma janelinha pergunta se você quer ficar com ele:
+   &apos;Mudar tamanho&apos; desenha de novo para você arrastar outra vez o retângulo do balão, como antes.
+   &apos;Não quero&apos; tira o objeto novo.
+   &apos;Ficar com ele&apos; deixa o objeto no seu desenho.
+
+Depois, clique em um objeto para mover, mudar o tamanho, apagar ou pôr atrás da terra.
+
+Usando o teclado:
+   Aperte Tab até o desenho mostrar uma moldura pontilhada. Depois de escolher um objeto, aperte uma seta: um retângulo mostra onde ele vai ficar. As setas movem o objeto (com Shift, dez passos de cada vez), Ctrl e as setas deixam ele maior ou menor, Enter coloca o objeto ali e Esc desiste dele.
+   Sem nada escolhido, Tab e Shift+Tab vão de um objeto do desenho para o próximo; Enter abre a janela dele, como um clique nele faria.
+   Depois de &apos;Mover&apos; ou &apos;Mudar tamanho&apos;, as setas movem o contorno ou mudam o tamanho dele, e Enter termina. Esc para qualquer mudança, como Cancelar faz.
+
+Passo quatro: termine seu desenho
+
+   Bordas suaves:
+   As bordas suaves deixam macias as bordas ásperas de objetos e paisagens. Clique no ícone dos efeitos, o quarto da esquerda. Deixe marcada só a caixa &apos;Bordas suaves&apos; e clique em &apos;Usar efeitos&apos;.
+
+   Salvar como BMP:
+   Clique no ícone de exportar, o segundo botão da direita. Abre uma janela onde você escolhe o tamanho da imagem; depois a janela de salvar de sempre pede um nome de arquivo.
+
+Ajuda dos botões
+-=-=-=-=-=-=-=-=
+
+(Os ícones da esquerda para a direita.)
+
+Paisagem: escolha uma paisagem.
+Céu: escolha um céu.
+Objeto: coloque um objeto.
+Efeitos: coloque efeitos no seu desenho.
+------------------------------
+Novo: comece um desenho novo.
+Imprimir: imprima seu desenho (com mais opções).
+Salvar: salve seu desenho como arquivo .VDR.
+Abrir: abra um arquivo .VDR.
+Salvar BMP: salve a imagem como arquivo .BMP.
+------------------------------
+Redesenhar: desenha sua imagem de novo.
+
+Clique com o botão direito no desenho para ver um menu com todos os comandos.
+O menu Ferramentas apaga, recupera ou move todos os objetos de uma vez.
+</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efeitos: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma imagem minha</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma imagem minha...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Livre para usar e partilhar.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: escolhe um objeto. Setas e Enter: pôr, mover, mudar o tamanho. Esc: desistir.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolhe um objeto e arrasta o retângulo dele no desenho, ou usa as setas e o Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>em %1, %2, tamanho %3 por %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. O Enter muda-o.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro põe o objeto (arrasta, ou setas e Enter) ou carrega em Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro responde à janela Objeto novo ou carrega em Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro responde à janela Mudar objeto ou carrega em Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro larga o objeto (clica, ou Enter) ou carrega em Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro responde à janela Mover objeto ou carrega em Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro desenha o novo tamanho (arrasta, ou setas e Enter) ou carrega em Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro responde à janela Mudar tamanho ou carrega em Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem de esperar: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: arrasta-o no desenho, ou carrega aí numa seta.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenho: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais objetos</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Escreve um nome, como gato ou autocarro</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar um objeto pelo nome</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorias</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fechar</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros objetos</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhum pacote de imagens com objetos na pasta dos pacotes.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum objeto se chama “%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 objeto</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 objetos</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Livre para usar e partilhar.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais objetos...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Livre para usar e partilhar.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir para ficheiro</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros PDF (*.pdf);;Todos os ficheiros (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Para começar
+-=-=-=-=-=-=
+
+Este pequeno guia ajuda-te a fazer o teu primeiro desenho com o Veldor.
+
+Passo um: escolhe o céu
+
+Clica no ícone do céu, o segundo botão da esquerda na barra. A janela do céu abre-se. Clica num dos céus; &apos;Nuvens escuras&apos; é bom para começar. O desenho é feito de novo com o céu novo. Quando estiver pronto, fecha a janela do céu.
+
+Passo dois: escolha a paisagem
+
+Clica no ícone da paisagem, o primeiro botão da barra, e escolhe uma paisagem. Experimenta &apos;Ilha deserta&apos;. A paisagem é desenhada por cima do céu, e a luz do céu dá-lhe cor.
+
+Passo três: põe e muda objetos
+
+Clica no ícone dos objetos, o terceiro botão da esquerda, e escolhe o &apos;Balão de ar quente&apos;. A janela fecha-se.
+
+Agora carrega no botão do rato onde queres o balão e, sem soltar, arrasta para baixo e para a direita. O retângulo que arrastas é o tamanho que o balão vai ter.
+
+Quando largas, o balão é desenhado e uma janela pequena pergunta se queres ficar com ele:
+   &apos;Mudar tamanho&apos; desenha de novo para arrastares outra vez o retângulo do balão, como antes.
+   &apos;Não quero&apos; tira o objeto novo.
+   &apos;Ficar com ele&apos; deixa o objeto no teu desenho.
+
+Depois, clica num objeto para mover, mudar o tamanho, apagar ou pôr atrás da terra.
+
+Usar o teclado:
+   Carrega em Tab até o desenho mostrar uma moldura ponteada. Depois de escolheres um objeto, carrega numa seta: um retângulo mostra onde ele vai ficar. As setas movem-no (com Shift, dez passos de cada vez), Ctrl e as setas tornam-no maior ou menor, Enter põe o objeto ali e Esc desiste dele.
+   Sem nada escolhido, Tab e Shift+Tab passam de um objeto do desenho para o seguinte; Enter abre a janela dele, como um clique nele faria.
+   Depois de &apos;Mover&apos; ou &apos;Mudar tamanho&apos;, as setas movem o contorno ou mudam o tamanho dele, e Enter termina. Esc para qualquer mudança, tal como Cancelar.
+
+Passo quatro: termina o teu desenho
+
+   Bordas suaves:
+   As bordas suaves deixam suaves as bordas ásperas de objetos e paisagens. Clica no ícone dos efeitos, o quarto da esquerda. Deixa marcada só a caixa &apos;Bordas suaves&apos; e clica em &apos;Usar efeitos&apos;.
+
+   Guardar como BMP:
+   Clica no ícone de exportar, o segundo botão da direita. Abre-se uma janela onde escolhes o tamanho da imagem; depois a janela de guardar de sempre pede um nome de ficheiro.
+
+Ajuda dos botões
+-=-=-=-=-=-=-=-=
+
+(Os ícones da esquerda para a direita.)
+
+Paisagem: escolhe uma paisagem.
+Céu: escolhe um céu.
+Objeto: põe um objeto.
+Efeitos: põe efeitos no teu desenho.
+------------------------------
+Novo: começa um desenho novo.
+Imprimir: imprime o teu desenho (com mais opções).
+Guardar: guarda o teu desenho como ficheiro .VDR.
+Abrir: abre um ficheiro .VDR.
+Guardar BMP: guarda a imagem como ficheiro .BMP.
+------------------------------
+Redesenhar: desenha a tua imagem de novo.
+
+Clica com o botão direito no desenho para ver um menu com todos os comandos.
+O menu Ferramentas apaga, recupera ou move todos os objetos de uma só vez.
+</translation>
     </message>
 </context>
 <context>

@@ -49,15 +49,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecte: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaugă o poză a mea</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaugă o poză a mea...</translation>
     </message>
 </context>
 <context>
@@ -910,122 +910,122 @@ Poți să-l folosești și să-l dai mai departe.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: alege un obiect. Săgeți și Enter: pune, mută, schimbă mărimea. Esc: renunță.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Alege un obiect, apoi trage dreptunghiul lui pe desen sau folosește săgețile și Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la %1, %2, mărime %3 pe %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter îl schimbă.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai renunțat: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>întâi pune obiectul (trage, sau săgeți și Enter) ori apasă Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>întâi răspunde în fereastra Obiect nou ori apasă Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>întâi răspunde în fereastra Schimbă obiectul ori apasă Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>întâi lasă obiectul jos (clic, sau Enter) ori apasă Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>întâi răspunde în fereastra Mută obiectul ori apasă Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>întâi desenează mărimea nouă (trage, sau săgeți și Enter) ori apasă Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>întâi răspunde în fereastra Schimbă mărimea ori apasă Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trebuie să aștepte: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: trage-l pe desen sau apasă acolo o săgeată.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desen: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai multe obiecte</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Caută:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrie un nume, de exemplu pisică sau autobuz</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Caută un obiect după nume</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorii</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiecte</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Închide</translation>
+        <translation>Închide</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte obiecte</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>În dosarul cu pachete nu e niciun pachet de imagini cu obiecte.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niciun obiect nu se numește „%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 obiect</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiecte: %1</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1043,7 @@ Poți să-l folosești și să-l dai mai departe.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai multe obiecte...</translation>
     </message>
 </context>
 <context>
@@ -1074,11 +1074,11 @@ Poți să-l folosești și să-l dai mai departe.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipărește în fișier</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fișiere PDF (*.pdf);;Toate fișierele (*)</translation>
     </message>
 </context>
 <context>
@@ -1237,7 +1237,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Primii pași
+-=-=-=-=-=-
+
+Acest mic ghid te ajută să faci primul tău desen cu Veldor.
+
+Pasul unu: alege cerul
+
+Apasă pe iconița cerului, al doilea buton din stânga din bară. Se deschide fereastra cerului. Apasă pe unul dintre ceruri; &apos;Nori întunecați&apos; e bun pentru început. Desenul se face din nou cu cerul nou. Când e gata, închide fereastra cerului.
+
+Pasul doi: alege peisajul
+
+Apasă pe iconița peisajului, primul buton din bară, și alege un peisaj. Încearcă &apos;Insulă pustie&apos;. Peisajul se desenează peste cer, iar lumina cerului îl colorează.
+
+Pasul trei: pune și schimbă obiecte
+
+Apasă pe iconița obiectelor, al treilea buton din stânga, și alege &apos;Balon cu aer cald&apos;. Fereastra se închide.
+
+Acum apasă butonul mouse-ului unde vrei balonul și, ținându-l apăsat, trage în jos și la dreapta. Dreptunghiul pe care îl tragi e mărimea balonului.
+
+Când îi dai drumul, balonul se desenează și o fereastră mică te întreabă dacă îl păstrezi:
+   &apos;Schimbă mărimea&apos; desenează din nou, ca să tragi încă o dată dreptunghiul balonului, ca înainte.
+   &apos;Nu-l păstra&apos; scoate obiectul nou.
+   &apos;Păstrează-l&apos; îl lasă în desenul tău.
+
+Mai târziu, apasă pe un obiect ca să-l muți, să-i schimbi mărimea, să-l ștergi sau să-l pui în spatele pământului.
+
+Cu tastatura:
+   Apasă Tab până când desenul are o ramă punctată. După ce ai ales un obiect, apasă o săgeată: un dreptunghi arată unde va sta. Săgețile îl mută (cu Shift, câte zece pași), Ctrl și săgețile îl fac mai mare sau mai mic, Enter pune obiectul acolo, iar Esc renunță la el.
+   Când nu e nimic ales, Tab și Shift+Tab trec de la un obiect din desen la următorul; Enter îi deschide fereastra, ca un clic pe el.
+   După &apos;Mută-l&apos; sau &apos;Schimbă mărimea&apos;, săgețile mută conturul sau îi schimbă mărimea, iar Enter termină. Esc oprește orice schimbare, ca Renunță.
+
+Pasul patru: termină desenul
+
+   Margini netede:
+   Marginile netede fac mai moi marginile aspre ale obiectelor și peisajelor. Apasă pe iconița efectelor, a patra din stânga. Lasă bifată doar căsuța &apos;Margini netede&apos; și apasă &apos;Folosește efectele&apos;.
+
+   Salvare ca BMP:
+   Apasă pe iconița de export, al doilea buton din dreapta. Se deschide o fereastră în care alegi mărimea imaginii; apoi fereastra obișnuită de salvare îți cere un nume de fișier.
+
+Ajutor pentru butoane
+-=-=-=-=-=-=-=-=-=-=-
+
+(Iconițele de la stânga la dreapta.)
+
+Peisaj: alege un peisaj.
+Cer: alege un cer.
+Obiect: pune un obiect.
+Efecte: pune efecte pe desen.
+------------------------------
+Nou: începe un desen nou.
+Tipărește: tipărește desenul (cu mai multe opțiuni).
+Salvează: salvează desenul ca fișier .VDR.
+Deschide: deschide un fișier .VDR.
+Salvează BMP: salvează imaginea ca fișier .BMP.
+------------------------------
+Redesenează: desenează din nou imaginea.
+
+Apasă clic dreapta pe desen pentru un meniu cu toate comenzile.
+Meniul Unelte șterge, ia înapoi sau mută toate obiectele deodată.
+</translation>
     </message>
 </context>
 <context>

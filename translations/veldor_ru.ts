@@ -49,15 +49,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эффекты: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить свою картинку</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить свою картинку...</translation>
     </message>
 </context>
 <context>
@@ -910,122 +910,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: выбрать предмет. Стрелки и Enter: поставить, передвинуть, изменить размер. Esc: отказаться.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбери предмет, потом протяни его прямоугольник на картинке или нажимай стрелки и Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>в точке %1, %2, размер %3 на %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter — изменить.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>сначала поставь предмет (протяни мышью или стрелки и Enter) или нажми Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>сначала ответь в окне «Новый предмет» или нажми Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>сначала ответь в окне «Изменение предмета» или нажми Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>сначала отпусти предмет (щелчок или Enter) или нажми Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>сначала ответь в окне «Перемещение предмета» или нажми Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>сначала нарисуй новый размер (протяни мышью или стрелки и Enter) или нажми Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>сначала ответь в окне «Изменение размера» или нажми Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — пока нельзя: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: протяни его на картинке или нажми там стрелку.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Картинка: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё предметы</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Найти:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Напиши название, например кот или автобус</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Найти предмет по названию</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Предметы</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрыть</translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие предметы</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке с пакетами нет пакета картинок с предметами.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет предмета с названием «%1».</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 предмет</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Предметов: %1</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1043,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё предметы...</translation>
     </message>
 </context>
 <context>
@@ -1074,11 +1074,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Печать в файл</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы PDF (*.pdf);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -1237,7 +1237,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Как начать
+-=-=-=-=-=
+
+Это короткое руководство поможет тебе нарисовать первую картинку в Veldor.
+
+Шаг первый: выбери небо
+
+Нажми на значок неба, вторую кнопку слева на панели. Откроется окно неба. Нажми на одно из небес; &apos;Тёмные тучи&apos; хороши для начала. Картинка нарисуется заново с новым небом. Когда она готова, закрой окно неба.
+
+Шаг второй: выбери пейзаж
+
+Нажми на значок пейзажа, первую кнопку на панели, и выбери пейзаж. Попробуй &apos;Необитаемый остров&apos;. Пейзаж рисуется поверх неба, и свет неба его раскрашивает.
+
+Шаг третий: добавляем и меняем предметы
+
+Нажми на значок предметов, третью кнопку слева, и выбери &apos;Воздушный шар&apos;. Окно закроется.
+
+Теперь нажми кнопку мыши там, где должен быть шар, и, не отпуская её, тяни вниз и вправо. Прямоугольник, который ты тянешь, — это размер шара.
+
+Когда отпустишь, шар нарисуется, и маленькое окно спросит, оставить ли его:
+   &apos;Изменить размер&apos; рисует картинку заново, чтобы ещё раз протянуть прямоугольник шара, как раньше.
+   &apos;Не оставлять&apos; убирает новый предмет.
+   &apos;Оставить&apos; оставляет его на твоей картинке.
+
+Потом нажми на предмет, чтобы передвинуть его, изменить размер, удалить или убрать за землю.
+
+С клавиатурой:
+   Нажимай Tab, пока вокруг картинки не появится пунктирная рамка. Когда выберешь предмет, нажми стрелку: прямоугольник покажет, где он будет. Стрелки двигают его (с Shift — по десять шагов), Ctrl со стрелками делает его больше или меньше, Enter ставит предмет на место, а Esc отменяет его.
+   Когда ничего не выбрано, Tab и Shift+Tab переходят от одного предмета на картинке к следующему; Enter открывает его окно, как щелчок по нему.
+   После &apos;Передвинуть&apos; или &apos;Изменить размер&apos; стрелки двигают контур или меняют его размер, а Enter заканчивает. Esc останавливает любое изменение, как Отмена.
+
+Шаг четвёртый: доделываем картинку
+
+   Гладкие края:
+   Гладкие края сглаживают неровные края предметов и пейзажей. Нажми на значок эффектов, четвёртый слева. Оставь отмеченным только флажок &apos;Гладкие края&apos; и нажми &apos;Добавить эффекты&apos;.
+
+   Сохранить в BMP:
+   Нажми на значок сохранения в BMP, вторую кнопку справа. Откроется окно, где ты выберешь размер картинки; потом обычное окно сохранения спросит имя файла.
+
+Кнопки
+-=-=-=
+
+(Значки слева направо.)
+
+Пейзаж: выбрать пейзаж.
+Небо: выбрать небо.
+Предмет: добавить предмет.
+Эффекты: добавить эффекты к картинке.
+------------------------------
+Новая: начать новую картинку.
+Печать: напечатать картинку (есть ещё настройки).
+Сохранить: сохранить картинку в файл .VDR.
+Открыть: открыть файл .VDR.
+Сохранить BMP: сохранить картинку в файл .BMP.
+------------------------------
+Перерисовать: нарисовать картинку заново.
+
+Нажми правой кнопкой на картинку, и появится меню со всеми командами.
+Меню Инструменты сразу удаляет, возвращает или двигает все предметы.
+</translation>
     </message>
 </context>
 <context>

@@ -49,15 +49,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Pridať môj obrázok</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pridať môj obrázok...</translation>
     </message>
 </context>
 <context>
@@ -910,122 +910,122 @@ Môžeš ho voľne používať a zdieľať.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: vyber predmet. Šípky a Enter: polož, presuň, zmeň veľkosť. Esc: zruš.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyber predmet a potom ťahaj jeho obdĺžnik na obrázku alebo použi šípky a Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>na mieste %1, %2, veľkosť %3 na %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter ho zmení.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušené: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najprv polož predmet (ťahaj alebo šípky a Enter), alebo stlač Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najprv odpovedz v okne Nový predmet, alebo stlač Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najprv odpovedz v okne Zmena predmetu, alebo stlač Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najprv pusti predmet (klik alebo Enter), alebo stlač Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najprv odpovedz v okne Presun predmetu, alebo stlač Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najprv nakresli novú veľkosť (ťahaj alebo šípky a Enter), alebo stlač Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>najprv odpovedz v okne Zmena veľkosti, alebo stlač Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 musí počkať: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ťahaj ho na obrázku alebo tam stlač šípku.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázok: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ďalšie predmety</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hľadaj:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Napíš meno, napríklad mačka alebo autobus</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nájdi predmet podľa mena</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategórie</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Predmety</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zavrieť</translation>
+        <translation>Zavrieť</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Iné predmety</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>V priečinku s balíkmi nie je žiadny balík obrázkov s predmetmi.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žiadny predmet sa nevolá „%1“.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 predmet</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Predmetov: %1</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1043,7 @@ Môžeš ho voľne používať a zdieľať.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ďalšie predmety...</translation>
     </message>
 </context>
 <context>
@@ -1074,11 +1074,11 @@ Môžeš ho voľne používať a zdieľať.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačiť do súboru</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Súbory PDF (*.pdf);;Všetky súbory (*)</translation>
     </message>
 </context>
 <context>
@@ -1237,7 +1237,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ako začať
+-=-=-=-=-
+
+Tento krátky návod ti pomôže urobiť prvý obrázok vo Veldore.
+
+Prvý krok: vyber oblohu
+
+Klikni na ikonu oblohy, druhé tlačidlo zľava na lište. Otvorí sa okno oblohy. Klikni na jednu z oblôh; &apos;Tmavé mraky&apos; sú dobré na začiatok. Obrázok sa nakreslí znova s novou oblohou. Keď je hotový, zavri okno oblohy.
+
+Druhý krok: vyber krajinu
+
+Klikni na ikonu krajiny, prvé tlačidlo na lište, a vyber krajinu. Skús &apos;Pustý ostrov&apos;. Krajina sa nakreslí na oblohu a svetlo oblohy ju zafarbí.
+
+Tretí krok: pridávanie a úprava predmetov
+
+Klikni na ikonu predmetov, tretie tlačidlo zľava, a vyber &apos;Teplovzdušný balón&apos;. Okno sa zavrie.
+
+Teraz stlač tlačidlo myši tam, kde má byť balón, drž ho a ťahaj dole a doprava. Obdĺžnik, ktorý ťaháš, je veľkosť balóna.
+
+Keď pustíš, balón sa nakreslí a malé okno sa spýta, či si ho chceš nechať:
+   &apos;Zmeniť veľkosť&apos; nakreslí obrázok znova, aby sa dal ešte raz ťahať obdĺžnik balóna, tak ako predtým.
+   &apos;Nenechať si ho&apos; nový predmet odstráni.
+   &apos;Nechať si ho&apos; ho nechá v tvojom obrázku.
+
+Neskôr klikni na predmet, ak ho chceš presunúť, zmeniť jeho veľkosť, zmazať ho alebo dať za zem.
+
+S klávesnicou:
+   Stláčaj Tab, kým obrázok nemá bodkovaný rámček. Keď vyberieš predmet, stlač šípku: obdĺžnik ukáže, kam pôjde. Šípky ho posúvajú (so Shift po desať krokov), Ctrl so šípkami ho zväčší alebo zmenší, Enter položí predmet na to miesto a Esc ho zruší.
+   Keď nie je nič vybraté, Tab a Shift+Tab prechádzajú od jedného predmetu na obrázku k ďalšiemu; Enter otvorí jeho okno, ako keby si naň klikol.
+   Po &apos;Presunúť ho&apos; alebo &apos;Zmeniť veľkosť&apos; šípky posúvajú obrys alebo menia jeho veľkosť a Enter skončí. Esc zastaví každú zmenu, tak ako Zrušiť.
+
+Štvrtý krok: dokončenie obrázka
+
+   Hladké okraje:
+   Hladké okraje vyhladia zubaté okraje predmetov a krajín. Klikni na ikonu efektov, štvrtú zľava. Nechaj zaškrtnuté iba políčko &apos;Hladké okraje&apos; a klikni na &apos;Použiť efekty&apos;.
+
+   Uloženie ako BMP:
+   Klikni na ikonu exportu, druhé tlačidlo sprava. Otvorí sa okno, v ktorom vyberieš veľkosť obrázka; potom sa obvyklé okno ukladania spýta na názov súboru.
+
+Pomoc k tlačidlám
+-=-=-=-=-=-=-=-=-
+
+(Ikony zľava doprava.)
+
+Krajina: vyber krajinu.
+Obloha: vyber oblohu.
+Predmet: pridaj predmet.
+Efekty: pridaj efekty do obrázka.
+------------------------------
+Nový: začni nový obrázok.
+Tlačiť: vytlač obrázok (s ďalšími možnosťami).
+Uložiť: ulož obrázok ako súbor .VDR.
+Otvoriť: otvor súbor .VDR.
+Uložiť BMP: ulož obrázok ako súbor .BMP.
+------------------------------
+Nakresliť znova: nakreslí obrázok ešte raz.
+
+Klikni pravým tlačidlom na obrázok a uvidíš ponuku so všetkými príkazmi.
+Ponuka Nástroje zmaže, vráti alebo presunie všetky predmety naraz.
+</translation>
     </message>
 </context>
 <context>

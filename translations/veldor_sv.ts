@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekter: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg till min bild</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg till min bild...</translation>
     </message>
 </context>
 <context>
@@ -909,122 +909,122 @@ Fritt att använda och dela.</translation>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: välj en sak. Piltangenter och Enter: placera, flytta, ändra storlek. Esc: ge upp.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj en sak och dra sedan dess ruta på bilden, eller använd piltangenterna och Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>vid %1, %2, %3 gånger %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter ändrar den.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbrutet: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>placera saken först (dra, eller piltangenter och Enter), eller tryck på Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svara i fönstret Ny sak först, eller tryck på Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svara i fönstret Ändra sak först, eller tryck på Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>släpp saken först (klicka, eller Enter), eller tryck på Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svara i fönstret Flytta sak först, eller tryck på Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>rita den nya storleken först (dra, eller piltangenter och Enter), eller tryck på Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>svara i fönstret Ändra storlek först, eller tryck på Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 får vänta: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dra den på bilden, eller tryck på en piltangent där.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Fler saker</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sök:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ett namn, som katt eller buss</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Hitta en sak med dess namn</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorier</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Saker</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Stäng</translation>
+        <translation>Stäng</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Andra saker</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det finns inget bildpaket med saker i paketmappen.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen sak heter ”%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sak</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saker</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@ Fritt att använda och dela.</translation>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fler saker...</translation>
     </message>
 </context>
 <context>
@@ -1073,11 +1073,11 @@ Fritt att använda och dela.</translation>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut till fil</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filer (*.pdf);;Alla filer (*)</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kom igång
+-=-=-=-=-
+
+Den här lilla guiden hjälper dig att göra din första bild med Veldor.
+
+Steg ett: välj himmel
+
+Klicka på himmelsikonen, den andra knappen från vänster i verktygsfältet. Himmelsfönstret öppnas. Klicka på en av himlarna; &apos;Mörka moln&apos; är bra att börja med. Bilden ritas om med den nya himlen. När den är klar stänger du himmelsfönstret.
+
+Steg två: välj landskap
+
+Klicka på landskapsikonen, den första knappen i verktygsfältet, och välj ett landskap. Prova &apos;Öde ö&apos;. Landskapet ritas över himlen, och himlens ljus färgar det.
+
+Steg tre: lägg till och ändra saker
+
+Klicka på sakikonen, den tredje knappen från vänster, och välj &apos;Luftballong&apos;. Fönstret stängs.
+
+Tryck nu ner musknappen där ballongen ska vara och dra nedåt och åt höger medan du håller den nere. Rutan du drar blir så stor som ballongen.
+
+När du släpper ritas ballongen, och ett litet fönster frågar om du vill behålla den:
+   &apos;Ändra storlek&apos; ritar om bilden så att du kan dra ballongens ruta en gång till, precis som förut.
+   &apos;Behåll den inte&apos; tar bort den nya saken.
+   &apos;Behåll den&apos; låter den vara kvar i bilden.
+
+Klicka senare på en sak för att flytta den, ändra storlek, ta bort den eller lägga den bakom landet.
+
+Med tangentbordet:
+   Tryck på Tab tills bilden får en prickig ram. När du har valt en sak trycker du på en piltangent: en ruta visar var den hamnar. Piltangenterna flyttar den (med Skift tio steg i taget), Ctrl och piltangenterna gör den större eller mindre, Enter sätter saken där och Esc ger upp den.
+   När inget är valt går Tab och Skift+Tab från en sak i bilden till nästa; Enter öppnar dess fönster, precis som ett klick på den.
+   Efter &apos;Flytta den&apos; eller &apos;Ändra storlek&apos; flyttar piltangenterna konturen eller ändrar dess storlek, och Enter gör klart. Esc stoppar alla ändringar, precis som Avbryt.
+
+Steg fyra: gör klart bilden
+
+   Mjuka kanter:
+   Mjuka kanter gör sakers och landskaps hackiga kanter släta. Klicka på effektikonen, den fjärde från vänster. Låt bara rutan &apos;Mjuka kanter&apos; vara ikryssad och klicka på &apos;Använd effekterna&apos;.
+
+   Spara som BMP:
+   Klicka på exportikonen, den andra knappen från höger. Ett fönster öppnas där du väljer hur stor bilden ska vara; sedan frågar det vanliga sparfönstret efter ett filnamn.
+
+Hjälp för knapparna
+-=-=-=-=-=-=-=-=-=-
+
+(Ikonerna från vänster till höger.)
+
+Landskap: välj ett landskap.
+Himmel: välj en himmel.
+Sak: lägg till en sak.
+Effekter: lägg effekter på bilden.
+------------------------------
+Ny: börja på en ny bild.
+Skriv ut: skriv ut bilden (med fler val).
+Spara: spara bilden som en .VDR-fil.
+Öppna: öppna en .VDR-fil.
+Spara BMP: spara bilden som en .BMP-fil.
+------------------------------
+Rita om: ritar bilden igen.
+
+Högerklicka på bilden för en meny med alla kommandon.
+Menyn Verktyg tar bort, får tillbaka eller flyttar alla saker på en gång.
+</translation>
     </message>
 </context>
 <context>

@@ -47,15 +47,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efektler: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kendi resmimi ekle</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kendi resmimi ekle...</translation>
     </message>
 </context>
 <context>
@@ -908,122 +908,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: nesne seç. Oklar ve Enter: koy, taşı, boyut değiştir. Esc: vazgeç.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir nesne seç, sonra dikdörtgenini resmin üstünde sürükle ya da ok tuşlarını ve Enter&apos;ı kullan</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 noktasında, %3 x %4 boyutunda</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter ile değiştirilir.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vazgeçildi: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>önce nesneyi koy (sürükle ya da oklar ve Enter) veya Esc tuşuna bas.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>önce Yeni nesne penceresini yanıtla veya Esc tuşuna bas.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>önce Nesneyi değiştir penceresini yanıtla veya Esc tuşuna bas.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>önce nesneyi bırak (tıkla ya da Enter) veya Esc tuşuna bas.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>önce Nesneyi taşı penceresini yanıtla veya Esc tuşuna bas.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>önce yeni boyutu çiz (sürükle ya da oklar ve Enter) veya Esc tuşuna bas.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>önce Boyut değiştir penceresini yanıtla veya Esc tuşuna bas.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beklemeli: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: resmin üstünde sürükle ya da orada bir ok tuşuna bas.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resim: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Daha fazla nesne</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bul:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir ad yaz, örneğin kedi ya da otobüs</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir nesneyi adıyla bul</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriler</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesneler</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Kapat</translation>
+        <translation>Kapat</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer nesneler</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketler klasöründe nesneli resim paketi yok.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” adında bir nesne yok.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nesne</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nesne</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1041,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Daha fazla nesne...</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyaya yazdır</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF dosyaları (*.pdf);;Tüm dosyalar (*)</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1235,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hızlı başlangıç
+-=-=-=-=-=-=-=-
+
+Bu kısa rehber, Veldor ile ilk resmini yapmana yardım eder.
+
+Birinci adım: gökyüzünü seç
+
+Araç çubuğunda soldan ikinci düğme olan gökyüzü simgesine tıkla. Gökyüzü penceresi açılır. Gökyüzlerinden birine tıkla; başlamak için &apos;Kara bulutlar&apos; iyi bir seçim. Resim yeni gökyüzüyle yeniden çizilir. Bitince gökyüzü penceresini kapat.
+
+İkinci adım: manzarayı seç
+
+Araç çubuğundaki ilk düğme olan manzara simgesine tıkla ve bir manzara seç. &apos;Issız ada&apos;yı dene. Manzara gökyüzünün üstüne çizilir ve gökyüzünün ışığı onu boyar.
+
+Üçüncü adım: nesne ekleme ve değiştirme
+
+Soldan üçüncü düğme olan nesne simgesine tıkla ve &apos;Sıcak hava balonu&apos;nu seç. Pencere kapanır.
+
+Şimdi balonun olmasını istediğin yerde fare düğmesine bas ve basılı tutarak aşağı ve sağa sürükle. Sürüklediğin dikdörtgen balonun büyüklüğü olur.
+
+Bırakınca balon çizilir ve küçük bir pencere onu tutmak isteyip istemediğini sorar:
+   &apos;Boyutunu değiştir&apos; resmi yeniden çizer, böylece balonun dikdörtgenini önceki gibi bir daha sürükleyebilirsin.
+   &apos;Kalmasın&apos; yeni nesneyi kaldırır.
+   &apos;Kalsın&apos; onu resminde bırakır.
+
+Sonra bir nesneyi taşımak, boyutunu değiştirmek, silmek ya da toprağın arkasına koymak için ona tıkla.
+
+Klavyeyle:
+   Resmin çevresinde noktalı bir çerçeve görünene kadar Tab tuşuna bas. Bir nesne seçtikten sonra bir ok tuşuna bas: bir dikdörtgen nesnenin nereye gideceğini gösterir. Ok tuşları onu taşır (Shift ile onar adım), Ctrl ve ok tuşları onu büyütür ya da küçültür, Enter nesneyi oraya koyar, Esc ise ondan vazgeçer.
+   Hiçbir şey seçili değilken Tab ve Shift+Tab resimdeki bir nesneden sonrakine geçer; Enter, üstüne tıklamak gibi, onun penceresini açar.
+   &apos;Taşı&apos; ya da &apos;Boyutunu değiştir&apos; düğmesinden sonra ok tuşları çerçeveyi taşır ya da boyutunu değiştirir, Enter ise bitirir. Esc, İptal gibi, her değişikliği durdurur.
+
+Dördüncü adım: resmini bitir
+
+   Yumuşak kenarlar:
+   Yumuşak kenarlar, nesnelerin ve manzaraların pürüzlü kenarlarını düzeltir. Soldan dördüncü olan efekt simgesine tıkla. Yalnızca &apos;Yumuşak kenarlar&apos; kutusunu işaretli bırak ve &apos;Efektleri uygula&apos;ya tıkla.
+
+   BMP olarak kaydetme:
+   Sağdan ikinci düğme olan dışa aktarma simgesine tıkla. Resmin büyüklüğünü seçtiğin bir pencere açılır; sonra her zamanki kaydetme penceresi bir dosya adı sorar.
+
+Düğmeler
+-=-=-=-=
+
+(Simgeler soldan sağa.)
+
+Manzara: bir manzara seç.
+Gökyüzü: bir gökyüzü seç.
+Nesne: bir nesne ekle.
+Efektler: resmine efekt uygula.
+------------------------------
+Yeni: yeni bir resme başla.
+Yazdır: resmini yazdır (başka seçenekler de var).
+Kaydet: resmini .VDR dosyası olarak kaydet.
+Aç: bir .VDR dosyası aç.
+BMP kaydet: resmi .BMP dosyası olarak kaydet.
+------------------------------
+Yeniden çiz: resmini yeniden çizer.
+
+Tüm komutların olduğu bir menü için resme sağ tıkla.
+Araçlar menüsü tüm nesneleri bir kerede siler, geri getirir ya da taşır.
+</translation>
     </message>
 </context>
 <context>

@@ -49,15 +49,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ефекти: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати своє зображення</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати своє зображення...</translation>
     </message>
 </context>
 <context>
@@ -910,122 +910,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: вибрати предмет. Стрілки й Enter: поставити, пересунути, змінити розмір. Esc: відмовитися.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибери предмет, потім протягни його прямокутник на малюнку або натискай стрілки й Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>у точці %1, %2, розмір %3 на %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Enter — змінити.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасовано: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>спершу постав предмет (протягни мишею або стрілки й Enter) чи натисни Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>спершу дай відповідь у вікні «Новий предмет» чи натисни Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>спершу дай відповідь у вікні «Зміна предмета» чи натисни Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>спершу відпусти предмет (клацання або Enter) чи натисни Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>спершу дай відповідь у вікні «Переміщення предмета» чи натисни Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>спершу намалюй новий розмір (протягни мишею або стрілки й Enter) чи натисни Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>спершу дай відповідь у вікні «Зміна розміру» чи натисни Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — поки не можна: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: протягни його на малюнку або натисни там стрілку.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Малюнок: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ще предмети</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Знайти:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Напиши назву, наприклад кіт або автобус</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Знайти предмет за назвою</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Предмети</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрити</translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Інші предмети</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>У теці з пакетами немає пакета зображень із предметами.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає предмета з назвою «%1».</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 предмет</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Предметів: %1</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1043,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ще предмети...</translation>
     </message>
 </context>
 <context>
@@ -1074,11 +1074,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Друк у файл</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли PDF (*.pdf);;Усі файли (*)</translation>
     </message>
 </context>
 <context>
@@ -1237,7 +1237,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Як почати
+-=-=-=-=-
+
+Цей короткий посібник допоможе тобі намалювати перший малюнок у Veldor.
+
+Крок перший: вибери небо
+
+Натисни на значок неба, другу кнопку зліва на панелі. Відкриється вікно неба. Натисни на одне з небес; &apos;Темні хмари&apos; добре підходять для початку. Малюнок намалюється знову з новим небом. Коли він готовий, закрий вікно неба.
+
+Крок другий: вибери краєвид
+
+Натисни на значок краєвиду, першу кнопку на панелі, і вибери краєвид. Спробуй &apos;Безлюдний острів&apos;. Краєвид малюється поверх неба, і світло неба його розфарбовує.
+
+Крок третій: додаємо і змінюємо предмети
+
+Натисни на значок предметів, третю кнопку зліва, і вибери &apos;Повітряна куля&apos;. Вікно закриється.
+
+Тепер натисни кнопку миші там, де має бути куля, і, не відпускаючи її, тягни вниз і вправо. Прямокутник, який ти тягнеш, — це розмір кулі.
+
+Коли відпустиш, куля намалюється, і маленьке вікно спитає, чи залишити її:
+   &apos;Змінити розмір&apos; малює малюнок знову, щоб ще раз протягнути прямокутник кулі, як раніше.
+   &apos;Не залишати&apos; прибирає новий предмет.
+   &apos;Залишити&apos; залишає його на твоєму малюнку.
+
+Потім натисни на предмет, щоб пересунути його, змінити розмір, вилучити або сховати за землю.
+
+З клавіатурою:
+   Натискай Tab, доки навколо малюнка не з’явиться пунктирна рамка. Коли вибереш предмет, натисни стрілку: прямокутник покаже, де він буде. Стрілки рухають його (із Shift — по десять кроків), Ctrl зі стрілками робить його більшим або меншим, Enter ставить предмет на місце, а Esc скасовує його.
+   Коли нічого не вибрано, Tab і Shift+Tab переходять від одного предмета на малюнку до наступного; Enter відкриває його вікно, як клацання по ньому.
+   Після &apos;Пересунути&apos; або &apos;Змінити розмір&apos; стрілки рухають контур або змінюють його розмір, а Enter завершує. Esc зупиняє будь-яку зміну, як Скасувати.
+
+Крок четвертий: доробляємо малюнок
+
+   Гладкі краї:
+   Гладкі краї згладжують нерівні краї предметів і краєвидів. Натисни на значок ефектів, четвертий зліва. Залиш позначеним лише прапорець &apos;Гладкі краї&apos; і натисни &apos;Додати ефекти&apos;.
+
+   Зберегти в BMP:
+   Натисни на значок збереження в BMP, другу кнопку справа. Відкриється вікно, де ти вибереш розмір малюнка; потім звичайне вікно збереження спитає назву файлу.
+
+Кнопки
+-=-=-=
+
+(Значки зліва направо.)
+
+Краєвид: вибрати краєвид.
+Небо: вибрати небо.
+Предмет: додати предмет.
+Ефекти: додати ефекти до малюнка.
+------------------------------
+Новий: почати новий малюнок.
+Друк: надрукувати малюнок (є ще налаштування).
+Зберегти: зберегти малюнок у файл .VDR.
+Відкрити: відкрити файл .VDR.
+Зберегти BMP: зберегти малюнок у файл .BMP.
+------------------------------
+Перемалювати: намалювати малюнок знову.
+
+Натисни правою кнопкою на малюнок, і з&apos;явиться меню з усіма командами.
+Меню Інструменти одразу вилучає, повертає або пересуває всі предмети.
+</translation>
     </message>
 </context>
 <context>

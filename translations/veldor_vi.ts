@@ -47,15 +47,15 @@
     </message>
     <message>
         <source>Effects: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiệu ứng: %1.</translation>
     </message>
     <message>
         <source>Add My Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Thêm ảnh của bạn</translation>
     </message>
     <message>
         <source>Add My Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Thêm ảnh của bạn...</translation>
     </message>
 </context>
 <context>
@@ -908,122 +908,122 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Tab: choose an object. Arrows and Enter: place, move, re-size. Escape: give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab: chọn đồ vật. Phím mũi tên và Enter: đặt, di chuyển, đổi cỡ. Esc: bỏ qua.</translation>
     </message>
     <message>
         <source>Pick an object, then drag its rectangle on the picture, or use the arrow keys and Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Chọn một đồ vật, rồi kéo hình chữ nhật của nó trên bức tranh, hoặc dùng phím mũi tên và Enter</translation>
     </message>
     <message>
         <source>at %1, %2, %3 by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ở %1, %2, cỡ %3 x %4</translation>
     </message>
     <message>
         <source>%1, %2. Enter edits it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2. Nhấn Enter để sửa.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Given up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Đã bỏ: %1</translation>
     </message>
     <message>
         <source>place the object first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>hãy đặt đồ vật trước (kéo, hoặc phím mũi tên và Enter), hoặc nhấn Esc.</translation>
     </message>
     <message>
         <source>answer the New Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>hãy trả lời cửa sổ Đồ vật mới trước, hoặc nhấn Esc.</translation>
     </message>
     <message>
         <source>answer the Object Edit window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>hãy trả lời cửa sổ Sửa đồ vật trước, hoặc nhấn Esc.</translation>
     </message>
     <message>
         <source>drop the object first (click, or Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>hãy thả đồ vật trước (bấm, hoặc Enter), hoặc nhấn Esc.</translation>
     </message>
     <message>
         <source>answer the Object Move window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>hãy trả lời cửa sổ Di chuyển đồ vật trước, hoặc nhấn Esc.</translation>
     </message>
     <message>
         <source>draw the new size first (drag, or arrows and Enter), or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>hãy vẽ cỡ mới trước (kéo, hoặc phím mũi tên và Enter), hoặc nhấn Esc.</translation>
     </message>
     <message>
         <source>answer the Re-Size Object window first, or press Escape.</source>
-        <translation type="unfinished"></translation>
+        <translation>hãy trả lời cửa sổ Đổi cỡ đồ vật trước, hoặc nhấn Esc.</translation>
     </message>
     <message>
         <source>%1 must wait: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 phải chờ: %2</translation>
     </message>
     <message>
         <source>%1: drag it on the picture, or press an arrow key there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kéo nó trên bức tranh, hoặc nhấn một phím mũi tên ở đó.</translation>
     </message>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bức tranh: %1</translation>
     </message>
 </context>
 <context>
     <name>veldor::TObjectLibrary</name>
     <message>
         <source>More Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Thêm đồ vật</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tìm:</translation>
     </message>
     <message>
         <source>Type a name, like cat or bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Gõ một cái tên, như mèo hoặc xe buýt</translation>
     </message>
     <message>
         <source>Find an object by its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm đồ vật theo tên</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhóm</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Đồ vật</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Đóng</translation>
+        <translation>Đóng</translation>
     </message>
     <message>
         <source>Other Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Đồ vật khác</translation>
     </message>
     <message>
         <source>No image pack with objects is in the packs folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Thư mục gói không có gói hình nào chứa đồ vật.</translation>
     </message>
     <message>
         <source>No object is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có đồ vật nào tên là “%1”.</translation>
     </message>
     <message>
         <source>1 object</source>
-        <translation type="unfinished"></translation>
+        <translation>1 đồ vật</translation>
     </message>
     <message>
         <source>%1 objects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 đồ vật</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1041,7 @@ Free to use and share.</source>
     </message>
     <message>
         <source>More Objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Thêm đồ vật...</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Free to use and share.</source>
     </message>
     <message>
         <source>Print to File</source>
-        <translation type="unfinished"></translation>
+        <translation>In ra tệp</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tệp PDF (*.pdf);;Mọi tệp (*)</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1235,66 @@ Refresh:- Re-renders your image.
 Right-click on the picture for a menu with every command.
 The Tools menu deletes, restores or moves all objects at once.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bắt đầu nhanh
+-=-=-=-=-=-=-
+
+Hướng dẫn ngắn này giúp bạn vẽ bức tranh đầu tiên với Veldor.
+
+Bước một: chọn bầu trời
+
+Bấm vào biểu tượng bầu trời, nút thứ hai từ trái trên thanh công cụ. Cửa sổ bầu trời mở ra. Bấm vào một bầu trời; &apos;Mây đen&apos; rất hợp để bắt đầu. Bức tranh được vẽ lại với bầu trời mới. Khi vẽ xong, đóng cửa sổ bầu trời.
+
+Bước hai: chọn phong cảnh
+
+Bấm vào biểu tượng phong cảnh, nút đầu tiên trên thanh công cụ, rồi chọn một phong cảnh. Thử &apos;Đảo hoang&apos; xem. Phong cảnh được vẽ lên trên bầu trời, và ánh sáng của bầu trời tô màu cho nó.
+
+Bước ba: thêm và sửa đồ vật
+
+Bấm vào biểu tượng đồ vật, nút thứ ba từ trái, rồi chọn &apos;Khinh khí cầu&apos;. Cửa sổ sẽ đóng lại.
+
+Bây giờ hãy nhấn nút chuột ở chỗ bạn muốn đặt khinh khí cầu, giữ nguyên và kéo xuống dưới, sang phải. Hình chữ nhật bạn kéo là cỡ của khinh khí cầu.
+
+Khi bạn thả tay, khinh khí cầu được vẽ ra và một cửa sổ nhỏ hỏi bạn có muốn giữ nó không:
+   &apos;Đổi cỡ&apos; vẽ lại bức tranh để bạn kéo lại hình chữ nhật của khinh khí cầu, giống như lúc nãy.
+   &apos;Không giữ&apos; bỏ đồ vật mới đi.
+   &apos;Giữ lại&apos; để nó lại trong bức tranh của bạn.
+
+Sau này, bấm vào một đồ vật để di chuyển, đổi cỡ, xoá hoặc đưa nó ra sau đất.
+
+Dùng bàn phím:
+   Nhấn Tab cho đến khi bức tranh có khung chấm chấm. Sau khi chọn một đồ vật, nhấn một phím mũi tên: một hình chữ nhật cho thấy nó sẽ ở đâu. Phím mũi tên di chuyển nó (giữ Shift thì đi mười bước một lần), Ctrl và phím mũi tên làm nó to hơn hoặc nhỏ hơn, Enter đặt đồ vật vào đó, còn Esc bỏ nó đi.
+   Khi chưa chọn gì, Tab và Shift+Tab đi từ đồ vật này sang đồ vật kế tiếp trong bức tranh; Enter mở cửa sổ của nó, giống như khi bấm vào nó.
+   Sau &apos;Di chuyển&apos; hoặc &apos;Đổi cỡ&apos;, phím mũi tên di chuyển đường viền hoặc đổi cỡ của nó, và Enter để xong. Esc dừng mọi thay đổi, giống như Huỷ.
+
+Bước bốn: hoàn thành bức tranh
+
+   Làm mịn cạnh:
+   Làm mịn cạnh giúp các cạnh răng cưa của đồ vật và phong cảnh mềm hơn. Bấm vào biểu tượng hiệu ứng, cái thứ tư từ trái. Chỉ để lại dấu ở ô &apos;Làm mịn cạnh&apos; rồi bấm &apos;Áp dụng hiệu ứng&apos;.
+
+   Lưu thành BMP:
+   Bấm vào biểu tượng xuất, nút thứ hai từ phải. Một cửa sổ mở ra để bạn chọn cỡ hình; rồi cửa sổ lưu quen thuộc sẽ hỏi tên tệp.
+
+Các nút
+-=-=-=-
+
+(Các biểu tượng từ trái sang phải.)
+
+Phong cảnh: chọn một phong cảnh.
+Bầu trời: chọn một bầu trời.
+Đồ vật: thêm một đồ vật.
+Hiệu ứng: thêm hiệu ứng cho bức tranh.
+------------------------------
+Mới: bắt đầu một bức tranh mới.
+In: in bức tranh (có thêm tuỳ chọn).
+Lưu: lưu bức tranh thành tệp .VDR.
+Mở: mở một tệp .VDR.
+Lưu BMP: lưu hình thành tệp .BMP.
+------------------------------
+Vẽ lại: vẽ lại bức tranh.
+
+Bấm chuột phải vào bức tranh để có trình đơn với mọi lệnh.
+Trình đơn Công cụ xoá, lấy lại hoặc di chuyển mọi đồ vật cùng lúc.
+</translation>
     </message>
 </context>
 <context>
