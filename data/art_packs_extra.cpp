@@ -133,9 +133,10 @@ Surface skyHarvestMoon()
 {
     Surface s = skyCanvas({{0, rgb(8, 10, 34)}, {0.7, rgb(34, 30, 70)}, {1, rgb(96, 56, 70)}});
     stars(s, 9131, 500);
-    glow(s, 250, 380, 90, rgb(240, 150, 60), 0.7);
+    // High enough to clear the tallest ground of the pack.
+    glow(s, 250, 190, 90, rgb(240, 150, 60), 0.7);
     const ValueNoise seas(9133);
-    paintEllipse(s, 250, 380, 70, 70, [&](double nx, double ny) {
+    paintEllipse(s, 250, 190, 70, 70, [&](double nx, double ny) {
         // Soft darker seas on an orange disc, brighter towards its lit edge.
         const double sea = 1.0 - 0.16 * smoothstep(0.45, 0.7, seas.fbm(nx * 2 + 5, ny * 2 + 5, 3));
         return scale(rgb(244, 168, 80), sea * (1.0 - 0.12 * (nx + ny)));
@@ -429,8 +430,9 @@ Surface skyTropicalSunset()
 {
     Surface s = skyCanvas(
         {{0, rgb(60, 30, 110)}, {0.45, rgb(200, 60, 120)}, {0.8, rgb(250, 140, 70)}, {1, rgb(255, 210, 110)}});
-    glow(s, 480, 500, 150, rgb(255, 220, 120), 0.8);
-    fillEllipse(s, 480, 500, 60, 60, rgb(255, 236, 160));
+    // Low, but above the horizon of every ground of the pack.
+    glow(s, 480, 180, 150, rgb(255, 220, 120), 0.8);
+    fillEllipse(s, 480, 180, 60, 60, rgb(255, 236, 160));
     clouds(s, 9311, 280, 16, 0.6, 0.72, rgb(250, 130, 110), rgb(90, 30, 80), 0.9);
     return s;
 }
