@@ -123,25 +123,38 @@ void growToFit(QWidget& window)
                 continue;
             const int end = control->x()
                 + (qobject_cast<QPushButton*>(control) ? control->width() : std::min(need, control->width()));
-            for (QWidget* other : controls) {
-                if (other == control || other->x() <= control->x() || other->x() >= end || !sameRow(*other, *control))
-                    continue;
-                const int shift = end + control->fontMetrics().horizontalAdvance(QLatin1Char(' ')) - other->x();
+            // Everything the text runs into moves by the same step, so that
+            // the controls after it keep their order and their gaps.
+            std::vector<QWidget*> hit;
+            for (QWidget* other : controls)
+                if (other != control && other->x() > control->x() && other->x() < end && sameRow(*other, *control))
+                    hit.push_back(other);
+            if (hit.empty())
+                continue;
+            const int nearest = (*std::min_element(hit.begin(), hit.end(), [](QWidget* a, QWidget* b) {
+                                    return a->x() < b->x();
+                                }))->x();
+            const int shift = end + control->fontMetrics().horizontalAdvance(QLatin1Char(' ')) - nearest;
+            std::set<QWidget*> shifted;
+            for (QWidget* other : hit) {
                 // With the lines just above and below it at the same left
                 // (the steps of a list), so that they stay one column.
                 std::vector<QWidget*> column{other};
                 for (std::size_t i = 0; i < column.size(); ++i)
                     for (QWidget* next : controls)
                         if (next->x() == other->x() && std::find(column.begin(), column.end(), next) == column.end()
+                            && !sameRow(*next, *column[i])
                             && next->y() <= column[i]->y() + column[i]->height() + kLineGap
                             && column[i]->y() <= next->y() + next->height() + kLineGap)
                             column.push_back(next);
                 for (QWidget* member : column) {
+                    if (!shifted.insert(member).second)
+                        continue;
                     member->move(member->x() + shift, member->y());
                     changed.insert(member);
                 }
-                moved = 1;
             }
+            moved = 1;
         }
     }
     constexpr int kMargin = 5;

@@ -27,7 +27,8 @@ Tlandscape::Tlandscape(Session& session, Forms& forms, UiServices& services, QWi
     land3label = row.captions[3], land4label = row.captions[4];
     cancel = row.cancel;
     newpack = row.newpack;
-    Button1 = addButton(*this, "Button1", tr("No Landscape"), {8, 144, 97, 25}, &Tlandscape::Button1Click);
+    Button1 = addButton(*this, "Button1", tr("No Landscape"), {8, row.addpicture->y(), 97, 25},
+                        &Tlandscape::Button1Click);
     // Leftmost of the row of buttons, so first of them in the tab order.
     setTabOrder(land4, Button1);
     setTabOrder(Button1, row.addpicture);
