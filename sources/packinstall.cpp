@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/fileset.h"
+#include "platform/paths.h"
 #include "platform/textfile.h"
 #include "platform/unique_fd.h"
 #include "sources/pack.h"
@@ -215,14 +216,11 @@ std::string refusalText(const PackInstall& install)
 
 std::string userPacksFolder()
 {
-    // As the launcher decides: a relative XDG_DATA_HOME is ignored.
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && data[0] == '/')
-        return (fs::path(data) / "veldor" / kPackFolderName).string();
-    const char* home = std::getenv("HOME");
-    if (!home || !home[0])
+    // The launcher's folder for the user, as the thumbnailer finds it too.
+    const std::string data = userDataFolder();
+    if (data.empty())
         throw Error("neither XDG_DATA_HOME nor HOME is set");
-    return (fs::path(home) / ".local/share/veldor" / kPackFolderName).string();
+    return (fs::path(data) / kPackFolderName).string();
 }
 
 } // namespace veldor
