@@ -3,7 +3,8 @@
 # where the program looks for them beside itself.
 #
 # `cmake --build build --target veldor_lupdate` gathers the texts anew from
-# the windows' sources into every .ts file (run it after changing a text).
+# the windows' sources into every .ts file (run it after changing a text),
+# with the library's names, which the generator writes out first.
 set(VELDOR_LANGUAGES
   ar ca zh_CN zh_TW cs da nl fi fr de el he hi hu id
   it ja ko nb pl pt_BR pt_PT ro ru sk es sv tr uk vi)
@@ -34,6 +35,7 @@ add_custom_target(veldor_translations ALL DEPENDS ${veldor_qm_files})
 # The include folder lets lupdate see the classes' namespace, which is part
 # of the context tr() looks a text up in.
 add_custom_target(veldor_lupdate
+  COMMAND veldor-gen --names ${CMAKE_SOURCE_DIR}/core/ui/librarynames.h
   COMMAND ${VELDOR_LUPDATE} -silent -no-obsolete -locations none -extensions cpp,h -I ${CMAKE_SOURCE_DIR}
           ${CMAKE_SOURCE_DIR}/core/ui ${CMAKE_SOURCE_DIR}/files/ui ${CMAKE_SOURCE_DIR}/editing/ui
           ${CMAKE_SOURCE_DIR}/sources/ui ${CMAKE_SOURCE_DIR}/effects/ui ${CMAKE_SOURCE_DIR}/output/ui

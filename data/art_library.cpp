@@ -5,6 +5,7 @@
 #include "data/artbmp8.h"
 #include "platform/error.h"
 #include "sources/cleanshrink.h"
+#include "sources/library.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -124,6 +125,9 @@ std::string listOf(const std::vector<std::string>& captions)
 
 std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
+const char* const kObjectAuthor = "Noto Emoji by Google (SIL Open Font License), made flat for Veldor";
+const char* const kSceneryAuthor = "The Veldor developers";
+
 } // namespace
 
 const std::vector<LibraryCategory>& libraryCategories()
@@ -186,7 +190,7 @@ Surface emojiObject(const std::string& fontPath, unsigned codepoint)
 std::vector<GeneratedFile> libraryFiles(const std::string& emojiFontPath)
 {
     const std::string packs = "app/packs";
-    const std::string author = "Noto Emoji by Google (SIL Open Font License), made flat for Veldor";
+    const std::string author = kObjectAuthor;
     std::vector<GeneratedFile> out;
     for (const LibraryCategory& c : libraryCategories()) {
         for (std::size_t first = 0; first < c.objects.size(); first += 5) {
@@ -228,9 +232,34 @@ std::vector<GeneratedFile> libraryFiles(const std::string& emojiFontPath)
             out.push_back({packs, prefix + "g" + n + ".bmp", std::nullopt, encodeCompactBmp(ground)});
         }
         out.push_back({packs, pack.code + ".vpk", std::nullopt,
-                       packText(pack.name, "The Veldor developers", pack.description, prefix, lines)});
+                       packText(pack.name, kSceneryAuthor, pack.description, prefix, lines)});
     }
     return out;
+}
+
+std::vector<std::string> libraryNames()
+{
+    std::vector<std::string> names;
+    const auto add = [&](const std::string& name) {
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    };
+    add(kObjectAuthor);
+    add(kSceneryAuthor);
+    for (const LibraryCategory& c : libraryCategories()) {
+        add(c.name);
+        for (const LibraryObject& o : c.objects)
+            add(o.caption);
+    }
+    for (const SceneryPack& pack : sceneryPacks()) {
+        add(packCategory(pack.name));
+        add(pack.description);
+        for (const LibrarySky& sky : pack.skies)
+            add(sky.caption);
+        for (const std::string& ground : pack.grounds)
+            add(ground);
+    }
+    return names;
 }
 
 } // namespace veldor::art

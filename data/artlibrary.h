@@ -48,4 +48,10 @@ Surface sceneryPackGround(int pack, int slot); // 630 x 340, white above the lan
 // BMPs. Objects need the font; skies and grounds do not.
 std::vector<GeneratedFile> libraryFiles(const std::string& emojiFontPath);
 
+// Every name the library's packs carry, once each, for the windows to show
+// in the user's language: the categories (pack names without their number),
+// the makers, the sky-and-ground packs' descriptions and every caption. An
+// objects pack's description is a list of its captions.
+std::vector<std::string> libraryNames();
+
 } // namespace veldor::art

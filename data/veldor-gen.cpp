@@ -6,6 +6,8 @@
 // veldor-gen --library PACKDIR FONT LIST: writes the library's packs into
 // PACKDIR, the objects drawn from the emoji font FONT, and the names of the
 // files it wrote into LIST, one a line.
+// veldor-gen --names FILE: writes the library's names as a list that Qt's
+// lupdate reads and the windows look names up in (core/ui/librarynames.h).
 #include "data/art.h"
 #include "data/artlibrary.h"
 #include "data/artpacks.h"
@@ -35,6 +37,23 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes)
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--names") {
+        std::string text = "// Made by `veldor-gen --names` from the library's tables; the\n"
+                           "// veldor_lupdate target writes it again. Not to be edited.\n";
+        for (const std::string& name : veldor::art::libraryNames()) {
+            std::string quoted;
+            for (const char c : name)
+                quoted += (c == '"' || c == '\\') ? std::string{'\\', c} : std::string{c};
+            text += "QT_TRANSLATE_NOOP(\"veldor::PictureNames\", \"" + quoted + "\"),\n";
+        }
+        try {
+            writeBytes(argv[2], text);
+            return 0;
+        } catch (const std::exception& e) {
+            std::cerr << "veldor-gen: " << e.what() << '\n';
+            return 1;
+        }
+    }
     if (argc != 3) {
         if (argc == 5 && std::string(argv[1]) == "--library") {
             try {
@@ -52,7 +71,7 @@ int main(int argc, char** argv)
                 return 1;
             }
         }
-        std::cerr << "usage: veldor-gen APPDIR UIDIR | veldor-gen --pack-sources DIR | veldor-gen --library PACKDIR FONT LIST\n";
+        std::cerr << "usage: veldor-gen APPDIR UIDIR | veldor-gen --pack-sources DIR | veldor-gen --library PACKDIR FONT LIST | veldor-gen --names FILE\n";
         return 2;
     }
     const std::filesystem::path appDir = argv[1];

@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <iterator>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace veldor {
 
@@ -101,13 +104,63 @@ constexpr const char* kOwnNames[] = {
     QT_TRANSLATE_NOOP("veldor::PictureNames", "Rocket"),
     QT_TRANSLATE_NOOP("veldor::PictureNames", "Candle"),
     QT_TRANSLATE_NOOP("veldor::PictureNames", "Crescent Moon"),
+    // The library's.
+#include "core/ui/librarynames.h"
 };
 
-const char* ownName(const std::string& bytes)
+// How an objects pack of the library lists its captions: "Cow, Pig and Hen".
+const char* const kListFirst = QT_TRANSLATE_NOOP("veldor::PictureNames", "%1, %2");
+const char* const kListLast = QT_TRANSLATE_NOOP("veldor::PictureNames", "%1 and %2");
+
+const char* ownName(std::string_view bytes)
 {
-    const auto found = std::find_if(std::begin(kOwnNames), std::end(kOwnNames),
-                                    [&](const char* name) { return bytes == name; });
-    return found != std::end(kOwnNames) ? *found : nullptr;
+    static const std::unordered_map<std::string_view, const char*> names = [] {
+        std::unordered_map<std::string_view, const char*> map;
+        for (const char* name : kOwnNames)
+            map.emplace(name, name);
+        return map;
+    }();
+    const auto found = names.find(bytes);
+    return found != names.end() ? found->second : nullptr;
+}
+
+QString translated(const char* text) { return QCoreApplication::translate("veldor::PictureNames", text); }
+
+// "Farm Animals 3": a library pack, named by its category and number.
+std::optional<QString> numberedName(std::string_view bytes)
+{
+    const std::size_t space = bytes.rfind(' ');
+    if (space == std::string_view::npos || space + 1 == bytes.size() ||
+        !std::all_of(bytes.begin() + std::ptrdiff_t(space) + 1, bytes.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const char* name = ownName(bytes.substr(0, space));
+    if (!name)
+        return std::nullopt;
+    return translated(name) + QLatin1Char(' ') + QString::fromLatin1(bytes.substr(space + 1));
+}
+
+// "Cow, Pig, Sheep, Goat and Rooster": an objects pack's description, when
+// every item is one of our names.
+std::optional<QString> listedNames(std::string_view bytes)
+{
+    const std::size_t last = bytes.rfind(" and ");
+    if (last == std::string_view::npos)
+        return std::nullopt;
+    std::vector<const char*> items;
+    for (std::string_view rest = bytes.substr(0, last);;) {
+        const std::size_t comma = rest.find(", ");
+        items.push_back(ownName(rest.substr(0, comma)));
+        if (comma == std::string_view::npos)
+            break;
+        rest.remove_prefix(comma + 2);
+    }
+    items.push_back(ownName(bytes.substr(last + 5)));
+    if (std::find(items.begin(), items.end(), nullptr) != items.end())
+        return std::nullopt;
+    QString list = translated(items.front());
+    for (std::size_t i = 1; i < items.size(); ++i)
+        list = translated(i + 1 == items.size() ? kListLast : kListFirst).arg(list, translated(items[i]));
+    return list;
 }
 
 } // namespace
@@ -115,10 +168,12 @@ const char* ownName(const std::string& bytes)
 QString shownName(const std::string& bytes)
 {
     if (const char* name = ownName(bytes))
-        return QCoreApplication::translate("veldor::PictureNames", name);
+        return translated(name);
+    if (auto name = numberedName(bytes))
+        return *name;
+    if (auto list = listedNames(bytes))
+        return *list;
     return bytesToText(bytes);
 }
-
-bool isOwnName(const std::string& bytes) { return ownName(bytes) != nullptr; }
 
 } // namespace veldor

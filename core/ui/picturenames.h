@@ -9,10 +9,9 @@
 namespace veldor {
 
 // `bytes` in the user's language when it is one of our own names (a
-// picture's caption or title, a pack's name, maker or description), and
-// otherwise as bytesToText reads it.
+// picture's caption or title, a pack's name, maker or description, a library
+// pack's "<category> <n>" or its list of captions), and otherwise as
+// bytesToText reads it.
 QString shownName(const std::string& bytes);
-// Whether `bytes` is one of our own names.
-bool isOwnName(const std::string& bytes);
 
 } // namespace veldor

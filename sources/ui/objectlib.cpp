@@ -3,6 +3,7 @@
 #include "core/scene.h"
 #include "core/ui/Main.h"
 #include "core/ui/pictureview.h"
+#include "core/ui/picturenames.h"
 #include "core/ui/thumbnail.h"
 #include "platform/error.h"
 #include "sources/ui/objectp.h"
@@ -25,7 +26,7 @@ namespace veldor {
 
 QString shownCaption(const std::string& caption)
 {
-    return bytesToText(caption);
+    return shownName(caption);
 }
 
 // The objects the grid shows: a category's, or those found. Pictures are
@@ -185,6 +186,11 @@ TObjectLibrary::TObjectLibrary(Session& session, Forms& forms, UiServices& servi
 void TObjectLibrary::openFrom(QWidget& picker)
 {
     ObjectLibrary fresh = readObjectLibrary(scene.appDir);
+    // Found by the name the user reads as well as by the one the pack gives.
+    for (LibraryCategory& category : fresh.categories)
+        for (LibraryObject& object : category.objects)
+            if (const QString shown = shownCaption(object.caption); shown != bytesToText(object.caption))
+                object.folded = foldForFinding(shown.toStdString()) + ' ' + object.folded;
     // The category shown before stays shown, wherever it now is.
     const QListWidgetItem* current = categoryList->currentItem();
     const QString shownBefore = current ? current->text() : QString();
