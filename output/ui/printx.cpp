@@ -5,6 +5,7 @@
 #include "core/ui/Main.h"
 #include "core/ui/busyscope.h"
 #include "core/ui/controls.h"
+#include "core/ui/desktoplook.h"
 #include "core/ui/pictureview.h"
 #include "core/ui/services.h"
 #include "platform/error.h"
@@ -196,8 +197,10 @@ void TPrintForm::Button1Click()
         return;
     }
     BusyScope busy(scene, forms);
+    // The window's light face, whatever the desktop's scheme: a dark one
+    // would print a dark frame.
     const QImage image = printedClientImage(main.surfaces.mainImage, kPrintedPicturePos, kPrintedClientSize,
-                                            main.palette().color(QPalette::Window));
+                                            paletteFor(ColourScheme::Light).color(QPalette::Window));
     // Named, so that queues tell the jobs apart and a PDF printer names
     // its files by the scene.
     printer.setDocName(main.jobTitle());

@@ -2,12 +2,14 @@
 #include "harness.h"
 
 #include "core/ui/application.h"
+#include "core/ui/desktoplook.h"
 #include "core/ui/pictureview.h"
 #include "effects/ui/error.h"
 #include "output/ui/bmpsaver.h"
 #include "output/ui/printx.h"
 #include "platform/error.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFrame>
@@ -176,6 +178,10 @@ void OutputTest::eachCopyIsAJobOfOnePage()
     QPrinter& printer = p.services.printer();
     // Copies chosen in the printer's own dialog must not multiply ours.
     printer.setCopyCount(4);
+    // Paper stays light when the desktop is dark.
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(paletteFor(ColourScheme::Dark));
+    QCoreApplication::processEvents(); // the windows take it from a posted event
 
     // The printed client area is composed off screen: the window stays as
     // it is while the jobs go out.
@@ -201,8 +207,9 @@ void OutputTest::eachCopyIsAJobOfOnePage()
     QCOMPARE(copyCounts, (QList<int>{1, 1, 1}));
     const int dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
     // The picture itself, not a JPEG of it, and a job named by the scene.
+    QApplication::setPalette(before);
     const QByteArray pixels = rgbOf(printedClientImage(m.surfaces.mainImage, QPoint(1, 0), QSize(632, 341),
-                                                       m.palette().color(QPalette::Window)));
+                                                       paletteFor(ColourScheme::Light).color(QPalette::Window)));
     for (const QString& file : files) {
         const PdfJob job = readPdf(file);
         QCOMPARE(job.pages, 1);
