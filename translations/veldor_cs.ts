@@ -1073,7 +1073,7 @@ Tahle složka neexistuje.</translation>
     </message>
     <message>
         <source>Holding Hands</source>
-        <translation>Za ruce</translation>
+        <translation>Drží se za ruce</translation>
     </message>
     <message>
         <source>Two Friends</source>
@@ -2541,7 +2541,7 @@ Tahle složka neexistuje.</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation>Kolo od vozu</translation>
+        <translation>Kolo od auta</translation>
     </message>
     <message>
         <source>Bin</source>

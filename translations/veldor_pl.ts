@@ -1529,7 +1529,7 @@ Taki folder nie istnieje.</translation>
     </message>
     <message>
         <source>Herb</source>
-        <translation>Ziele</translation>
+        <translation>Zioło</translation>
     </message>
     <message>
         <source>Shamrock</source>
@@ -2109,11 +2109,11 @@ Taki folder nie istnieje.</translation>
     </message>
     <message>
         <source>Smiling Moon</source>
-        <translation>Uśmiechnięty rogal</translation>
+        <translation>Wesoły księżyc</translation>
     </message>
     <message>
         <source>Smiling Sun</source>
-        <translation>Uśmiechnięte słońce</translation>
+        <translation>Wesołe słońce</translation>
     </message>
     <message>
         <source>Sun</source>
@@ -2313,7 +2313,7 @@ Taki folder nie istnieje.</translation>
     </message>
     <message>
         <source>Long-Neck Dinosaur</source>
-        <translation>Dinozaur z szyją</translation>
+        <translation>Długoszyi dinozaur</translation>
     </message>
     <message>
         <source>T-Rex</source>

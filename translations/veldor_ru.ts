@@ -1073,7 +1073,7 @@ The folder does not exist.</source>
     </message>
     <message>
         <source>Holding Hands</source>
-        <translation>За руки</translation>
+        <translation>Держатся за руки</translation>
     </message>
     <message>
         <source>Two Friends</source>

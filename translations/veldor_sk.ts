@@ -1073,7 +1073,7 @@ Tento priečinok neexistuje.</translation>
     </message>
     <message>
         <source>Holding Hands</source>
-        <translation>Za ruky</translation>
+        <translation>Držia sa za ruky</translation>
     </message>
     <message>
         <source>Two Friends</source>
