@@ -574,6 +574,2570 @@ The folder does not exist.</source>
         <source>Crescent Moon</source>
         <translation>هلال</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji من Google (SIL Open Font License)، رُسمت مسطّحة لـ Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>مطوّرو Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>حيوانات المزرعة</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>بقرة</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>خنزير</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>خروف</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>ماعز</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>ديك</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>دجاجة</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>كتكوت</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>بطة</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>حصان</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>ثور</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>جاموس</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>ديك رومي</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>كبش</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>حمار</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>أرنب</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>وجه بقرة</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>وجه خنزير</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>وجه حصان</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>إوزة</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>لاما</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>حيوانات الغابة</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>ثعلب</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>دب</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>غزال</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>سنجاب مخطط</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>قنفذ</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>غرير</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>ذئب</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>راكون</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>قندس</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>خنزير بري</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>ظربان</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>موظ</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>خفاش</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>ضفدع</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>حلزون</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>يرقة</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>فراشة</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>نحلة</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>دعسوقة</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>نسر</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>عصفور</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>نملة</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>عنكبوت</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>صرصور الليل</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>حيوانات البحر</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>حوت ينفث الماء</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>حوت</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>دلفين</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>سمكة</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>سمكة استوائية</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>سمكة منتفخة</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>قرش</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>أخطبوط</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>حبار</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>سلطعون</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>كركند</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>جمبري</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>صدفة</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>فقمة</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>سلحفاة</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>قنديل البحر</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>بطريق</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>قضاعة</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>مرجان</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>محار</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>حيوانات الأدغال</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>قرد</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>غوريلا</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>إنسان الغاب</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>فيل</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>أسد</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>وجه نمر</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>نمر</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>نمر مرقّط</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>حمار وحشي</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>زرافة</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>فرس النهر</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>وحيد القرن</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>تمساح</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>ثعبان</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>ببغاء</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>فلامنغو</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>كسلان</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>جمل</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>جمل بسنامين</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>كنغر</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>كوالا</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>باندا</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>سحلية</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>طاووس</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>وجه قرد</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>حيوانات أليفة</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>قطة</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>كلب</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>كلب بودل</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>جرو</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>قطيطة</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>هامستر</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>وجه فأر</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>فأر</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>أرنوب</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>كلب مرشد</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>آثار أقدام</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>عظمة</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>صوص</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>صوص يفقس</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>عش فيه بيض</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>الناس</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>رضيع</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>طفل</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>ولد</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>بنت</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>شخص</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>رجل</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>امرأة</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>مسنّ</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>جدّ</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>جدّة</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>شخص أشقر</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>رجل بلحية</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>عائلة</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>يدًا بيد</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>صديقان</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>شخص يمشي</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>شخص يركض</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>راقصة</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>رجل يرقص</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>شخص واقف</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>يد تلوّح</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>يد مرفوعة</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>وجه سعيد</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>وجه بنظارة</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>وجه يعانق</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>مهن وأدوات</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>شرطي</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>عامل بناء</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>حارس</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>محقق</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>عروس</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>شخص ببدلة</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>سماعة طبيب</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>مفتاح ربط</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>مطرقة</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>منشار</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>لوح ألوان</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>فرشاة رسم</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>صندوق بريد</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>رسالة</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>طفاية حريق</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>مكنسة</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>خوذة إنقاذ</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>قبعة تخرج</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>مجهر</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>كتب</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>قلم رصاص</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>قلم تلوين</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>مسطرة</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>أنبوب اختبار</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>حقيبة عمل</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>صندوق عدة</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>سلّم</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>دلو</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>مغناطيس</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>مصباح</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>مركبات</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>سيارة</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>سيارة أجرة</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>جيب</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>حافلة</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>حافلة كهربائية</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>سيارة سباق</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>سيارة شرطة</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>إسعاف</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>سيارة إطفاء</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>حافلة صغيرة</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>شاحنة صغيرة</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>شاحنة توصيل</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>شاحنة كبيرة</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>جرار</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>دراجة نارية صغيرة</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>دراجة نارية</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>دراجة</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>سكوتر</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>قطار بخاري</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>قطار</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>مترو</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>ترام</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>قطار معلّق</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>مروحية</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>طائرة</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>طائرة صغيرة</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>زورق سريع</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>قارب بمحرك</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>سفينة</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>عبّارة</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>كنو</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>عربة معلّقة</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>قطار الجبل</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>ريكشا</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>مبانٍ</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>بيت</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>بيت بحديقة</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>بيوت</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>مبنى مكاتب</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>مكتب البريد</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>مستشفى</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>بنك</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>فندق</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>متجر</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>مدرسة</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>متجر كبير</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>مصنع</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>قلعة يابانية</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>قلعة</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>كنيسة أعراس</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>برج</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>تمثال</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>كنيسة</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>مسجد</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>معبد</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>كنيس</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>مزار</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>متحف</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>رافعة</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>كوخ</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>خيمة</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>بيت قديم</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>خيمة سيرك</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>ملعب</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>رأس حجري</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>نباتات وأشجار</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>شجرة</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>شجرة تنوب</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>نخلة</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>شتلة</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>عشبة</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>نفل</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>نفل بأربع أوراق</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>أوراق متساقطة</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>أوراق في الريح</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>حزمة أرز</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>توليب</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>وردة</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>زهرة ذابلة</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>كركديه</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>زهر الكرز</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>زهرة</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>دوّار الشمس</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>باقة ورد</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>نبتة في أصيص</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>فطر</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>جذع شجرة</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>لوتس</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>زنبق</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>كستناء</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>شجرة الأمنيات</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>زينة صنوبر</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>عش فارغ</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>صخرة</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>فواكه وخضار</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>تفاحة خضراء</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>إجاصة</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>برتقالة</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>ليمونة</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>موزة</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>بطيخ</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>عنب</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>فراولة</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>توت أزرق</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>شمام</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>كرز</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>خوخ</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>مانجو</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>أناناس</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>جوز الهند</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>كيوي</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>طماطم</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>باذنجان</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>أفوكادو</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>بروكلي</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>جزر</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>ذرة</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>فلفل حار</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>خيار</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>خس</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>ثوم</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>بصل</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>بطاطا</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>فلفل حلو</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>طعام</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>خبز</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>كرواسون</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>خبز فرنسي</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>بريتزل</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>جبن</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>بيضة</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>بيض مقلي</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>فطائر محلاة</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>وافل</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>برغر</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>بطاطا مقلية</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>بيتزا</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>نقانق بالخبز</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>شطيرة</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>تاكو</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>معكرونة</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>مثلجات</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>دونات</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>بسكويت</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>كعكة عيد ميلاد</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>قطعة كعك</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>كعكة صغيرة</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>شوكولاتة</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>حلوى</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>مصاصة</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>جرة عسل</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>كوب حليب</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>علبة عصير</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>مشروب ساخن</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>فطيرة</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>ألعاب ورياضة</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>كرة قدم</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>كرة بيسبول</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>كرة سلة</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>كرة طائرة</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>كرة أمريكية</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>كرة رغبي</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>كرة تنس</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>قرص طائر</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>بولينغ</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>مضرب كريكيت</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>عصا هوكي</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>تنس الطاولة</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>ريشة الطائرة</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>قفاز ملاكمة</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>مرمى</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>علم غولف</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>حذاء تزلج</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>صنارة صيد</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>لوح تزلج</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>حذاء بعجلات</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>مزلجة</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>حجر كيرلنغ</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>زلاجات ثلج</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>طائرة ورقية</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>يويو</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>دبدوب</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>دمى متداخلة</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>نرد</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>قطعة أحجية</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>يد تحكم</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>كأس</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>ميدالية ذهبية</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>لوحة سهام</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>بوميرانغ</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>زحليقة</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>موسيقى</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>غيتار</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>طبل</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>بوق</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>ساكسفون</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>كمان</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>أورغ</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>أكورديون</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>طبل طويل</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>ماراكاس</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>ناي</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>ميكروفون</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>سماعات</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>جرس</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>نوتة موسيقية</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>الفضاء</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>صحن طائر</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>قمر صناعي</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>الأرض</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>الأرض (آسيا)</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>كوكب بحلقات</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>محاق</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>وجه القمر</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>قمر مبتسم</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>شمس مبتسمة</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>شمس</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>نجمة</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>نجمة لامعة</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>نجمة دوّارة</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>مذنّب</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>شهاب</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>تلسكوب</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>كائن فضائي</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>وحش فضائي</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>الأرض (أمريكا)</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>قمر متناقص</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>نصف قمر</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>قمر أحدب</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>الطقس</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>غيمة</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>شمس خلف غيمة</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>غيمة عاصفة</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>شمس وغيوم</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>غائم</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>شمس ومطر</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>غيمة مطر</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>غيمة ثلج</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>غيمة برق</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>إعصار قمعي</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>ضباب</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>ريح</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>زوبعة</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>قوس قزح</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>مظلة</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>مظلة تحت المطر</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>برق</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>ندفة ثلج</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>رجل ثلج تحت الثلج</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>نار</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>قطرة مطر</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>موجة</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>ميزان حرارة</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>مكعب ثلج</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>عالم الخيال</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>ساحر</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>جنية</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>مصاص دماء</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>حورية البحر</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>قزم</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>مارد</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>ترول</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>حصان وحيد القرن</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>تنين</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>وجه تنين</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>ديناصور</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>تي ركس</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>شبح</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>غول</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>روبوت</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>تاج</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>كرة بلورية</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>عصا سحرية</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>أمير</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>أميرة</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>نينجا</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>بطل خارق</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>شرير</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>جوهرة</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>مفتاح قديم</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>زومبي</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>ملاك</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>درع</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>خنجر</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>قوس وسهم</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>فصول وأعياد</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>فانوس يقطين</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>شجرة الميلاد</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>بابا نويل</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>ماما نويل</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>هدية</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>بالون</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>مفرقعة حفلات</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>كرة قصاصات</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>ألعاب نارية</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>شريطة</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>أجراس الريح</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>راية سمكة</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>دمى العيد</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>فانوس أحمر</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>سراج</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>شمعدان</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>مغلف أحمر</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>كرة ديسكو</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>وشاح</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>قفازات</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>معطف</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>جزمة</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>قبعة شمس</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>نظارة شمسية</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>ثوب سباحة</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>بكيني</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>علم أبيض</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>علم مربعات</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>المدينة والريف</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>إشارة مرور</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>إشارة مرور أفقية</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>إشارة قف</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>أعمال طريق</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>مضخة وقود</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>موقف حافلات</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>لافتة</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>عجلة</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>سلة مهملات</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>كرسي</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>عربة تسوق</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>سلة</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>باب</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>نافذة</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>سرير</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>أريكة</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>صندوق رسائل</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>ساعة</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>منبّه</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>طوب</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>فأس</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>بوصلة</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>معول</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>خريطة</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>حقيبة مدرسية</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>حقيبة سفر</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>مصباح يدوي</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>مرساة</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>طوق نجاة</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>نافورة</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>دولاب هواء</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>قطار الملاهي</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>حصان دوّامة</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>مكتب بريد قديم</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>قطار جبلي</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>الفصول</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>أيام الربيع والصيف</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>صباح ربيعي</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>نسيم الأزهار</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>مساء دافئ</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>مرج ربيعي</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>حقول الصيف</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>بستان مزهر</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>وادٍ أخضر</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>تلة الخشخاش</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>أيام الخريف والشتاء</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>عصر خريفي</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>شمس الشتاء</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>تساقط الثلج</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>مساء بارد</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>غابة الخريف</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>تلال الحصاد</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>أشجار عارية</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>حقول مثلجة</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>بركة متجمدة</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>مطر وعواصف ورياح وضباب</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>غيوم ممطرة</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>عاصفة رعدية</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>يوم عاصف</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>يوم ضبابي</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>مرج مبلل</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>تلال خضراء</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>برية عاصفة</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>تلال ضبابية</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>الليل</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>قمر ونجوم وظلام</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>تلال مظلمة</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>بلدة ليلية</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>بحيرة مقمرة</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>قرية هادئة</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>أمسيات متأخرة وليالٍ عميقة</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>غروب بنفسجي</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>طلوع القمر</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>أزرق منتصف الليل</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>شهب</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>ليلة الفوانيس</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>تلة القلعة</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>مزرعة نائمة</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>ميناء ليلي</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>ثلج صامت</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>أضواء المدينة</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>شمس ورمل وبحر</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>يوم على الشاطئ</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>شمس استوائية</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>نسيم البحر</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>غروب فوق البحر</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>ساحل غائم</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>بحر هادئ</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>شاطئ صخري</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>ميناء</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>جزيرة النخيل</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>منحدرات وأمواج ومنارات</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>صباح مشرق</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>نوارس وغيوم</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>الساعة الذهبية</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>يوم بحر رمادي</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>شروق وردي</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>منحدرات بيضاء</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>أمواج كبيرة</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>رأس المنارة</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>شاطئ الأصداف</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>بحيرة شاطئية</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>الصحراء</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>كثبان ووديان وصبّار</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>شمس الصحراء</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>ظهيرة حارة</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>سماء مغبرة</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>غروب الصحراء</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>ليل الصحراء</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>سهل الصبّار</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>واحة</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>أبراج حجرية</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>الثلج</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>جليد وثلج وجبال عالية</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>أزرق منعش</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>ليل قطبي</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>شروق على الجبال</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>عاصفة ثلجية</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>قمم مثلجة</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>كتل جليد</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>منحدر تزلج</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>مخيم الإسكيمو</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>المدينة</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>شوارع وحدائق وأسطح</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>صباح المدينة</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>عصر مزدحم</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>مدينة ممطرة</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>غروب المدينة</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>سماء دخانية</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>أسطح</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>حديقة</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>الشارع الرئيسي</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>ناطحات سحاب</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>المدينة القديمة</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>الريف</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>مزارع وحقول وقرى</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>صباح المزرعة</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>يوم حصد العشب</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>غيوم الريف</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>مساء البستان</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>حقول ملوّنة</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>ساحة القرية</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>بستان</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>مزرعة عاصفة</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>كواكب وأقمار ونجوم</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>أعماق الفضاء</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>شروق الأرض</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>قمران</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>سديم</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>فوهات القمر</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>الكوكب الأحمر</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>عالم جليدي</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>غابة فضائية</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>قاعدة فضائية</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 و%2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

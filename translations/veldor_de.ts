@@ -570,6 +570,2570 @@ Diesen Ordner gibt es nicht.</translation>
         <source>Crescent Moon</source>
         <translation>Mondsichel</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji von Google (SIL Open Font License), für Veldor flach gezeichnet</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Die Veldor-Entwickler</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Bauernhoftiere</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Kuh</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Schwein</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Schaf</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Ziege</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Hahn</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Huhn</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Küken</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Ente</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Pferd</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Ochse</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Wasserbüffel</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Truthahn</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Esel</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Kaninchen</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Kuhkopf</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Schweinekopf</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Pferdekopf</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Gans</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Lama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Waldtiere</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Fuchs</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Bär</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Hirsch</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Streifenhörnchen</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Igel</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Dachs</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Wolf</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Waschbär</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Biber</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Wildschwein</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Stinktier</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Elch</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Fledermaus</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Frosch</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Schnecke</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Raupe</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Biene</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Adler</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Vogel</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Ameise</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Spinne</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Meerestiere</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Wal mit Fontäne</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Wal</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfin</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Fisch</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Tropenfisch</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Kugelfisch</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Hai</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Krake</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Tintenfisch</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Krabbe</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Hummer</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Garnele</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Muschel</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Robbe</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Qualle</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Otter</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Koralle</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Auster</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Dschungeltiere</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Affe</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorilla</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orang-Utan</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Tigerkopf</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Leopard</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Giraffe</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Nilpferd</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Nashorn</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Krokodil</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Schlange</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Papagei</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Faultier</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Dromedar</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Kamel</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Känguru</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Eidechse</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Pfau</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Affenkopf</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Haustiere</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Katze</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Pudel</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Welpe</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Kätzchen</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hamster</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Mauskopf</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Häschen</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Blindenhund</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Pfotenspuren</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Knochen</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Küken</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Schlüpfendes Küken</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Nest mit Eiern</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Menschen</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Baby</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Junge</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Mädchen</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Mann</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Frau</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Ältere Person</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Opa</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Oma</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Blonde Person</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Mann mit Bart</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Hand in Hand</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Zwei Freunde</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Gehen</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Rennen</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Tänzerin</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Tanzender Mann</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Stehende Person</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Winkende Hand</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Hand hoch</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Fröhliches Gesicht</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Cooles Gesicht</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Umarmendes Gesicht</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Berufe und Werkzeug</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Polizist</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Bauarbeiter</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Wache</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detektiv</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Braut</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Person im Anzug</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stethoskop</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Schraubenschlüssel</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Hammer</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Säge</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Malpalette</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Pinsel</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Briefkasten</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Brief</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Feuerlöscher</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Besen</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Rettungshelm</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Doktorhut</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Mikroskop</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Bücher</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Bleistift</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Wachsmalstift</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Reagenzglas</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Aktentasche</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Werkzeugkasten</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Leiter</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Eimer</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magnet</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Glühbirne</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Fahrzeuge</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Geländewagen</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Oberleitungsbus</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Rennauto</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Polizeiauto</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Krankenwagen</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Feuerwehrauto</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Kleinbus</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Pick-up</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Lieferwagen</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Lastwagen</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Traktor</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Mofa</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Motorrad</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Fahrrad</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Tretroller</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Dampflok</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>U-Bahn</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Straßenbahn</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Einschienenbahn</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Hubschrauber</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Kleines Flugzeug</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Rennboot</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Motorboot</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Schiff</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Fähre</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kanu</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Seilbahn</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Bergbahn</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Rikscha</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Gebäude</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Haus mit Garten</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Häuser</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Bürohaus</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Postamt</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Krankenhaus</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Schule</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Kaufhaus</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fabrik</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Japanische Burg</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Schloss</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Hochzeitskapelle</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Turm</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Statue</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Kirche</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Moschee</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Tempel</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Synagoge</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Schrein</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museum</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Baukran</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Hütte</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Zelt</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Altes Haus</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Zirkuszelt</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stadion</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Steinkopf</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Pflanzen und Bäume</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Baum</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Nadelbaum</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palme</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Keimling</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Kraut</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Kleeblatt</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Glücksklee</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Herbstlaub</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Blätter im Wind</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Reisgarbe</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulpe</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Welke Blume</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibiskus</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Kirschblüte</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Blüte</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Sonnenblume</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Blumenstrauß</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Topfpflanze</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Fliegenpilz</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Holzstamm</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lotusblume</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Hyazinthe</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Kastanie</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Wunschbaum</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Kieferngesteck</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Leeres Nest</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Obst und Gemüse</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Grüner Apfel</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Birne</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Zitrone</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banane</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Wassermelone</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Weintrauben</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Erdbeere</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Blaubeeren</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Melone</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Kirschen</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mango</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananas</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Kokosnuss</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomate</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Aubergine</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avocado</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brokkoli</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Karotte</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Chili</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Gurke</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Salat</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Knoblauch</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Zwiebel</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Kartoffel</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Essen</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Brot</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Baguette</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Brezel</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Käse</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Spiegelei</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Pfannkuchen</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Waffel</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Burger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Pommes</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hotdog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Sandwich</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghetti</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Eis</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Donut</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Keks</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Geburtstagstorte</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Kuchen</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Cupcake</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Schokolade</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Bonbon</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Lutscher</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Honigtopf</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Glas Milch</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Saftpäckchen</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Heißes Getränk</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Pastete</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Spielzeug und Sport</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Fußball</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Baseball</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basketball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleyball</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Football</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Rugbyball</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Tennisball</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Bowling</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Kricketschläger</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Hockeyschläger</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Tischtennis</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Federball</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Boxhandschuh</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Tor</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Golffahne</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Schlittschuh</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Angel</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Skateboard</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Rollschuh</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Schlitten</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Curlingstein</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Skier</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Drachen</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Jo-Jo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Teddybär</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Matroschka</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Puzzleteil</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Pokal</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Goldmedaille</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Dartscheibe</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Bumerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Rutsche</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Gitarre</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Trommel</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompete</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saxofon</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Geige</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Akkordeon</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Lange Trommel</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Rasseln</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flöte</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Kopfhörer</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Musiknote</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Weltraum</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Ufo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Erde</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Erde mit Asien</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Ringplanet</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Mondgesicht</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Lächelnder Mond</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Lächelnde Sonne</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Leuchtender Stern</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Wirbelstern</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Komet</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Sternschnuppe</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Fernrohr</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Außerirdischer</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Pixelmonster</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Erde mit Amerika</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Abnehmender Mond</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Halbmond</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Wetter</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Wolke</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Sonne hinter Wolke</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Gewitterwolke</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Sonne und Wolken</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Bewölkt</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Sonne und Regen</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Regenwolke</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Schneewolke</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Blitzwolke</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Nebel</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Wirbelwind</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Regenbogen</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Regenschirm</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Schirm im Regen</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Blitz</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Schneeflocke</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Schneemann im Schnee</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Regentropfen</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Welle</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Thermometer</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Eiswürfel</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Fantasie</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Zauberer</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Fee</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampir</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Meerjungfrau</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Elfe</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Dschinn</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Troll</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Einhorn</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drache</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Drachenkopf</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Langhals-Dino</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-Rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Gespenst</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Oger</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Roboter</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Kristallkugel</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Zauberstab</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Prinz</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Prinzessin</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Superheld</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Bösewicht</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Edelstein</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Alter Schlüssel</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombie</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Engel</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Dolch</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Pfeil und Bogen</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Feste und Jahreszeiten</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Kürbislaterne</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Weihnachtsbaum</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Weihnachtsmann</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Weihnachtsfrau</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Geschenk</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Luftballon</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Knallbonbon</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Konfettiball</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Böller</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Windspiel</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Karpfenfahne</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Festpuppen</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Rote Laterne</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Öllampe</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menora</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Roter Umschlag</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Discokugel</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Schal</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Handschuhe</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Mantel</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Stiefel</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Sonnenhut</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Sonnenbrille</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Badeanzug</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Weiße Fahne</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Zielflagge</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Stadt und Land</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Ampel</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Seitliche Ampel</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Stoppschild</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Baustelle</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Zapfsäule</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Bushaltestelle</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Mülleimer</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Stuhl</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Einkaufswagen</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Korb</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Bett</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Sofa</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Postkasten</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Ziegelsteine</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Axt</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompass</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Spitzhacke</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Schulranzen</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Koffer</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Taschenlampe</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Anker</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Rettungsring</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Brunnen</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Riesenrad</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Achterbahn</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Karussellpferd</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Alte Post</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Bergzug</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Jahreszeiten</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Frühlings- und Sommertage</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Frühlingsmorgen</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Blütenwind</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Warmer Abend</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Frühlingswiese</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Sommerfelder</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Blühender Obstgarten</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Grünes Tal</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Mohnhügel</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Herbst- und Wintertage</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Herbstnachmittag</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Wintersonne</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Schneefall</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Frostiger Abend</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Herbstwald</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Erntehügel</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Kahle Bäume</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Verschneite Felder</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Zugefrorener Teich</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Regen, Sturm, Wind und Nebel</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Regenwolken</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Gewitter</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Windiger Tag</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Nebeltag</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Nasse Wiese</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Grüne Hügel</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Windige Heide</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Neblige Hügel</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Mond, Sterne und Dunkelheit</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Dunkle Hügel</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Stadt bei Nacht</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>See im Mondlicht</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Stilles Dorf</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Späte Abende und tiefe Nächte</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Lila Abend</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Mondaufgang</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Mitternachtsblau</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Sternschnuppen</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Laternennacht</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Burgberg</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Schlafender Hof</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Hafen bei Nacht</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Stiller Schnee</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Lichter der Stadt</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Sonne, Sand und Meer</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Strandtag</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Tropensonne</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Meeresbrise</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Sonnenuntergang am Meer</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Wolkige Küste</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Ruhiges Meer</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Felsufer</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Hafen</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Palmeninsel</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Klippen, Wellen und Leuchttürme</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Heller Morgen</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Möwen und Wolken</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Goldene Stunde</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Grauer Meerestag</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Rosa Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Weiße Klippen</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Große Wellen</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Leuchtturmspitze</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Muschelstrand</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Lagune</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Wüste</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Dünen, Schluchten und Kakteen</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Wüstensonne</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Heißer Mittag</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Staubiger Himmel</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Wüstenabend</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Wüstennacht</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Kakteenebene</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oase</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Steintürme</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Eis, Schnee und hohe Berge</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Klares Eisblau</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Polarnacht</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Alpenmorgen</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Schneesturm</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Verschneite Gipfel</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Eisschollen</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Skipiste</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Igludorf</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Straßen, Parks und Dächer</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Stadtmorgen</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Belebter Nachmittag</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Regnerische Stadt</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Stadtabend</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Rauchiger Himmel</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Dächer</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Park</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Hauptstraße</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Hochhäuser</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Altstadt</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Auf dem Land</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Höfe, Felder und Dörfer</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Morgen auf dem Hof</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Heuernte</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Wolken überm Land</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Abend im Obstgarten</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Bunte Felder</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Dorfwiese</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Obstgarten</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Windiger Hof</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planeten, Monde und Sterne</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Tiefer Weltraum</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Erdaufgang</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Zwei Monde</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Nebelwolke</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Mondkrater</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Roter Planet</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Eiswelt</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Alien-Dschungel</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Raumstation</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

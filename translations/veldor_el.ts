@@ -570,6 +570,2570 @@ The folder does not exist.</source>
         <source>Crescent Moon</source>
         <translation>Μισοφέγγαρο</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji από τη Google (SIL Open Font License), σε επίπεδο σχέδιο για το Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Οι δημιουργοί του Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Ζώα της φάρμας</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Αγελάδα</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Γουρούνι</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Πρόβατο</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Κατσίκα</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Κόκορας</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Κότα</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Κοτοπουλάκι</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Πάπια</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Άλογο</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Βόδι</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Νεροβούβαλος</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Γαλοπούλα</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Κριάρι</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Γάιδαρος</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Κουνέλι</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Κεφάλι αγελάδας</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Κεφάλι γουρουνιού</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Κεφάλι αλόγου</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Χήνα</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Λάμα</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Ζώα του δάσους</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Αλεπού</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Αρκούδα</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Ελάφι</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Σκιουράκι</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Σκαντζόχοιρος</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Ασβός</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Λύκος</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Ρακούν</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Κάστορας</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Αγριογούρουνο</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Βρωμοκούναβο</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Άλκη</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Νυχτερίδα</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Βάτραχος</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Σαλιγκάρι</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Κάμπια</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Πεταλούδα</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Μέλισσα</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Πασχαλίτσα</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Αετός</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Πουλί</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Μυρμήγκι</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Αράχνη</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Γρύλος</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Ζώα της θάλασσας</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Φάλαινα με πίδακα</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Φάλαινα</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Δελφίνι</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Ψάρι</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Τροπικό ψάρι</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Λαγοκέφαλος</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Καρχαρίας</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Χταπόδι</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Καλαμάρι</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Καβούρι</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Αστακός</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Γαρίδα</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Κοχύλι</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Φώκια</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Χελώνα</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Μέδουσα</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Πιγκουίνος</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Βίδρα</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Κοράλλι</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Στρείδι</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Ζώα της ζούγκλας</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Μαϊμού</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Γορίλας</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Ουρακοτάγκος</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Ελέφαντας</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Λιοντάρι</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Κεφάλι τίγρης</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Τίγρη</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Λεοπάρδαλη</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Ζέβρα</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Καμηλοπάρδαλη</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Ιπποπόταμος</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Ρινόκερος</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Κροκόδειλος</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Φίδι</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Παπαγάλος</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Φλαμίνγκο</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Βραδύποδας</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Καμήλα</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Καμήλα με 2 καμπούρες</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Καγκουρό</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Κοάλα</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Πάντα</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Σαύρα</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Παγώνι</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Κεφάλι μαϊμούς</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Κατοικίδια</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Γάτα</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Σκύλος</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Κανίς</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Κουτάβι</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Γατάκι</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Χάμστερ</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Κεφάλι ποντικού</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ποντίκι</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Κουνελάκι</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Σκύλος-οδηγός</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Πατουσάκια</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Κόκαλο</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Κοτοπουλάκι</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Πουλάκι στο αυγό</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Φωλιά με αυγά</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Άνθρωποι</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Μωρό</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Παιδί</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Αγόρι</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Κορίτσι</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Άτομο</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Άντρας</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Γυναίκα</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Ηλικιωμένος</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Παππούς</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Γιαγιά</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Ξανθός</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Άντρας με γένια</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Οικογένεια</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Χέρι χέρι</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Δύο φίλοι</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Περπάτημα</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Τρέξιμο</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Χορεύτρια</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Χορευτής</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Όρθιος</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Χέρι που χαιρετά</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Χέρι ψηλά</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Χαρούμενο πρόσωπο</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Πρόσωπο με γυαλιά</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Αγκαλιά</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Δουλειές και εργαλεία</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Αστυνομικός</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Οικοδόμος</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Φρουρός</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Ντετέκτιβ</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Νύφη</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Άνθρωπος με κοστούμι</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Στηθοσκόπιο</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Γαλλικό κλειδί</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Σφυρί</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Πριόνι</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Παλέτα χρωμάτων</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Πινέλο</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Γραμματοκιβώτιο</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Γράμμα</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Πυροσβεστήρας</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Σκούπα</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Κράνος διάσωσης</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Καπέλο αποφοίτησης</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Μικροσκόπιο</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Βιβλία</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Μολύβι</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Κηρομπογιά</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Χάρακας</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Δοκιμαστικός σωλήνας</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Χαρτοφύλακας</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Εργαλειοθήκη</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Σκάλα</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Κουβάς</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Μαγνήτης</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Λάμπα</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Οχήματα</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Αυτοκίνητο</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Ταξί</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Τζιπ</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Λεωφορείο</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Τρόλεϊ</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Αγωνιστικό</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Περιπολικό</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ασθενοφόρο</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Πυροσβεστικό</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Μικρό λεωφορείο</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Αγροτικό</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Φορτηγάκι</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Νταλίκα</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Τρακτέρ</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Μοτοποδήλατο</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Μηχανή</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Ποδήλατο</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Πατίνι</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Ατμοκίνητο τρένο</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Τρένο</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Μετρό</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Τραμ</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Μονοτρόχιο</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Ελικόπτερο</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Αεροπλάνο</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Μικρό αεροπλάνο</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Ταχύπλοο</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Μηχανοκίνητη βάρκα</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Πλοίο</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Φέρι</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Κανό</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Τελεφερίκ</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Ορεινό τρένο</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Ρίκσο</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Κτίρια</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Σπίτι</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Σπίτι με κήπο</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Σπίτια</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Πολυκατοικία γραφείων</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Ταχυδρομείο</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Νοσοκομείο</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Τράπεζα</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Ξενοδοχείο</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Μαγαζί</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Σχολείο</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Πολυκατάστημα</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Εργοστάσιο</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Ιαπωνικό κάστρο</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Κάστρο</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Εκκλησάκι γάμου</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Πύργος</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Άγαλμα</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Εκκλησία</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Τζαμί</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Ναός</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Συναγωγή</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Ιερό</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Μουσείο</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Γερανός</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Καλύβα</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Σκηνή</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Παλιό σπίτι</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Τσίρκο</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Γήπεδο</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Πέτρινο κεφάλι</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Φυτά και δέντρα</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Δέντρο</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Έλατο</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Φοίνικας</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Φυντανάκι</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Βότανο</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Τριφύλλι</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Τετράφυλλο τριφύλλι</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Πεσμένα φύλλα</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Φύλλα στον αέρα</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Δεμάτι ρυζιού</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Τουλίπα</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Τριαντάφυλλο</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Μαραμένο λουλούδι</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Ιβίσκος</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Άνθος κερασιάς</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Άνθος</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Ηλιοτρόπιο</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Ανθοδέσμη</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Φυτό σε γλάστρα</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Μανιτάρι</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Κορμός</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Λωτός</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Υάκινθος</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Κάστανο</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Δέντρο των ευχών</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Στολίδι από πεύκο</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Άδεια φωλιά</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Βράχος</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Φρούτα και λαχανικά</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Πράσινο μήλο</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Αχλάδι</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Πορτοκάλι</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Λεμόνι</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Μπανάνα</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Καρπούζι</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Σταφύλι</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Φράουλα</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Μύρτιλα</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Πεπόνι</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Κεράσια</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Ροδάκινο</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Μάνγκο</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ανανάς</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Καρύδα</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Ακτινίδιο</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Ντομάτα</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Μελιτζάνα</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Αβοκάντο</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Μπρόκολο</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Καρότο</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Καλαμπόκι</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Καυτερή πιπεριά</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Αγγούρι</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Μαρούλι</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Σκόρδο</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Κρεμμύδι</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Πατάτα</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Πιπεριά</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Φαγητό</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Ψωμί</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Κρουασάν</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Μπαγκέτα</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Πρέτσελ</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Τυρί</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Αυγό</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Τηγανητό αυγό</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Τηγανίτες</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Βάφλα</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Μπέργκερ</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Πατάτες τηγανητές</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Πίτσα</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Χοτ ντογκ</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Σάντουιτς</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Τάκο</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Μακαρόνια</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Παγωτό</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Ντόνατ</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Μπισκότο</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Τούρτα γενεθλίων</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Κομμάτι κέικ</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Κεκάκι</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Σοκολάτα</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Καραμέλα</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Γλειφιτζούρι</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Βάζο με μέλι</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Ποτήρι γάλα</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Χυμός</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Ζεστό ρόφημα</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Πίτα</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Παιχνίδια και αθλήματα</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Μπάλα ποδοσφαίρου</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Μπάλα του μπέιζμπολ</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Μπάλα μπάσκετ</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Μπάλα βόλεϊ</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Αμερικάνικο φούτμπολ</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Μπάλα ράγκμπι</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Μπαλάκι του τένις</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Φρίσμπι</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Μπόουλινγκ</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Ρόπαλο του κρίκετ</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Μπαστούνι χόκεϊ</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Πινγκ πονγκ</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Μπάντμιντον</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Γάντι του μποξ</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Τέρμα</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Σημαιάκι γκολφ</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Παγοπέδιλο</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Καλάμι ψαρέματος</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Τροχοσανίδα</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Πατίνι με ρόδες</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Έλκηθρο</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Πέτρα κέρλινγκ</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Σκι</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Χαρταετός</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Γιογιό</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Αρκουδάκι</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Ματριόσκες</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Ζάρι</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Κομμάτι παζλ</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Χειριστήριο</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Κύπελλο</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Χρυσό μετάλλιο</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Στόχος βελάκια</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Μπούμερανγκ</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Τσουλήθρα</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Μουσική</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Κιθάρα</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Τύμπανο</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Τρομπέτα</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Σαξόφωνο</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Βιολί</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Αρμόνιο</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Ακορντεόν</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Μακρύ τύμπανο</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Μαράκες</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Φλογέρα</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Μικρόφωνο</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Ακουστικά</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Ραδιόφωνο</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Καμπάνα</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Νότα</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Διάστημα</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Ιπτάμενος δίσκος</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Δορυφόρος</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Γη</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Γη (Ασία)</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Πλανήτης με δακτυλίους</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Νέα σελήνη</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Πρόσωπο φεγγαριού</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Χαμογελαστό φεγγάρι</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Χαμογελαστός ήλιος</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Ήλιος</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Αστέρι</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Λαμπερό αστέρι</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Στροβιλιστό αστέρι</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Κομήτης</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Πεφταστέρι</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Τηλεσκόπιο</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Εξωγήινος</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Διαστημικό τέρας</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Γη (Αμερική)</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Φεγγάρι που λιγοστεύει</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Μισό φεγγάρι</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Σχεδόν γεμάτο φεγγάρι</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Καιρός</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Σύννεφο</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Ήλιος πίσω από σύννεφο</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Σύννεφο καταιγίδας</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Λιακάδα με σύννεφα</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Συννεφιά</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Ήλιος και βροχή</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Σύννεφο βροχής</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Σύννεφο χιονιού</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Σύννεφο με αστραπή</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Ανεμοστρόβιλος</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Ομίχλη</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Αέρας</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Δίνη</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Ουράνιο τόξο</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Ομπρέλα</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Ομπρέλα στη βροχή</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Αστραπή</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Νιφάδα χιονιού</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Χιονάνθρωπος στο χιόνι</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Φωτιά</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Σταγόνα βροχής</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Κύμα</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Θερμόμετρο</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Παγάκι</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Παραμύθια</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Μάγος</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Νεράιδα</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Βαμπίρ</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Γοργόνα</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Ξωτικό</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Τζίνι</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Τρολ</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Μονόκερος</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Δράκος</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Κεφάλι δράκου</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Δεινόσαυρος</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>Τυραννόσαυρος</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Φάντασμα</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Γίγαντας</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Ρομπότ</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Στέμμα</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Κρυστάλλινη σφαίρα</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Μαγικό ραβδί</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Πρίγκιπας</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Πριγκίπισσα</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Νίντζα</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Σούπερ ήρωας</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Κακός</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Πολύτιμο πετράδι</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Παλιό κλειδί</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Ζόμπι</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Άγγελος</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Ασπίδα</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Στιλέτο</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Τόξο και βέλος</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Εποχές και γιορτές</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Φανάρι κολοκύθα</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Στολισμένο έλατο</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Άγιος Βασίλης</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Κυρία Βασίλη</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Δώρο</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Μπαλόνι</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Κομφετί</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Μπάλα με κομφετί</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Βεγγαλικό</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Κορδέλα</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Καμπανάκια του αέρα</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Κυπρίνος στον αέρα</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Κούκλες γιορτής</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Κόκκινο φανάρι</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Λυχνάρι</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Μενορά</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Κόκκινος φάκελος</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Ντισκομπάλα</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Κασκόλ</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Γάντια</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Παλτό</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Μπότα</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Ψάθινο καπέλο</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Γυαλιά ηλίου</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Μαγιό</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Μπικίνι</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Λευκή σημαία</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Καρό σημαία</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Πόλη και εξοχή</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Φανάρι</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Πλάγιο φανάρι</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Πινακίδα στοπ</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Έργα στον δρόμο</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Αντλία βενζίνης</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Στάση λεωφορείου</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Πινακίδα</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Ρόδα</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Κάδος</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Καρέκλα</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Καρότσι σούπερ μάρκετ</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Καλάθι</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Πόρτα</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Παράθυρο</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Κρεβάτι</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Καναπές</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Γραμματοκιβώτιο</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Ρολόι</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Ξυπνητήρι</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Τούβλα</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Τσεκούρι</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Πυξίδα</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Κασμάς</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Χάρτης</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Σχολική τσάντα</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Βαλίτσα</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Φακός</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Άγκυρα</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Σωσίβιο</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Σιντριβάνι</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Ρόδα του λούνα παρκ</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Τρενάκι του λούνα παρκ</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Αλογάκι καρουζέλ</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Παλιό ταχυδρομείο</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Τρένο του βουνού</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Εποχές</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Μέρες της άνοιξης και του καλοκαιριού</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Ανοιξιάτικο πρωί</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Αύρα με άνθη</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Ζεστό βράδυ</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Ανοιξιάτικο λιβάδι</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Καλοκαιρινά χωράφια</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Ανθισμένος οπωρώνας</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Πράσινη κοιλάδα</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Λόφος με παπαρούνες</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Μέρες του φθινοπώρου και του χειμώνα</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Φθινοπωρινό απόγευμα</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Χειμωνιάτικος ήλιος</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Χιονόπτωση</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Παγωμένο βράδυ</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Φθινοπωρινό δάσος</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Λόφοι του θερισμού</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Γυμνά δέντρα</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Χιονισμένα χωράφια</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Παγωμένη λιμνούλα</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Βροχή, καταιγίδες, αέρας και ομίχλη</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Σύννεφα βροχής</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Καταιγίδα</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Μέρα με αέρα</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Μέρα με ομίχλη</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Βρεγμένο λιβάδι</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Πράσινοι λόφοι</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Ρείκια στον αέρα</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Λόφοι στην ομίχλη</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Νύχτα</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Φεγγάρι, αστέρια και σκοτάδι</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Σκοτεινοί λόφοι</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Πόλη τη νύχτα</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Λίμνη στο φεγγαρόφωτο</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Ήσυχο χωριό</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Αργά βράδια και βαθιές νύχτες</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Μωβ σούρουπο</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Ανατολή του φεγγαριού</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Μπλε μεσάνυχτα</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Πεφταστέρια</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Νύχτα με φανάρια</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Λόφος με κάστρο</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Φάρμα που κοιμάται</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Λιμάνι τη νύχτα</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Σιωπηλό χιόνι</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Φώτα της πόλης</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Ήλιος, άμμος και θάλασσα</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Μέρα στην παραλία</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Τροπικός ήλιος</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Θαλασσινή αύρα</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Δύση στη θάλασσα</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Συννεφιασμένη ακτή</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Ήρεμη θάλασσα</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Βραχώδης ακτή</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Λιμάνι</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Νησί με φοίνικες</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Γκρεμοί, κύματα και φάροι</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Φωτεινό πρωί</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Γλάροι και σύννεφα</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Χρυσή ώρα</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Γκρίζα θάλασσα</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Ροζ ανατολή</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Λευκοί γκρεμοί</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Μεγάλα κύματα</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Ακρωτήρι με φάρο</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Παραλία με κοχύλια</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Λιμνοθάλασσα</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Έρημος</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Αμμόλοφοι, φαράγγια και κάκτοι</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Ήλιος της ερήμου</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Καυτό μεσημέρι</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Σκονισμένος ουρανός</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Δύση στην έρημο</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Νύχτα στην έρημο</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Πεδιάδα με κάκτους</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Όαση</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Πέτρινοι πύργοι</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Χιόνι</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Πάγος, χιόνι και ψηλά βουνά</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Παγωμένο γαλάζιο</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Πολική νύχτα</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Ανατολή στις Άλπεις</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Χιονοθύελλα</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Χιονισμένες κορυφές</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Κομμάτια πάγου</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Πίστα σκι</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Κατασκήνωση με ιγκλού</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Πόλη</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Δρόμοι, πάρκα και στέγες</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Πρωί στην πόλη</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Πολύβουο απόγευμα</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Βροχερή πόλη</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Δύση στην πόλη</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Ουρανός με καπνό</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Στέγες</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Πάρκο</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Κεντρικός δρόμος</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Ουρανοξύστες</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Παλιά πόλη</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Εξοχή</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Φάρμες, χωράφια και χωριά</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Πρωί στη φάρμα</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Μέρα για σανό</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Σύννεφα στην εξοχή</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Βράδυ στον οπωρώνα</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Χωράφια μπαλώματα</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Πλατεία του χωριού</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Οπωρώνας</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Φάρμα με αέρα</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Πλανήτες, φεγγάρια και αστέρια</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Βαθύ διάστημα</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Ανατολή της Γης</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Δύο φεγγάρια</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Νεφέλωμα</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Κρατήρες του φεγγαριού</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Κόκκινος πλανήτης</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Παγωμένος κόσμος</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Εξωγήινη ζούγκλα</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Διαστημική βάση</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 και %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

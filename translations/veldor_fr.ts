@@ -570,6 +570,2570 @@ Ce dossier n’existe pas.</translation>
         <source>Crescent Moon</source>
         <translation>Croissant de lune</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji par Google (SIL Open Font License), dessiné à plat pour Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Les développeurs de Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Animaux de la ferme</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Vache</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Cochon</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Mouton</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Chèvre</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Coq</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Poule</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Poussin</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Canard</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cheval</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Bœuf</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Buffle</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Dinde</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Bélier</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Âne</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Lapin</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Tête de vache</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Tête de cochon</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Tête de cheval</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Oie</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Lama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Animaux de la forêt</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Renard</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Ours</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Cerf</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Tamia</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Hérisson</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Blaireau</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Loup</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Raton laveur</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Castor</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Sanglier</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Moufette</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Élan</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Chauve-souris</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Grenouille</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Escargot</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Chenille</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Papillon</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Abeille</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Coccinelle</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Aigle</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Oiseau</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Fourmi</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Araignée</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Grillon</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Animaux de la mer</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Baleine qui souffle</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Baleine</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Dauphin</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Poisson</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Poisson tropical</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Poisson-globe</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Requin</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Pieuvre</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Calmar</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Crabe</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Homard</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Crevette</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Coquillage</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Phoque</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortue</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Méduse</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingouin</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Loutre</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Corail</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Huître</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Animaux de la jungle</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Singe</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorille</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orang-outan</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Éléphant</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Tête de tigre</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Léopard</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zèbre</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Girafe</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Hippopotame</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Rhinocéros</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Crocodile</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Perroquet</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamant rose</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Paresseux</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Dromadaire</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Chameau</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Kangourou</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Lézard</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Paon</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Tête de singe</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Animaux de compagnie</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Caniche</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Chiot</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Chaton</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hamster</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Tête de souris</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Petit lapin</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Chien guide</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Traces de pattes</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Os</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Poussin</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Poussin qui éclot</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Nid avec des œufs</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personnes</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Bébé</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Garçon</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Fille</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Personne âgée</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Papi</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Mamie</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Personne blonde</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Homme barbu</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Famille</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Main dans la main</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Deux amis</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Marcher</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Courir</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Danseuse</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Homme qui danse</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Personne debout</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Main qui salue</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Main levée</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Visage joyeux</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Visage cool</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Visage câlin</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Métiers et outils</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Policier</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Ouvrier</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Garde</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Détective</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Mariée</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Personne en costume</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stéthoscope</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Clé à molette</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Marteau</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Scie</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Palette de peinture</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Pinceau</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Boîte aux lettres</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Extincteur</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Balai</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Casque de secours</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Chapeau de diplômé</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Microscope</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Livres</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Crayon</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Crayon de cire</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Éprouvette</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Mallette</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Boîte à outils</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Seau</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Aimant</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Ampoule</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Véhicules</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Voiture</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Trolleybus</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Voiture de course</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Voiture de police</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulance</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Camion de pompiers</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Minibus</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Pick-up</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Camionnette</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Gros camion</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Tracteur</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Mobylette</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Vélo</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Trottinette</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Train à vapeur</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Train</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Métro</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Tramway</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Monorail</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Hélicoptère</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Avion</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Petit avion</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Hors-bord</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Bateau à moteur</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Navire</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Ferry</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoë</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Téléphérique</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Train de montagne</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Pousse-pousse</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Bâtiments</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Maison</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Maison avec jardin</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Maisons</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Bureaux</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Hôpital</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banque</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hôtel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Magasin</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>École</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Grand magasin</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Usine</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Château japonais</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Château</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Chapelle de mariage</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Statue</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Église</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Mosquée</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Temple</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Synagogue</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Sanctuaire</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Musée</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Grue</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Cabane</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Tente</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Vieille maison</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Chapiteau</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stade</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Tête de pierre</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Plantes et arbres</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Arbre</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Sapin</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palmier</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Pousse</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Plante aromatique</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Trèfle</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Trèfle à 4 feuilles</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Feuilles mortes</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Feuilles au vent</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Gerbe de riz</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulipe</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Fleur fanée</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibiscus</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Fleur de cerisier</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Fleur</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Tournesol</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Bouquet</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Plante en pot</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Champignon</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Bûche</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lotus</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Jacinthe</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Châtaigne</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Arbre à vœux</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Décoration de pin</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Nid vide</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rocher</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Fruits et légumes</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Pomme verte</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Poire</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Citron</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banane</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Pastèque</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Raisin</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Fraise</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Myrtilles</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Melon</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Cerises</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Pêche</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mangue</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananas</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Noix de coco</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomate</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Aubergine</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avocat</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brocoli</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Carotte</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Maïs</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Piment</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Concombre</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Salade</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Ail</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Oignon</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Pomme de terre</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Poivron</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Nourriture</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Pain</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Baguette</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Bretzel</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Fromage</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Œuf</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Œuf au plat</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Crêpes</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Gaufre</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Hamburger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Frites</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hot-dog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Sandwich</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghettis</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Glace</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Beignet</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Cookie</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Gâteau d’anniversaire</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Gâteau</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Cupcake</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolat</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Bonbon</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Sucette</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Pot de miel</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Verre de lait</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Brique de jus</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Boisson chaude</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Tarte</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Jouets et sports</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Ballon de foot</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Baseball</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basket</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volley</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Football américain</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Ballon de rugby</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Balle de tennis</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Bowling</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Batte de cricket</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Crosse de hockey</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Ping-pong</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Gant de boxe</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>But</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Drapeau de golf</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Patin à glace</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Canne à pêche</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Skateboard</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Patin à roulettes</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Luge</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Pierre de curling</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Skis</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Cerf-volant</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Yo-yo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Ours en peluche</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Poupées russes</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dé</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Pièce de puzzle</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Manette</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Coupe</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Médaille d’or</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Boomerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Toboggan</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Guitare</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Tambour</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompette</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saxophone</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violon</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Accordéon</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Long tambour</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Maracas</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flûte</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micro</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Casque</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Cloche</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Note de musique</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Soucoupe volante</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Terre</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Terre côté Asie</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Planète à anneaux</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Visage de lune</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Lune souriante</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Soleil souriant</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Étoile brillante</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Étoile qui tourne</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Comète</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Étoile filante</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Télescope</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Extraterrestre</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Monstre pixel</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Terre côté Amérique</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Lune décroissante</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Demi-lune</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Lune presque pleine</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Météo</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Nuage</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Soleil et nuage</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Nuage d’orage</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Éclaircies</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Nuageux</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Soleil et pluie</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Nuage de pluie</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Nuage de neige</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Nuage et éclair</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornade</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Brouillard</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vent</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Tourbillon</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Parapluie</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Parapluie mouillé</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Éclair</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Flocon de neige</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Bonhomme enneigé</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Feu</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Goutte de pluie</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vague</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Thermomètre</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Glaçon</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Fantastique</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Magicien</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Fée</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampire</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Sirène</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Elfe</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Génie</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Troll</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Licorne</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Dragon</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Tête de dragon</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Diplodocus</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-Rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Fantôme</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Ogre</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Couronne</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Boule de cristal</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Baguette magique</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Prince</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Princesse</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Super-héros</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Méchant</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Pierre précieuse</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Vieille clé</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombie</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ange</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Bouclier</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Poignard</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Arc et flèche</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Fêtes et saisons</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Citrouille d’Halloween</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Sapin de Noël</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Père Noël</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Mère Noël</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Cadeau</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Ballon</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Canon à confettis</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Boule de confettis</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Pétard</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ruban</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Carillon à vent</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Carpe volante</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Poupées de fête</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Lanterne rouge</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Lampe à huile</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Ménorah</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Enveloppe rouge</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Boule à facettes</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Écharpe</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Gants</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Manteau</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Botte</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Chapeau de soleil</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Lunettes de soleil</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Maillot de bain</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Drapeau blanc</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Drapeau à damier</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Ville et campagne</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Feu tricolore</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Feu horizontal</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Panneau stop</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Travaux</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Pompe à essence</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Arrêt de bus</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Panneau</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roue</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Poubelle</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Chaise</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Chariot</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Panier</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Porte</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Lit</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Canapé</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Boîte à lettres</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Réveil</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Briques</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Hache</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Boussole</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Pioche</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Cartable</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Valise</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Lampe de poche</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Ancre</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Bouée</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Fontaine</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Grande roue</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Montagnes russes</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Cheval de manège</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Vieille poste</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Train de montagne</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Saisons</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Jours de printemps et d’été</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Matin de printemps</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Brise fleurie</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Soirée douce</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Prairie au printemps</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Champs d’été</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Verger en fleurs</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Vallée verte</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Coquelicots</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Jours d’automne et d’hiver</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Après-midi d’automne</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Soleil d’hiver</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Chute de neige</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Soir de gel</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Bois d’automne</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Collines des moissons</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Arbres nus</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Champs enneigés</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Mare gelée</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Pluie, orages, vent et brouillard</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Nuages de pluie</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Orage</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Jour de vent</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Jour de brouillard</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Prairie mouillée</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Collines vertes</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Lande venteuse</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Collines brumeuses</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nuit</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>La lune, les étoiles et le noir</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Collines sombres</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Ville la nuit</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Lac sous la lune</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Village tranquille</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Soirs tardifs et nuits profondes</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Soir violet</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Lever de lune</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Bleu de minuit</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Étoiles filantes</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Nuit des lanternes</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Colline du château</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Ferme endormie</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Port la nuit</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Neige silencieuse</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Lumières de la ville</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Soleil, sable et mer</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Jour de plage</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Soleil tropical</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Brise de mer</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Soleil couchant</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Côte nuageuse</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Mer calme</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Rivage rocheux</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Île aux palmiers</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Falaises, vagues et phares</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Matin lumineux</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Mouettes et nuages</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Heure dorée</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Jour de mer grise</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Aurore rose</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Falaises blanches</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Grosses vagues</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Pointe du phare</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Plage aux coquillages</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Lagon</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Désert</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Dunes, canyons et cactus</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Soleil du désert</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Midi brûlant</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Ciel de poussière</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Soir au désert</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Nuit au désert</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Plaine aux cactus</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oasis</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Tours de pierre</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Glace, neige et hautes montagnes</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Bleu glacé</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Nuit polaire</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Aube en montagne</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Tempête de neige</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Sommets enneigés</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Banquise</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Piste de ski</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Camp d’igloos</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Rues, parcs et toits</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Matin en ville</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Après-midi animé</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Ville sous la pluie</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Soir en ville</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Ciel enfumé</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Toits</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Parc</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Grand-rue</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Gratte-ciel</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Vieille ville</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Campagne</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Fermes, champs et villages</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Matin à la ferme</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Jour des foins</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Nuages des champs</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Soir au verger</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Champs en damier</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Place du village</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Verger</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Ferme dans le vent</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planètes, lunes et étoiles</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Espace lointain</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Lever de Terre</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Deux lunes</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Nébuleuse</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Cratères de lune</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Planète rouge</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Monde de glace</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Jungle extraterrestre</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Base spatiale</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

@@ -570,6 +570,2570 @@ The folder does not exist.</source>
         <source>Crescent Moon</source>
         <translation>חרמש ירח</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji של Google ‏(SIL Open Font License), צוירו שטוחים בשביל Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>המפתחים של Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>חיות משק</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>פרה</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>חזיר</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>כבשה</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>עז</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>תרנגול</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>תרנגולת</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>אפרוח</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>ברווז</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>סוס</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>שור</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>תאו</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>תרנגול הודו</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>איל</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>חמור</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>ארנב</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>ראש של פרה</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>ראש של חזיר</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>ראש של סוס</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>אווז</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>לאמה</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>חיות היער</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>שועל</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>דוב</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>צבי</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>סנאי מפוספס</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>קיפוד</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>גירית</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>זאב</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>דביבון</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>בונה</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>חזיר בר</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>בואש</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>אייל קורא</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>עטלף</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>צפרדע</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>חילזון</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>זחל</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>פרפר</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>דבורה</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>פרת משה רבנו</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>עיט</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>ציפור</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>נמלה</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>עכביש</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>צרצר</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>חיות ים</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>לווייתן מתיז</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>לווייתן</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>דולפין</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>דג</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>דג טרופי</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>אבו נפחא</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>כריש</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>תמנון</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>דיונון</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>סרטן</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>לובסטר</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>שרימפס</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>קונכייה</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>כלב ים</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>צב</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>מדוזה</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>פינגווין</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>לוטרה</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>אלמוג</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>צדפה</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>חיות הג׳ונגל</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>קוף</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>גורילה</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>אורנגאוטן</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>פיל</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>אריה</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>ראש של נמר</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>נמר</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>נמר מנומר</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>זברה</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>ג׳ירפה</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>היפופוטם</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>קרנף</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>תנין</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>נחש</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>תוכי</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>פלמינגו</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>עצלן</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>גמל</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>גמל דו־דבשתי</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>קנגורו</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>קואלה</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>פנדה</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>לטאה</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>טווס</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>ראש של קוף</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>חיות מחמד</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>חתול</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>כלב</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>פודל</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>גור כלבים</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>חתלתול</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>אוגר</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>ראש של עכבר</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>עכבר</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>ארנבון</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>כלב נחייה</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>עקבות כפות</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>עצם</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>אפרוחון</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>אפרוח בוקע</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>קן עם ביצים</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>אנשים</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>תינוק</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>ילד</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>בן</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>בת</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>אדם</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>גבר</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>אישה</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>אדם מבוגר</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>סבא</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>סבתא</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>אדם בלונדיני</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>גבר עם זקן</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>משפחה</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>יד ביד</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>שני חברים</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>הולך</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>רץ</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>רקדנית</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>גבר רוקד</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>אדם עומד</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>יד מנופפת</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>יד למעלה</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>פרצוף שמח</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>פרצוף מגניב</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>פרצוף מחבק</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>מקצועות וכלים</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>שוטר</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>פועל בניין</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>שומר</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>בלש</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>כלה</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>אדם בחליפה</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>סטטוסקופ</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>מפתח ברגים</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>פטיש</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>מסור</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>פלטת צבעים</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>מכחול</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>תיבת דואר</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>מכתב</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>מטף</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>מטאטא</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>קסדת חילוץ</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>כובע סיום</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>מיקרוסקופ</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>ספרים</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>עיפרון</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>צבע שעווה</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>סרגל</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>מבחנה</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>תיק מסמכים</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>ארגז כלים</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>סולם</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>דלי</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>מגנט</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>נורה</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>כלי רכב</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>מכונית</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>מונית</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>ג׳יפ</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>אוטובוס</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>טרוליבוס</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>מכונית מרוץ</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>ניידת משטרה</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>אמבולנס</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>כבאית</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>מיניבוס</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>טנדר</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>משאית משלוחים</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>משאית גדולה</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>טרקטור</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>טוסטוס</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>אופנוע</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>אופניים</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>קורקינט</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>רכבת קיטור</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>רכבת</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>רכבת תחתית</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>חשמלית</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>מונורייל</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>מסוק</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>מטוס</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>מטוס קטן</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>סירת מרוץ</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>סירת מנוע</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>אונייה</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>מעבורת</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>קאנו</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>רכבל</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>רכבת הררית</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>ריקשה</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>בניינים</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>בית</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>בית עם גינה</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>בתים</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>בניין משרדים</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>סניף דואר</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>בית חולים</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>בנק</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>מלון</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>חנות</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>בית ספר</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>כלבו</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>מפעל</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>טירה יפנית</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>טירה</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>קפלת חתונות</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>מגדל</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>פסל</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>כנסייה</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>מסגד</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>מקדש</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>בית כנסת</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>מקדש קטן</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>מוזיאון</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>מנוף</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>בקתה</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>אוהל</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>בית ישן</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>אוהל קרקס</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>אצטדיון</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>ראש מאבן</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>צמחים ועצים</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>עץ</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>אשוח</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>עץ דקל</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>נבט</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>עשב תיבול</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>תלתן</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>תלתן ארבעה עלים</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>עלים נושרים</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>עלים ברוח</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>אלומת אורז</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>צבעוני</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>ורד</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>פרח נבול</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>היביסקוס</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>פריחת דובדבן</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>פריחה</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>חמנייה</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>זר פרחים</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>עציץ</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>פטרייה</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>בול עץ</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>לוטוס</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>יקינתון</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>ערמון</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>עץ משאלות</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>קישוט אורן</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>קן ריק</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>סלע</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>פירות וירקות</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>תפוח ירוק</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>אגס</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>תפוז</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>לימון</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>בננה</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>אבטיח</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>ענבים</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>תות</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>אוכמניות</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>מלון</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>דובדבנים</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>אפרסק</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>מנגו</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>אננס</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>קוקוס</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>קיווי</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>עגבנייה</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>חציל</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>אבוקדו</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>ברוקולי</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>גזר</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>תירס</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>צ׳ילי</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>מלפפון</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>חסה</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>שום</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>בצל</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>תפוח אדמה</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>פלפל</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>אוכל</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>לחם</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>קרואסון</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>באגט</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>בייגלה</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>גבינה</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>ביצה</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>ביצת עין</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>פנקייק</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>וופל</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>המבורגר</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>צ׳יפס</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>פיצה</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>נקניקייה</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>כריך</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>טאקו</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>ספגטי</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>גלידה</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>סופגנייה</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>עוגייה</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>עוגת יום הולדת</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>פרוסת עוגה</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>קאפקייק</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>שוקולד</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>סוכרייה</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>סוכרייה על מקל</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>צנצנת דבש</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>כוס חלב</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>קופסת מיץ</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>משקה חם</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>פאי</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>צעצועים וספורט</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>כדורגל</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>בייסבול</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>כדורסל</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>כדורעף</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>פוטבול</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>כדור ראגבי</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>כדור טניס</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>צלחת מעופפת</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>באולינג</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>מחבט קריקט</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>מקל הוקי</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>טניס שולחן</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>בדמינטון</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>כפפת אגרוף</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>שער</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>דגל גולף</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>מחליק קרח</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>חכה</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>סקייטבורד</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>גלגיליות</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>מזחלת</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>אבן קרלינג</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>מגלשיים</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>עפיפון</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>יו־יו</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>דובון</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>בובות בבושקה</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>קובייה</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>חלק פאזל</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>שלט משחק</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>גביע</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>מדליית זהב</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>לוח חצים</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>בומרנג</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>מגלשה</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>מוזיקה</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>גיטרה</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>תוף</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>חצוצרה</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>סקסופון</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>כינור</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>אורגן</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>אקורדיון</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>תוף ארוך</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>מרקס</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>חליל</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>מיקרופון</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>אוזניות</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>רדיו</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>פעמון</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>תו</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>חלל</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>עב״ם</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>לוויין</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>כדור הארץ</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>כדור הארץ (אסיה)</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>כוכב לכת עם טבעות</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>מולד ירח</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>פני הירח</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>ירח מחייך</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>שמש מחייכת</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>שמש</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>כוכב</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>כוכב זוהר</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>כוכב מסתחרר</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>שביט</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>כוכב נופל</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>טלסקופ</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>חייזר</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>מפלצת חלל</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>כדור הארץ (אמריקה)</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>ירח מתמעט</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>חצי ירח</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>ירח כמעט מלא</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>מזג אוויר</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>ענן</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>שמש מאחורי ענן</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>ענן סערה</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>שמש ועננים</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>מעונן</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>שמש וגשם</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>ענן גשם</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>ענן שלג</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>ענן ברקים</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>טורנדו</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>ערפל</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>רוח</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>מערבולת</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>קשת בענן</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>מטרייה</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>מטרייה בגשם</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>ברק</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>פתית שלג</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>איש שלג בשלג</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>אש</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>טיפת גשם</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>גל</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>מדחום</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>קוביית קרח</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>אגדות</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>קוסם</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>פיה</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>ערפד</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>בת ים</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>שדון</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>ג׳יני</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>טרול</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>חד־קרן</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>דרקון</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>ראש של דרקון</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>דינוזאור</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>טי־רקס</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>רוח רפאים</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>ענק</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>רובוט</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>כתר</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>כדור בדולח</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>שרביט קסמים</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>נסיך</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>נסיכה</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>נינג׳ה</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>גיבור על</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>נבל</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>אבן חן</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>מפתח ישן</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>זומבי</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>מלאך</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>מגן</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>פגיון</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>קשת וחץ</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>עונות וחגים</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>דלעת מוארת</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>עץ חג המולד</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>סנטה קלאוס</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>גברת קלאוס</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>מתנה</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>בלון</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>מפוצץ קונפטי</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>כדור קונפטי</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>זיקוק</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>סרט</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>פעמוני רוח</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>דג מתנופף</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>בובות חג</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>פנס אדום</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>מנורת שמן</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>חנוכייה</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>מעטפה אדומה</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>כדור דיסקו</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>צעיף</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>כפפות</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>מעיל</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>מגף</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>כובע שמש</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>משקפי שמש</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>בגד ים</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>ביקיני</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>דגל לבן</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>דגל משובץ</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>עיר וכפר</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>רמזור</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>רמזור שוכב</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>תמרור עצור</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>עבודות בכביש</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>משאבת דלק</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>תחנת אוטובוס</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>שלט</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>גלגל</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>פח אשפה</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>כיסא</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>עגלת קניות</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>סל</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>דלת</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>חלון</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>מיטה</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>ספה</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>תיבת מכתבים</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>שעון</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>שעון מעורר</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>לבנים</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>גרזן</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>מצפן</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>מכוש</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>מפה</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>ילקוט</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>מזוודה</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>פנס</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>עוגן</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>גלגל הצלה</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>מזרקה</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>גלגל ענק</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>רכבת הרים</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>סוס קרוסלה</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>דואר ישן</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>רכבת במעלה ההר</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>עונות</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>ימי אביב וקיץ</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>בוקר אביבי</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>רוח של פריחה</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>ערב חמים</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>אחו אביבי</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>שדות קיץ</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>מטע פורח</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>עמק ירוק</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>גבעת פרגים</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>ימי סתיו וחורף</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>אחר צהריים סתווי</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>שמש חורף</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>שלג יורד</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>ערב קפוא</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>יער סתווי</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>גבעות הקציר</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>עצים חשופים</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>שדות מושלגים</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>בריכה קפואה</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>גשם, סערות, רוח וערפל</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>ענני גשם</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>סופת רעמים</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>יום של רוח</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>יום ערפילי</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>אחו רטוב</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>גבעות ירוקות</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>שדה בר ברוח</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>גבעות בערפל</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>לילה</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>ירח, כוכבים וחושך</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>גבעות חשוכות</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>עיר בלילה</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>אגם לאור הירח</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>כפר שקט</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>ערבים מאוחרים ולילות עמוקים</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>שקיעה סגולה</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>זריחת הירח</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>כחול של חצות</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>כוכבים נופלים</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>ליל פנסים</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>גבעת הטירה</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>חווה ישנה</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>נמל בלילה</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>שלג שקט</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>אורות העיר</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>שמש, חול וים</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>יום בחוף</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>שמש טרופית</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>בריזה ימית</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>שקיעה מעל הים</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>חוף מעונן</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>ים שקט</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>חוף סלעי</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>נמל</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>אי של דקלים</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>צוקים, גלים ומגדלורים</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>בוקר בהיר</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>שחפים ועננים</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>שעת הזהב</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>יום ים אפור</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>זריחה ורודה</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>צוקים לבנים</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>גלים גדולים</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>כף המגדלור</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>חוף צדפים</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>לגונה</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>מדבר</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>דיונות, קניונים וקקטוסים</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>שמש מדבר</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>צהריים חמים</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>שמיים מאובקים</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>שקיעה במדבר</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>לילה במדבר</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>מישור קקטוסים</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>נווה מדבר</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>מגדלי אבן</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>שלג</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>קרח, שלג והרים גבוהים</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>כחול צונן</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>לילה קוטבי</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>זריחה בהרים</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>סופת שלג</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>פסגות מושלגות</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>גושי קרח</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>מדרון סקי</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>מחנה איגלו</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>עיר</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>רחובות, פארקים וגגות</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>בוקר בעיר</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>אחר צהריים עמוס</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>עיר גשומה</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>שקיעה בעיר</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>שמיים עשנים</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>גגות</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>פארק</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>רחוב ראשי</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>גורדי שחקים</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>העיר העתיקה</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>כפר</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>חוות, שדות וכפרים</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>בוקר בחווה</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>יום קציר חציר</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>עננים בכפר</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>ערב במטע</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>שדות טלאים</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>כיכר הכפר</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>מטע</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>חווה ברוח</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>כוכבי לכת, ירחים וכוכבים</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>חלל עמוק</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>זריחת כדור הארץ</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>שני ירחים</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>ערפילית</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>מכתשי ירח</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>כוכב הלכת האדום</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>עולם של קרח</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>ג׳ונגל חייזרים</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>בסיס חלל</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ו%2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

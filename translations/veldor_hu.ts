@@ -569,6 +569,2570 @@ Ez a mappa nem létezik.</translation>
         <source>Crescent Moon</source>
         <translation>Holdsarló</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji, készítette a Google (SIL Open Font License), laposra alakítva a Veldor számára</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>A Veldor fejlesztői</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Tanyasi állatok</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Tehén</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Malac</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Birka</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Kecske</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Kakas</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Tyúk</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Kiscsibe</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Kacsa</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Ló</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Ökör</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Vízibivaly</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Pulyka</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Kos</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Szamár</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Nyúl</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Tehénfej</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Malacfej</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Lófej</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Liba</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Láma</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Erdei állatok</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Róka</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Medve</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Szarvas</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Csíkos mókus</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Sün</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Borz</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Farkas</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Mosómedve</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Hód</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Vaddisznó</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Bűzös borz</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Jávorszarvas</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Denevér</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Béka</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Csiga</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Hernyó</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Pillangó</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Méhecske</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Katica</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Sas</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Madár</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Hangya</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Pók</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Tücsök</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Tengeri állatok</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Szökőkutas bálna</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Bálna</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfin</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Hal</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Trópusi hal</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Gömbhal</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Cápa</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Polip</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Tintahal</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Rák</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Homár</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Garnéla</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Kagyló</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Fóka</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Teknős</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Medúza</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingvin</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Vidra</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Korall</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Osztriga</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Dzsungel állatai</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Majom</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorilla</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orangután</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefánt</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Oroszlán</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Tigrisfej</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigris</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Leopárd</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Zsiráf</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Víziló</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Orrszarvú</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Krokodil</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Kígyó</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Papagáj</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamingó</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Lajhár</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Teve</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Kétpúpú teve</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Kenguru</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Gyík</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Páva</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Majomfej</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Kedvencek</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Macska</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Kutya</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Uszkár</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Kiskutya</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Kiscica</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hörcsög</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Egérfej</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Egér</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Nyuszi</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Vakvezető kutya</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Mancsnyomok</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Csont</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Csibe</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Kikelő csibe</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Fészek tojásokkal</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Emberek</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Kisbaba</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Gyerek</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Fiú</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Lány</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Ember</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Férfi</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Nő</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Idős ember</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Nagypapa</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Nagymama</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Szőke ember</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Szakállas férfi</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Család</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Kézen fogva</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Két barát</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Sétáló</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Futó</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Táncosnő</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Táncos</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Álló ember</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Integető kéz</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Feltartott kéz</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Vidám arc</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Menő arc</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Ölelő arc</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Szakmák és szerszámok</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Rendőr</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Építőmunkás</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Őr</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Nyomozó</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Menyasszony</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Öltönyös ember</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Sztetoszkóp</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Csavarkulcs</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Kalapács</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Fűrész</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Festőpaletta</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Ecset</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Postaláda</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Levél</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Poroltó</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Seprű</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Mentősisak</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Diplomás sapka</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Mikroszkóp</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Könyvek</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Ceruza</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Zsírkréta</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Vonalzó</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Kémcső</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Aktatáska</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Szerszámosláda</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Létra</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Vödör</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Mágnes</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Villanykörte</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Járművek</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Autó</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Terepjáró</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Busz</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Trolibusz</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Versenyautó</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Rendőrautó</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Mentőautó</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Tűzoltóautó</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Kisbusz</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Platós kocsi</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Kisteherautó</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Kamion</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Traktor</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Robogó</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicikli</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Roller</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Gőzmozdony</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Vonat</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metró</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Villamos</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Egysínű vasút</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helikopter</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Repülőgép</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Kisrepülő</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Versenycsónak</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Motorcsónak</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Hajó</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Komp</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kenu</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Kabinos felvonó</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Hegyi vasút</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Riksa</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Épületek</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Ház</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Kertes ház</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Házak</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Irodaház</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Posta</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Kórház</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Szálloda</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Bolt</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Iskola</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Áruház</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Gyár</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Japán vár</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Vár</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Esküvői kápolna</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Torony</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Szobor</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Templom</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Mecset</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Hindu templom</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Zsinagóga</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Szentély</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Múzeum</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Építési daru</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Kunyhó</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Sátor</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Régi ház</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Cirkusz</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stadion</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Kőfej</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Növények és fák</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Fenyőfa</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Pálmafa</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Csíra</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Gyógynövény</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Lóhere</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Négylevelű lóhere</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Lehullott levelek</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Levelek a szélben</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Rizskéve</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulipán</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rózsa</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Hervadt virág</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibiszkusz</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Cseresznyevirág</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Virágocska</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Napraforgó</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Csokor</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Cserepes virág</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Légyölő galóca</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Farönk</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lótusz</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Jácint</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Gesztenye</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Kívánságfa</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Fenyődísz</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Üres fészek</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Kő</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Gyümölcs és zöldség</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Zöld alma</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Körte</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Narancs</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Citrom</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banán</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Görögdinnye</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Szőlő</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Eper</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Áfonya</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Sárgadinnye</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Cseresznye</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Őszibarack</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mangó</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananász</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Kókuszdió</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kivi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Paradicsom</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Padlizsán</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avokádó</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brokkoli</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Sárgarépa</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Kukorica</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Csilipaprika</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Uborka</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Saláta</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Fokhagyma</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Hagyma</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Krumpli</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Ételek</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Kenyér</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Vajas kifli</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Bagett</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Perec</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Sajt</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Tojás</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Tükörtojás</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Palacsinta</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Gofri</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Hamburger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Sült krumpli</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hot dog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Szendvics</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spagetti</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Fagyi</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Fánk</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Keksz</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Szülinapi torta</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Tortaszelet</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Muffin</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Csoki</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Cukorka</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Nyalóka</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Mézesbödön</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Pohár tej</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Dobozos üdítő</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Forró ital</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Pite</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Játékok és sport</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Focilabda</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Baseball-labda</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Kosárlabda</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Röplabda</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Amerikai foci</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Rögbilabda</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Teniszlabda</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frizbi</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Teke</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Krikettütő</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Hokiütő</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Pingpong</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Tollaslabda</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Bokszkesztyű</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Kapu</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Golfzászló</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Korcsolya</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Horgászbot</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Gördeszka</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Görkorcsolya</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Szánkó</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Curlingkő</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Síléc</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Papírsárkány</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Jojó</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Plüssmackó</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Matrjoska</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dobókocka</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Kirakós darab</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Játékvezérlő</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Kupa</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Aranyérem</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Darts tábla</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Bumeráng</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Csúszda</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Zene</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Gitár</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Dob</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trombita</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Szaxofon</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Hegedű</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Szintetizátor</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Harmonika</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Hosszú dob</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Marakasz</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Furulya</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Fejhallgató</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádió</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Csengő</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Hangjegy</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Világűr</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Repülő csészealj</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Műhold</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Föld</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Föld: Ázsia</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Gyűrűs bolygó</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Újhold</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Hold arccal</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Mosolygó hold</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Mosolygó nap</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Nap</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Csillag</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Ragyogó csillag</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Kavargó csillag</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Üstökös</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Hullócsillag</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Távcső</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Űrlény</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Űrszörny</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Föld: Amerika</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Fogyó hold</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Félhold</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Majdnem telihold</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Időjárás</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Felhő</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Nap a felhő mögött</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Viharfelhő</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Nap és felhőcske</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Felhős</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Nap és eső</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Esőfelhő</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Hófelhő</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Villámos felhő</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornádó</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Köd</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Szél</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Forgószél</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Szivárvány</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Esernyő</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Esernyő esőben</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Villám</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Hópehely</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Hóember hóesésben</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Tűz</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Esőcsepp</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Hullám</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Hőmérő</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Jégkocka</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Mesevilág</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Varázsló</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Tündér</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vámpír</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Sellő</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Tünde</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Dzsinn</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Troll</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Egyszarvú</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Sárkány</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Sárkányfej</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Hosszúnyakú dínó</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Szellem</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Szörnyeteg</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Korona</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Varázsgömb</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Varázspálca</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Herceg</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Hercegnő</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Nindzsa</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Szuperhős</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Gonosztevő</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Drágakő</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Régi kulcs</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombi</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Angyal</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Pajzs</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Tőr</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Íj és nyíl</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Évszakok és ünnepek</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Töklámpás</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Karácsonyfa</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Mikulás</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Mikulásné</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Ajándék</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Lufi</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Konfettidurrantó</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Konfettigömb</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Petárda</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Masni</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Szélcsengő</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Pontyos szélzsák</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Ünnepi babák</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Piros lámpás</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Olajlámpa</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menóra</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Piros boríték</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Diszkógömb</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Sál</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Kesztyű</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Kabát</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Csizma</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Napkalap</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Napszemüveg</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Fürdőruha</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Fehér zászló</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Kockás zászló</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Város és vidék</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Jelzőlámpa</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Fekvő jelzőlámpa</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Stoptábla</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Útépítés</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Benzinkút</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Buszmegálló</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Útjelző tábla</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Kerék</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Kuka</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Szék</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Bevásárlókocsi</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Kosár</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Ajtó</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ablak</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Ágy</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Kanapé</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Levélszekrény</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Óra</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Ébresztőóra</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Téglák</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Fejsze</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Iránytű</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Csákány</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Térkép</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Iskolatáska</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Bőrönd</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Zseblámpa</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Horgony</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Mentőöv</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Szökőkút</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Óriáskerék</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Hullámvasút</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Körhintaló</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Régi posta</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Kisvonat a hegyen</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Évszakok</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Tavaszi és nyári napok</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Tavaszi reggel</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Virágos szellő</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Langyos este</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Tavaszi rét</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Nyári mezők</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Virágzó gyümölcsös</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Zöld völgy</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Pipacsos domb</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Őszi és téli napok</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Őszi délután</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Téli nap</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Havazás</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Fagyos este</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Őszi erdő</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Aratási dombok</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Kopasz fák</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Havas mezők</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Befagyott tavacska</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Eső, vihar, szél és köd</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Esőfelhők</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Zivatar</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Szeles nap</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Ködös nap</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Nedves rét</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Zöld dombok</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Szeles puszta</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Ködös dombok</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Éjszaka</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Hold, csillagok és sötétség</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Sötét dombok</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Város éjjel</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Holdfényes tó</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Csendes falu</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Késő esték és mély éjszakák</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Lila alkony</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Holdkelte</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Éjkék</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Hulló csillagok</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Lámpások éjjele</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Várhegy</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Álmos tanya</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Kikötő éjjel</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Csendes hó</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Városi fények</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Nap, homok és tenger</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Strandnap</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Trópusi nap</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Tengeri szellő</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Tengeri naplemente</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Felhős part</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Nyugodt tenger</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Sziklás part</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Kikötő</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Pálmás sziget</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Sziklák, hullámok és világítótornyok</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Fényes reggel</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Sirályok és felhők</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Aranyóra</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Szürke tenger</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Rózsaszín napkelte</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Fehér sziklák</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Nagy hullámok</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Világítótorony-fok</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Kagylós part</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Lagúna</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Sivatag</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Dűnék, kanyonok és kaktuszok</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Sivatagi nap</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Forró dél</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Poros ég</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Sivatagi alkony</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Sivatagi éjszaka</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Kaktuszos síkság</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oázis</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Kőtornyok</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Hó</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Jég, hó és magas hegyek</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Fagyos kék</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Sarki éjszaka</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Hajnal a hegyekben</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Hóvihar</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Havas csúcsok</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Jégtáblák</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Sípálya</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Iglutábor</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Város</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Utcák, parkok és háztetők</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Városi reggel</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Nyüzsgő délután</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Esős város</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Városi naplemente</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Füstös ég</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Háztetők</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Park</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Főutca</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Felhőkarcolók</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Óváros</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Vidék</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Tanyák, mezők és falvak</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Reggel a tanyán</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Szénagyűjtés</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Felhők a mezőn</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Esti gyümölcsös</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Foltos mezők</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Falusi rét</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Gyümölcsös</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Szeles tanya</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Bolygók, holdak és csillagok</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Mély űr</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Földkelte</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Két hold</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Csillagköd</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Holdkráterek</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Vörös bolygó</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Jégvilág</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Idegen dzsungel</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Űrbázis</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 és %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

@@ -570,6 +570,2570 @@ Questa cartella non c&apos;è.</translation>
         <source>Crescent Moon</source>
         <translation>Spicchio di luna</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji di Google (SIL Open Font License), reso piatto per Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Gli sviluppatori di Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Animali della fattoria</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Mucca</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Maiale</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Pecora</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Capra</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Gallo</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Gallina</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Pulcino</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Anatra</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cavallo</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Bue</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Bufalo</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Tacchino</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Montone</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Asino</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Coniglio</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Muso di mucca</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Muso di maiale</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Muso di cavallo</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Oca</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Lama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Animali del bosco</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Volpe</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Orso</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Cervo</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Scoiattolo</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Riccio</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Tasso</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Lupo</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Procione</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Castoro</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Cinghiale</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Puzzola</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Alce</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Pipistrello</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Rana</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Lumaca</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Bruco</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Farfalla</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Ape</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Coccinella</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Aquila</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Uccellino</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Formica</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Ragno</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Grillo</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Animali del mare</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Balena che spruzza</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Balena</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfino</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Pesce</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Pesce tropicale</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Pesce palla</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Squalo</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Polpo</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Calamaro</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Granchio</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Aragosta</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Gamberetto</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Conchiglia</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Foca</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tartaruga</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Medusa</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguino</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Lontra</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Corallo</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Ostrica</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Animali della giungla</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Scimmia</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorilla</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orango</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefante</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Leone</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Muso di tigre</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Leopardo</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Giraffa</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Ippopotamo</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Rinoceronte</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Coccodrillo</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Pappagallo</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Fenicottero</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Bradipo</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Dromedario</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Cammello</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Canguro</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Lucertola</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Pavone</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Muso di scimmia</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Animali di casa</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Gatto</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Cane</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Barboncino</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Cucciolo</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Gattino</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Criceto</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Muso di topo</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Topo</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Coniglietto</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Cane guida</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Impronte</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Osso</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Pulcino</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Pulcino che nasce</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Nido con uova</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Persone</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Bebè</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Bambino</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Ragazzo</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Ragazza</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Uomo</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Donna</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Persona anziana</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Nonno</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Nonna</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Persona bionda</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Uomo con barba</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Famiglia</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Mano nella mano</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Due amici</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Camminare</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Correre</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Ballerina</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Uomo che balla</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Persona in piedi</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Mano che saluta</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Mano alzata</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Faccina felice</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Faccina cool</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Faccina che abbraccia</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Mestieri e attrezzi</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Poliziotto</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Muratore</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Guardia</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detective</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Sposa</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Persona in giacca</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stetoscopio</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Chiave inglese</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Martello</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Sega</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Tavolozza</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Pennello</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Cassetta postale</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettera</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Estintore</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Scopa</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Casco da soccorso</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Cappello di laurea</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Microscopio</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Libri</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Matita</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Pastello</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Righello</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Provetta</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Valigetta</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Cassetta attrezzi</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Secchio</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Calamita</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Lampadina</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Veicoli</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Fuoristrada</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Autobus</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Filobus</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Auto da corsa</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Auto della polizia</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulanza</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Camion dei pompieri</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Pulmino</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Pick-up</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Furgone</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Camion</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Trattore</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Motorino</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicicletta</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Monopattino</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Treno a vapore</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Treno</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metropolitana</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Tram</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Monorotaia</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Elicottero</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Aereo</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Aeroplanino</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Motoscafo</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Barca a motore</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Nave</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Traghetto</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoa</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Funivia</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Treno di montagna</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Risciò</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Edifici</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Casa con giardino</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Uffici</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Ufficio postale</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Ospedale</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banca</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Albergo</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Negozio</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Scuola</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Grande magazzino</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fabbrica</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Castello giapponese</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Castello</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Chiesetta nuziale</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Torre</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Statua</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Chiesa</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Moschea</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Tempio</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Sinagoga</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Santuario</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museo</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Gru</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Capanna</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Tenda</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Casa vecchia</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Tendone del circo</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stadio</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Testa di pietra</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Piante e alberi</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Albero</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Abete</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palma</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Germoglio</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Erba aromatica</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Trifoglio</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Quadrifoglio</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Foglie cadute</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Foglie al vento</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Covone di riso</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulipano</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Fiore appassito</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Ibisco</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Fiore di ciliegio</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Fiore</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Girasole</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Mazzo di fiori</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Pianta in vaso</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Fungo rosso</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Tronco</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Loto</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Giacinto</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Castagna</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Albero dei desideri</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Decorazione di pino</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Nido vuoto</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Roccia</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Frutta e verdura</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Mela verde</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Pera</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Arancia</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Limone</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banana</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Anguria</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Uva</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Fragola</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Mirtilli</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Melone</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Ciliegie</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Pesca</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mango</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananas</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Noce di cocco</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Pomodoro</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Melanzana</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avocado</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Broccolo</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Carota</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Pannocchia</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Peperoncino</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Cetriolo</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Lattuga</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Aglio</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Cipolla</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Patata</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Peperone</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Cibo</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Pane</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Cornetto</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Baguette</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Brezel</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Formaggio</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Uovo</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Uovo fritto</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Pancake</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Cialda</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Hamburger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Patatine</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hot dog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Panino</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghetti</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Gelato</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Ciambella</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Biscotto</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Torta di compleanno</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Fetta di torta</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Tortina</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Cioccolato</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Caramella</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Lecca-lecca</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Vasetto di miele</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Bicchiere di latte</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Succo di frutta</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Bevanda calda</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Crostata</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Giochi e sport</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Pallone</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Baseball</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basket</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Pallavolo</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Football americano</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Palla da rugby</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Pallina da tennis</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Bowling</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Mazza da cricket</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Mazza da hockey</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Ping-pong</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Guantone da boxe</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Bandierina da golf</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Pattino da ghiaccio</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Canna da pesca</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Skateboard</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Pattino a rotelle</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Slittino</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Pietra da curling</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Sci</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Aquilone</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Yo-yo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Orsacchiotto</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Matrioske</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Pezzo di puzzle</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Coppa</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Medaglia d&apos;oro</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Bersaglio</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Boomerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Scivolo</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Chitarra</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Tamburo</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Tromba</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Sassofono</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violino</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Fisarmonica</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Tamburo lungo</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Maracas</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flauto</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Cuffie</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Campana</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Nota musicale</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Disco volante</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Terra</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Terra con l&apos;Asia</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Pianeta con anelli</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Luna nuova</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Faccia di luna</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Luna sorridente</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Sole sorridente</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sole</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stella</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Stella brillante</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Stella che gira</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Stella cadente</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescopio</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alieno</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Mostro a pixel</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Terra con l&apos;America</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Luna calante</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Mezza luna</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Luna quasi piena</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Meteo</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Nuvola</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Sole dietro nuvola</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Nuvola di temporale</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Sole e nuvole</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Nuvoloso</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Sole e pioggia</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Nuvola di pioggia</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Nuvola di neve</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Nuvola con fulmine</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Nebbia</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vento</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Mulinello</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arcobaleno</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Ombrello</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Ombrello con pioggia</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Fulmine</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Fiocco di neve</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Pupazzo innevato</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Fuoco</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Goccia di pioggia</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Termometro</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Cubetto di ghiaccio</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Fantasia</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Mago</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Fata</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampiro</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Sirena</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Elfo</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Genio</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Troll</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Unicorno</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drago</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Muso di drago</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Diplodoco</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-Rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Fantasma</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Orco</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Corona</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Sfera di cristallo</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Bacchetta magica</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Principe</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Principessa</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Supereroe</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Cattivo</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Gemma</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Chiave antica</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombie</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Angelo</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Scudo</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Pugnale</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Arco e freccia</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Feste e stagioni</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Zucca di Halloween</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Albero di Natale</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Babbo Natale</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Mamma Natale</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Regalo</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Palloncino</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Sparacoriandoli</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Palla di coriandoli</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Petardo</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Fiocco</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Campanelle a vento</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Carpa volante</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Bambole della festa</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Lanterna rossa</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Lampada a olio</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menorah</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Busta rossa</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Palla da discoteca</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Sciarpa</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Guanti</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Cappotto</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Stivale</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Cappello da sole</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Occhiali da sole</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Costume da bagno</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Bandiera bianca</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Bandiera a scacchi</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Città e campagna</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Semaforo</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Semaforo orizzontale</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Lavori in corso</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Pompa di benzina</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Fermata dell&apos;autobus</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Cartello</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Cestino</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Sedia</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Carrello della spesa</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Cesta</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Letto</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Divano</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Buca delle lettere</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Orologio</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Sveglia</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Mattoni</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Ascia</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Bussola</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Piccone</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mappa</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Zaino</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Valigia</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Torcia</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Ancora</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Salvagente</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Fontana</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Ruota panoramica</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Montagne russe</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Cavallo della giostra</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Vecchia posta</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Trenino di montagna</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Stagioni</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Giorni di primavera e d&apos;estate</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Mattina di primavera</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Brezza di fiori</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Sera tiepida</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Prato di primavera</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Campi d&apos;estate</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Frutteto in fiore</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Valle verde</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Collina dei papaveri</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Giorni d&apos;autunno e d&apos;inverno</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Pomeriggio d&apos;autunno</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Sole d&apos;inverno</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Nevicata</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Sera di gelo</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Bosco d&apos;autunno</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Colline del raccolto</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Alberi spogli</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Campi innevati</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Stagno ghiacciato</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Pioggia, temporali, vento e nebbia</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Nuvole di pioggia</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Temporale</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Giornata di vento</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Giornata di nebbia</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Prato bagnato</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Colline verdi</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Brughiera col vento</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Colline nella nebbia</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Notte</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>La luna, le stelle e il buio</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Colline scure</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Città di notte</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Lago sotto la luna</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Paese tranquillo</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Sere tarde e notti fonde</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Sera viola</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Sorgere della luna</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Blu di mezzanotte</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Stelle cadenti</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Notte delle lanterne</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Collina del castello</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Fattoria che dorme</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Porto di notte</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Neve silenziosa</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Luci della città</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Sole, sabbia e mare</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Giornata al mare</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Sole tropicale</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Brezza marina</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Tramonto sul mare</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Costa nuvolosa</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Mare calmo</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Riva di scogli</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Porto</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Isola delle palme</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Scogliere, onde e fari</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Mattina luminosa</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Gabbiani e nuvole</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Ora dorata</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Mare grigio</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Alba rosa</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Scogliere bianche</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Onde grandi</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Punta del faro</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Riva di conchiglie</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Laguna</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Deserto</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Dune, canyon e cactus</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Sole del deserto</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Mezzogiorno caldo</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Cielo polveroso</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Tramonto nel deserto</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Notte nel deserto</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Pianura di cactus</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oasi</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Torri di pietra</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Ghiaccio, neve e alte montagne</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Azzurro gelido</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Notte polare</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Alba in montagna</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Bufera di neve</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Cime innevate</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Lastre di ghiaccio</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Pista da sci</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Villaggio di igloo</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Strade, parchi e tetti</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Mattina in città</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Pomeriggio vivace</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Città piovosa</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Tramonto in città</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Cielo fumoso</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Tetti</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Parco</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Via principale</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Grattacieli</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Centro storico</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Campagna</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Fattorie, campi e paesi</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Mattina in fattoria</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Giorno del fieno</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Nuvole di campagna</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Sera nel frutteto</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Campi colorati</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Piazza del paese</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Frutteto</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Fattoria col vento</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Pianeti, lune e stelle</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Spazio profondo</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Sorgere della Terra</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Due lune</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Nebulosa</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Crateri lunari</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Pianeta rosso</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Mondo di ghiaccio</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Giungla aliena</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Base spaziale</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

@@ -570,6 +570,2570 @@ Esta pasta não existe.</translation>
         <source>Crescent Moon</source>
         <translation>Lua crescente</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji do Google (SIL Open Font License), desenhado plano para o Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Os desenvolvedores do Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Animais da fazenda</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Vaca</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Porco</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Ovelha</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Cabra</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Galo</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Galinha</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Pintinho</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Pato</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cavalo</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Boi</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Búfalo</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Carneiro</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Burro</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Coelho</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Cara de vaca</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Cara de porco</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Cara de cavalo</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Ganso</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Lhama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Animais da floresta</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Raposa</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Urso</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Veado</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Esquilo</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Ouriço</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Texugo</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Lobo</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Guaxinim</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Castor</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Javali</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Gambá</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Alce</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Morcego</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Sapo</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Caracol</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Lagarta</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Borboleta</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Abelha</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Joaninha</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Águia</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Passarinho</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Formiga</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Aranha</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Grilo</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Animais do mar</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Baleia soltando água</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Baleia</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Golfinho</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Peixe</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Peixe tropical</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Baiacu</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Tubarão</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Polvo</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Lula</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Caranguejo</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Lagosta</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Camarão</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Concha</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Foca</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tartaruga</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Água-viva</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguim</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Lontra</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Coral</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Ostra</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Animais da selva</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Macaco</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorila</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orangotango</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefante</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Leão</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Cara de tigre</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Leopardo</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Girafa</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Hipopótamo</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Rinoceronte</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Crocodilo</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Cobra</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Papagaio</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Preguiça</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Dromedário</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Camelo</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Canguru</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Coala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Lagarto</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Pavão</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Cara de macaco</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Animais de estimação</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Gato</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Cachorro</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Poodle</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Cachorrinho</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Gatinho</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hamster</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Cara de rato</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Coelhinho</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Cão-guia</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Pegadas</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Osso</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Pintinho</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Pintinho nascendo</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Ninho com ovos</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Pessoas</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Bebê</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Criança</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Menino</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Menina</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Pessoa</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Homem</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Mulher</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Pessoa idosa</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Vovô</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Vovó</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Pessoa loira</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Homem de barba</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Família</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>De mãos dadas</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Dois amigos</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Andar</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Correr</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Dançarina</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Homem dançando</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Pessoa em pé</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Mão acenando</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Mão levantada</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Carinha feliz</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Carinha legal</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Carinha abraçando</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Profissões e ferramentas</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Policial</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Pedreiro</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Guarda</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detetive</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Noiva</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Pessoa de terno</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Estetoscópio</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Chave inglesa</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Martelo</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Serrote</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Paleta de pintura</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Pincel</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Caixa de correio</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Extintor</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Vassoura</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Capacete de resgate</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Chapéu de formatura</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Microscópio</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Livros</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Lápis</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Giz de cera</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Régua</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Tubo de ensaio</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Maleta</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Caixa de ferramentas</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Escada</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Balde</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Ímã</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Lâmpada</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Veículos</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Carro</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Táxi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jipe</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Ônibus</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Ônibus elétrico</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Carro de corrida</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Carro de polícia</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulância</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Caminhão de bombeiros</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Micro-ônibus</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Picape</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Caminhão de entrega</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Caminhão grande</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Trator</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Mobilete</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicicleta</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Patinete</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Trem a vapor</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Trem</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metrô</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Bonde</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Monotrilho</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helicóptero</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Avião</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Avião pequeno</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Lancha</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Barco a motor</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Navio</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Balsa</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoa</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Teleférico</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Trem de montanha</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Riquixá</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Prédios</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Casa com jardim</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Casas</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Escritórios</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Correios</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Hospital</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Loja</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Escola</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Loja de departamentos</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fábrica</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Castelo japonês</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Castelo</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Capela de casamento</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Torre</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Estátua</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Igreja</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Mesquita</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Templo</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Sinagoga</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Santuário</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museu</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Guindaste</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Cabana</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Barraca</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Casa antiga</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Tenda de circo</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Estádio</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Cabeça de pedra</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Plantas e árvores</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Árvore</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Abeto</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palmeira</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Broto</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Erva</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Trevo</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Trevo de 4 folhas</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Folhas caídas</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Folhas ao vento</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Feixe de arroz</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulipa</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Flor murcha</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibisco</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Flor de cerejeira</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Flor</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Girassol</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buquê</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Planta no vaso</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Cogumelo vermelho</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Tronco</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lótus</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Jacinto</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Castanha</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Árvore dos desejos</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Enfeite de pinheiro</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Ninho vazio</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Pedra</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Frutas e legumes</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Maçã verde</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Pera</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Laranja</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Limão</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banana</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Melancia</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Uvas</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Morango</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Mirtilos</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Melão</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Cerejas</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Pêssego</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Manga</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Abacaxi</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Coco</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomate</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Berinjela</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Abacate</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brócolis</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Cenoura</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Milho</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Pimenta</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Pepino</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Alface</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Alho</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Cebola</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Batata</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Pimentão</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Pão</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Baguete</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Pretzel</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Queijo</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Ovo</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Ovo frito</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Panquecas</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Waffle</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Hambúrguer</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Batata frita</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Cachorro-quente</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Sanduíche</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Espaguete</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Sorvete</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Rosquinha</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Biscoito</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Bolo de aniversário</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Fatia de bolo</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Cupcake</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolate</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Bala</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Pirulito</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Pote de mel</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Copo de leite</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Caixinha de suco</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Bebida quente</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Torta</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Brinquedos e esportes</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Bola de futebol</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Beisebol</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basquete</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Vôlei</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Futebol americano</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Bola de rúgbi</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Bola de tênis</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Boliche</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Taco de críquete</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Taco de hóquei</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Pingue-pongue</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Luva de boxe</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Bandeira de golfe</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Patim de gelo</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Vara de pescar</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Skate</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Patins</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Trenó</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Pedra de curling</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Esquis</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Pipa</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Ioiô</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Ursinho de pelúcia</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Bonecas russas</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Peça de quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Controle de jogo</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Troféu</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Medalha de ouro</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Alvo</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Bumerangue</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Escorregador</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Violão</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Tambor</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompete</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saxofone</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violino</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Sanfona</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Tambor comprido</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Maracas</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flauta</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Fones de ouvido</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Sino</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Nota musical</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Disco voador</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Terra</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Terra com a Ásia</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Planeta com anéis</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Lua nova</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Cara de lua</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Lua sorridente</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Sol sorridente</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrela</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Estrela brilhante</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Estrela tonta</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Estrela cadente</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescópio</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alienígena</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Monstro de pixel</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Terra com a América</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Lua minguante</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Meia-lua</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Lua quase cheia</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Clima</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Nuvem</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Sol atrás da nuvem</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Nuvem de tempestade</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Sol e nuvens</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Nublado</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Sol e chuva</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Nuvem de chuva</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Nuvem de neve</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Nuvem com raio</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Neblina</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vento</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Redemoinho</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arco-íris</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Guarda-chuva</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Guarda-chuva na chuva</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Raio</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Floco de neve</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Boneco na neve</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Fogo</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Gota de chuva</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Termômetro</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Cubo de gelo</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Fantasia</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Mago</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Fada</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampiro</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Sereia</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Elfo</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Gênio</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Troll</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Unicórnio</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Dragão</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Cara de dragão</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Diplódoco</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-Rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Fantasma</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Ogro</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robô</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Coroa</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Bola de cristal</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Varinha mágica</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Príncipe</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Princesa</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Super-herói</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Vilão</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Pedra preciosa</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Chave antiga</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zumbi</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Anjo</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Escudo</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Punhal</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Arco e flecha</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Festas e estações</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Abóbora de Halloween</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Árvore de Natal</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Papai Noel</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Mamãe Noel</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Presente</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Balão</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Lança-confete</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Bola de confete</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Bombinha</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Laço</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Sino de vento</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Carpa voadora</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Bonecas de festa</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Lanterna vermelha</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Lamparina</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menorá</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Envelope vermelho</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Globo de discoteca</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Cachecol</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Luvas</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Casaco</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Bota</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Chapéu de sol</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Óculos de sol</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Maiô</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Biquíni</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Bandeira branca</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Bandeira quadriculada</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Cidade e campo</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Semáforo</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Semáforo deitado</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Placa de pare</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Obras</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Bomba de gasolina</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Ponto de ônibus</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Placa</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roda</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Lixeira</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Cadeira</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Carrinho de compras</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Cesta</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Cama</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Sofá</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Caixa de correio</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Relógio</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Despertador</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Tijolos</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Machado</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Bússola</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Picareta</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Mochila</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Mala</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Lanterna</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Âncora</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Boia salva-vidas</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Chafariz</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Roda-gigante</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Montanha-russa</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Cavalo de carrossel</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Correio antigo</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Trem de montanha</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Estações</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Dias de primavera e verão</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Manhã de primavera</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Brisa de flores</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Fim de tarde quente</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Prado de primavera</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Campos de verão</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Pomar florido</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Vale verde</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Morro das papoulas</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Dias de outono e inverno</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Tarde de outono</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Sol de inverno</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Neve caindo</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Anoitecer gelado</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Bosque de outono</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Morros da colheita</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Árvores peladas</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Campos com neve</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Lagoa congelada</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Chuva, tempestades, vento e neblina</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Nuvens de chuva</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Trovoada</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Dia de vento</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Dia de neblina</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Campo molhado</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Morros verdes</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Charneca com vento</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Morros com neblina</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Noite</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Lua, estrelas e escuro</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Morros escuros</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Cidade à noite</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Lago ao luar</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Vila tranquila</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Fim de tarde e noite alta</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Anoitecer roxo</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Nascer da lua</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Azul meia-noite</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Estrelas cadentes</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Noite das lanternas</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Morro do castelo</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Fazenda dormindo</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Porto à noite</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Neve silenciosa</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Luzes da cidade</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Sol, areia e mar</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Dia de praia</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Sol tropical</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Brisa do mar</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Pôr do sol no mar</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Costa nublada</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Mar calmo</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Praia de pedras</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Porto</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Ilha das palmeiras</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Penhascos, ondas e faróis</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Manhã clara</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Gaivotas e nuvens</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Hora dourada</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Dia de mar cinza</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Aurora cor-de-rosa</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Penhascos brancos</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Ondas grandes</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Ponta do farol</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Praia de conchas</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Lagoa</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Deserto</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Dunas, cânions e cactos</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Sol do deserto</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Meio-dia quente</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Céu de poeira</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Pôr do sol no deserto</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Noite no deserto</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Planície de cactos</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oásis</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Torres de pedra</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Gelo, neve e montanhas altas</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Azul gelado</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Noite polar</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Amanhecer alpino</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Nevasca</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Picos nevados</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Blocos de gelo</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Pista de esqui</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Acampamento de iglus</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Cidade</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Ruas, parques e telhados</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Manhã na cidade</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Tarde movimentada</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Cidade com chuva</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Pôr do sol na cidade</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Céu de fumaça</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Telhados</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Parque</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Rua principal</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Arranha-céus</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Centro histórico</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>No campo</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Fazendas, campos e vilas</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Manhã na fazenda</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Dia do feno</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Nuvens do campo</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Tarde no pomar</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Campos coloridos</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Praça da vila</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Pomar</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Fazenda com vento</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planetas, luas e estrelas</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Espaço profundo</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Nascer da Terra</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Duas luas</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Nebulosa</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Crateras da lua</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Planeta vermelho</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Mundo de gelo</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Selva alienígena</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Base espacial</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

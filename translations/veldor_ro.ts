@@ -571,6 +571,2570 @@ Dosarul acesta nu există.</translation>
         <source>Crescent Moon</source>
         <translation>Semilună</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji de la Google (SIL Open Font License), desenate plat pentru Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Dezvoltatorii Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Animale de la fermă</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Vacă</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Porc</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Oaie</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Capră</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Cocoș</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Găină</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Pui</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Rață</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cal</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Bou</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Bivol</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Curcan</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Berbec</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Măgar</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Iepure</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Cap de vacă</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Cap de porc</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Cap de cal</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Gâscă</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Lama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Animale din pădure</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Vulpe</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Urs</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Cerb</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Veveriță dungată</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Arici</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Bursuc</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Lup</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Raton</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Castor</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Mistreț</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Sconcs</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Elan</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Liliac</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Broască</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Melc</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Omidă</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Fluture</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Albină</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Buburuză</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Vultur</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Pasăre</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Furnică</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Păianjen</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Greiere</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Animale marine</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Balenă cu jet</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Balenă</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfin</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Pește</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Pește tropical</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Pește-balon</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Rechin</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Caracatiță</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Calmar</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Crab</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Homar</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Crevetă</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Scoică</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Focă</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Broască țestoasă</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Meduză</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Vidră</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Coral</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Stridie</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Animale din junglă</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Maimuță</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorilă</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Urangutan</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Leu</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Cap de tigru</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigru</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Leopard</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebră</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Girafă</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Hipopotam</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Rinocer</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Crocodil</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Șarpe</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Papagal</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Leneș</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Cămilă</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Cămilă cu 2 cocoașe</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Cangur</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Șopârlă</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Păun</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Cap de maimuță</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Animale de companie</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Pisică</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Câine</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Pudel</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Cățel</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Pisoi</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hamster</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Cap de șoarece</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Șoarece</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Iepuraș</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Câine-ghid</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Urme de lăbuțe</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Os</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Puișor</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Pui din ou</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Cuib cu ouă</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Oameni</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Bebeluș</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Copil</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Băiat</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Fată</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persoană</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Bărbat</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Femeie</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Bătrân</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Bunic</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Bunică</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Om blond</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Bărbat cu barbă</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Mână în mână</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Doi prieteni</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Om care merge</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Om care aleargă</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Dansatoare</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Dansator</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Om în picioare</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Mână care salută</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Mână ridicată</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Față veselă</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Față cu ochelari</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Îmbrățișare</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Meserii și unelte</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Polițist</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Constructor</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Gardian</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detectiv</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Mireasă</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Om la costum</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stetoscop</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Cheie fixă</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Ciocan</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Fierăstrău</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Paletă de culori</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Pensulă</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Cutie poștală</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Scrisoare</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Stingător</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Mătură</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Cască de salvator</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Tocă de absolvent</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Microscop</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Cărți</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Creion</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Creion colorat</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Riglă</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Eprubetă</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Servietă</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Trusă de scule</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Scară</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Găleată</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magnet</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Bec</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Vehicule</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Mașină</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Autobuz</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Troleibuz</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Mașină de curse</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Mașină de poliție</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulanță</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Mașină de pompieri</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Microbuz</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Camionetă</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Camion de livrare</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Camion mare</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Tractor</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Moped</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Motocicletă</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicicletă</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Trotinetă</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Tren cu aburi</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Tren</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metrou</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Tramvai</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Monorai</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Elicopter</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Avion</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Avion mic</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Barcă de viteză</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Barcă cu motor</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Vapor</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Feribot</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoe</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Telecabină</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Tren de munte</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Ricșă</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Clădiri</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casă</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Casă cu grădină</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Bloc de birouri</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Poștă</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Spital</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bancă</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Magazin</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Școală</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Magazin mare</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fabrică</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Castel japonez</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Castel</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Capelă de nuntă</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Statuie</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Biserică</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Moschee</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Templu</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Sinagogă</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Altar</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Muzeu</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Macara</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Colibă</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Cort</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Casă veche</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Cort de circ</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stadion</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Cap de piatră</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Plante și copaci</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Copac</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Brad</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palmier</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Răsad</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Plantă aromatică</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Trifoi</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Trifoi cu patru foi</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Frunze căzute</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Frunze în vânt</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Snop de orez</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Lalea</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Trandafir</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Floare ofilită</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibiscus</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Floare de cireș</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Floare</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Floarea-soarelui</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buchet</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Plantă în ghiveci</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Ciupercă</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Buștean</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lotus</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Zambilă</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Castană</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Copacul dorințelor</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Decor de pin</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Cuib gol</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Piatră</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Fructe și legume</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Măr verde</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Pară</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Portocală</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Lămâie</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banană</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Pepene roșu</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Struguri</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Căpșună</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Afine</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Pepene galben</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Cireșe</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Piersică</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mango</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananas</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Nucă de cocos</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Roșie</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Vânătă</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avocado</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Broccoli</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Morcov</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Porumb</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Ardei iute</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Castravete</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Salată</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Usturoi</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Ceapă</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Cartof</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Ardei gras</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Mâncare</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Pâine</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Baghetă</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Covrig</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Brânză</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Ou</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Ou ochi</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Clătite</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Gofră</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Burger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Cartofi prăjiți</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hot dog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Sandviș</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghete</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Înghețată</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Gogoașă</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Biscuit</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Tort aniversar</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Prăjitură</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Brioșă</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Ciocolată</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Bomboană</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Acadea</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Borcan cu miere</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Pahar cu lapte</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Suc la cutie</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Băutură caldă</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Plăcintă</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Jucării și sport</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Minge de fotbal</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Minge de baseball</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Minge de baschet</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Minge de volei</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Fotbal american</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Minge de rugby</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Minge de tenis</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Popice</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Bâtă de cricket</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Crosă de hochei</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Tenis de masă</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Mănușă de box</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Poartă</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Steag de golf</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Patină</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Undiță</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Skateboard</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Patină cu rotile</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Sanie</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Piatră de curling</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Schiuri</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Zmeu</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Yo-yo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Ursuleț de pluș</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Păpuși matrioșka</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Zar</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Piesă de puzzle</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Controler de joc</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Trofeu</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Medalie de aur</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Țintă de darts</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Bumerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Tobogan</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzică</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Chitară</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Tobă</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompetă</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saxofon</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Vioară</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Orgă</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Acordeon</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Tobă lungă</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Maracas</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flaut</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfon</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Căști</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Clopoțel</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Notă muzicală</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Cosmos</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Farfurie zburătoare</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelit</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Pământ</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Pământ (Asia)</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Planetă cu inele</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Lună nouă</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Fața lunii</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Lună zâmbitoare</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Soare zâmbitor</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soare</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stea</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Stea strălucitoare</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Stea învârtită</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometă</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Stea căzătoare</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescop</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Extraterestru</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Monstru spațial</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Pământ (America)</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Lună în descreștere</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Jumătate de lună</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Lună aproape plină</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Vremea</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Nor</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Soare după nor</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Nor de furtună</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Soare cu nori</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Înnorat</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Soare și ploaie</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Nor de ploaie</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Nor de zăpadă</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Nor cu fulger</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornadă</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Ceață</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vânt</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Vârtej</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Curcubeu</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Umbrelă</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Umbrelă în ploaie</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Fulger</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Fulg de nea</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Om de zăpadă în nea</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Foc</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Strop de ploaie</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Val</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Termometru</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Cub de gheață</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Povești</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Vrăjitor</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Zână</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampir</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Sirenă</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Elf</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Duh</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Trol</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Unicorn</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Dragon</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Cap de dragon</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Dinozaur</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-Rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Fantomă</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Căpcăun</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Coroană</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Glob de cristal</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Baghetă magică</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Prinț</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Prințesă</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Supererou</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Răufăcător</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Piatră prețioasă</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Cheie veche</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombi</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Înger</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Scut</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Pumnal</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Arc și săgeată</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Anotimpuri și sărbători</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Dovleac-felinar</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Brad de Crăciun</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Moș Crăciun</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Crăciunița</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Cadou</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Balon</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Tun cu confetti</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Glob cu confetti</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Petardă</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Fundă</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Clopoței de vânt</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Steag cu crap</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Păpuși de sărbătoare</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Felinar roșu</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Lampă cu ulei</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menora</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Plic roșu</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Glob disco</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Fular</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Mănuși</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Palton</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Cizmă</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Pălărie de soare</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Ochelari de soare</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Costum de baie</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Steag alb</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Steag în carouri</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Oraș și sat</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Semafor</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Semafor orizontal</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Semn de stop</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Lucrări</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Pompă de benzină</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Stație de autobuz</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Indicator</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roată</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Coș de gunoi</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Scaun</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Cărucior</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Coș</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Ușă</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fereastră</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Pat</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Canapea</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Cutie de scrisori</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Ceas</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Ceas deșteptător</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Cărămizi</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Topor</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Busolă</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Târnăcop</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Hartă</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Ghiozdan</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Valiză</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Lanternă</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Ancoră</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Colac de salvare</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Fântână arteziană</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Roata mare</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Montagne russe</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Cal de carusel</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Poștă veche</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Trenuleț de munte</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Anotimpuri</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Zile de primăvară și vară</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Dimineață de primăvară</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Adiere de flori</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Seară caldă</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Pajiște de primăvară</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Câmpuri de vară</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Livadă în floare</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Vale verde</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Dealul cu maci</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Zile de toamnă și iarnă</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>După-amiază de toamnă</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Soare de iarnă</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Ninsoare</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Seară geroasă</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Pădure de toamnă</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Dealuri la recoltă</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Copaci goi</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Câmpuri înzăpezite</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Iaz înghețat</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Ploaie, furtuni, vânt și ceață</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Nori de ploaie</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Furtună cu tunete</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Zi cu vânt</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Zi cu ceață</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Pajiște udă</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Dealuri verzi</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Câmpie cu vânt</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Dealuri în ceață</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Noapte</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Lună, stele și întuneric</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Dealuri întunecate</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Oraș noaptea</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Lac sub lună</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Sat liniștit</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Seri târzii și nopți adânci</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Amurg violet</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Răsărit de lună</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Albastru nocturn</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Stele căzătoare</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Noapte cu felinare</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Dealul cu castel</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Fermă adormită</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Port noaptea</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Zăpadă liniștită</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Luminile orașului</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Soare, nisip și mare</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Zi la plajă</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Soare tropical</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Briză de mare</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Apus pe mare</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Coastă înnorată</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Mare liniștită</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Țărm stâncos</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Insulă cu palmieri</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Faleze, valuri și faruri</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Dimineață luminoasă</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Pescăruși și nori</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Ora de aur</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Zi cenușie pe mare</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Răsărit roz</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Faleze albe</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Valuri mari</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Capul farului</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Plaja cu scoici</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Lagună</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Deșert</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Dune, canioane și cactuși</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Soare de deșert</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Amiază fierbinte</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Cer prăfuit</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Apus în deșert</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Noapte în deșert</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Câmpie cu cactuși</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oază</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Turnuri de piatră</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Zăpadă</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Gheață, zăpadă și munți înalți</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Albastru rece</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Noapte polară</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Răsărit în Alpi</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Viscol</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Piscuri înzăpezite</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Sloiuri de gheață</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Pârtie de schi</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Tabără cu iglu</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Oraș</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Străzi, parcuri și acoperișuri</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Dimineață în oraș</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>După-amiază aglomerată</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Oraș ploios</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Apus în oraș</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Cer cu fum</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Acoperișuri</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Parc</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Strada mare</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Zgârie-nori</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Orașul vechi</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>La țară</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Ferme, câmpuri și sate</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Dimineață la fermă</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Zi de cosit</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Nori peste câmpie</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Seară în livadă</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Câmpuri în petice</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Poiana satului</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Livadă</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Fermă cu vânt</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planete, luni și stele</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Spațiu adânc</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Răsărit de Pământ</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Două luni</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Nebuloasă</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Cratere pe lună</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Planeta roșie</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Lume de gheață</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Junglă extraterestră</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Bază spațială</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 și %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

@@ -571,6 +571,2570 @@ The folder does not exist.</source>
         <source>Crescent Moon</source>
         <translation>Месяц</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji от Google (SIL Open Font License), в плоском виде для Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Разработчики Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Животные фермы</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Корова</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Свинья</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Овца</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Коза</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Петух</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Курица</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Цыплёнок</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Утка</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Лошадь</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Бык</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Буйвол</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Индюк</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Баран</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Ослик</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Кролик</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Морда коровы</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Морда свиньи</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Морда лошади</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Гусь</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Лама</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Лесные звери</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Лиса</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Медведь</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Олень</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Бурундук</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Ёжик</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Барсук</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Волк</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Енот</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Бобр</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Кабан</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Скунс</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Лось</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Летучая мышь</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Лягушка</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Улитка</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Гусеница</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Бабочка</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Пчела</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Божья коровка</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Орёл</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Птица</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Муравей</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Паук</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Сверчок</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Морские животные</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Кит с фонтаном</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Кит</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Дельфин</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Рыба</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Тропическая рыбка</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Рыба-шар</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Акула</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Осьминог</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Кальмар</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Краб</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Омар</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Креветка</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Ракушка</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Тюлень</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Черепаха</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Медуза</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Пингвин</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Выдра</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Коралл</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Устрица</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Звери джунглей</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Обезьяна</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Горилла</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Орангутан</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Слон</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Лев</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Морда тигра</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Тигр</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Леопард</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Зебра</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Жираф</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Бегемот</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Носорог</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Крокодил</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Змея</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Попугай</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Фламинго</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Ленивец</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Верблюд</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Двугорбый верблюд</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Кенгуру</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Коала</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Панда</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Ящерица</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Павлин</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Морда обезьяны</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Питомцы</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Кошка</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Собака</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Пудель</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Щенок</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Котёнок</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Хомяк</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Мордочка мыши</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышка</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Крольчонок</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Собака-поводырь</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Следы лап</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Косточка</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Птенчик</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Цыплёнок в яйце</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Гнездо с яйцами</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Люди</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Малыш</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Ребёнок</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Мальчик</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Девочка</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Человек</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Мужчина</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Женщина</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Пожилой человек</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Дедушка</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Бабушка</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Светловолосый</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Бородач</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Семья</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Держатся за руки</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Двое друзей</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Пешеход</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Бегун</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Танцовщица</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Танцор</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Стоящий человек</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Машет рукой</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Поднятая рука</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Весёлый смайлик</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Крутой смайлик</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Смайлик-обнимашка</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Профессии и инструменты</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Полицейский</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Строитель</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Гвардеец</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Сыщик</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Невеста</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Человек в костюме</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Стетоскоп</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Гаечный ключ</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Молоток</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Пила</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Палитра</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Кисточка</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Почтовый ящик</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Письмо</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Огнетушитель</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Метла</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Каска спасателя</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Шапка выпускника</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Микроскоп</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Книги</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Карандаш</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Мелок</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Линейка</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Пробирка</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Портфель</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Ящик инструментов</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Лестница</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Ведро</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Магнит</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Лампочка</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Транспорт</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Машина</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Такси</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Джип</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Автобус</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Троллейбус</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Гоночная машина</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Полицейская машина</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Скорая помощь</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Пожарная машина</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Микроавтобус</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Пикап</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Фургон</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Грузовик</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Трактор</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Мопед</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Мотоцикл</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Велосипед</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Самокат</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Паровоз</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Поезд</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Метро</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Трамвай</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Монорельс</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Вертолёт</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Самолёт</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Самолётик</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Катер</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Моторная лодка</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Корабль</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Паром</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Каноэ</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Канатная дорога</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Поезд в горах</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Рикша</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Здания</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Дом</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Дом с садом</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Дома</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Офисное здание</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Почта</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Больница</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Банк</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Гостиница</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Магазин</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Школа</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Универмаг</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Завод</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Японский замок</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Замок</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Свадебная часовня</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Башня</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Статуя</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Церковь</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Мечеть</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Храм</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Синагога</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Святилище</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Музей</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Подъёмный кран</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Хижина</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Палатка</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Старый дом</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Цирк</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Стадион</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Каменная голова</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Растения и деревья</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Дерево</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Ёлка</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Пальма</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Росток</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Травка</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Трилистник</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Четырёхлистник</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Опавшие листья</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Листья на ветру</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Сноп риса</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Тюльпан</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Роза</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Увядший цветок</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Гибискус</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Цветок вишни</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Цветочек</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Подсолнух</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Букет</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Цветок в горшке</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Мухомор</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Бревно</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Лотос</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Гиацинт</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Каштан</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Дерево желаний</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Украшение из сосны</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Пустое гнездо</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Камень</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Фрукты и овощи</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Зелёное яблоко</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Груша</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Апельсин</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Лимон</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Банан</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Арбуз</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Виноград</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Клубника</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Черника</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Дыня</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Вишня</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Персик</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Манго</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ананас</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Кокос</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Киви</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Помидор</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Баклажан</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Авокадо</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Брокколи</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Морковка</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Кукуруза</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Перец чили</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Огурец</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Салат</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Чеснок</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Лук</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Картошка</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Сладкий перец</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Еда</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Хлеб</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Круассан</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Багет</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Крендель</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Сыр</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Яйцо</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Яичница</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Блинчики</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Вафля</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Бургер</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Картошка фри</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Пицца</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Хот-дог</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Бутерброд</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Тако</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Спагетти</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Мороженое</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Пончик</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Печенье</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Праздничный торт</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Пирожное</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Кекс</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Шоколад</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Конфета</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Леденец</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Горшок мёда</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Стакан молока</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Сок</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Горячий напиток</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Пирог</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Игрушки и спорт</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Футбольный мяч</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Бейсбольный мяч</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Баскетбольный мяч</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Волейбольный мяч</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Американский футбол</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Мяч для регби</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Теннисный мяч</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Фрисби</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Боулинг</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Бита для крикета</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Хоккейная клюшка</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Настольный теннис</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Бадминтон</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Боксёрская перчатка</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Ворота</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Флажок для гольфа</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Конёк</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Удочка</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Скейтборд</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Ролик</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Санки</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Кёрлинг</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Лыжи</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Воздушный змей</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Йо-йо</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Плюшевый мишка</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Матрёшки</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Кубик</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Пазл</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Джойстик</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Кубок</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Золотая медаль</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Дартс</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Бумеранг</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Горка</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Гитара</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Барабан</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Труба</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Саксофон</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Скрипка</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Синтезатор</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Аккордеон</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Длинный барабан</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Маракасы</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Флейта</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Микрофон</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Наушники</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Колокольчик</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Нота</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Космос</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Летающая тарелка</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Земля</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Земля: Азия</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Планета с кольцами</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Новолуние</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Луна с лицом</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Улыбчивый месяц</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Улыбчивое солнце</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Солнце</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Звезда</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Сияющая звезда</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Звёздный вихрь</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Комета</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Падающая звезда</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Телескоп</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Инопланетянин</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Космический монстр</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Земля: Америка</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Убывающая луна</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Половина луны</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Почти полная луна</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Погода</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Облако</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Солнце за облаком</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Грозовая туча</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Солнце и облачко</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Облачно</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Солнце и дождь</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Дождевая туча</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Снежная туча</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Туча с молнией</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Торнадо</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Туман</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Ветер</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Вихрь</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Радуга</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Зонтик</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Зонтик под дождём</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Молния</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Снежинка</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Снеговик в снегу</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Огонь</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Капля</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Волна</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Градусник</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Кубик льда</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Сказки</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Волшебник</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Фея</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Вампир</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Русалка</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Эльф</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Джинн</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Тролль</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Единорог</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Дракон</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Морда дракона</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Диплодок</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>Тираннозавр</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Привидение</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Чудище</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Робот</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Корона</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Хрустальный шар</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Волшебная палочка</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Принц</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Принцесса</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ниндзя</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Супергерой</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Злодей</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Самоцвет</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Старинный ключ</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Зомби</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ангел</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Щит</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Кинжал</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Лук и стрела</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Праздники и сезоны</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Тыква-фонарь</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Новогодняя ёлка</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Санта-Клаус</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Миссис Клаус</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Подарок</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Шарик</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Хлопушка</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Шар с конфетти</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Петарда</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Бант</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Музыка ветра</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Карп на шесте</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Праздничные куклы</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Красный фонарик</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Масляная лампа</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Менора</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Красный конверт</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Диско-шар</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Шарф</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Перчатки</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Пальто</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Сапог</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Панама</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Тёмные очки</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Купальник</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Бикини</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Белый флаг</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Клетчатый флаг</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Город и деревня</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Светофор</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Боковой светофор</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Знак «Стоп»</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Ремонт дороги</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Заправка</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Остановка</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Указатель</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Колесо</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Мусорка</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Стул</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Тележка</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Корзинка</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Дверь</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Окно</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Кровать</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Диван</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Ящик для писем</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Будильник</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Кирпичи</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Топор</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Компас</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Кирка</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Карта</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Школьный рюкзак</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Чемодан</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Фонарик</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Якорь</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Спасательный круг</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Фонтан</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Колесо обозрения</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Американские горки</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Карусель</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Старая почта</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Горный поезд</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Времена года</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Весенние и летние дни</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Весеннее утро</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Весенний ветерок</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Тёплый вечер</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Весенний луг</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Летние поля</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Цветущий сад</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Зелёная долина</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Маковый холм</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Осенние и зимние дни</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Осенний день</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Зимнее солнце</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Снегопад</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Морозный вечер</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Осенний лес</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Холмы урожая</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Голые деревья</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Снежные поля</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Замёрзший пруд</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Дождь, грозы, ветер и туман</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Дождевые тучи</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Гроза</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Ветреный день</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Туманный день</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Мокрый луг</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Зелёные холмы</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Ветреная пустошь</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Холмы в тумане</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Ночь</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Луна, звёзды и темнота</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Тёмные холмы</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Ночной город</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Озеро при луне</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Тихая деревня</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Поздние вечера и глубокие ночи</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Лиловые сумерки</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Восход луны</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Полночная синь</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Падающие звёзды</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Ночь фонариков</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Холм с замком</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Сонная ферма</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Ночная гавань</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Тихий снег</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Огни города</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Солнце, песок и море</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>День на пляже</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Тропическое солнце</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Морской бриз</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Закат над морем</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Облачный берег</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Тихое море</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Скалистый берег</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Гавань</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Остров с пальмами</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Скалы, волны и маяки</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Ясное утро</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Чайки и облака</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Золотой час</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Серый день у моря</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Розовый восход</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Белые скалы</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Большие волны</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Мыс с маяком</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Пляж с ракушками</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Лагуна</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Пустыня</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Дюны, каньоны и кактусы</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Солнце пустыни</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Жаркий полдень</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Пыльное небо</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Закат в пустыне</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Ночь в пустыне</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Кактусовая равнина</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Оазис</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Каменные башни</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Снег</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Лёд, снег и высокие горы</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Морозная синь</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Полярная ночь</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Рассвет в горах</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Метель</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Снежные вершины</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Льдины</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Лыжный склон</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Лагерь иглу</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Улицы, парки и крыши</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Утро в городе</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Шумный день</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Дождливый город</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Закат в городе</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Дымное небо</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Крыши</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Парк</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Главная улица</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Небоскрёбы</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Старый город</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Деревня</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Фермы, поля и деревни</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Утро на ферме</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Сенокос</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Облака над полем</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Вечер в саду</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Лоскутные поля</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Деревенский луг</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Фруктовый сад</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Ветреная ферма</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Планеты, луны и звёзды</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Глубокий космос</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Восход Земли</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Две луны</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Туманность</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Лунные кратеры</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Красная планета</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Ледяной мир</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Джунгли пришельцев</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Космическая база</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

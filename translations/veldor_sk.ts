@@ -571,6 +571,2570 @@ Tento priečinok neexistuje.</translation>
         <source>Crescent Moon</source>
         <translation>Polmesiac</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji od Google (SIL Open Font License), sploštené pre Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Vývojári programu Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Zvieratá z farmy</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Krava</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Prasa</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Ovca</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Koza</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Kohút</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Sliepka</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Kuriatko</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Kačka</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Kôň</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Vôl</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Byvol</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Moriak</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Baran</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Somárik</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Králik</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Hlava kravy</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Hlava prasaťa</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Hlava koňa</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Hus</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Lama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Lesné zvieratá</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Líška</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Medveď</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Jeleň</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Burunduk</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Jež</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Jazvec</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Vlk</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Medvedík čistotný</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Bobor</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Diviak</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Skunk</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Netopier</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Žaba</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Slimák</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Húsenica</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Motýľ</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Včela</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Lienka</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Orol</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Vták</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Mravec</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Pavúk</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Svrček</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Morské zvieratá</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Veľryba s gejzírom</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Veľryba</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfín</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Ryba</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Tropická rybka</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Nafúknutá ryba</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Žralok</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Chobotnica</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Kalmár</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Krab</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Homár</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Kreveta</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Mušľa</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Tuleň</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Korytnačka</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Medúza</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Tučniak</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Vydra</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Korál</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Ustrica</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Zvieratá z džungle</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Opica</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorila</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orangutan</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Slon</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Lev</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Hlava tigra</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Leopard</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Žirafa</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Hroch</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Nosorožec</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Krokodíl</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Had</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Papagáj</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Plameniak</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Leňochod</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Ťava</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Dvojhrbá ťava</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Klokan</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Jašterica</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Páv</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Hlava opice</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Domáce zvieratká</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Mačka</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Pes</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Pudel</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Šteniatko</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Mačiatko</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Škrečok</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Hlava myšky</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Zajačik</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Vodiaci pes</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Stopy labiek</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Kosť</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Kurča</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Kuriatko z vajíčka</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Hniezdo s vajíčkami</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Ľudia</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Bábätko</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Dieťa</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Chlapec</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Dievča</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Človek</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Muž</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Žena</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Starší človek</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Dedko</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Babka</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Blondiak</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Bradáč</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Rodina</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Držia sa za ruky</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Dvaja kamaráti</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Chodec</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Bežec</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Tanečnica</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Tanečník</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Stojaci človek</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Mávajúca ruka</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Ruka hore</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Veselý smajlík</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Frajerský smajlík</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Smajlík s objatím</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Povolania a náradie</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Policajt</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Stavbár</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Strážnik</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detektív</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Nevesta</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Pán v obleku</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stetoskop</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Kľúč</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Kladivo</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Píla</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Paleta</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Štetec</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Poštová schránka</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Hasiaci prístroj</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Metla</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Prilba záchranára</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Čiapka absolventa</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Mikroskop</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Knihy</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Ceruzka</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Pastelka</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Pravítko</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Skúmavka</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Aktovka</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Kufrík s náradím</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Rebrík</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Vedro</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magnet</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Žiarovka</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Dopravné prostriedky</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxík</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Džíp</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Autobus</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Trolejbus</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Pretekárske auto</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Policajné auto</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Sanitka</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Hasičské auto</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Minibus</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Pikap</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Dodávka</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Kamión</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Traktor</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Skúter</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Motorka</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicykel</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Kolobežka</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Parný vlak</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Vlak</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Električka</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Jednokoľajka</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Vrtuľník</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Lietadlo</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Lietadielko</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Rýchly čln</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Motorový čln</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Loď</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Trajekt</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kanoe</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Lanovka</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Ozubnicová dráha</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Rikša</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Budovy</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Dom so záhradou</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Domy</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Kancelárska budova</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Pošta</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Nemocnica</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banka</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Obchod</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Škola</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Obchodný dom</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Továreň</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Japonský hrad</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Hrad</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Svadobná kaplnka</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Veža</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Socha</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Kostol</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Mešita</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Chrám</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Synagóga</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Svätyňa</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Múzeum</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Žeriav</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Chatrč</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Starý dom</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Cirkus</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Štadión</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Kamenná hlava</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Rastliny a stromy</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Jedlička</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palma</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Klíček</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Bylinka</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Trojlístok</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Štvorlístok</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Opadané lístie</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Lístie vo vetre</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Snop ryže</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulipán</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Ruža</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Zvädnutý kvet</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Ibištek</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Čerešňový kvet</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Kvietok</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Slnečnica</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Kytica</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Kvet v kvetináči</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Muchotrávka</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Poleno</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lotos</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Hyacint</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Gaštan</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Strom želaní</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Ozdoba z borovice</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Prázdne hniezdo</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Kameň</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Ovocie a zelenina</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Zelené jablko</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Hruška</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Pomaranč</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Citrón</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banán</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Melón</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Hrozno</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Jahoda</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Čučoriedky</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Cukrový melón</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Čerešne</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Broskyňa</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mango</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananás</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Kokos</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kivi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Paradajka</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Baklažán</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avokádo</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brokolica</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Mrkva</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Kukurica</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Čili paprička</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Uhorka</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Hlávkový šalát</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Cesnak</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Cibuľa</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Zemiak</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Jedlo</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Chlieb</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Bageta</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Praclík</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Syr</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Vajce</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Volské oko</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Palacinky</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Vafľa</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Hamburger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Hranolky</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Párok v rožku</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Sendvič</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Špagety</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Zmrzlina</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Šiška</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Keksík</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Narodeninová torta</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Zákusok</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Muffin</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Čokoláda</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Cukrík</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Lízanka</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Hrniec medu</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Pohár mlieka</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Džús</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Horúci nápoj</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Koláč</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Hračky a šport</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Futbalová lopta</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Bejzbalová lopta</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basketbalová lopta</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volejbalová lopta</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Americký futbal</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Ragbyová lopta</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Tenisová loptička</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Bowling</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Kriketová pálka</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Hokejka</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Stolný tenis</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Bedminton</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Boxerská rukavica</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Bránka</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Golfová vlajka</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Korčuľa</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Udica</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Skejtbord</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Kolieskové korčule</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Sánky</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Curlingový kameň</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Lyže</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Šarkan</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Jojo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Plyšový macko</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Matriošky</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Kocka</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Dielik puzzle</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Ovládač</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Pohár víťaza</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Zlatá medaila</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Terč na šípky</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Bumerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Šmykľavka</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Hudba</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Gitara</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Bubon</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trúbka</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saxofón</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Husle</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klávesy</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Akordeón</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Dlhý bubon</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Maracas</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flauta</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofón</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Slúchadlá</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Zvonček</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Vesmír</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Lietajúci tanier</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Družica</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Zem</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Zem: Ázia</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Prstencová planéta</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Mesiac s tvárou</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Usmiaty mesiac</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Usmiate slnko</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Slnko</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Hviezda</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Žiariaca hviezda</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Hviezdny vír</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Kométa</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Padajúca hviezda</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Ďalekohľad</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Mimozemšťan</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Vesmírna príšerka</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Zem: Amerika</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Ubúdajúci mesiac</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Polovica mesiaca</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Skoro spln</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Počasie</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Oblak</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Slnko za oblakom</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Búrkový oblak</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Slnko a obláčik</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Zamračené</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Slnko a dážď</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Dažďový oblak</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Snehový oblak</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Oblak s bleskom</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornádo</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Hmla</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vietor</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Vír</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Dúha</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Dáždnik</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Dáždnik v daždi</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Blesk</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Snehová vločka</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Snehuliak v snehu</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Oheň</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Kvapka</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vlna</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Teplomer</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Kocka ľadu</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Rozprávky</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Čarodejník</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Víla</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Upír</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Morská panna</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Elf</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Džin</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Troll</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Jednorožec</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drak</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Dračia hlava</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Brontosaurus</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>Tyranosaurus</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Duch</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Zlobor</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Koruna</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Krištáľová guľa</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Čarovný prútik</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Princ</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Princezná</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Nindža</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Superhrdina</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Zloduch</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Drahokam</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Starý kľúč</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombie</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Anjel</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Štít</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Dýka</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Luk a šíp</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Sviatky a ročné obdobia</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Tekvicový lampáš</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Vianočný stromček</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Santa Claus</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Pani Clausová</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Darček</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Balónik</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Vystreľovač konfet</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Guľa s konfetami</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Petarda</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Stuha</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Zvonkohra</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Kapor na tyči</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Sviatočné bábiky</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Červený lampáš</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Olejová lampa</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menora</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Červená obálka</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Disko guľa</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Šál</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Rukavice</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Kabát</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Čižma</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Slamený klobúk</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Slnečné okuliare</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Plavky</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikiny</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Biela vlajka</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Kockovaná vlajka</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Mesto a vidiek</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Semafor</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Bočný semafor</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Značka stop</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Práce na ceste</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Benzínová pumpa</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Zastávka</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Smerovník</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Koleso</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Smetný kôš</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Stolička</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Nákupný vozík</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Košík</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Dvere</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Posteľ</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Gauč</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Schránka na listy</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Hodiny</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Budík</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Tehly</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Sekera</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompas</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Krompáč</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Školský batoh</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Kufor</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Baterka</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Kotva</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Záchranný kruh</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Fontána</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Ruské koleso</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Horská dráha</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Koník z kolotoča</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Stará pošta</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Vláčik do hôr</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Ročné obdobia</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Jarné a letné dni</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Jarné ráno</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Kvitnúci vánok</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Teplý večer</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Jarná lúka</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Letné polia</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Kvitnúci sad</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Zelené údolie</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Makový kopec</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Jesenné a zimné dni</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Jesenné popoludnie</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Zimné slnko</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Sneženie</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Mrazivý večer</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Jesenný les</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Kopce pri žatve</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Holé stromy</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Zasnežené polia</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Zamrznutý rybník</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Dážď, búrky, vietor a hmla</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Dažďové mraky</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Búrka</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Veterný deň</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Hmlistý deň</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Mokrá lúka</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Zelené kopce</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Veterná pustatina</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Kopce v hmle</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Noc</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Mesiac, hviezdy a tma</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Tmavé kopce</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Mesto v noci</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Jazero a mesiac</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Tichá dedinka</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Neskoré večery a hlboké noci</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Fialový súmrak</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Východ mesiaca</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Polnočná modrá</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Padajúce hviezdy</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Noc lampášov</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Kopec s hradom</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Ospalá farma</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Prístav v noci</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Tichý sneh</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Svetlá mesta</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Slnko, piesok a more</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Deň na pláži</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Tropické slnko</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Morský vánok</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Západ nad morom</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Zamračené pobrežie</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Pokojné more</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Skalnatý breh</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Prístav</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Ostrov s palmami</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Útesy, vlny a majáky</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Jasné ráno</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Čajky a oblaky</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Zlatá hodinka</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Sivé more</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Ružový východ</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Biele útesy</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Veľké vlny</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Mys s majákom</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Pláž s mušľami</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Lagúna</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Púšť</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Duny, kaňony a kaktusy</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Púštne slnko</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Horúce poludnie</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Prašná obloha</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Západ na púšti</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Noc na púšti</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Kaktusová pláň</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oáza</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Kamenné veže</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Sneh</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Ľad, sneh a vysoké hory</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Mrazivá modrá</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Polárna noc</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Východ v Alpách</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Fujavica</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Zasnežené štíty</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Ľadové kryhy</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Zjazdovka</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Tábor iglu</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Mesto</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Ulice, parky a strechy</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Ráno v meste</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Rušné popoludnie</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Daždivé mesto</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Západ v meste</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Zadymená obloha</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Strechy</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Park</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Hlavná ulica</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Mrakodrapy</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Staré mesto</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Vidiek</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Farmy, polia a dediny</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Ráno na farme</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Kosenie sena</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Oblaky nad poľom</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Večer v sade</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Polia ako záplaty</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Dedinská lúka</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Ovocný sad</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Veterná farma</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planéty, mesiace a hviezdy</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Hlboký vesmír</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Východ Zeme</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Dva mesiace</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Hmlovina</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Mesačné krátery</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Červená planéta</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Ľadový svet</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Mimozemská džungľa</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Vesmírna základňa</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

@@ -571,6 +571,2570 @@ The folder does not exist.</source>
         <source>Crescent Moon</source>
         <translation>Місяць-серпик</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji від Google (SIL Open Font License), у пласкому вигляді для Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Розробники Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Тварини ферми</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Корова</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Свиня</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Вівця</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Коза</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Півень</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Курка</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Курча</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Качка</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Кінь</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Віл</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Буйвіл</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Індик</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Баран</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Віслючок</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Кролик</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Морда корови</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Морда свині</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Морда коня</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Гуска</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Лама</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Лісові звірі</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Лисиця</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Ведмідь</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Олень</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Бурундук</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Їжачок</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Борсук</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Вовк</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Єнот</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Бобер</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Кабан</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Скунс</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Лось</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Кажан</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Жаба</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Равлик</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Гусінь</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Метелик</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Бджола</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Сонечко</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Орел</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Пташка</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Мураха</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Павук</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Цвіркун</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Морські тварини</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Кит із фонтаном</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Кит</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Дельфін</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Риба</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Тропічна рибка</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Риба-куля</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Акула</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Восьминіг</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Кальмар</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Краб</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Омар</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Креветка</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Мушля</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Тюлень</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Черепаха</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Медуза</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Пінгвін</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Видра</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Корал</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Устриця</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Звірі джунглів</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Мавпа</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Горила</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Орангутан</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Слон</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Лев</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Морда тигра</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Тигр</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Леопард</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Зебра</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Жирафа</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Бегемот</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Носоріг</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Крокодил</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Змія</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Папуга</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Фламінго</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Лінивець</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Верблюд</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Двогорбий верблюд</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Кенгуру</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Коала</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Панда</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Ящірка</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Павич</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Морда мавпи</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Улюбленці</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Кішка</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Собака</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Пудель</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Цуценя</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Кошеня</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Хом&apos;як</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Мордочка миші</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мишка</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Кроленя</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Собака-поводир</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Сліди лап</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Кісточка</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Пташеня</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Курча в яйці</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Гніздо з яйцями</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Люди</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Немовля</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Дитина</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Хлопчик</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Дівчинка</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Людина</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Чоловік</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Жінка</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Літня людина</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Дідусь</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Бабуся</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Білявий</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Бородань</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Родина</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Тримаються за руки</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Двоє друзів</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Пішохід</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Бігун</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Танцівниця</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Танцюрист</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Людина стоїть</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Махає рукою</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Піднята рука</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Веселий смайлик</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Крутий смайлик</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Смайлик-обіймашка</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Професії й інструменти</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Поліцейський</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Будівельник</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Гвардієць</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Детектив</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Наречена</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Людина в костюмі</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Стетоскоп</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Гайковий ключ</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Молоток</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Пилка</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Палітра</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Пензлик</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Поштова скринька</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Лист</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Вогнегасник</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Мітла</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Каска рятувальника</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Шапка випускника</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Мікроскоп</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Книжки</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Олівець</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Крейдочка</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Лінійка</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Пробірка</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Портфель</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Скринька майстра</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Драбина</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Відро</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Магніт</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Лампочка</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Транспорт</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Машина</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Таксі</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Джип</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Автобус</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Тролейбус</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Гоночна машина</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Поліцейська машина</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Швидка допомога</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Пожежна машина</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Мікроавтобус</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Пікап</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Фургон</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Вантажівка</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Трактор</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Мопед</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Мотоцикл</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Велосипед</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Самокат</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Паротяг</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Потяг</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Метро</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Трамвай</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Монорейка</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Гелікоптер</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Літак</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Літачок</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Катер</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Моторний човен</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Корабель</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Пором</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Каное</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Канатна дорога</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Потяг у горах</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Рикша</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Будівлі</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Будинок</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Будинок із садом</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Будинки</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Офісна будівля</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Пошта</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Лікарня</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Банк</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Готель</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Крамниця</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Школа</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Універмаг</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Завод</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Японський замок</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Замок</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Весільна каплиця</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Вежа</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Статуя</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Церква</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Мечеть</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Храм</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Синагога</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Святилище</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Музей</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Підйомний кран</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Хижка</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Намет</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Старий будинок</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Цирк</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Стадіон</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Кам&apos;яна голова</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Рослини й дерева</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Дерево</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Ялинка</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Пальма</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Паросток</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Травичка</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Трилисник</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Чотирилисник</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Опале листя</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Листя на вітрі</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Сніп рису</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Тюльпан</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Троянда</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Зів&apos;яла квітка</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Гібіскус</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Цвіт вишні</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Квіточка</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Соняшник</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Букет</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Квітка в горщику</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Мухомор</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Колода</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Лотос</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Гіацинт</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Каштан</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Дерево бажань</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Прикраса із сосни</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Порожнє гніздо</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Камінь</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Фрукти й овочі</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Зелене яблуко</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Груша</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Апельсин</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Лимон</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Банан</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Кавун</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Виноград</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Полуниця</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Чорниця</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Диня</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Вишня</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Персик</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Манго</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ананас</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Кокос</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Ківі</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Помідор</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Баклажан</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Авокадо</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Броколі</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Морквина</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Кукурудза</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Перець чилі</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Огірок</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Салат</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Часник</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Цибуля</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Картопля</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Солодкий перець</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Їжа</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Хліб</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Круасан</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Багет</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Крендель</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Сир</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Яйце</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Яєчня</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Млинці</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Вафля</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Бургер</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Картопля фрі</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Піца</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Хот-дог</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Бутерброд</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Тако</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Спагеті</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Морозиво</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Пончик</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Печиво</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Святковий торт</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Тістечко</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Кекс</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Шоколад</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Цукерка</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Льодяник</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Горщик меду</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Склянка молока</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Сік</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Гарячий напій</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Пиріг</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Іграшки й спорт</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Футбольний м&apos;яч</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Бейсбольний м&apos;яч</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Баскетбольний м&apos;яч</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Волейбольний м&apos;яч</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Американський футбол</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>М&apos;яч для регбі</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Тенісний м&apos;ячик</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Фрісбі</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Боулінг</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Бита для крикету</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Хокейна ключка</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Настільний теніс</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Бадмінтон</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Боксерська рукавичка</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Ворота</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Прапорець гольфу</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Ковзан</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Вудка</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Скейтборд</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Ролик</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Санчата</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Керлінг</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Лижі</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Повітряний змій</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Йо-йо</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Плюшевий ведмедик</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Матрьошки</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Кубик</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Пазл</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Джойстик</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Кубок</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Золота медаль</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Дартс</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Бумеранг</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Гірка</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музика</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Гітара</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Барабан</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Труба</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Саксофон</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Скрипка</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Синтезатор</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Акордеон</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Довгий барабан</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Маракаси</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Флейта</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Мікрофон</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Навушники</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радіо</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Дзвіночок</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Нота</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Космос</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Літаюча тарілка</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Супутник</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Земля</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Земля: Азія</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Планета з кільцями</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Молодик</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Місяць з обличчям</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Усміхнений місяць</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Усміхнене сонце</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Сонце</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Зірка</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Сяйна зірка</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Зоряний вихор</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Комета</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Падаюча зірка</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Телескоп</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Інопланетянин</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Космічний монстр</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Земля: Америка</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Спадний місяць</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Півмісяць</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Майже повний місяць</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Погода</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Хмара</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Сонце за хмарою</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Грозова хмара</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Сонце й хмаринка</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Хмарно</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Сонце й дощ</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Дощова хмара</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Снігова хмара</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Хмара з блискавкою</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Торнадо</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Туман</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Вітер</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Вихор</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Веселка</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Парасолька</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Парасолька в дощ</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Блискавка</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Сніжинка</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Сніговик у снігу</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Вогонь</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Крапля</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Хвиля</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Термометр</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Кубик льоду</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Казки</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Чарівник</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Фея</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Вампір</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Русалка</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Ельф</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Джин</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Троль</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Єдиноріг</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Дракон</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Морда дракона</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Диплодок</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>Тиранозавр</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Привид</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Чудовисько</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Робот</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Корона</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Кришталева куля</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Чарівна паличка</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Принц</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Принцеса</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ніндзя</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Супергерой</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Лиходій</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Самоцвіт</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Старовинний ключ</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Зомбі</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ангел</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Щит</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Кинджал</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Лук і стріла</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Свята й сезони</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Гарбуз-ліхтар</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Новорічна ялинка</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Санта-Клаус</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Місіс Клаус</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Подарунок</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Кулька</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Хлопавка</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Куля з конфеті</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Петарда</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Бант</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Музика вітру</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Короп на жердині</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Святкові ляльки</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Червоний ліхтарик</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Олійна лампа</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Менора</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Червоний конверт</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Диско-куля</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Шарф</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Рукавички</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Пальто</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Чобіт</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Панамка</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Темні окуляри</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Купальник</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Бікіні</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Білий прапор</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Картатий прапор</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Місто й село</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Світлофор</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Боковий світлофор</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Знак «Стоп»</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Ремонт дороги</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Заправка</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Зупинка</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Вказівник</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Колесо</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Смітник</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Стілець</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Візок</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Кошик</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Двері</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Вікно</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Ліжко</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Диван</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Скринька для пошти</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Годинник</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Будильник</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Цеглини</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Сокира</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Компас</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Кайло</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Мапа</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Шкільний рюкзак</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Валіза</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Ліхтарик</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Якір</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Рятувальний круг</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Фонтан</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Оглядове колесо</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Американські гірки</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Карусель</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Стара пошта</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Гірський потяг</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Пори року</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Весняні й літні дні</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Весняний ранок</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Весняний вітерець</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Теплий вечір</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Весняна галявина</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Літні поля</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Квітучий сад</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Зелена долина</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Маковий пагорб</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Осінні й зимові дні</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Осінній день</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Зимове сонце</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Снігопад</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Морозний вечір</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Осінній ліс</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Пагорби врожаю</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Голі дерева</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Снігові поля</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Замерзлий ставок</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Дощ, грози, вітер і туман</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Дощові хмари</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Гроза</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Вітряний день</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Туманний день</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Мокра галявина</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Зелені пагорби</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Вітряний пустир</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Пагорби в тумані</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Ніч</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Місяць, зорі й темрява</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Темні пагорби</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Нічне місто</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Озеро при місяці</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Тихе село</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Пізні вечори й глибокі ночі</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Бузкові сутінки</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Схід місяця</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Опівнічна синь</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Падаючі зорі</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Ніч ліхтариків</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Пагорб із замком</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Сонна ферма</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Нічна гавань</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Тихий сніг</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Вогні міста</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Сонце, пісок і море</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>День на пляжі</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Тропічне сонце</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Морський бриз</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Захід над морем</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Хмарний берег</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Тихе море</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Скелястий берег</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Гавань</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Острів із пальмами</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Скелі, хвилі й маяки</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Ясний ранок</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Чайки й хмари</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Золота година</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Сіре море</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Рожевий світанок</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Білі скелі</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Великі хвилі</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Мис із маяком</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Пляж із мушлями</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Лагуна</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Пустеля</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Дюни, каньйони й кактуси</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Сонце пустелі</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Спекотний полудень</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Курне небо</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Захід у пустелі</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Ніч у пустелі</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Кактусова рівнина</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Оаза</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Кам&apos;яні вежі</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Сніг</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Лід, сніг і високі гори</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Морозна синь</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Полярна ніч</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Світанок у горах</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Хуртовина</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Снігові вершини</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Крижини</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Лижний схил</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Табір іглу</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Місто</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Вулиці, парки й дахи</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Ранок у місті</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Гамірний день</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Дощове місто</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Захід у місті</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Димне небо</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Дахи</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Парк</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Головна вулиця</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Хмарочоси</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Старе місто</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Село</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Ферми, поля й села</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Ранок на фермі</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Сінокіс</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Хмари над полем</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Вечір у саду</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Клаптикові поля</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Сільська галявина</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Фруктовий сад</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Вітряна ферма</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Планети, місяці й зорі</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Глибокий космос</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Схід Землі</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Два місяці</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Туманність</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Місячні кратери</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Червона планета</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Крижаний світ</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Джунглі прибульців</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Космічна база</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 і %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>
