@@ -7,6 +7,7 @@
 #include "core/ui/language.h"
 #include "core/ui/messages.h"
 #include "core/ui/newform.h"
+#include "core/ui/picturenames.h"
 #include "core/ui/pictureview.h"
 #include "editing/ui/choicewindow.h"
 #include "sources/ui/land.h"
@@ -163,6 +164,7 @@ private slots:
     void noEnglishIsLeft();
     void windowsFitEveryLanguage_data();
     void windowsFitEveryLanguage();
+    void libraryNamesAreShownFromTheirParts();
     void scenesAreTheSameInEveryLanguage();
     void rightToLeftMirrorsTheWindowsButNotThePicture();
 };
@@ -355,6 +357,24 @@ void LanguageTest::windowsFitEveryLanguage()
 // A scene made through the windows, in each language and with numbers
 // formatted as each country does, is saved byte for byte as in English:
 // titles of our own pictures as written, numbers in plain digits.
+// A library pack is "<category> <n>" and lists its captions; each part is
+// translated, and a name not wholly ours stays as written.
+void LanguageTest::libraryNamesAreShownFromTheirParts()
+{
+    const SpokenLanguage german(QStringLiteral("de"));
+    const std::pair<const char*, const char*> shown[] = {
+        {"Farm Animals 12", "Bauernhoftiere 12"},
+        {"Cow, Pig and Sheep", "Kuh, Schwein und Schaf"},
+        {"Cow and Sheep", "Kuh und Schaf"},
+        {"Farm Animals", "Bauernhoftiere"},
+        {"Farm Animals 1b", "Farm Animals 1b"},
+        {"Cow, Pig and Dragonfly Kite", "Cow, Pig and Dragonfly Kite"},
+        {"My Pets 2", "My Pets 2"},
+    };
+    for (const auto& [written, expected] : shown)
+        QCOMPARE(shownName(written), QString::fromUtf8(expected));
+}
+
 void LanguageTest::scenesAreTheSameInEveryLanguage()
 {
     struct Case {
