@@ -569,6 +569,2570 @@ Folder ini tidak ada.</translation>
         <source>Crescent Moon</source>
         <translation>Bulan Sabit</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji dari Google (SIL Open Font License), dibuat datar untuk Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Para Pengembang Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Hewan Ternak</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Sapi</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Babi</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Domba</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Kambing</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Ayam Jantan</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Ayam Betina</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Anak Ayam</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Bebek</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Kuda</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Lembu</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Kerbau</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkun</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Domba Jantan</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Keledai</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Kelinci</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Wajah Sapi</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Wajah Babi</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Wajah Kuda</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Angsa</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Llama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Hewan Hutan</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Rubah</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Beruang</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Rusa</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Tupai Tanah</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Landak</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Luak</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Serigala</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Rakun</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Berang-Berang</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Babi Hutan</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Sigung</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Rusa Besar</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Kelelawar</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Katak</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Siput</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Ulat</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Kupu-Kupu</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Lebah</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Kepik</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Elang</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Burung</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Semut</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Laba-Laba</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Jangkrik</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Hewan Laut</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Paus Menyembur</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Paus</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Lumba-Lumba</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Ikan</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Ikan Tropis</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Ikan Buntal</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Hiu</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Gurita</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Cumi-Cumi</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Kepiting</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Lobster</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Udang</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Cangkang Kerang</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Anjing Laut</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Penyu</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Ubur-Ubur</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Penguin</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Berang-Berang Laut</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Karang</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Tiram</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Hewan Rimba</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Monyet</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorila</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orang Utan</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Gajah</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Singa</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Wajah Harimau</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Harimau</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Macan Tutul</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Jerapah</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Kuda Nil</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Badak</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Buaya</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Ular</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Burung Beo</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Kungkang</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Unta</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Unta Punuk Dua</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Kanguru</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Kadal</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Merak</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Wajah Monyet</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Hewan Peliharaan</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Kucing</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Anjing</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Pudel</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Anak Anjing</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Anak Kucing</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hamster</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Wajah Tikus</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Tikus</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Kelinci Kecil</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Anjing Pemandu</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Jejak Kaki</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Tulang</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Anak Ayam</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Anak Ayam Menetas</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Sarang Berisi Telur</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Orang-Orang</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Bayi</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Anak</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Anak Laki-Laki</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Anak Perempuan</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Orang</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Pria</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Wanita</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Lansia</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Kakek</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Nenek</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Rambut Pirang</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Pria Berjenggot</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Keluarga</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Bergandengan</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Dua Sahabat</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Berjalan</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Berlari</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Penari</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Pria Menari</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Orang Berdiri</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Lambaian Tangan</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Angkat Tangan</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Wajah Senang</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Wajah Keren</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Wajah Memeluk</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Pekerjaan dan Alat</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Polisi</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Tukang Bangunan</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Penjaga</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detektif</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Pengantin</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Orang Berjas</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stetoskop</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Kunci Pas</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Palu</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Gergaji</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Palet Cat</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Kuas</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Kotak Pos</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Surat</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Pemadam Api</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Sapu</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Helm Penyelamat</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Topi Wisuda</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Mikroskop</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Buku</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Pensil</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Krayon</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Penggaris</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Tabung Reaksi</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Tas Kerja</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Kotak Perkakas</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Tangga</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Ember</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magnet</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Bola Lampu</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Kendaraan</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taksi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jip</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Bus Listrik</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Mobil Balap</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Mobil Polisi</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulans</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Mobil Pemadam</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Bus Mini</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Pikap</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Truk Pengantar</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Truk Besar</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Traktor</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Skuter</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Sepeda Motor</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Sepeda</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Otopet</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Kereta Uap</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Kereta</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Kereta Bawah Tanah</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Trem</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Monorel</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helikopter</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Pesawat</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Pesawat Kecil</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Perahu Cepat</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Perahu Motor</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Kapal</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Feri</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kano</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Kereta Gantung</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Gondola Gunung</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Bajaj</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Bangunan</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Rumah</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Rumah dan Kebun</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Rumah-Rumah</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Gedung Kantor</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Kantor Pos</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Rumah Sakit</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Toko</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Sekolah</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Toserba</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Pabrik</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Istana Jepang</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Istana</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Kapel Pernikahan</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Menara</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Patung</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Gereja</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Masjid</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Kuil</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Sinagoge</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Kuil Jepang</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museum</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Derek</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Gubuk</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Tenda</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Rumah Tua</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Tenda Sirkus</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stadion</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Patung Batu</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Tumbuhan dan Pohon</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Pohon</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Cemara</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Pohon Kelapa</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Tunas</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Herba</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Semanggi</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Semanggi Empat Daun</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Daun Gugur</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Daun Tertiup Angin</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Ikat Padi</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulip</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Mawar</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Bunga Layu</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Bunga Sepatu</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Bunga Sakura</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Bunga Kecil</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Bunga Matahari</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket Bunga</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Tanaman Pot</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Jamur Merah</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Batang Kayu</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Teratai</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Bunga Hiasin</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Kastanye</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Pohon Harapan</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Hiasan Pinus</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Sarang Kosong</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Batu</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Buah dan Sayur</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Apel Hijau</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Pir</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Jeruk</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Lemon</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Pisang</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Semangka</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Anggur</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Stroberi</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Bluberi</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Melon</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Ceri</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Persik</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mangga</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Nanas</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Kelapa</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomat</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Terong</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Alpukat</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brokoli</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Wortel</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Jagung</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Cabai</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Mentimun</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Selada</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Bawang Putih</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Bawang Bombai</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Kentang</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Makanan</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Roti</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Baguette</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Pretzel</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Keju</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Telur</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Telur Ceplok</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Panekuk</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Wafel</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Burger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Kentang Goreng</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Piza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hot Dog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Roti Isi</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spageti</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Es Krim</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Donat</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Kue Kering</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Kue Ulang Tahun</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Kue</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Kue Mangkuk</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Cokelat</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Permen</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Lolipop</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Pot Madu</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Segelas Susu</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Kotak Jus</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Minuman Panas</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Pai</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Mainan dan Olahraga</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Bola Sepak</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Bisbol</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Bola Basket</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Bola Voli</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Bola Futbol Amerika</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Bola Rugbi</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Bola Tenis</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Cakram Lempar</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Boling</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Tongkat Kriket</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Tongkat Hoki</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Tenis Meja</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Bulu Tangkis</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Sarung Tinju</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Gawang</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Bendera Golf</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Sepatu Luncur Es</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Pancing</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Papan Luncur</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Sepatu Roda</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Kereta Salju</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Batu Curling</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Ski</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Layang-Layang</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Yoyo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Boneka Beruang</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Boneka Susun</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dadu</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Kepingan Puzzle</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Stik Game</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Piala</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Medali Emas</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Papan Dart</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Bumerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Perosotan</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Gitar</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Drum</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompet</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saksofon</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Biola</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Akordeon</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Gendang Panjang</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Marakas</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Seruling</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Headphone</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Lonceng</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Not Musik</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Luar Angkasa</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Piring Terbang</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelit</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Bumi</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Bumi (Asia)</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Planet Bercincin</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Bulan Baru</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Wajah Bulan</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Bulan Tersenyum</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Matahari Tersenyum</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Matahari</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Bintang</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Bintang Bersinar</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Bintang Berputar</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Komet</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Bintang Jatuh</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Teleskop</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alien</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Monster Piksel</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Bumi (Amerika)</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Bulan Susut</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Bulan Separuh</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Bulan Cembung</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Cuaca</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Awan</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Cerah Berawan</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Awan Badai</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Sedikit Berawan</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Berawan</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Matahari dan Hujan</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Awan Hujan</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Awan Bersalju</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Awan Petir</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Kabut</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Angin</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Pusaran Angin</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Pelangi</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Payung</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Payung Kehujanan</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Kilat</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Kepingan Salju</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Manusia Salju di Salju</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Api</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Tetes Air</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Ombak</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Termometer</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Es Batu</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Fantasi</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Penyihir</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Peri</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampir</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Putri Duyung</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Peri Hutan</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Jin</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Troll</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Unikorn</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Naga</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Wajah Naga</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Dino Leher Panjang</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-Rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Hantu</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Raksasa</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Mahkota</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Bola Kristal</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Tongkat Sihir</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Pangeran</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Putri</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Pahlawan Super</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Penjahat</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Permata</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Kunci Kuno</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombi</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Malaikat</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Perisai</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Belati</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Busur dan Panah</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Musim dan Hari Raya</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Lentera Labu</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Pohon Natal</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Sinterklas</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Nyonya Sinterklas</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Kado</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Balon</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Konfeti Pesta</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Bola Konfeti</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Petasan</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Pita</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Lonceng Angin</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Bendera Ikan Koi</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Boneka Festival</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Lampion Merah</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Pelita</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menorah</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Angpau</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Bola Disko</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Syal</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Sarung Tangan</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Mantel</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Sepatu Bot</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Topi Pantai</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Kacamata Hitam</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Baju Renang</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Bendera Putih</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Bendera Finis</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Kota dan Desa</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Lampu Lalu Lintas</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Lampu Merah Mendatar</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Rambu Stop</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Perbaikan Jalan</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Pompa Bensin</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Halte Bus</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Papan Tanda</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roda</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Tempat Sampah</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Kursi</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Troli Belanja</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Keranjang</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Pintu</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Jendela</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Tempat Tidur</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Sofa</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Kotak Surat</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Jam Meja</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Jam Weker</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Batu Bata</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Kapak</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompas</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Beliung</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Peta</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Tas Sekolah</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Koper</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Senter</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Jangkar</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Pelampung</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Air Mancur</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Bianglala</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Roller Coaster</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Kuda Komidi Putar</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Kantor Pos Lama</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Kereta Gunung</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Musim</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Hari-hari musim semi dan panas</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Pagi Musim Semi</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Semilir Bunga</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Senja Hangat</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Padang Musim Semi</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Ladang Musim Panas</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Kebun Berbunga</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Lembah Hijau</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Bukit Bunga Merah</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Hari-hari musim gugur dan dingin</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Siang Musim Gugur</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Mentari Dingin</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Salju Turun</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Senja Beku</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Hutan Musim Gugur</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Bukit Panen</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Pohon Gundul</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Padang Salju</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Kolam Beku</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Hujan, badai, angin dan kabut</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Langit Hujan</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Badai Petir</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Hari Berangin</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Hari Berkabut</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Padang Basah</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Bukit Hijau</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Padang Berangin</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Bukit Berkabut</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Malam</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Bulan, bintang dan gelap</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Bukit Gelap</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Kota Malam</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Danau Terang Bulan</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Desa Sunyi</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Petang dan malam larut</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Senja Ungu</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Bulan Terbit</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Biru Tengah Malam</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Banyak Bintang Jatuh</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Malam Lampion</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Bukit Istana</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Peternakan Lelap</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Pelabuhan Malam</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Salju Hening</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Lampu Kota</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Matahari, pasir dan laut</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Hari di Pantai</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Mentari Tropis</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Angin Laut</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Senja di Laut</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Pantai Berawan</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Laut Tenang</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Tepian Berbatu</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Pelabuhan</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Pulau Kelapa</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Tebing, ombak dan mercusuar</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Pagi Cerah</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Camar dan Awan</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Jam Emas</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Laut Kelabu</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Fajar Merah Muda</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Tebing Putih</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Ombak Besar</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Tanjung Mercusuar</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Pantai Kerang</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Laguna</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Gurun</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Bukit pasir, ngarai dan kaktus</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Mentari Gurun</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Siang Terik</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Langit Berdebu</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Senja Gurun</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Malam Gurun</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Dataran Kaktus</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oasis</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Menara Batu</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Salju</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Es, salju dan gunung tinggi</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Biru Segar</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Malam Kutub</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Fajar Gunung</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Badai Salju</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Puncak Bersalju</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Bongkahan Es</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Lereng Ski</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Kemah Iglo</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Kota</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Jalan, taman dan atap</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Pagi di Kota</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Sore yang Sibuk</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Kota Hujan</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Senja di Kota</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Langit Berasap</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Atap-Atap</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Taman</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Jalan Utama</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Pencakar Langit</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Kota Tua</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Pedesaan</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Peternakan, ladang dan desa</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Pagi di Peternakan</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Hari Panen Jerami</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Awan Pedesaan</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Petang di Kebun</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Ladang Berpetak</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Lapangan Desa</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Kebun Buah</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Peternakan Berangin</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planet, bulan dan bintang</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Angkasa Dalam</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Bumi Terbit</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Dua Bulan</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Nebula</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Kawah Bulan</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Planet Merah</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Dunia Es</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Rimba Alien</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Pangkalan Angkasa</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 dan %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

@@ -569,6 +569,2570 @@ The folder does not exist.</source>
         <source>Crescent Moon</source>
         <translation>초승달</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Google의 Noto Emoji(SIL Open Font License)를 Veldor에 맞게 평평하게 만든 것</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Veldor 개발자들</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>농장 동물</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>소</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>돼지</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>양</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>염소</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>수탉</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>암탉</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>아기 병아리</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>오리</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>말</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>황소</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>물소</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>칠면조</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>숫양</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>당나귀</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>토끼</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>소 얼굴</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>돼지 얼굴</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>말 얼굴</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>거위</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>라마</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>숲속 동물</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>여우</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>곰</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>사슴</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>다람쥐</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>고슴도치</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>오소리</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>늑대</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>너구리</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>비버</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>멧돼지</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>스컹크</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>무스</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>박쥐</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>개구리</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>달팽이</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>애벌레</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>나비</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>꿀벌</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>무당벌레</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>독수리</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>새</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>개미</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>거미</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>귀뚜라미</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>바다 동물</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>물 뿜는 고래</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>고래</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>돌고래</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>물고기</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>열대어</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>복어</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>상어</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>문어</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>오징어</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>게</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>바닷가재</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>새우</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>조개껍데기</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>물범</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>바다거북</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>해파리</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>펭귄</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>수달</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>산호</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>굴</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>정글 동물</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>원숭이</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>고릴라</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>오랑우탄</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>코끼리</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>사자</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>호랑이 얼굴</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>호랑이</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>표범</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>얼룩말</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>기린</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>하마</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>코뿔소</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>악어</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>뱀</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>앵무새</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>홍학</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>나무늘보</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>낙타</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>쌍봉낙타</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>캥거루</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>코알라</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>판다</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>도마뱀</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>공작</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>원숭이 얼굴</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>반려동물</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>고양이</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>개</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>푸들</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>강아지</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>아기 고양이</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>햄스터</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>생쥐 얼굴</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>생쥐</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>아기 토끼</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>안내견</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>발자국</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>뼈다귀</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>병아리</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>깨어나는 병아리</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>알이 있는 둥지</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>사람들</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>아기</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>어린이</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>남자아이</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>여자아이</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>사람</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>남자</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>여자</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>노인</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>할아버지</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>할머니</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>금발인 사람</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>수염 난 남자</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>가족</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>손잡기</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>두 친구</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>걷기</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>달리기</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>춤추는 사람</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>춤추는 남자</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>서 있는 사람</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>손 흔들기</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>손 들기</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>웃는 얼굴</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>멋진 얼굴</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>안아 주는 얼굴</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>직업과 도구</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>경찰관</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>건설 노동자</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>근위병</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>탐정</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>신부</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>정장 입은 사람</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>청진기</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>스패너</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>망치</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>톱</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>팔레트</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>붓</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>우체통</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>편지</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>소화기</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>빗자루</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>구조 헬멧</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>졸업 모자</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>현미경</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>책</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>연필</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>크레파스</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>자</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>시험관</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>서류 가방</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>공구 상자</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>사다리</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>양동이</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>자석</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>전구</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>탈것</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>자동차</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>택시</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>지프</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>버스</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>트롤리버스</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>경주용 자동차</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>경찰차</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>구급차</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>소방차</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>미니버스</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>픽업트럭</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>배달 트럭</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>큰 트럭</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>트랙터</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>스쿠터</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>오토바이</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>자전거</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>킥보드</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>증기 기관차</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>기차</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>지하철</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>노면 전차</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>모노레일</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>헬리콥터</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>비행기</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>작은 비행기</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>쾌속정</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>모터보트</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>큰 배</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>페리</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>카누</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>케이블카</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>산악 케이블카</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>오토릭샤</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>건물</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>집</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>정원 있는 집</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>집들</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>빌딩</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>우체국</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>병원</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>은행</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>호텔</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>편의점</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>학교</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>백화점</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>공장</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>일본 성</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>성</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>결혼식장</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>탑</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>자유의 여신상</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>교회</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>모스크</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>힌두 사원</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>유대교 회당</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>일본 신사</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>박물관</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>크레인</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>움막</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>텐트</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>낡은 집</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>서커스 천막</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>경기장</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>모아이</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>식물과 나무</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>나무</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>전나무</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>야자나무</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>새싹</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>허브</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>세잎클로버</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>네잎클로버</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>낙엽</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>바람에 날리는 잎</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>벼 이삭</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>튤립</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>장미</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>시든 꽃</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>히비스커스</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>벚꽃</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>꽃</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>해바라기</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>꽃다발</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>화분</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>빨간 버섯</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>통나무</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>연꽃</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>히아신스</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>밤톨</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>소원 대나무</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>소나무 장식</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>빈 둥지</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>바위</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>과일과 채소</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>초록 사과</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>배</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>오렌지</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>레몬</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>바나나</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>수박</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>포도</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>딸기</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>블루베리</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>멜론</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>체리</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>복숭아</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>망고</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>파인애플</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>코코넛</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>키위</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>토마토</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>가지</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>아보카도</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>브로콜리</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>당근</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>옥수수</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>고추</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>오이</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>상추</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>마늘</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>양파</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>감자</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>피망</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>음식</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>빵</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>크루아상</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>바게트</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>프레첼</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>치즈</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>달걀</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>달걀프라이</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>팬케이크</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>와플</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>햄버거</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>감자튀김</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>피자</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>핫도그</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>샌드위치</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>타코</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>스파게티</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>아이스크림</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>도넛</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>쿠키</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>생일 케이크</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>케이크</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>컵케이크</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>초콜릿</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>사탕</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>막대사탕</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>꿀단지</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>우유 한 잔</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>주스 팩</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>따뜻한 음료</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>파이</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>장난감과 운동</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>축구공</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>야구공</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>농구공</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>배구공</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>미식축구공</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>럭비공</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>테니스공</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>원반</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>볼링</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>크리켓 방망이</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>하키 스틱</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>탁구</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>배드민턴</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>권투 장갑</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>골대</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>골프 깃발</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>스케이트</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>낚싯대</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>스케이트보드</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>롤러스케이트</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>썰매</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>컬링 스톤</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>스키</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>연</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>요요</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>곰 인형</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>마트료시카</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>주사위</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>퍼즐 조각</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>게임 패드</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>트로피</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>금메달</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>과녁</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>부메랑</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>미끄럼틀</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>음악</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>드럼</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>트럼펫</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>색소폰</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>바이올린</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>피아노</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>아코디언</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>긴 북</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>마라카스</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>피리</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>헤드폰</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>라디오</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>종</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>음표</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>우주</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>비행접시</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>인공위성</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>지구</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>지구(아시아)</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>고리 있는 행성</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>까만 달</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>달 얼굴</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>웃는 보름달</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>웃는 해</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>해</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>별</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>빛나는 별</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>빙빙 도는 별</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>혜성</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>별똥별</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>망원경</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>외계인</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>픽셀 괴물</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>지구(아메리카)</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>그믐달</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>반달</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>볼록한 달</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>날씨</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>구름</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>구름 뒤의 해</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>폭풍 구름</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>해와 작은 구름</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>흐림</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>해와 비</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>비 오는 구름</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>눈 오는 구름</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>번개 구름</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>토네이도</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>안개</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>바람</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>소용돌이</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>무지개</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>우산</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>비 오는 날 우산</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>번개</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>눈송이</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>눈 속의 눈사람</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>불</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>물방울</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>파도</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>온도계</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>얼음</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>판타지</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>마법사</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>요정</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>흡혈귀</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>인어</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>엘프</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>지니</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>트롤</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>유니콘</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>용</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>용 얼굴</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>목 긴 공룡</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>티라노사우루스</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>유령</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>도깨비</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>로봇</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>왕관</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>수정 구슬</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>요술 지팡이</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>왕자</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>공주</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>닌자</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>슈퍼히어로</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>악당</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>보석</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>옛날 열쇠</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>좀비</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>천사</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>방패</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>단검</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>활과 화살</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>계절과 명절</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>호박 등불</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>크리스마스트리</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>산타 할아버지</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>산타 할머니</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>선물</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>풍선</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>파티 크래커</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>색종이 공</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>폭죽</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>리본</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>풍경</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>잉어 깃발</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>축제 인형</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>빨간 등</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>기름 등잔</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>메노라</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>빨간 봉투</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>미러볼</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>목도리</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>장갑</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>코트</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>부츠</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>밀짚모자</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>선글라스</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>수영복</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>비키니</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>흰 깃발</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>체크무늬 깃발</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>도시와 시골</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>신호등</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>옆으로 된 신호등</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>정지 표지판</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>공사 중</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>주유기</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>버스 정류장</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>팻말</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>바퀴</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>쓰레기통</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>의자</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>쇼핑 카트</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>바구니</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>문</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>창문</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>침대</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>소파</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>우편함</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>탁상시계</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>알람 시계</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>벽돌</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>도끼</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>나침반</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>곡괭이</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>지도</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>책가방</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>여행 가방</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>손전등</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>닻</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>구명 튜브</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>분수</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>대관람차</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>롤러코스터</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>회전목마</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>옛 우체국</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>산악 열차</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>계절</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>봄날과 여름날</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>봄 아침</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>꽃바람</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>따뜻한 저녁</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>봄 들판</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>여름 밭</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>꽃 핀 과수원</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>초록 골짜기</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>양귀비 언덕</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>가을날과 겨울날</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>가을 오후</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>겨울 해</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>눈 내리는 날</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>서리 내린 저녁</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>가을 숲</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>추수 언덕</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>앙상한 나무</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>눈 덮인 들판</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>얼어붙은 연못</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>비, 폭풍, 바람, 안개</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>비구름</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>천둥 번개</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>바람 부는 날</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>안개 낀 날</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>젖은 풀밭</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>초록 언덕</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>바람 부는 들판</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>안개 낀 언덕</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>밤</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>달, 별, 그리고 어둠</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>어두운 언덕</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>밤거리</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>달빛 호수</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>조용한 마을</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>늦은 저녁과 깊은 밤</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>보랏빛 노을</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>떠오르는 달</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>한밤의 파랑</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>별똥별 가득</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>등불이 켜진 밤</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>성이 있는 언덕</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>잠든 농장</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>밤 항구</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>고요한 눈</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>도시 불빛</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>해, 모래, 바다</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>해변의 하루</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>열대의 해</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>바닷바람</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>바다 위 노을</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>흐린 해안</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>잔잔한 바다</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>바위 바닷가</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>항구</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>야자 섬</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>절벽, 파도, 등대</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>밝은 아침</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>갈매기와 구름</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>황금빛 시간</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>회색 바다</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>분홍 해돋이</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>하얀 절벽</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>큰 파도</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>등대 곶</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>조개 해변</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>잔잔한 만</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>사막</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>모래 언덕, 협곡, 선인장</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>사막의 해</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>뜨거운 한낮</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>먼지 낀 하늘</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>사막의 노을</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>사막의 밤</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>선인장 벌판</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>오아시스</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>돌기둥</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>눈과 얼음</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>얼음, 눈, 높은 산</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>차가운 파란 하늘</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>극지방의 밤</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>산 위의 해돋이</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>눈보라</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>눈 덮인 봉우리</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>떠다니는 얼음</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>스키장</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>이글루 캠프</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>도시</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>거리, 공원, 지붕</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>도시의 아침</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>바쁜 오후</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>비 오는 도시</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>도시의 노을</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>뿌연 하늘</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>지붕들</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>공원</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>번화가</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>고층 빌딩</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>구시가지</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>시골</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>농장, 밭, 마을</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>농장의 아침</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>건초 만드는 날</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>시골 구름</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>과수원의 저녁</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>조각보 밭</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>마을 잔디밭</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>과수원</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>바람 부는 농장</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>행성, 위성, 별</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>깊은 우주</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>떠오르는 지구</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>두 개의 달</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>성운</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>달 크레이터</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>붉은 행성</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>얼음 세계</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>외계 정글</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>우주 기지</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

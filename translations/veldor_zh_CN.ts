@@ -569,6 +569,2570 @@ The folder does not exist.</source>
         <source>Crescent Moon</source>
         <translation>弯月</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Google 的 Noto Emoji（SIL Open Font License），为 Veldor 做成了平面风格</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Veldor 开发者</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>农场动物</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>奶牛</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>猪</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>绵羊</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>山羊</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>公鸡</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>母鸡</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>小鸡</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>鸭子</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>马</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>公牛</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>水牛</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>火鸡</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>公羊</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>驴</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>兔子</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>奶牛脸</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>猪脸</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>马脸</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>鹅</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>羊驼</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>森林动物</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>狐狸</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>熊</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>鹿</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>花栗鼠</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>刺猬</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>獾</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>狼</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>浣熊</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>河狸</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>野猪</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>臭鼬</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>驼鹿</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>蝙蝠</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>青蛙</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>蜗牛</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>毛毛虫</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>蝴蝶</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>蜜蜂</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>瓢虫</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>老鹰</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>小鸟</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>蚂蚁</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>蜘蛛</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>蟋蟀</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>海洋动物</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>喷水的鲸鱼</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>鲸鱼</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>海豚</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>鱼</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>热带鱼</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>河豚</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>鲨鱼</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>章鱼</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>鱿鱼</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>螃蟹</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>龙虾</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>虾</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>贝壳</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>海豹</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>海龟</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>水母</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>企鹅</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>水獭</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>珊瑚</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>牡蛎</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>丛林动物</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>猴子</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>大猩猩</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>红毛猩猩</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>大象</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>狮子</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>老虎脸</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>老虎</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>豹子</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>斑马</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>长颈鹿</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>河马</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>犀牛</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>鳄鱼</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>蛇</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>鹦鹉</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>火烈鸟</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>树懒</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>骆驼</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>双峰骆驼</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>袋鼠</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>考拉</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>熊猫</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>蜥蜴</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>孔雀</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>猴子脸</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>宠物</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>猫</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>狗</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>贵宾犬</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>小狗</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>小猫</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>仓鼠</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>老鼠脸</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>老鼠</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>小兔子</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>导盲犬</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>爪印</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>骨头</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>小鸡</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>破壳的小鸡</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>鸟窝和蛋</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>宝宝</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>孩子</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>男孩</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>女孩</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>男人</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>女人</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>老人</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>爷爷</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>奶奶</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>金发的人</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>大胡子男人</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>一家人</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>手拉手</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>两个朋友</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>走路</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>跑步</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>舞者</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>跳舞的男人</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>站着的人</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>挥手</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>举手</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>笑脸</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>酷酷的脸</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>拥抱的脸</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>工作和工具</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>警察</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>建筑工人</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>卫兵</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>侦探</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>新娘</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>穿西装的人</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>听诊器</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>扳手</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>锤子</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>锯子</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>调色板</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>邮筒</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>信</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>灭火器</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>扫帚</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>救援头盔</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>学士帽</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>显微镜</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>书</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>铅笔</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>蜡笔</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>尺子</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>试管</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>公文包</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>工具箱</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>梯子</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>水桶</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>磁铁</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>灯泡</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>交通工具</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>汽车</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>出租车</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>吉普车</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>公共汽车</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>无轨电车</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>赛车</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>警车</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>救护车</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>消防车</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>小巴</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>皮卡</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>送货卡车</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>大卡车</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>拖拉机</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>小摩托</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>摩托车</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>自行车</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>滑板车</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>蒸汽火车</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>火车</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>地铁</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>有轨电车</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>单轨列车</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>直升机</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>飞机</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>小飞机</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>快艇</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>游艇</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>轮船</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>渡船</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>独木舟</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>缆车</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>登山缆车</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>三轮车</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>建筑</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>房子</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>带花园的房子</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>一排房子</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>办公楼</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>邮局</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>医院</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>银行</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>酒店</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>商店</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>学校</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>百货商店</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>工厂</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>日本城堡</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>城堡</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>婚礼教堂</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>高塔</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>雕像</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>教堂</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>清真寺</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>寺庙</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>犹太教堂</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>神社</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>博物馆</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>起重机</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>茅屋</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>帐篷</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>旧房子</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>马戏团帐篷</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>体育场</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>石像</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>植物和树</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>树</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>杉树</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>棕榈树</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>幼苗</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>香草</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>三叶草</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>四叶草</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>落叶</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>风中的叶子</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>稻穗</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>郁金香</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>玫瑰</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>枯萎的花</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>扶桑花</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>樱花</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>小花</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>向日葵</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>花束</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>盆栽</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>红蘑菇</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>木头</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>莲花</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>风信子</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>栗子</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>许愿竹</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>松枝装饰</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>空鸟窝</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>石头</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>水果和蔬菜</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>青苹果</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>梨</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙子</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>柠檬</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>香蕉</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>西瓜</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>葡萄</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>草莓</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>蓝莓</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>甜瓜</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>樱桃</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>桃子</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>芒果</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>菠萝</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>椰子</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>猕猴桃</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>番茄</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>茄子</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>牛油果</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>西兰花</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>胡萝卜</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>玉米</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>辣椒</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>黄瓜</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>生菜</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>大蒜</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>洋葱</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>土豆</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>甜椒</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>食物</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>面包</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>羊角面包</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>法棍</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>椒盐卷饼</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>奶酪</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>鸡蛋</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>煎蛋</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>薄煎饼</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>华夫饼</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>汉堡</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>薯条</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>比萨</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>热狗</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>三明治</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>墨西哥卷饼</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>意大利面</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>冰淇淋</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>甜甜圈</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>饼干</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>生日蛋糕</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>蛋糕</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>纸杯蛋糕</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>巧克力</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>糖果</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>棒棒糖</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>蜂蜜罐</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>一杯牛奶</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>盒装果汁</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>热饮</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>馅饼</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>玩具和运动</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>足球</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>棒球</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>篮球</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>排球</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>美式橄榄球</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>橄榄球</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>网球</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>飞盘</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>保龄球</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>板球拍</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>曲棍球棍</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>乒乓球</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>羽毛球</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>拳击手套</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>球门</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>高尔夫旗</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>溜冰鞋</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>钓鱼竿</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>滑板</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>旱冰鞋</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>雪橇</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>冰壶</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>滑雪板</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>风筝</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>悠悠球</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>泰迪熊</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>套娃</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>骰子</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>拼图块</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>游戏手柄</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>奖杯</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>金牌</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>飞镖靶</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>回旋镖</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>滑梯</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>吉他</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>鼓</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>小号</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>萨克斯</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>小提琴</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>钢琴</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>手风琴</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>长鼓</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>沙锤</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>笛子</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>耳机</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>收音机</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>铃铛</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>音符</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>太空</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>飞碟</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>地球</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>地球（亚洲）</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>带环的行星</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>新月</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>月亮脸</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>微笑的月亮</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>微笑的太阳</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>太阳</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>星星</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>闪亮的星星</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>转圈的星星</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>彗星</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>流星</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>望远镜</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>外星人</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>像素小怪兽</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>地球（美洲）</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>残月</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>半月</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>凸月</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>天气</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>云</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>云后的太阳</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>雷雨云</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>晴间多云</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>多云</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>太阳雨</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>下雨的云</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>下雪的云</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>打雷的云</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>龙卷风</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>雾</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>风</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>旋风</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>雨伞</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>雨中的伞</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>闪电</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>雪花</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>下雪的雪人</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>火</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>水滴</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>海浪</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>温度计</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>冰块</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>奇幻世界</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>巫师</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>仙女</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>吸血鬼</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>美人鱼</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>精灵</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>神灯精灵</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>巨魔</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>独角兽</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>龙</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>龙头</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>长脖子恐龙</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>霸王龙</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>幽灵</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>妖怪</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>机器人</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>王冠</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>水晶球</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>魔杖</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>王子</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>公主</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>忍者</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>超级英雄</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>大坏蛋</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>宝石</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>旧钥匙</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>僵尸</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>天使</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>盾牌</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>匕首</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>弓箭</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>季节和节日</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>南瓜灯</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>圣诞树</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>圣诞老人</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>圣诞老奶奶</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>礼物</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>气球</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>礼花筒</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>彩纸球</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>鞭炮</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>蝴蝶结</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>风铃</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>鲤鱼旗</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>节日娃娃</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>红灯笼</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>油灯</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>九枝烛台</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>红包</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>迪斯科球</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>围巾</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>手套</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>大衣</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>靴子</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>遮阳帽</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>太阳镜</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>泳衣</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>比基尼</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>白旗</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>方格旗</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>城镇和乡村</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>红绿灯</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>横着的红绿灯</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>停车标志</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>施工路障</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>加油站</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>公交车站</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>牌子</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>车轮</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>垃圾桶</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>椅子</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>购物车</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>篮子</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>门</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗户</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>床</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>沙发</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>信箱</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>座钟</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>闹钟</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>砖块</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>斧头</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>指南针</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>十字镐</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>地图</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>书包</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>行李箱</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>手电筒</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>锚</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>救生圈</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>喷泉</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>摩天轮</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>过山车</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>旋转木马</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>老邮局</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>山间火车</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>季节</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>春天和夏天</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>春天的早晨</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>花间微风</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>温暖的傍晚</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>春天的草地</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>夏天的田野</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>开花的果园</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>绿色山谷</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>红花山坡</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>秋天和冬天</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>秋天的下午</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>冬天的太阳</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>下雪</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>寒冷的傍晚</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>秋天的树林</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>丰收的山丘</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>光秃秃的树</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>雪地</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>结冰的池塘</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>雨、暴风、风和雾</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>雨云</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>雷雨</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>大风天</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>雾天</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>湿草地</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>绿色山丘</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>有风的荒原</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>雾中山丘</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>夜晚</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>月亮、星星和黑夜</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>黑黑的山丘</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>夜晚的小镇</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>月光湖</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>安静的村庄</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>傍晚和深夜</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>紫色黄昏</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>月亮升起</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>午夜蓝</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>好多流星</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>灯笼之夜</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>城堡山</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>沉睡的农场</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>夜晚的港口</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>静静的雪</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>城市灯光</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>阳光、沙滩和大海</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>海滩的一天</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>热带太阳</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>海风</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>海上日落</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>多云的海岸</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>平静的大海</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>礁石海岸</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>港口</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>棕榈岛</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>悬崖、海浪和灯塔</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>明亮的早晨</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>海鸥和云</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>金色时光</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>阴天的大海</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>粉色日出</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>白色悬崖</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>大浪</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>灯塔海角</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>贝壳海滩</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>海边小湖</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>沙漠</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>沙丘、峡谷和仙人掌</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>沙漠太阳</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>炎热的中午</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>灰蒙蒙的天空</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>沙漠日落</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>沙漠之夜</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>仙人掌平原</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>绿洲</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>石塔</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>冰雪</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>冰、雪和高山</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>清爽的蓝天</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>极夜</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>高山日出</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>暴风雪</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>雪山</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>浮冰</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>滑雪坡</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>冰屋营地</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>城镇</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>街道、公园和屋顶</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>小镇早晨</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>忙碌的下午</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>下雨的小镇</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>小镇日落</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>烟雾天空</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>屋顶</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>公园</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>大街</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>摩天大楼</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>老城</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>乡村</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>农场、田野和村庄</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>农场早晨</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>晒干草的日子</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>乡间的云</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>果园傍晚</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>拼布田野</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>村庄草地</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>果园</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>有风的农场</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>行星、卫星和星星</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>深空</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>地球升起</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>两个月亮</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>星云</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>月球环形山</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>红色星球</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>冰雪世界</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>外星丛林</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>太空基地</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

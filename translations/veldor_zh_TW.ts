@@ -569,6 +569,2570 @@ The folder does not exist.</source>
         <source>Crescent Moon</source>
         <translation>彎月</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Google 的 Noto Emoji（SIL Open Font License），為 Veldor 做成了平面風格</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Veldor 開發者</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>農場動物</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>乳牛</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>豬</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>綿羊</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>山羊</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>公雞</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>母雞</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>小雞</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>鴨子</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>馬</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>公牛</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>水牛</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>火雞</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>公羊</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>驢</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>兔子</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>乳牛臉</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>豬臉</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>馬臉</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>鵝</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>羊駝</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>森林動物</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>狐狸</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>熊</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>鹿</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>花栗鼠</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>刺蝟</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>獾</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>狼</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>浣熊</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>河狸</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>野豬</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>臭鼬</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>駝鹿</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>蝙蝠</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>青蛙</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>蝸牛</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>毛毛蟲</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>蝴蝶</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>蜜蜂</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>瓢蟲</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>老鷹</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>小鳥</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>螞蟻</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>蜘蛛</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>蟋蟀</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>海洋動物</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>噴水的鯨魚</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>鯨魚</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>海豚</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>魚</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>熱帶魚</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>河豚</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>鯊魚</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>章魚</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>魷魚</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>螃蟹</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>龍蝦</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>蝦</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>貝殼</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>海豹</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>海龜</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>水母</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>企鵝</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>水獺</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>珊瑚</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>牡蠣</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>叢林動物</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>猴子</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>大猩猩</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>紅毛猩猩</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>大象</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>獅子</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>老虎臉</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>老虎</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>豹子</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>斑馬</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>長頸鹿</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>河馬</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>犀牛</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>鱷魚</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>蛇</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>鸚鵡</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>紅鶴</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>樹懶</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>駱駝</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>雙峰駱駝</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>袋鼠</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>無尾熊</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>熊貓</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>蜥蜴</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>孔雀</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>猴子臉</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>寵物</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>貓</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>狗</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>貴賓犬</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>小狗</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>小貓</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>倉鼠</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>老鼠臉</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>老鼠</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>小兔子</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>導盲犬</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>爪印</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>骨頭</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>小雞</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>破殼的小雞</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>鳥窩和蛋</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>寶寶</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>孩子</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>男孩</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>女孩</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>男人</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>女人</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>老人</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>爺爺</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>奶奶</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>金髮的人</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>大鬍子男人</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>一家人</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>手拉手</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>兩個朋友</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>走路</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>跑步</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>舞者</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>跳舞的男人</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>站著的人</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>揮手</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>舉手</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>笑臉</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>酷酷的臉</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>擁抱的臉</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>工作和工具</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>警察</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>建築工人</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>衛兵</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>偵探</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>新娘</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>穿西裝的人</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>聽診器</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>扳手</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>錘子</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>鋸子</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>調色盤</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>郵筒</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>信</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>滅火器</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>掃帚</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>救援頭盔</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>學士帽</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>顯微鏡</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>書</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>鉛筆</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>蠟筆</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>尺子</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>試管</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>公文包</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>工具箱</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>梯子</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>水桶</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>磁鐵</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>燈泡</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>交通工具</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>汽車</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>計程車</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>吉普車</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>公車</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>無軌電車</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>賽車</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>警車</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>救護車</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>消防車</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>小型巴士</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>小貨車</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>送貨車</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>大卡車</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>拖拉機</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>小綿羊</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>摩托車</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>腳踏車</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>滑板車</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>蒸汽火車</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>火車</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>捷運</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>路面電車</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>單軌電車</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>直升機</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>飛機</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>小飛機</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>快艇</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>遊艇</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>輪船</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>渡船</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>獨木舟</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>纜車</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>登山纜車</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>三輪車</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>建築</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>房子</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>帶花園的房子</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>一排房子</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>辦公大樓</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>郵局</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>醫院</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>銀行</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>飯店</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>商店</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>學校</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>百貨公司</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>工廠</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>日本城堡</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>城堡</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>婚禮教堂</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>高塔</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>雕像</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>教堂</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>清真寺</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>寺廟</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>猶太教堂</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>神社</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>博物館</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>起重機</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>茅屋</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>帳篷</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>舊房子</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>馬戲團帳篷</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>體育場</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>石像</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>植物和樹</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>樹</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>杉樹</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>棕櫚樹</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>幼苗</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>香草</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>三葉草</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>四葉草</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>落葉</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>風中的葉子</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>稻穗</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>鬱金香</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>玫瑰</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>枯萎的花</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>扶桑花</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>櫻花</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>小花</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>向日葵</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>花束</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>盆栽</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>紅蘑菇</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>木頭</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>蓮花</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>風信子</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>栗子</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>許願竹</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>松枝裝飾</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>空鳥窩</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>石頭</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>水果和蔬菜</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>青蘋果</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>梨</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙子</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>檸檬</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>香蕉</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>西瓜</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>葡萄</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>草莓</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>藍莓</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>香瓜</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>櫻桃</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>桃子</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>芒果</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>鳳梨</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>椰子</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>奇異果</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>番茄</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>茄子</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>酪梨</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>花椰菜</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>胡蘿蔔</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>玉米</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>辣椒</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>黃瓜</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>生菜</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>大蒜</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>洋蔥</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>馬鈴薯</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>甜椒</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>食物</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>麵包</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>羊角麵包</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>法國麵包</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>蝴蝶餅</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>乳酪</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>雞蛋</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>煎蛋</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>鬆餅</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>格子鬆餅</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>漢堡</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>薯條</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>披薩</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>熱狗</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>三明治</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>墨西哥捲餅</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>義大利麵</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>冰淇淋</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>甜甜圈</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>餅乾</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>生日蛋糕</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>蛋糕</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>紙杯蛋糕</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>巧克力</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>糖果</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>棒棒糖</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>蜂蜜罐</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>一杯牛奶</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>盒裝果汁</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>熱飲</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>派</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>玩具和運動</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>足球</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>棒球</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>籃球</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>排球</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>美式橄欖球</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>橄欖球</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>網球</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>飛盤</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>保齡球</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>板球拍</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>曲棍球棍</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>乒乓球</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>羽毛球</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>拳擊手套</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>球門</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>高爾夫旗</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>冰刀鞋</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>釣魚竿</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>滑板</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>溜冰鞋</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>雪橇</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>冰壺</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>滑雪板</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>風箏</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>溜溜球</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>泰迪熊</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>套娃</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>骰子</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>拼圖塊</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>遊戲手把</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>獎盃</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>金牌</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>飛鏢靶</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>迴旋鏢</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>滑梯</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音樂</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>吉他</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>鼓</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>小號</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>薩克斯風</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>小提琴</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>鋼琴</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>手風琴</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>長鼓</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>沙鈴</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>笛子</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>耳機</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>收音機</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>鈴鐺</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>音符</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>太空</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>飛碟</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>衛星</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>地球</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>地球（亞洲）</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>帶環的行星</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>新月</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>月亮臉</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>微笑的月亮</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>微笑的太陽</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>太陽</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>星星</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>閃亮的星星</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>轉圈的星星</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>彗星</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>流星</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>望遠鏡</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>外星人</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>像素小怪獸</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>地球（美洲）</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>殘月</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>半月</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>凸月</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>天氣</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>雲</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>雲後的太陽</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>雷雨雲</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>晴間多雲</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>多雲</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>太陽雨</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>下雨的雲</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>下雪的雲</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>打雷的雲</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>龍捲風</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>霧</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>風</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>旋風</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>雨傘</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>雨中的傘</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>閃電</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>雪花</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>下雪的雪人</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>火</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>水滴</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>海浪</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>溫度計</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>冰塊</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>奇幻世界</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>巫師</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>仙女</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>吸血鬼</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>美人魚</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>精靈</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>神燈精靈</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>巨魔</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>獨角獸</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>龍</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>龍頭</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>長脖子恐龍</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>霸王龍</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>幽靈</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>妖怪</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>機器人</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>王冠</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>水晶球</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>魔杖</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>王子</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>公主</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>忍者</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>超級英雄</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>大壞蛋</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>寶石</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>舊鑰匙</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>殭屍</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>天使</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>盾牌</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>匕首</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>弓箭</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>季節和節日</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>南瓜燈</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>聖誕樹</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>聖誕老人</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>聖誕老奶奶</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>禮物</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>氣球</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>拉炮</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>彩紙球</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>鞭炮</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>蝴蝶結</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>風鈴</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>鯉魚旗</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>節日娃娃</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>紅燈籠</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>油燈</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>九枝燭臺</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>紅包</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>迪斯可球</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>圍巾</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>手套</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>外套</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>靴子</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>遮陽帽</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>太陽眼鏡</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>泳衣</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>比基尼</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>白旗</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>方格旗</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>城鎮和鄉村</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>紅綠燈</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>橫著的紅綠燈</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>停車標誌</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>施工路障</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>加油站</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>公車站</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>牌子</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>車輪</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>垃圾桶</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>椅子</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>購物車</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>籃子</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>門</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗戶</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>床</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>沙發</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>信箱</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>座鐘</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>鬧鐘</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>磚塊</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>斧頭</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>指南針</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>十字鎬</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>地圖</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>書包</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>行李箱</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>手電筒</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>錨</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>救生圈</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>噴泉</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>摩天輪</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>雲霄飛車</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>旋轉木馬</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>老郵局</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>山間火車</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>季節</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>春天和夏天</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>春天的早晨</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>花間微風</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>溫暖的傍晚</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>春天的草地</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>夏天的田野</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>開花的果園</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>綠色山谷</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>紅花山坡</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>秋天和冬天</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>秋天的下午</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>冬天的太陽</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>下雪</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>寒冷的傍晚</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>秋天的樹林</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>豐收的山丘</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>光禿禿的樹</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>雪地</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>結冰的池塘</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>雨、暴風、風和霧</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>雨雲</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>雷雨</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>大風天</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>霧天</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>濕草地</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>綠色山丘</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>有風的荒原</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>霧中山丘</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>夜晚</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>月亮、星星和黑夜</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>黑黑的山丘</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>夜晚的小鎮</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>月光湖</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>安靜的村莊</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>傍晚和深夜</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>紫色黃昏</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>月亮升起</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>午夜藍</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>好多流星</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>燈籠之夜</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>城堡山</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>沉睡的農場</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>夜晚的港口</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>靜靜的雪</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>城市燈光</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>陽光、沙灘和大海</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>海灘的一天</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>熱帶太陽</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>海風</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>海上日落</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>多雲的海岸</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>平靜的大海</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>礁石海岸</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>港口</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>棕櫚島</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>懸崖、海浪和燈塔</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>明亮的早晨</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>海鷗和雲</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>金色時光</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>陰天的大海</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>粉色日出</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>白色懸崖</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>大浪</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>燈塔海角</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>貝殼海灘</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>海邊小湖</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>沙漠</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>沙丘、峽谷和仙人掌</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>沙漠太陽</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>炎熱的中午</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>灰濛濛的天空</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>沙漠日落</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>沙漠之夜</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>仙人掌平原</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>綠洲</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>石塔</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>冰雪</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>冰、雪和高山</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>清爽的藍天</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>極夜</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>高山日出</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>暴風雪</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>雪山</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>浮冰</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>滑雪坡</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>冰屋營地</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>城鎮</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>街道、公園和屋頂</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>小鎮早晨</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>忙碌的下午</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>下雨的小鎮</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>小鎮日落</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>煙霧天空</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>屋頂</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>公園</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>大街</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>摩天大樓</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>老城</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>鄉村</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>農場、田野和村莊</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>農場早晨</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>曬乾草的日子</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>鄉間的雲</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>果園傍晚</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>拼布田野</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>村莊草地</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>果園</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>有風的農場</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>行星、衛星和星星</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>深空</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>地球升起</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>兩個月亮</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>星雲</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>月球環形山</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>紅色星球</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>冰雪世界</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>外星叢林</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>太空基地</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>
