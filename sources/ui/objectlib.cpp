@@ -9,6 +9,7 @@
 #include "sources/ui/objectp.h"
 
 #include <QAbstractListModel>
+#include <QCollator>
 #include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace veldor {
@@ -191,6 +193,16 @@ void TObjectLibrary::openFrom(QWidget& picker)
         for (LibraryObject& object : category.objects)
             if (const QString shown = shownCaption(object.caption); shown != bytesToText(object.caption))
                 object.folded = foldForFinding(shown.toStdString()) + ' ' + object.folded;
+    // Categories in the order of the names the user reads, "Other Objects"
+    // first as before.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(fresh.categories.begin(), fresh.categories.end(),
+                     [&](const LibraryCategory& a, const LibraryCategory& b) {
+                         if (a.name.empty() || b.name.empty())
+                             return a.name.empty() && !b.name.empty();
+                         return collator.compare(shownCaption(a.name), shownCaption(b.name)) < 0;
+                     });
     // The category shown before stays shown, wherever it now is.
     const QListWidgetItem* current = categoryList->currentItem();
     const QString shownBefore = current ? current->text() : QString();
