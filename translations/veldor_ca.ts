@@ -570,6 +570,2570 @@ Aquesta carpeta no existeix.</translation>
         <source>Crescent Moon</source>
         <translation>Lluna creixent</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji de Google (SIL Open Font License), fets plans per al Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Els creadors del Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Animals de granja</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Vaca</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Porc</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Ovella</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Cabra</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Gall</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Gallina</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Pollet</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Ànec</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cavall</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Bou</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Búfal d’aigua</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Gall dindi</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Marrà</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Ruc</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Conill</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Cap de vaca</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Cap de porc</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Cap de cavall</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Oca</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Llama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Animals del bosc</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Guineu</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Ós</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Cérvol</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Esquirol llistat</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Eriçó</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Teixó</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Llop</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Ós rentador</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Castor</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Senglar</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Mofeta</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Ant</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Ratpenat</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Granota</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Cargol</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Eruga</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Papallona</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Abella</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Marieta</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Àguila</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Ocell</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Formiga</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Aranya</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Grill</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Animals del mar</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Balena amb raig</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Balena</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Dofí</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Peix</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Peix tropical</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Peix globus</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Tauró</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Calamar</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Cranc</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Llamàntol</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Gamba</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Petxina</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Foca</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortuga</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Medusa</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingüí</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Llúdriga</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Corall</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Ostra</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Animals de la jungla</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Mico</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Goril·la</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orangutan</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Lleó</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Cap de tigre</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Lleopard</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Girafa</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Hipopòtam</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Rinoceront</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Cocodril</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serp</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Lloro</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamenc</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Peresós</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Dromedari</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Camell</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Cangur</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Coala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Sargantana</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Paó</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Cap de mico</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Mascotes</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Gat</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Gos</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Caniche</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Cadell</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Gatet</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hàmster</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Cap de ratolí</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratolí</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Conillet</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Gos pigall</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Petjades</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Os</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Pollet petit</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Pollet a l’ou</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Niu amb ous</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Persones</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Nadó</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Infant</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Nen</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Nena</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Dona</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Persona gran</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Avi</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Àvia</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Persona rossa</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Home amb barba</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Família</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>De la mà</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Dues amigues</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Caminant</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Corrent</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Ballarina</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Home ballant</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Persona dreta</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Mà que saluda</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Mà enlaire</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Cara contenta</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Cara guai</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Cara d’abraçada</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Oficis i eines</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Policia</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Paleta</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Guàrdia</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detectiu</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Núvia</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Persona amb vestit</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Estetoscopi</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Clau anglesa</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Martell</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Serra</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Paleta de pintor</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Pinzell</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Bústia</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Extintor</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Escombra</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Casc de rescat</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Birret</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Microscopi</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Llibres</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Llapis</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Cera de colors</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Regle</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Tub d’assaig</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Maletí</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Caixa d’eines</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Galleda</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Imant</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Bombeta</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Vehicles</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Cotxe</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Tot terreny</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Autobús</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Troleibús</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Cotxe de curses</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Cotxe de policia</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulància</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Camió de bombers</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Microbús</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Camioneta</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Furgoneta</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Camió</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Tractor</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Escúter</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicicleta</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Patinet</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Tren de vapor</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Tren</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Tramvia</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Monorail</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helicòpter</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Avió</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Avioneta</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Llanxa ràpida</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Barca de motor</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Vaixell</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Ferri</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoa</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Telefèric</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Telecabina</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Mototaxi</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Edificis</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Casa amb jardí</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Oficines</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Oficina de correus</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Hospital</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banc</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Botiga</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Escola</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Grans magatzems</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fàbrica</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Castell japonès</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Castell</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Capella de noces</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Torre</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Estàtua</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Església</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Mesquita</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Temple</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Sinagoga</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Porta japonesa</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museu</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Grua</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Cabana</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Tenda</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Casa vella</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Carpa de circ</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Estadi</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Cap de pedra</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Plantes i arbres</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Arbre</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Avet</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palmera</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Planteta</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Herba aromàtica</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Trèvol</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Trèvol de quatre</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Fulles caigudes</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Fulles al vent</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Garba d’arròs</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulipa</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Flor pansida</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibisc</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Flor de cirerer</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Flor</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Gira-sol</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Ram de flors</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Planta en test</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Bolet vermell</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Tronc</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lotus</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Jacint</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Castanya</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Arbre de desitjos</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Adorn de pi</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Niu buit</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Roca</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Fruita i verdura</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Poma verda</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Pera</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Taronja</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Llimona</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Plàtan</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Síndria</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Raïm</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Maduixa</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Nabius</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Meló</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Cireres</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Préssec</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mango</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Pinya</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Coco</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomàquet</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Albergínia</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Alvocat</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Bròquil</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Pastanaga</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Blat de moro</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Bitxo</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Cogombre</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Enciam</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Ceba</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Patata</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Pebrot</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Menjar</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Barra de pa</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Brètzel</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Formatge</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Ou</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Ou ferrat</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Creps</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Gofra</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Hamburguesa</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Patates fregides</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Frankfurt</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Entrepà</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Espaguetis</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Gelat</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Dònut</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Galeta</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Pastís d’aniversari</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Tros de pastís</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Magdalena</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Xocolata</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Caramel</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Piruleta</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Pot de mel</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Got de llet</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Brick de suc</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Beguda calenta</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Pastís de fruita</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Joguines i esports</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Pilota de futbol</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Beisbol</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Bàsquet</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Vòlei</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Futbol americà</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Pilota de rugbi</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Pilota de tennis</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Disc volador</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Bitlles</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Bat de criquet</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Estic d’hoquei</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Ping-pong</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Bàdminton</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Guant de boxa</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Porteria</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Bandera de golf</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Patí de gel</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Canya de pescar</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Monopatí</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Patí de rodes</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Trineu</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Pedra de cúrling</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Esquís</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Estel</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Io-io</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Osset de peluix</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Nines russes</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dau</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Peça de puzle</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Comandament</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Copa</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Medalla d’or</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Bumerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Tobogan</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Guitarra</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Tambor</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompeta</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saxòfon</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violí</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Acordió</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Tambor llarg</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Maraques</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flauta</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micròfon</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Auriculars</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Ràdio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Campana</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Nota musical</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espai</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Plat volador</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satèl·lit</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Terra</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Terra amb l’Àsia</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Planeta amb anells</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Lluna nova</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Lluna amb cara</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Lluna somrient</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Sol somrient</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Estrella brillant</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Estrella que gira</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Estrella fugaç</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescopi</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Extraterrestre</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Marcianet</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Terra amb Amèrica</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Lluna minvant</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Mitja lluna</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Lluna gairebé plena</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Núvol</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Sol rere el núvol</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Núvol de tempesta</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Sol i nuvolets</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Ennuvolat</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Sol i pluja</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Núvol de pluja</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Núvol de neu</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Núvol amb llamp</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Boira</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vent</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Remolí</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arc de Sant Martí</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Paraigua</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Paraigua i pluja</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Llamp</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Floc de neu</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Ninot sota la neu</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Foc</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Gota de pluja</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onada</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Termòmetre</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Glaçó</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Fantasia</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Mag</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Fada</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampir</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Sirena</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Elf</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Geni de la llàntia</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Trol</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Unicorn</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drac</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Cap de drac</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Dino de coll llarg</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Fantasma</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Ogre</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Corona</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Bola de vidre</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Vareta màgica</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Príncep</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Princesa</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Superheroi</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Dolent</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Joia</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Clau antiga</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombi</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Angelet</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Escut</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Daga</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Arc i fletxa</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Estacions i festes</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Carabassa de llum</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Arbre de Nadal</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Pare Noel</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Mare Noel</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Regal</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Globus</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Canó de confeti</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Bola de confeti</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Petard</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Llaç</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Campaneta de vent</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Bandera de carpa</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Nines de festa</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Fanalet vermell</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Llàntia d’oli</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menorà</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Sobre vermell</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Bola de discoteca</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Bufanda</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Guants</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Abric</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Bota</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Barret de sol</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Ulleres de sol</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Banyador</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Biquini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Bandera blanca</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Bandera de quadres</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Ciutat i camp</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Semàfor</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Semàfor ajagut</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Senyal de stop</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Obres</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Benzinera</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Parada d’autobús</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Cartell</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roda</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Paperera</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Cadira</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Carro de la compra</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Cistella</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Llit</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Sofà</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Bústia de casa</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Rellotge</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Despertador</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Maons</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Destral</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Brúixola</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Pic</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Motxilla</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Maleta</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Llanterna</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Àncora</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Salvavides</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Sínia</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Muntanya russa</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Cavallet</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Correus antic</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Tren de muntanya</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Estacions</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Dies de primavera i d’estiu</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Matí de primavera</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Brisa florida</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Vespre càlid</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Prat de primavera</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Camps d’estiu</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Fruiters en flor</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Vall verda</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Turó de roselles</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Dies de tardor i d’hivern</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Tarda de tardor</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Sol d’hivern</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Nevada</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Vespre gelat</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Bosc de tardor</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Turons de collita</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Arbres nus</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Camps nevats</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Bassa glaçada</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Pluja, tempestes, vent i boira</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Núvols de pluja</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Tempesta</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Dia de vent</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Dia de boira</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Prat moll</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Turons verds</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Landa amb vent</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Turons amb boira</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>La lluna, les estrelles i la foscor</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Turons foscos</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Poble de nit</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Llac de lluna</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Poble tranquil</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Vespres tardans i nits profundes</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Capvespre lila</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Lluna naixent</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Blau de mitjanit</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Estrelles fugaces</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Nit de fanalets</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Turó del castell</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Granja adormida</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Port de nit</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Neu silenciosa</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Llums de la ciutat</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Sol, sorra i mar</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Dia de platja</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Sol tropical</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Marinada</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Posta sobre el mar</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Costa ennuvolada</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Mar en calma</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Platja de roques</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Illa de palmeres</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Penya-segats, onades i fars</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Matí lluminós</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Gavines i núvols</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Hora daurada</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Dia de mar gris</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Alba rosada</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Cingles blancs</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Onades grans</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Cap del far</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Platja de petxines</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Llacuna</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Desert</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Dunes, canons i cactus</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Sol del desert</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Migdia calorós</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Cel polsós</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Posta al desert</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Nit al desert</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Plana de cactus</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oasi</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Torres de pedra</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Gel, neu i muntanyes altes</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Blau fred</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Nit polar</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Alba a la muntanya</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Tempesta de neu</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Cims nevats</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Plaques de gel</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Pista d’esquí</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Campament d’iglús</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Ciutat</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Carrers, parcs i teulades</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Matí a la ciutat</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Tarda atrafegada</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Ciutat amb pluja</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Posta a la ciutat</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Cel de fum</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Teulades</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Parc</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Carrer major</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Gratacels</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Ciutat vella</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Camp</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Granges, camps i pobles</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Matí a la granja</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Dia de segar</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Núvols de pagès</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Vespre a l’hort</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Camps de colors</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Prat del poble</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Hort de fruiters</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Granja amb vent</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planetes, llunes i estrelles</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Espai profund</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Terra naixent</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Dues llunes</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Nebulosa</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Cràters lunars</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Planeta vermell</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Món de gel</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Jungla estranya</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Base espacial</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

@@ -570,6 +570,2570 @@ Mappen findes ikke.</translation>
         <source>Crescent Moon</source>
         <translation>Halvmåne</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji fra Google (SIL Open Font License), gjort flade til Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Veldors udviklere</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Bondegårdsdyr</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Får</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Ged</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Hane</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Høne</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Kylling</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>And</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Hest</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Okse</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Vandbøffel</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkun</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Vædder</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Æsel</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Kanin</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Kohoved</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Grisehoved</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Hestehoved</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Gås</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Lama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Skovdyr</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Ræv</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Bjørn</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Hjort</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Jordegern</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Pindsvin</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Grævling</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Ulv</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Vaskebjørn</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Bæver</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Vildsvin</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Stinkdyr</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Elg</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Flagermus</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Frø</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Snegl</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Larve</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Sommerfugl</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Bi</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Mariehøne</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Ørn</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Fugl</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Myre</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Edderkop</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Fårekylling</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Havdyr</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Sprøjtende hval</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Hval</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfin</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Fisk</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Tropisk fisk</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Kuglefisk</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Haj</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Blæksprutte</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Lang blæksprutte</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Krabbe</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Hummer</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Reje</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Muslingeskal</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Sæl</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Skildpadde</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Vandmand</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingvin</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Odder</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Koral</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Østers</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Jungledyr</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Abe</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorilla</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orangutang</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Løve</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Tigerhoved</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Leopard</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Giraf</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Flodhest</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Næsehorn</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Krokodille</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Slange</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Papegøje</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Dovendyr</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Dromedar</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Kamel</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Kænguru</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Firben</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Påfugl</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Abehoved</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Kæledyr</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Kat</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Puddel</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Hvalp</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Killing</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hamster</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Musehoved</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mus</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Kaninunge</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Førerhund</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Poteaftryk</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Knogle</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Lille kylling</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Kylling i æg</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Rede med æg</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Mennesker</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Baby</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Barn</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Dreng</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Pige</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Mand</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Kvinde</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Ældre person</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Bedstefar</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Bedstemor</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Lyshåret person</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Mand med skæg</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Hånd i hånd</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>To veninder</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Fodgænger</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Løber</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Danser</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Dansende mand</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Stående person</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Vinkende hånd</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Hånden op</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Glad ansigt</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Sejt ansigt</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Krammeansigt</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Job og værktøj</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Politibetjent</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Bygningsarbejder</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detektiv</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Brud</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Mand i jakkesæt</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stetoskop</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Skruenøgle</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Hammer</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Sav</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Malerpalet</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Pensel</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Postkasse</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Brev</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Brandslukker</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Kost</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Redningshjelm</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Studenterhat</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Mikroskop</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Bøger</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Blyant</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Farvekridt</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Reagensglas</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Mappe</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Værktøjskasse</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Stige</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Spand</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magnet</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Pære</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Køretøjer</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Bil</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxa</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Trolleybus</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Racerbil</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Politibil</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulance</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Brandbil</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Minibus</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Pickup</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Varebil</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Lastbil</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Traktor</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Scooter</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Motorcykel</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Cykel</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Løbehjul</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Damptog</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Tog</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Sporvogn</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Monorail</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helikopter</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Fly</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Lille fly</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Speedbåd</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Motorbåd</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Skib</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Færge</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kano</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Svævebane</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Gondol</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Rickshaw</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Bygninger</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Hus</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Hus med have</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Huse</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Kontorbygning</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Posthus</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Hospital</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Butik</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Skole</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Stormagasin</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fabrik</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Japansk borg</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Bryllupskapel</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Tårn</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Statue</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Kirke</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Moské</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Tempel</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Synagoge</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Japansk port</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museum</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Byggekran</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Hytte</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Telt</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Gammelt hus</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Cirkustelt</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stadion</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Stenhoved</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Planter og træer</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Træ</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Gran</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palme</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Spire</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Krydderurt</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Kløver</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Firkløver</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Faldne blade</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Blade i vinden</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Risneg</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulipan</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Visnet blomst</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibiscus</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Kirsebærblomst</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Blomst</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Solsikke</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Potteplante</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Fluesvamp</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Træstamme</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lotus</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Hyacint</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Kastanje</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Ønsketræ</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Nytårspynt</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Tom rede</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Sten</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Frugt og grønt</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Grønt æble</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Pære</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Appelsin</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Citron</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banan</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Vandmelon</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Vindruer</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Jordbær</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Blåbær</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Melon</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Kirsebær</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Fersken</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mango</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananas</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Kokosnød</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomat</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Aubergine</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avocado</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Broccoli</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Gulerod</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Majs</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Chili</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Agurk</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Salat</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Hvidløg</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Løg</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Kartoffel</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Peberfrugt</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Mad</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Brød</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Flute</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Kringle</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Æg</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Spejlæg</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Pandekager</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Vaffel</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Burger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Pommes frites</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hotdog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Sandwich</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghetti</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Is</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Donut</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Småkage</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Fødselsdagskage</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Kagestykke</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Cupcake</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chokolade</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Bolsje</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Slikkepind</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Honningkrukke</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Glas mælk</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Juicekarton</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Varm drik</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Tærte</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Legetøj og sport</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Fodbold</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Baseball</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basketball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleyball</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Amerikansk fodbold</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Rugbybold</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Tennisbold</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Bowling</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Cricketbat</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Hockeystav</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Bordtennis</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Boksehandske</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Mål</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Golfflag</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Skøjte</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Fiskestang</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Skateboard</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Rulleskøjte</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Kælk</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Curlingsten</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Ski</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Drage</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Yoyo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Bamse</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Russiske dukker</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Terning</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Puslespilsbrik</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Spillekontrol</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Pokal</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Guldmedalje</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Dartskive</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Boomerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Rutsjebane</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Guitar</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Tromme</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompet</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saxofon</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violin</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klaver</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Harmonika</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Lang tromme</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Maracas</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Fløjte</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Høretelefoner</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Klokke</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Node</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Rummet</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Flyvende tallerken</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Jorden</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Jorden med Asien</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Planet med ringe</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Nymåne</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Måne med ansigt</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Smilende måne</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Smilende sol</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stjerne</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Lysende stjerne</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Snurrende stjerne</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Komet</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Stjerneskud</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Stjernekikkert</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Rumvæsen</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Pixelmonster</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Jorden med Amerika</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Aftagende måne</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Kvartmåne</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Næsten fuldmåne</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Vejr</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Sky</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Sol bag sky</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Tordensky</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Sol og småskyer</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Overskyet</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Sol og regn</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Regnsky</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Snesky</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Lynsky</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Tåge</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vind</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Hvirvelvind</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Regnbue</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Paraply</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Paraply i regn</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Lyn</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Snefnug</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Snemand i sne</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Ild</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Regndråbe</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Bølge</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Termometer</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Isterning</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Eventyr</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Troldmand</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Fe</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampyr</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Havfrue</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Alf</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Ånd i lampen</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Trold</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Enhjørning</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drage</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Dragehoved</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Langhalset dino</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Spøgelse</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Uhyre</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Krystalkugle</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Tryllestav</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Prins</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Prinsesse</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Superhelt</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Skurk</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Ædelsten</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Gammel nøgle</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombie</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Engel</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Skjold</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Dolk</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Bue og pil</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Årstider og fester</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Græskarlygte</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Juletræ</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Julemand</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Julekone</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Gave</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Ballon</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Konfettikanon</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Konfettikugle</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Kanonslag</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Sløjfe</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Vindspil</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Karpeflag</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Festdukker</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Rød lygte</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Olielampe</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menora</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Rød kuvert</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Diskokugle</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Halstørklæde</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Handsker</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Frakke</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Støvle</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Solhat</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Solbriller</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Badedragt</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Hvidt flag</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Ternet flag</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>By og land</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Lyskurv</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Liggende lyskurv</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Stopskilt</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Vejarbejde</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Benzinstander</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Busstoppested</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Skilt</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Hjul</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Skraldespand</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Stol</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Indkøbsvogn</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Kurv</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Dør</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Vindue</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Seng</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Sofa</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Brevkasse</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Ur</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Vækkeur</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Mursten</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Økse</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompas</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Hakke</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Kort</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Skoletaske</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Kuffert</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Lommelygte</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Anker</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Redningskrans</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Springvand</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Pariserhjul</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Rutsjebane i tivoli</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Karrusellhest</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Gammelt posthus</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Bjergtog</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Årstider</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Forårs- og sommerdage</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Forårsmorgen</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Blomsterbrise</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Varm aften</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Forårseng</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Sommermarker</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Blomstrende have</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Grøn dal</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Valmuebakke</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Efterårs- og vinterdage</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Efterårsdag</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Vintersol</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Snefald</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Frostaften</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Efterårsskov</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Høstbakker</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Nøgne træer</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Snedækte marker</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Frossen dam</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Regn, storm, blæst og tåge</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Regnskyer</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Tordenvejr</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Blæsende dag</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Tåget dag</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Våd eng</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Grønne bakker</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Blæsende hede</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Tågede bakker</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nat</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Måne, stjerner og mørke</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Mørke bakker</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Nattens by</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Sø i måneskin</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Stille landsby</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Sene aftener og dybe nætter</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Lilla skumring</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Måneopgang</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Midnatsblå</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Mange stjerneskud</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Lygtenat</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Slotsbakke</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Søvnig gård</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Havn om natten</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Stille sne</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Byens lys</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Sol, sand og hav</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Stranddag</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Tropesol</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Havbrise</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Solnedgang over havet</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Overskyet kyst</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Roligt hav</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Klippestrand</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Havn</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Palmeø</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Klinter, bølger og fyrtårne</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Lys morgen</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Måger og skyer</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Gylden time</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Grå havdag</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Lyserød solopgang</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Hvide klinter</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Store bølger</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Fyrtårnspynt</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Muslingestrand</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Lagune</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Ørken</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Klitter, kløfter og kaktus</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Ørkensol</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Varm middag</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Støvet himmel</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Ørkenaften</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Ørkennat</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Kaktusslette</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oase</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Stentårne</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Sne</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Is, sne og høje bjerge</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Frisk blå</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Polarnat</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Bjergmorgen</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Snestorm</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Snedækte tinder</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Isflager</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Skibakke</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Iglolejr</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Gader, parker og tage</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Morgen i byen</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Travl eftermiddag</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Regn i byen</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Aften i byen</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Røget himmel</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Hustage</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Park</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Gågade</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Skyskrabere</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Gamle bydel</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>På landet</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Gårde, marker og landsbyer</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Morgen på gården</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Høslæt</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Skyer over landet</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Aften i frugthaven</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Brogede marker</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Landsbyens eng</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Frugthave</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Blæsende gård</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planeter, måner og stjerner</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Det dybe rum</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Jordopgang</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>To måner</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Stjernetåge</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Månekratere</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Rød planet</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Isverden</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Fremmed jungle</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Rumbase</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 og %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

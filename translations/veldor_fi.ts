@@ -570,6 +570,2570 @@ Kansiota ei ole.</translation>
         <source>Crescent Moon</source>
         <translation>Kuunsirppi</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji, tekijä Google (SIL Open Font License), litistetty Veldoria varten</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>Veldorin tekijät</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Maatilan eläimet</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Lehmä</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Possu</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Lammas</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Vuohi</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Kukko</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Tipu</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Ankka</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Hevonen</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Härkä</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Vesipuhveli</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkkuna</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Pässi</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Aasi</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Kani</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Lehmän pää</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Possun pää</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Hevosen pää</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Hanhi</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Laama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Metsän eläimet</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Kettu</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Karhu</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Peura</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Maaorava</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Siili</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Mäyrä</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Susi</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Pesukarhu</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Majava</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Villisika</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Haisunäätä</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Hirvi</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Lepakko</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Sammakko</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Etana</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Toukka</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Perhonen</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Mehiläinen</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Leppäkerttu</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Kotka</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Lintu</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Muurahainen</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Hämähäkki</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Sirkka</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Meren eläimet</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Suihkuava valas</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Valas</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfiini</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Kala</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Trooppinen kala</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Pallokala</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Hai</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Mustekala</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Kalmari</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Rapu</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Hummeri</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Katkarapu</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Simpukankuori</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Hylje</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Kilpikonna</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Meduusa</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingviini</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Saukko</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Koralli</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Osteri</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Viidakon eläimet</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Apina</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorilla</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Oranki</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Norsu</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Leijona</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Tiikerin pää</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiikeri</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Leopardi</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Seepra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Kirahvi</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Virtahepo</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Sarvikuono</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Krokotiili</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Käärme</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Papukaija</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Laiskiainen</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Dromedaari</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Kameli</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Kenguru</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Lisko</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Riikinkukko</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Apinan pää</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Lemmikit</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Kissa</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Koira</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Villakoira</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Koiranpentu</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Kissanpentu</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hamsteri</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Hiiren pää</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Hiiri</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Pupu</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Opaskoira</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Tassunjäljet</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Luu</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Pieni tipu</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Kuoriutuva tipu</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Pesä ja munia</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Ihmiset</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Vauva</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Lapsi</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Poika</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Tyttö</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Ihminen</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Mies</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Nainen</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Vanhus</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Vaari</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Mummo</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Vaaleatukkainen</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Parrakas mies</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Perhe</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Käsi kädessä</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Kaksi ystävää</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Kävelijä</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Juoksija</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Tanssija</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Tanssiva mies</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Seisova ihminen</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Vilkuttava käsi</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Käsi ylhäällä</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Iloiset kasvot</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Siistit kasvot</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Halaavat kasvot</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Ammatit ja työkalut</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Poliisi</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Rakentaja</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Vartija</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Etsivä</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Morsian</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Mies puvussa</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stetoskooppi</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Kiintoavain</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Vasara</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Saha</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Maalipaletti</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Sivellin</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Postilaatikko</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Kirje</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Sammutin</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Luuta</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Pelastuskypärä</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Ylioppilaslakki</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Mikroskooppi</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Kirjat</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Lyijykynä</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Väriliitu</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Viivain</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Koeputki</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Salkku</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Työkalupakki</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Tikkaat</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Ämpäri</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magneetti</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Hehkulamppu</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Ajoneuvot</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taksi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Maasturi</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bussi</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Johdinauto</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Kilpa-auto</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Poliisiauto</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulanssi</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Paloauto</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Pikkubussi</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Lava-auto</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Pakettiauto</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Rekka</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Traktori</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Skootteri</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Moottoripyörä</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Polkupyörä</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Potkulauta</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Höyryjuna</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Juna</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Raitiovaunu</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Yksiraidejuna</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helikopteri</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Lentokone</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Pienlentokone</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Pikavene</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Moottorivene</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Laiva</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Lautta</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kanootti</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Köysirata</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Gondolihissi</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Riksa</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Rakennukset</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Talo</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Talo ja puutarha</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Taloja</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Toimistotalo</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Postitoimisto</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Sairaala</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Pankki</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotelli</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Kauppa</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Koulu</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Tavaratalo</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Tehdas</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Japanilainen linna</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Linna</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Hääkappeli</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Torni</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Patsas</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Kirkko</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Moskeija</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Temppeli</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Synagoga</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Torii-portti</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museo</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Rakennusnosturi</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Maja</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Teltta</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Vanha talo</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Sirkusteltta</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stadion</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Kivipää</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Kasvit ja puut</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Puu</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Kuusi</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palmu</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Taimi</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Yrtti</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Apila</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Neliapila</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Pudonneet lehdet</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Lehdet tuulessa</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Riisilyhde</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulppaani</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Ruusu</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Kuihtunut kukka</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibiskus</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Kirsikankukka</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Kukka</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Auringonkukka</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Kukkakimppu</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Ruukkukasvi</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Kärpässieni</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Tukki</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lootus</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Hyasintti</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Kastanja</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Toivepuu</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Bambukoriste</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Tyhjä pesä</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Kivi</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Hedelmät ja vihannekset</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Vihreä omena</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Päärynä</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Appelsiini</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Sitruuna</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banaani</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Vesimeloni</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Viinirypäleet</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Mansikka</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Mustikat</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Meloni</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Kirsikat</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Persikka</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mango</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananas</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Kookospähkinä</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiivi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomaatti</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Munakoiso</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avokado</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Parsakaali</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Porkkana</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Maissi</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Chili</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Kurkku</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Salaatti</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Valkosipuli</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Sipuli</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Peruna</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Ruoka</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Leipä</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Patonki</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Rinkeli</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Juusto</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Muna</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Paistettu muna</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Pannukakut</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Vohveli</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Hampurilainen</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Ranskalaiset</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hot dog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Voileipä</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spagetti</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>Jäätelö</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Donitsi</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Keksi</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Synttärikakku</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Kakkupala</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Kuppikakku</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Suklaa</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Karkki</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Tikkari</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Hunajapurkki</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Lasi maitoa</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Mehutölkki</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Kuuma juoma</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Piiras</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Lelut ja urheilu</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Jalkapallo</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Baseball</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Koripallo</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Lentopallo</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>Jenkkifutis</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Rugbypallo</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Tennispallo</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Keilailu</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Krikettimaila</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Maahockeymaila</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Pingis</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Sulkapallo</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Nyrkkeilyhanska</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Maali</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Golflippu</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Luistin</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Onkivapa</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Rullalauta</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Rullaluistin</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Kelkka</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Curlingkivi</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Sukset</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Leija</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Jojo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Nalle</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Maatuskat</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Noppa</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Palapelin pala</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Peliohjain</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Pokaali</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Kultamitali</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Tikkataulu</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Bumerangi</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Liukumäki</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musiikki</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Kitara</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Rumpu</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trumpetti</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saksofoni</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Viulu</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Haitari</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Pitkä rumpu</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Marakassit</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Huilu</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofoni</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Kuulokkeet</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Kello</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Nuotti</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Avaruus</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Lentävä lautanen</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliitti</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Maapallo</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Maapallo ja Aasia</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Rengasplaneetta</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Uusikuu</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Kuu ja kasvot</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Hymyilevä kuu</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Hymyilevä aurinko</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Aurinko</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Tähti</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Hohtava tähti</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Pyörivä tähti</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Komeetta</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Tähdenlento</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Kaukoputki</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Avaruusolento</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Pikselihirviö</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Maapallo ja Amerikka</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Vähenevä kuu</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Puolikuu</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Melkein täysikuu</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Sää</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Pilvi</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Aurinko ja pilvi</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Ukkospilvi</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Puolipilvistä</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Pilvistä</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Aurinko ja sade</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Sadepilvi</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Lumipilvi</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Salamapilvi</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Sumu</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Tuuli</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Pyörretuuli</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Sateenkaari</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Sateenvarjo</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Varjo sateessa</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Salama</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Lumihiutale</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Lumiukko lumessa</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Tuli</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Sadepisara</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Aalto</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Lämpömittari</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>Jääpala</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Satumaailma</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Velho</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Keiju</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampyyri</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Merenneito</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Haltija</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Lampun henki</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Peikko</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Yksisarvinen</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Lohikäärme</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Lohikäärmeen pää</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Pitkäkauladino</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Kummitus</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Hirviö</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robotti</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Kruunu</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Kristallipallo</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Taikasauva</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Prinssi</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Prinsessa</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Supersankari</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Konna</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Jalokivi</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Vanha avain</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombi</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Enkeli</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Kilpi</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Tikari</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Jousi ja nuoli</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Vuodenajat ja juhlat</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Kurpitsalyhty</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Joulukuusi</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Joulupukki</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Joulumuori</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Lahja</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Ilmapallo</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Serpentiinipommi</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Konfettipallo</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Paukku</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Rusetti</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Tuulikello</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Karppilippu</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Juhlanuket</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Punainen lyhty</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Öljylamppu</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menora</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Punainen kuori</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Discopallo</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Kaulahuivi</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Hanskat</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Takki</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Saapas</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Aurinkohattu</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Aurinkolasit</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Uimapuku</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikinit</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Valkoinen lippu</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Ruutulippu</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Kaupunki ja maaseutu</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Liikennevalo</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Vaakaliikennevalo</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Stop-merkki</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Tietyö</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Bensapumppu</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Bussipysäkki</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Kyltti</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rengas</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Roskakori</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Tuoli</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Ostoskärry</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Kori</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Ovi</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ikkuna</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Sänky</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Sohva</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Postilaatikko</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Pöytäkello</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Herätyskello</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Tiilet</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Kirves</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompassi</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Hakku</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Kartta</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Koulureppu</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Matkalaukku</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Taskulamppu</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Ankkuri</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Pelastusrengas</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Suihkulähde</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Maailmanpyörä</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Vuoristorata</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Karusellihevonen</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Vanha posti</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Vuoristojuna</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Vuodenajat</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Kevät- ja kesäpäiviä</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Kevätaamu</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Kukkien tuuli</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Lämmin ilta</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Kevätniitty</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Kesäpellot</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Kukkiva puutarha</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Vihreä laakso</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Unikkomäki</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Syys- ja talvipäiviä</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Syysiltapäivä</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Talviaurinko</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Lumisade</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Pakkasilta</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Syysmetsä</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Viljamäet</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Paljaat puut</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Lumiset pellot</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Jäätynyt lampi</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Sadetta, myrskyä, tuulta ja sumua</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Sadepilvet</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Ukkonen</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Tuulinen päivä</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Sumuinen päivä</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Märkä niitty</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Vihreät mäet</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Tuulinen nummi</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Sumuiset mäet</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Yö</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Kuu, tähdet ja pimeä</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Pimeät mäet</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Kaupunki yöllä</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Järvi kuunvalossa</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Hiljainen kylä</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Myöhäisiä iltoja ja syviä öitä</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Violetti hämärä</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Kuunnousu</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Keskiyön sini</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Monta tähdenlentoa</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Lyhtyjen yö</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Linnamäki</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Uninen maatila</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Satama yöllä</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Hiljainen lumi</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Kaupungin valot</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Aurinkoa, hiekkaa ja merta</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Rantapäivä</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Tropiikin aurinko</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Merituuli</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Auringonlasku merellä</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Pilvinen rannikko</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Tyyni meri</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Kivikkoranta</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Satama</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Palmusaari</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Kallioita, aaltoja ja majakoita</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Kirkas aamu</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Lokkeja ja pilviä</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Kultainen hetki</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Harmaa meripäivä</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Ruusuinen aamu</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Valkoiset kalliot</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Isot aallot</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Majakkaniemi</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Simpukkaranta</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Laguuni</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Aavikko</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Dyynejä, kanjoneita ja kaktuksia</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Aavikon aurinko</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Kuuma keskipäivä</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Pölyinen taivas</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Aavikon ilta</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Aavikon yö</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Kaktustasanko</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Keidas</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Kivitornit</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Lumi</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>Jäätä, lunta ja korkeita vuoria</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Raikas sininen</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Kaamos</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Vuoristoaamu</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Lumimyrsky</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Lumiset huiput</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>Jäälautat</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Laskettelurinne</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Iglukylä</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Kaupunki</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Katuja, puistoja ja kattoja</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Kaupungin aamu</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Vilkas iltapäivä</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Sateinen kaupunki</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Kaupungin ilta</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Savuinen taivas</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Katot</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Puisto</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Kauppakatu</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Pilvenpiirtäjät</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Vanhakaupunki</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Maaseutu</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Maatiloja, peltoja ja kyliä</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Aamu maatilalla</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Heinäpäivä</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Maaseudun pilvet</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Ilta tarhassa</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Tilkkutäkkipellot</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Kylänurmi</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Hedelmätarha</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Tuulinen maatila</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planeettoja, kuita ja tähtiä</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Syvä avaruus</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Maannousu</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Kaksi kuuta</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Tähtisumu</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Kuun kraatterit</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Punainen planeetta</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>Jäämaailma</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Outo viidakko</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Avaruustukikohta</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ja %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>

@@ -570,6 +570,2570 @@ Deze map bestaat niet.</translation>
         <source>Crescent Moon</source>
         <translation>Maansikkel</translation>
     </message>
+    <message>
+        <source>Noto Emoji by Google (SIL Open Font License), made flat for Veldor</source>
+        <translation>Noto Emoji van Google (SIL Open Font License), plat gemaakt voor Veldor</translation>
+    </message>
+    <message>
+        <source>The Veldor developers</source>
+        <translation>De makers van Veldor</translation>
+    </message>
+    <message>
+        <source>Farm Animals</source>
+        <translation>Boerderijdieren</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>Koe</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Varken</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Schaap</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Geit</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Haan</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Kip</translation>
+    </message>
+    <message>
+        <source>Baby Chick</source>
+        <translation>Kuikentje</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Eend</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Paard</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Os</translation>
+    </message>
+    <message>
+        <source>Water Buffalo</source>
+        <translation>Waterbuffel</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkoen</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Ram</translation>
+    </message>
+    <message>
+        <source>Donkey</source>
+        <translation>Ezel</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Konijn</translation>
+    </message>
+    <message>
+        <source>Cow Face</source>
+        <translation>Koeienkop</translation>
+    </message>
+    <message>
+        <source>Pig Face</source>
+        <translation>Varkenskop</translation>
+    </message>
+    <message>
+        <source>Horse Face</source>
+        <translation>Paardenhoofd</translation>
+    </message>
+    <message>
+        <source>Goose</source>
+        <translation>Gans</translation>
+    </message>
+    <message>
+        <source>Llama</source>
+        <translation>Lama</translation>
+    </message>
+    <message>
+        <source>Forest Animals</source>
+        <translation>Bosdieren</translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation>Vos</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Beer</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Hert</translation>
+    </message>
+    <message>
+        <source>Chipmunk</source>
+        <translation>Eekhoorn</translation>
+    </message>
+    <message>
+        <source>Hedgehog</source>
+        <translation>Egel</translation>
+    </message>
+    <message>
+        <source>Badger</source>
+        <translation>Das</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Wolf</translation>
+    </message>
+    <message>
+        <source>Raccoon</source>
+        <translation>Wasbeer</translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <translation>Bever</translation>
+    </message>
+    <message>
+        <source>Wild Boar</source>
+        <translation>Wild zwijn</translation>
+    </message>
+    <message>
+        <source>Skunk</source>
+        <translation>Stinkdier</translation>
+    </message>
+    <message>
+        <source>Moose</source>
+        <translation>Eland</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Vleermuis</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Kikker</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Slak</translation>
+    </message>
+    <message>
+        <source>Caterpillar</source>
+        <translation>Rups</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Vlinder</translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation>Bij</translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation>Lieveheersbeestje</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Adelaar</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Vogel</translation>
+    </message>
+    <message>
+        <source>Ant</source>
+        <translation>Mier</translation>
+    </message>
+    <message>
+        <source>Spider</source>
+        <translation>Spin</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Krekel</translation>
+    </message>
+    <message>
+        <source>Sea Animals</source>
+        <translation>Zeedieren</translation>
+    </message>
+    <message>
+        <source>Spouting Whale</source>
+        <translation>Spuitende walvis</translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation>Walvis</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Dolfijn</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>Tropical Fish</source>
+        <translation>Tropische vis</translation>
+    </message>
+    <message>
+        <source>Pufferfish</source>
+        <translation>Kogelvis</translation>
+    </message>
+    <message>
+        <source>Shark</source>
+        <translation>Haai</translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation>Octopus</translation>
+    </message>
+    <message>
+        <source>Squid</source>
+        <translation>Inktvis</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Krab</translation>
+    </message>
+    <message>
+        <source>Lobster</source>
+        <translation>Kreeft</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Garnaal</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Schelp</translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation>Zeehond</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Schildpad</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Kwal</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguïn</translation>
+    </message>
+    <message>
+        <source>Otter</source>
+        <translation>Otter</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Koraal</translation>
+    </message>
+    <message>
+        <source>Oyster</source>
+        <translation>Oester</translation>
+    </message>
+    <message>
+        <source>Jungle Animals</source>
+        <translation>Jungledieren</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Aap</translation>
+    </message>
+    <message>
+        <source>Gorilla</source>
+        <translation>Gorilla</translation>
+    </message>
+    <message>
+        <source>Orangutan</source>
+        <translation>Orang-oetan</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Olifant</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Leeuw</translation>
+    </message>
+    <message>
+        <source>Tiger Face</source>
+        <translation>Tijgerkop</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tijger</translation>
+    </message>
+    <message>
+        <source>Leopard</source>
+        <translation>Luipaard</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Giraf</translation>
+    </message>
+    <message>
+        <source>Hippo</source>
+        <translation>Nijlpaard</translation>
+    </message>
+    <message>
+        <source>Rhino</source>
+        <translation>Neushoorn</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Krokodil</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Slang</translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation>Papegaai</translation>
+    </message>
+    <message>
+        <source>Flamingo</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <source>Sloth</source>
+        <translation>Luiaard</translation>
+    </message>
+    <message>
+        <source>Camel</source>
+        <translation>Dromedaris</translation>
+    </message>
+    <message>
+        <source>Two-Hump Camel</source>
+        <translation>Kameel</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Kangoeroe</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Lizard</source>
+        <translation>Hagedis</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Pauw</translation>
+    </message>
+    <message>
+        <source>Monkey Face</source>
+        <translation>Apenkop</translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation>Huisdieren</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>Kat</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hond</translation>
+    </message>
+    <message>
+        <source>Poodle</source>
+        <translation>Poedel</translation>
+    </message>
+    <message>
+        <source>Puppy</source>
+        <translation>Puppy</translation>
+    </message>
+    <message>
+        <source>Kitten</source>
+        <translation>Poesje</translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation>Hamster</translation>
+    </message>
+    <message>
+        <source>Mouse Face</source>
+        <translation>Muizenkop</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Muis</translation>
+    </message>
+    <message>
+        <source>Bunny</source>
+        <translation>Konijntje</translation>
+    </message>
+    <message>
+        <source>Guide Dog</source>
+        <translation>Blindengeleidehond</translation>
+    </message>
+    <message>
+        <source>Paw Prints</source>
+        <translation>Pootafdrukken</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Bot</translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation>Kuiken</translation>
+    </message>
+    <message>
+        <source>Hatching Chick</source>
+        <translation>Kuiken uit ei</translation>
+    </message>
+    <message>
+        <source>Nest With Eggs</source>
+        <translation>Nest met eieren</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Mensen</translation>
+    </message>
+    <message>
+        <source>Baby</source>
+        <translation>Baby</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>Jongen</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Meisje</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persoon</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Man</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Vrouw</translation>
+    </message>
+    <message>
+        <source>Older Person</source>
+        <translation>Oudere</translation>
+    </message>
+    <message>
+        <source>Grandpa</source>
+        <translation>Opa</translation>
+    </message>
+    <message>
+        <source>Grandma</source>
+        <translation>Oma</translation>
+    </message>
+    <message>
+        <source>Fair-Haired Person</source>
+        <translation>Blond iemand</translation>
+    </message>
+    <message>
+        <source>Man With Beard</source>
+        <translation>Man met baard</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Gezin</translation>
+    </message>
+    <message>
+        <source>Holding Hands</source>
+        <translation>Hand in hand</translation>
+    </message>
+    <message>
+        <source>Two Friends</source>
+        <translation>Twee vriendinnen</translation>
+    </message>
+    <message>
+        <source>Walking</source>
+        <translation>Wandelaar</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Hardloper</translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation>Danseres</translation>
+    </message>
+    <message>
+        <source>Dancing Man</source>
+        <translation>Dansende man</translation>
+    </message>
+    <message>
+        <source>Standing Person</source>
+        <translation>Staande persoon</translation>
+    </message>
+    <message>
+        <source>Waving Hand</source>
+        <translation>Zwaaiende hand</translation>
+    </message>
+    <message>
+        <source>Hand Up</source>
+        <translation>Hand omhoog</translation>
+    </message>
+    <message>
+        <source>Happy Face</source>
+        <translation>Blij gezicht</translation>
+    </message>
+    <message>
+        <source>Cool Face</source>
+        <translation>Stoer gezicht</translation>
+    </message>
+    <message>
+        <source>Hugging Face</source>
+        <translation>Knuffelgezicht</translation>
+    </message>
+    <message>
+        <source>Jobs and Tools</source>
+        <translation>Werk en gereedschap</translation>
+    </message>
+    <message>
+        <source>Police Officer</source>
+        <translation>Politieagent</translation>
+    </message>
+    <message>
+        <source>Builder</source>
+        <translation>Bouwvakker</translation>
+    </message>
+    <message>
+        <source>Guard</source>
+        <translation>Wachter</translation>
+    </message>
+    <message>
+        <source>Detective</source>
+        <translation>Detective</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>Bruid</translation>
+    </message>
+    <message>
+        <source>Person In Suit</source>
+        <translation>Man in pak</translation>
+    </message>
+    <message>
+        <source>Stethoscope</source>
+        <translation>Stethoscoop</translation>
+    </message>
+    <message>
+        <source>Spanner</source>
+        <translation>Moersleutel</translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation>Hamer</translation>
+    </message>
+    <message>
+        <source>Saw</source>
+        <translation>Zaag</translation>
+    </message>
+    <message>
+        <source>Paint Palette</source>
+        <translation>Verfpalet</translation>
+    </message>
+    <message>
+        <source>Paintbrush</source>
+        <translation>Penseel</translation>
+    </message>
+    <message>
+        <source>Postbox</source>
+        <translation>Brievenbus</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Brief</translation>
+    </message>
+    <message>
+        <source>Fire Extinguisher</source>
+        <translation>Brandblusser</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Bezem</translation>
+    </message>
+    <message>
+        <source>Rescue Helmet</source>
+        <translation>Reddingshelm</translation>
+    </message>
+    <message>
+        <source>Graduation Cap</source>
+        <translation>Afstudeerhoed</translation>
+    </message>
+    <message>
+        <source>Microscope</source>
+        <translation>Microscoop</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Boeken</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Potlood</translation>
+    </message>
+    <message>
+        <source>Crayon</source>
+        <translation>Waskrijt</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Liniaal</translation>
+    </message>
+    <message>
+        <source>Test Tube</source>
+        <translation>Reageerbuis</translation>
+    </message>
+    <message>
+        <source>Briefcase</source>
+        <translation>Aktetas</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Gereedschapskist</translation>
+    </message>
+    <message>
+        <source>Ladder</source>
+        <translation>Ladder</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Emmer</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magneet</translation>
+    </message>
+    <message>
+        <source>Light Bulb</source>
+        <translation>Gloeilamp</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation>Voertuigen</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Taxi</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Trolleybus</source>
+        <translation>Trolleybus</translation>
+    </message>
+    <message>
+        <source>Racing Car</source>
+        <translation>Raceauto</translation>
+    </message>
+    <message>
+        <source>Police Car</source>
+        <translation>Politieauto</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulance</translation>
+    </message>
+    <message>
+        <source>Fire Engine</source>
+        <translation>Brandweerauto</translation>
+    </message>
+    <message>
+        <source>Minibus</source>
+        <translation>Busje</translation>
+    </message>
+    <message>
+        <source>Pickup Truck</source>
+        <translation>Pick-up</translation>
+    </message>
+    <message>
+        <source>Delivery Lorry</source>
+        <translation>Bestelwagen</translation>
+    </message>
+    <message>
+        <source>Big Lorry</source>
+        <translation>Vrachtwagen</translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation>Tractor</translation>
+    </message>
+    <message>
+        <source>Moped</source>
+        <translation>Scooter</translation>
+    </message>
+    <message>
+        <source>Motorbike</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Fiets</translation>
+    </message>
+    <message>
+        <source>Kick Scooter</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Steam Train</source>
+        <translation>Stoomtrein</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>Trein</translation>
+    </message>
+    <message>
+        <source>Underground Train</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>Tram</source>
+        <translation>Tram</translation>
+    </message>
+    <message>
+        <source>Monorail</source>
+        <translation>Monorail</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helikopter</translation>
+    </message>
+    <message>
+        <source>Aeroplane</source>
+        <translation>Vliegtuig</translation>
+    </message>
+    <message>
+        <source>Small Plane</source>
+        <translation>Klein vliegtuig</translation>
+    </message>
+    <message>
+        <source>Speedboat</source>
+        <translation>Speedboot</translation>
+    </message>
+    <message>
+        <source>Motor Boat</source>
+        <translation>Motorboot</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Schip</translation>
+    </message>
+    <message>
+        <source>Ferry</source>
+        <translation>Veerboot</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kano</translation>
+    </message>
+    <message>
+        <source>Cable Car</source>
+        <translation>Kabelbaan</translation>
+    </message>
+    <message>
+        <source>Mountain Railway</source>
+        <translation>Gondel</translation>
+    </message>
+    <message>
+        <source>Rickshaw</source>
+        <translation>Riksja</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Gebouwen</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Huis</translation>
+    </message>
+    <message>
+        <source>House With Garden</source>
+        <translation>Huis met tuin</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Huizen</translation>
+    </message>
+    <message>
+        <source>Office Block</source>
+        <translation>Kantoorgebouw</translation>
+    </message>
+    <message>
+        <source>Post Office</source>
+        <translation>Postkantoor</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Ziekenhuis</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>School</translation>
+    </message>
+    <message>
+        <source>Department Store</source>
+        <translation>Warenhuis</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fabriek</translation>
+    </message>
+    <message>
+        <source>Japanese Castle</source>
+        <translation>Japans kasteel</translation>
+    </message>
+    <message>
+        <source>Castle</source>
+        <translation>Kasteel</translation>
+    </message>
+    <message>
+        <source>Wedding Chapel</source>
+        <translation>Trouwkapel</translation>
+    </message>
+    <message>
+        <source>Tower</source>
+        <translation>Toren</translation>
+    </message>
+    <message>
+        <source>Statue</source>
+        <translation>Standbeeld</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Kerk</translation>
+    </message>
+    <message>
+        <source>Mosque</source>
+        <translation>Moskee</translation>
+    </message>
+    <message>
+        <source>Temple</source>
+        <translation>Tempel</translation>
+    </message>
+    <message>
+        <source>Synagogue</source>
+        <translation>Synagoge</translation>
+    </message>
+    <message>
+        <source>Shrine</source>
+        <translation>Japanse poort</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museum</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Bouwkraan</translation>
+    </message>
+    <message>
+        <source>Hut</source>
+        <translation>Hut</translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation>Tent</translation>
+    </message>
+    <message>
+        <source>Old House</source>
+        <translation>Oud huis</translation>
+    </message>
+    <message>
+        <source>Circus Tent</source>
+        <translation>Circustent</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Stadion</translation>
+    </message>
+    <message>
+        <source>Stone Head</source>
+        <translation>Stenen hoofd</translation>
+    </message>
+    <message>
+        <source>Plants and Trees</source>
+        <translation>Planten en bomen</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Boom</translation>
+    </message>
+    <message>
+        <source>Fir Tree</source>
+        <translation>Spar</translation>
+    </message>
+    <message>
+        <source>Palm Tree</source>
+        <translation>Palmboom</translation>
+    </message>
+    <message>
+        <source>Seedling</source>
+        <translation>Plantje</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Kruid</translation>
+    </message>
+    <message>
+        <source>Shamrock</source>
+        <translation>Klaver</translation>
+    </message>
+    <message>
+        <source>Four-Leaf Clover</source>
+        <translation>Klavertjevier</translation>
+    </message>
+    <message>
+        <source>Fallen Leaves</source>
+        <translation>Afgevallen blad</translation>
+    </message>
+    <message>
+        <source>Leaves In The Wind</source>
+        <translation>Blad in de wind</translation>
+    </message>
+    <message>
+        <source>Sheaf Of Rice</source>
+        <translation>Rijstschoof</translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation>Tulp</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Roos</translation>
+    </message>
+    <message>
+        <source>Wilted Flower</source>
+        <translation>Verwelkte bloem</translation>
+    </message>
+    <message>
+        <source>Hibiscus</source>
+        <translation>Hibiscus</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom</source>
+        <translation>Kersenbloesem</translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation>Bloem</translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation>Zonnebloem</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Boeket</translation>
+    </message>
+    <message>
+        <source>Pot Plant</source>
+        <translation>Kamerplant</translation>
+    </message>
+    <message>
+        <source>Toadstool</source>
+        <translation>Paddenstoel</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Boomstam</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lotus</translation>
+    </message>
+    <message>
+        <source>Hyacinth</source>
+        <translation>Hyacint</translation>
+    </message>
+    <message>
+        <source>Chestnut</source>
+        <translation>Kastanje</translation>
+    </message>
+    <message>
+        <source>Wishing Tree</source>
+        <translation>Wensboom</translation>
+    </message>
+    <message>
+        <source>Pine Decoration</source>
+        <translation>Dennenversiering</translation>
+    </message>
+    <message>
+        <source>Empty Nest</source>
+        <translation>Leeg nest</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rots</translation>
+    </message>
+    <message>
+        <source>Fruit and Vegetables</source>
+        <translation>Fruit en groente</translation>
+    </message>
+    <message>
+        <source>Green Apple</source>
+        <translation>Groene appel</translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation>Peer</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Sinaasappel</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Citroen</translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation>Banaan</translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation>Watermeloen</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Druiven</translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation>Aardbei</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Bosbessen</translation>
+    </message>
+    <message>
+        <source>Melon</source>
+        <translation>Meloen</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Kersen</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Perzik</translation>
+    </message>
+    <message>
+        <source>Mango</source>
+        <translation>Mango</translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation>Ananas</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Kokosnoot</translation>
+    </message>
+    <message>
+        <source>Kiwi Fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomaat</translation>
+    </message>
+    <message>
+        <source>Aubergine</source>
+        <translation>Aubergine</translation>
+    </message>
+    <message>
+        <source>Avocado</source>
+        <translation>Avocado</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Broccoli</translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation>Wortel</translation>
+    </message>
+    <message>
+        <source>Sweetcorn</source>
+        <translation>Maïs</translation>
+    </message>
+    <message>
+        <source>Chilli</source>
+        <translation>Rode peper</translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation>Komkommer</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Sla</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Knoflook</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Ui</translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation>Aardappel</translation>
+    </message>
+    <message>
+        <source>Pepper</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Eten</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Brood</translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Baguette</source>
+        <translation>Stokbrood</translation>
+    </message>
+    <message>
+        <source>Pretzel</source>
+        <translation>Krakeling</translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation>Kaas</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Fried Egg</source>
+        <translation>Gebakken ei</translation>
+    </message>
+    <message>
+        <source>Pancakes</source>
+        <translation>Pannenkoeken</translation>
+    </message>
+    <message>
+        <source>Waffle</source>
+        <translation>Wafel</translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation>Hamburger</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Friet</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Hot Dog</source>
+        <translation>Hotdog</translation>
+    </message>
+    <message>
+        <source>Sandwich</source>
+        <translation>Boterham</translation>
+    </message>
+    <message>
+        <source>Taco</source>
+        <translation>Taco</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghetti</translation>
+    </message>
+    <message>
+        <source>Ice Cream</source>
+        <translation>IJsje</translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation>Donut</translation>
+    </message>
+    <message>
+        <source>Cookie</source>
+        <translation>Koekje</translation>
+    </message>
+    <message>
+        <source>Birthday Cake</source>
+        <translation>Verjaardagstaart</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Gebakje</translation>
+    </message>
+    <message>
+        <source>Cupcake</source>
+        <translation>Cupcake</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocola</translation>
+    </message>
+    <message>
+        <source>Sweet</source>
+        <translation>Snoepje</translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation>Lolly</translation>
+    </message>
+    <message>
+        <source>Honey Pot</source>
+        <translation>Honingpot</translation>
+    </message>
+    <message>
+        <source>Glass Of Milk</source>
+        <translation>Glas melk</translation>
+    </message>
+    <message>
+        <source>Juice Box</source>
+        <translation>Pakje sap</translation>
+    </message>
+    <message>
+        <source>Hot Drink</source>
+        <translation>Warme drank</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Taart</translation>
+    </message>
+    <message>
+        <source>Toys and Sports</source>
+        <translation>Speelgoed en sport</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Voetbal</translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation>Honkbal</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basketbal</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleybal</translation>
+    </message>
+    <message>
+        <source>American Football</source>
+        <translation>American football</translation>
+    </message>
+    <message>
+        <source>Rugby Ball</source>
+        <translation>Rugbybal</translation>
+    </message>
+    <message>
+        <source>Tennis Ball</source>
+        <translation>Tennisbal</translation>
+    </message>
+    <message>
+        <source>Flying Disc</source>
+        <translation>Frisbee</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>Bowling</translation>
+    </message>
+    <message>
+        <source>Cricket Bat</source>
+        <translation>Cricketbat</translation>
+    </message>
+    <message>
+        <source>Hockey Stick</source>
+        <translation>Hockeystick</translation>
+    </message>
+    <message>
+        <source>Table Tennis</source>
+        <translation>Pingpong</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Boxing Glove</source>
+        <translation>Bokshandschoen</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>Golf Flag</source>
+        <translation>Golfvlag</translation>
+    </message>
+    <message>
+        <source>Ice Skate</source>
+        <translation>Schaats</translation>
+    </message>
+    <message>
+        <source>Fishing Rod</source>
+        <translation>Hengel</translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation>Skateboard</translation>
+    </message>
+    <message>
+        <source>Roller Skate</source>
+        <translation>Rolschaats</translation>
+    </message>
+    <message>
+        <source>Sledge</source>
+        <translation>Slee</translation>
+    </message>
+    <message>
+        <source>Curling Stone</source>
+        <translation>Curlingsteen</translation>
+    </message>
+    <message>
+        <source>Skis</source>
+        <translation>Ski&apos;s</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Vlieger</translation>
+    </message>
+    <message>
+        <source>Yo-Yo</source>
+        <translation>Jojo</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Teddybeer</translation>
+    </message>
+    <message>
+        <source>Nesting Dolls</source>
+        <translation>Matroesjka</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Jigsaw Piece</source>
+        <translation>Puzzelstukje</translation>
+    </message>
+    <message>
+        <source>Game Controller</source>
+        <translation>Spelcontroller</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Beker</translation>
+    </message>
+    <message>
+        <source>Gold Medal</source>
+        <translation>Gouden medaille</translation>
+    </message>
+    <message>
+        <source>Dartboard</source>
+        <translation>Dartbord</translation>
+    </message>
+    <message>
+        <source>Boomerang</source>
+        <translation>Boemerang</translation>
+    </message>
+    <message>
+        <source>Playground Slide</source>
+        <translation>Glijbaan</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Gitaar</translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation>Trommel</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompet</translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation>Saxofoon</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Viool</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation>Accordeon</translation>
+    </message>
+    <message>
+        <source>Long Drum</source>
+        <translation>Lange trommel</translation>
+    </message>
+    <message>
+        <source>Maracas</source>
+        <translation>Sambaballen</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Fluit</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Koptelefoon</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Bel</translation>
+    </message>
+    <message>
+        <source>Musical Note</source>
+        <translation>Muzieknoot</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Ruimte</translation>
+    </message>
+    <message>
+        <source>Flying Saucer</source>
+        <translation>Vliegende schotel</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Aarde</translation>
+    </message>
+    <message>
+        <source>Earth From Asia</source>
+        <translation>Aarde met Azië</translation>
+    </message>
+    <message>
+        <source>Ringed Planet</source>
+        <translation>Ringplaneet</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Nieuwe maan</translation>
+    </message>
+    <message>
+        <source>Moon Face</source>
+        <translation>Maan met gezicht</translation>
+    </message>
+    <message>
+        <source>Smiling Moon</source>
+        <translation>Lachende maan</translation>
+    </message>
+    <message>
+        <source>Smiling Sun</source>
+        <translation>Lachende zon</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Zon</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Ster</translation>
+    </message>
+    <message>
+        <source>Glowing Star</source>
+        <translation>Stralende ster</translation>
+    </message>
+    <message>
+        <source>Dizzy Star</source>
+        <translation>Draaiende ster</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Komeet</translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Vallende ster</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescoop</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Buitenaards wezen</translation>
+    </message>
+    <message>
+        <source>Space Invader</source>
+        <translation>Pixelmonster</translation>
+    </message>
+    <message>
+        <source>Earth From America</source>
+        <translation>Aarde met Amerika</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Afnemende maan</translation>
+    </message>
+    <message>
+        <source>Half Moon</source>
+        <translation>Halve maan</translation>
+    </message>
+    <message>
+        <source>Gibbous Moon</source>
+        <translation>Bijna volle maan</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Weer</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Wolk</translation>
+    </message>
+    <message>
+        <source>Sun Behind Cloud</source>
+        <translation>Zon achter wolk</translation>
+    </message>
+    <message>
+        <source>Storm Cloud</source>
+        <translation>Onweerswolk</translation>
+    </message>
+    <message>
+        <source>Sunny Spells</source>
+        <translation>Zon en wolkje</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Bewolkt</translation>
+    </message>
+    <message>
+        <source>Sun And Rain</source>
+        <translation>Zon en regen</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Regenwolk</translation>
+    </message>
+    <message>
+        <source>Snow Cloud</source>
+        <translation>Sneeuwwolk</translation>
+    </message>
+    <message>
+        <source>Lightning Cloud</source>
+        <translation>Bliksemwolk</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Fog</source>
+        <translation>Mist</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Whirlwind</source>
+        <translation>Wervelwind</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Regenboog</translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation>Paraplu</translation>
+    </message>
+    <message>
+        <source>Umbrella In Rain</source>
+        <translation>Paraplu in regen</translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation>Bliksem</translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation>Sneeuwvlok</translation>
+    </message>
+    <message>
+        <source>Snowman In Snow</source>
+        <translation>Sneeuwpop in sneeuw</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Vuur</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Regendruppel</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Golf</translation>
+    </message>
+    <message>
+        <source>Thermometer</source>
+        <translation>Thermometer</translation>
+    </message>
+    <message>
+        <source>Ice Cube</source>
+        <translation>IJsblokje</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Fantasie</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Tovenaar</translation>
+    </message>
+    <message>
+        <source>Fairy</source>
+        <translation>Fee</translation>
+    </message>
+    <message>
+        <source>Vampire</source>
+        <translation>Vampier</translation>
+    </message>
+    <message>
+        <source>Mermaid</source>
+        <translation>Zeemeermin</translation>
+    </message>
+    <message>
+        <source>Elf</source>
+        <translation>Elf</translation>
+    </message>
+    <message>
+        <source>Genie</source>
+        <translation>Geest uit de lamp</translation>
+    </message>
+    <message>
+        <source>Troll</source>
+        <translation>Trol</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Eenhoorn</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Draak</translation>
+    </message>
+    <message>
+        <source>Dragon Face</source>
+        <translation>Drakenkop</translation>
+    </message>
+    <message>
+        <source>Long-Neck Dinosaur</source>
+        <translation>Langnekdino</translation>
+    </message>
+    <message>
+        <source>T-Rex</source>
+        <translation>T-rex</translation>
+    </message>
+    <message>
+        <source>Ghost</source>
+        <translation>Spook</translation>
+    </message>
+    <message>
+        <source>Ogre</source>
+        <translation>Boeman</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Kroon</translation>
+    </message>
+    <message>
+        <source>Crystal Ball</source>
+        <translation>Glazen bol</translation>
+    </message>
+    <message>
+        <source>Magic Wand</source>
+        <translation>Toverstaf</translation>
+    </message>
+    <message>
+        <source>Prince</source>
+        <translation>Prins</translation>
+    </message>
+    <message>
+        <source>Princess</source>
+        <translation>Prinses</translation>
+    </message>
+    <message>
+        <source>Ninja</source>
+        <translation>Ninja</translation>
+    </message>
+    <message>
+        <source>Superhero</source>
+        <translation>Superheld</translation>
+    </message>
+    <message>
+        <source>Villain</source>
+        <translation>Schurk</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Edelsteen</translation>
+    </message>
+    <message>
+        <source>Old Key</source>
+        <translation>Oude sleutel</translation>
+    </message>
+    <message>
+        <source>Zombie</source>
+        <translation>Zombie</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Engeltje</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <source>Dagger</source>
+        <translation>Dolk</translation>
+    </message>
+    <message>
+        <source>Bow And Arrow</source>
+        <translation>Pijl en boog</translation>
+    </message>
+    <message>
+        <source>Seasons and Holidays</source>
+        <translation>Seizoenen en feesten</translation>
+    </message>
+    <message>
+        <source>Pumpkin Lantern</source>
+        <translation>Pompoenlampion</translation>
+    </message>
+    <message>
+        <source>Christmas Tree</source>
+        <translation>Kerstboom</translation>
+    </message>
+    <message>
+        <source>Father Christmas</source>
+        <translation>Kerstman</translation>
+    </message>
+    <message>
+        <source>Mother Christmas</source>
+        <translation>Kerstvrouw</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Cadeau</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Ballon</translation>
+    </message>
+    <message>
+        <source>Party Popper</source>
+        <translation>Feestknaller</translation>
+    </message>
+    <message>
+        <source>Confetti Ball</source>
+        <translation>Confettibal</translation>
+    </message>
+    <message>
+        <source>Firecracker</source>
+        <translation>Vuurwerk</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Strik</translation>
+    </message>
+    <message>
+        <source>Wind Chime</source>
+        <translation>Windgong</translation>
+    </message>
+    <message>
+        <source>Carp Streamer</source>
+        <translation>Karpervlag</translation>
+    </message>
+    <message>
+        <source>Festival Dolls</source>
+        <translation>Feestpoppen</translation>
+    </message>
+    <message>
+        <source>Red Lantern</source>
+        <translation>Rode lampion</translation>
+    </message>
+    <message>
+        <source>Oil Lamp</source>
+        <translation>Olielampje</translation>
+    </message>
+    <message>
+        <source>Menorah</source>
+        <translation>Menora</translation>
+    </message>
+    <message>
+        <source>Red Envelope</source>
+        <translation>Rode envelop</translation>
+    </message>
+    <message>
+        <source>Mirror Ball</source>
+        <translation>Discobal</translation>
+    </message>
+    <message>
+        <source>Scarf</source>
+        <translation>Sjaal</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>Handschoenen</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Laars</translation>
+    </message>
+    <message>
+        <source>Sun Hat</source>
+        <translation>Zonnehoed</translation>
+    </message>
+    <message>
+        <source>Sunglasses</source>
+        <translation>Zonnebril</translation>
+    </message>
+    <message>
+        <source>Swimsuit</source>
+        <translation>Badpak</translation>
+    </message>
+    <message>
+        <source>Bikini</source>
+        <translation>Bikini</translation>
+    </message>
+    <message>
+        <source>White Flag</source>
+        <translation>Witte vlag</translation>
+    </message>
+    <message>
+        <source>Chequered Flag</source>
+        <translation>Geblokte vlag</translation>
+    </message>
+    <message>
+        <source>Town and Country</source>
+        <translation>Stad en land</translation>
+    </message>
+    <message>
+        <source>Traffic Light</source>
+        <translation>Stoplicht</translation>
+    </message>
+    <message>
+        <source>Side Traffic Light</source>
+        <translation>Liggend stoplicht</translation>
+    </message>
+    <message>
+        <source>Stop Sign</source>
+        <translation>Stopbord</translation>
+    </message>
+    <message>
+        <source>Roadworks</source>
+        <translation>Wegafzetting</translation>
+    </message>
+    <message>
+        <source>Petrol Pump</source>
+        <translation>Benzinepomp</translation>
+    </message>
+    <message>
+        <source>Bus Stop</source>
+        <translation>Bushalte</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Wiel</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Prullenbak</translation>
+    </message>
+    <message>
+        <source>Chair</source>
+        <translation>Stoel</translation>
+    </message>
+    <message>
+        <source>Shopping Trolley</source>
+        <translation>Winkelwagen</translation>
+    </message>
+    <message>
+        <source>Basket</source>
+        <translation>Mand</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Deur</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Raam</translation>
+    </message>
+    <message>
+        <source>Bed</source>
+        <translation>Bed</translation>
+    </message>
+    <message>
+        <source>Sofa</source>
+        <translation>Sofa</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Huisbrievenbus</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Klok</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <translation>Wekker</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Bakstenen</translation>
+    </message>
+    <message>
+        <source>Axe</source>
+        <translation>Bijl</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompas</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Houweel</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Kaart</translation>
+    </message>
+    <message>
+        <source>School Bag</source>
+        <translation>Schooltas</translation>
+    </message>
+    <message>
+        <source>Suitcase</source>
+        <translation>Koffer</translation>
+    </message>
+    <message>
+        <source>Torch</source>
+        <translation>Zaklamp</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Anker</translation>
+    </message>
+    <message>
+        <source>Life Ring</source>
+        <translation>Reddingsboei</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Fontein</translation>
+    </message>
+    <message>
+        <source>Big Wheel</source>
+        <translation>Reuzenrad</translation>
+    </message>
+    <message>
+        <source>Roller Coaster</source>
+        <translation>Achtbaan</translation>
+    </message>
+    <message>
+        <source>Carousel Horse</source>
+        <translation>Draaimolenpaard</translation>
+    </message>
+    <message>
+        <source>Old Post Office</source>
+        <translation>Oud postkantoor</translation>
+    </message>
+    <message>
+        <source>Mountain Train</source>
+        <translation>Bergtrein</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Seizoenen</translation>
+    </message>
+    <message>
+        <source>Spring and summer days</source>
+        <translation>Lente- en zomerdagen</translation>
+    </message>
+    <message>
+        <source>Spring Morning</source>
+        <translation>Lenteochtend</translation>
+    </message>
+    <message>
+        <source>Blossom Breeze</source>
+        <translation>Bloesembries</translation>
+    </message>
+    <message>
+        <source>Warm Evening</source>
+        <translation>Warme avond</translation>
+    </message>
+    <message>
+        <source>Spring Meadow</source>
+        <translation>Lenteweide</translation>
+    </message>
+    <message>
+        <source>Summer Fields</source>
+        <translation>Zomervelden</translation>
+    </message>
+    <message>
+        <source>Blossom Orchard</source>
+        <translation>Bloeiende boomgaard</translation>
+    </message>
+    <message>
+        <source>Green Valley</source>
+        <translation>Groen dal</translation>
+    </message>
+    <message>
+        <source>Poppy Hill</source>
+        <translation>Klaprozenheuvel</translation>
+    </message>
+    <message>
+        <source>Autumn and winter days</source>
+        <translation>Herfst- en winterdagen</translation>
+    </message>
+    <message>
+        <source>Autumn Afternoon</source>
+        <translation>Herfstmiddag</translation>
+    </message>
+    <message>
+        <source>Winter Sun</source>
+        <translation>Winterzon</translation>
+    </message>
+    <message>
+        <source>Snowfall</source>
+        <translation>Sneeuwval</translation>
+    </message>
+    <message>
+        <source>Frosty Evening</source>
+        <translation>Vriesavond</translation>
+    </message>
+    <message>
+        <source>Autumn Woods</source>
+        <translation>Herfstbos</translation>
+    </message>
+    <message>
+        <source>Harvest Hills</source>
+        <translation>Oogstheuvels</translation>
+    </message>
+    <message>
+        <source>Bare Trees</source>
+        <translation>Kale bomen</translation>
+    </message>
+    <message>
+        <source>Snowy Fields</source>
+        <translation>Besneeuwde velden</translation>
+    </message>
+    <message>
+        <source>Frozen Pond</source>
+        <translation>Bevroren vijver</translation>
+    </message>
+    <message>
+        <source>Rain, storms, wind and fog</source>
+        <translation>Regen, storm, wind en mist</translation>
+    </message>
+    <message>
+        <source>Rain Clouds</source>
+        <translation>Regenwolken</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Onweer</translation>
+    </message>
+    <message>
+        <source>Windy Day</source>
+        <translation>Winderige dag</translation>
+    </message>
+    <message>
+        <source>Foggy Day</source>
+        <translation>Mistige dag</translation>
+    </message>
+    <message>
+        <source>Wet Meadow</source>
+        <translation>Natte wei</translation>
+    </message>
+    <message>
+        <source>Green Hills</source>
+        <translation>Groene heuvels</translation>
+    </message>
+    <message>
+        <source>Windy Heath</source>
+        <translation>Winderige heide</translation>
+    </message>
+    <message>
+        <source>Foggy Hills</source>
+        <translation>Mistige heuvels</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>Moon, stars and the dark</source>
+        <translation>Maan, sterren en het donker</translation>
+    </message>
+    <message>
+        <source>Dark Hills</source>
+        <translation>Donkere heuvels</translation>
+    </message>
+    <message>
+        <source>Night Town</source>
+        <translation>Stadje bij nacht</translation>
+    </message>
+    <message>
+        <source>Moonlit Lake</source>
+        <translation>Meer in maanlicht</translation>
+    </message>
+    <message>
+        <source>Quiet Village</source>
+        <translation>Stil dorp</translation>
+    </message>
+    <message>
+        <source>Late evenings and deep nights</source>
+        <translation>Late avonden en diepe nachten</translation>
+    </message>
+    <message>
+        <source>Purple Dusk</source>
+        <translation>Paarse schemer</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Maansopkomst</translation>
+    </message>
+    <message>
+        <source>Midnight Blue</source>
+        <translation>Middernachtblauw</translation>
+    </message>
+    <message>
+        <source>Shooting Stars</source>
+        <translation>Vallende sterren</translation>
+    </message>
+    <message>
+        <source>Lantern Night</source>
+        <translation>Lampionnennacht</translation>
+    </message>
+    <message>
+        <source>Castle Hill</source>
+        <translation>Kasteelheuvel</translation>
+    </message>
+    <message>
+        <source>Sleepy Farm</source>
+        <translation>Slapende boerderij</translation>
+    </message>
+    <message>
+        <source>Night Harbour</source>
+        <translation>Haven bij nacht</translation>
+    </message>
+    <message>
+        <source>Silent Snow</source>
+        <translation>Stille sneeuw</translation>
+    </message>
+    <message>
+        <source>City Lights</source>
+        <translation>Stadslichten</translation>
+    </message>
+    <message>
+        <source>Sun, sand and sea</source>
+        <translation>Zon, zand en zee</translation>
+    </message>
+    <message>
+        <source>Beach Day</source>
+        <translation>Stranddag</translation>
+    </message>
+    <message>
+        <source>Tropical Sun</source>
+        <translation>Tropische zon</translation>
+    </message>
+    <message>
+        <source>Sea Breeze</source>
+        <translation>Zeebries</translation>
+    </message>
+    <message>
+        <source>Sunset Over The Sea</source>
+        <translation>Zonsondergang op zee</translation>
+    </message>
+    <message>
+        <source>Cloudy Coast</source>
+        <translation>Bewolkte kust</translation>
+    </message>
+    <message>
+        <source>Calm Sea</source>
+        <translation>Kalme zee</translation>
+    </message>
+    <message>
+        <source>Rocky Shore</source>
+        <translation>Rotsige kust</translation>
+    </message>
+    <message>
+        <source>Harbour</source>
+        <translation>Haven</translation>
+    </message>
+    <message>
+        <source>Palm Island</source>
+        <translation>Palmeneiland</translation>
+    </message>
+    <message>
+        <source>Cliffs, waves and lighthouses</source>
+        <translation>Kliffen, golven en vuurtorens</translation>
+    </message>
+    <message>
+        <source>Bright Morning</source>
+        <translation>Heldere ochtend</translation>
+    </message>
+    <message>
+        <source>Gulls And Clouds</source>
+        <translation>Meeuwen en wolken</translation>
+    </message>
+    <message>
+        <source>Golden Hour</source>
+        <translation>Gouden uur</translation>
+    </message>
+    <message>
+        <source>Grey Sea Day</source>
+        <translation>Grijze zeedag</translation>
+    </message>
+    <message>
+        <source>Pink Sunrise</source>
+        <translation>Roze zonsopgang</translation>
+    </message>
+    <message>
+        <source>White Cliffs</source>
+        <translation>Witte kliffen</translation>
+    </message>
+    <message>
+        <source>Big Waves</source>
+        <translation>Hoge golven</translation>
+    </message>
+    <message>
+        <source>Lighthouse Point</source>
+        <translation>Vuurtorenkaap</translation>
+    </message>
+    <message>
+        <source>Shell Beach</source>
+        <translation>Schelpenstrand</translation>
+    </message>
+    <message>
+        <source>Lagoon</source>
+        <translation>Lagune</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <translation>Woestijn</translation>
+    </message>
+    <message>
+        <source>Dunes, canyons and cactus</source>
+        <translation>Duinen, kloven en cactussen</translation>
+    </message>
+    <message>
+        <source>Desert Sun</source>
+        <translation>Woestijnzon</translation>
+    </message>
+    <message>
+        <source>Hot Noon</source>
+        <translation>Hete middag</translation>
+    </message>
+    <message>
+        <source>Dusty Sky</source>
+        <translation>Stoffige lucht</translation>
+    </message>
+    <message>
+        <source>Desert Sunset</source>
+        <translation>Woestijnavond</translation>
+    </message>
+    <message>
+        <source>Desert Night</source>
+        <translation>Woestijnnacht</translation>
+    </message>
+    <message>
+        <source>Cactus Plain</source>
+        <translation>Cactusvlakte</translation>
+    </message>
+    <message>
+        <source>Oasis</source>
+        <translation>Oase</translation>
+    </message>
+    <message>
+        <source>Stone Towers</source>
+        <translation>Stenen torens</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Sneeuw</translation>
+    </message>
+    <message>
+        <source>Ice, snow and high mountains</source>
+        <translation>IJs, sneeuw en hoge bergen</translation>
+    </message>
+    <message>
+        <source>Crisp Blue</source>
+        <translation>Helder winterblauw</translation>
+    </message>
+    <message>
+        <source>Polar Night</source>
+        <translation>Poolnacht</translation>
+    </message>
+    <message>
+        <source>Alpine Sunrise</source>
+        <translation>Bergochtend</translation>
+    </message>
+    <message>
+        <source>Blizzard</source>
+        <translation>Sneeuwstorm</translation>
+    </message>
+    <message>
+        <source>Snowy Peaks</source>
+        <translation>Besneeuwde toppen</translation>
+    </message>
+    <message>
+        <source>Ice Floes</source>
+        <translation>IJsschotsen</translation>
+    </message>
+    <message>
+        <source>Ski Slope</source>
+        <translation>Skipiste</translation>
+    </message>
+    <message>
+        <source>Igloo Camp</source>
+        <translation>Igloodorp</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Stad</translation>
+    </message>
+    <message>
+        <source>Streets, parks and rooftops</source>
+        <translation>Straten, parken en daken</translation>
+    </message>
+    <message>
+        <source>Town Morning</source>
+        <translation>Ochtend in de stad</translation>
+    </message>
+    <message>
+        <source>Busy Afternoon</source>
+        <translation>Drukke middag</translation>
+    </message>
+    <message>
+        <source>Rainy Town</source>
+        <translation>Regen in de stad</translation>
+    </message>
+    <message>
+        <source>Town Sunset</source>
+        <translation>Avond in de stad</translation>
+    </message>
+    <message>
+        <source>Smoky Sky</source>
+        <translation>Rokerige lucht</translation>
+    </message>
+    <message>
+        <source>Rooftops</source>
+        <translation>Daken</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Park</translation>
+    </message>
+    <message>
+        <source>High Street</source>
+        <translation>Winkelstraat</translation>
+    </message>
+    <message>
+        <source>Skyscrapers</source>
+        <translation>Wolkenkrabbers</translation>
+    </message>
+    <message>
+        <source>Old Town</source>
+        <translation>Oude binnenstad</translation>
+    </message>
+    <message>
+        <source>Countryside</source>
+        <translation>Platteland</translation>
+    </message>
+    <message>
+        <source>Farms, fields and villages</source>
+        <translation>Boerderijen, velden en dorpen</translation>
+    </message>
+    <message>
+        <source>Farm Morning</source>
+        <translation>Boerderijochtend</translation>
+    </message>
+    <message>
+        <source>Haymaking Day</source>
+        <translation>Hooidag</translation>
+    </message>
+    <message>
+        <source>Country Clouds</source>
+        <translation>Wolken boven land</translation>
+    </message>
+    <message>
+        <source>Orchard Evening</source>
+        <translation>Boomgaardavond</translation>
+    </message>
+    <message>
+        <source>Patchwork Fields</source>
+        <translation>Bonte velden</translation>
+    </message>
+    <message>
+        <source>Village Green</source>
+        <translation>Dorpsplein</translation>
+    </message>
+    <message>
+        <source>Orchard</source>
+        <translation>Boomgaard</translation>
+    </message>
+    <message>
+        <source>Windy Farm</source>
+        <translation>Winderige boerderij</translation>
+    </message>
+    <message>
+        <source>Planets, moons and stars</source>
+        <translation>Planeten, manen en sterren</translation>
+    </message>
+    <message>
+        <source>Deep Space</source>
+        <translation>Diep heelal</translation>
+    </message>
+    <message>
+        <source>Earthrise</source>
+        <translation>Aardopkomst</translation>
+    </message>
+    <message>
+        <source>Two Moons</source>
+        <translation>Twee manen</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <translation>Nevel</translation>
+    </message>
+    <message>
+        <source>Moon Craters</source>
+        <translation>Maankraters</translation>
+    </message>
+    <message>
+        <source>Red Planet</source>
+        <translation>Rode planeet</translation>
+    </message>
+    <message>
+        <source>Ice World</source>
+        <translation>IJswereld</translation>
+    </message>
+    <message>
+        <source>Alien Jungle</source>
+        <translation>Vreemde jungle</translation>
+    </message>
+    <message>
+        <source>Space Base</source>
+        <translation>Ruimtebasis</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
 </context>
 <context>
     <name>veldor::SpinButton</name>
