@@ -14,6 +14,7 @@
 #include "sources/ui/skyform.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -159,6 +160,8 @@ private slots:
     void everyLanguageIsBuilt();
     void layersMessagesAreTranslated_data();
     void layersMessagesAreTranslated();
+    void qtDialogsSpeakEveryLanguage_data();
+    void qtDialogsSpeakEveryLanguage();
     void noEnglishIsLeft_data();
     void noEnglishIsLeft();
     void windowsFitEveryLanguage_data();
@@ -251,6 +254,24 @@ void LanguageTest::layersMessagesAreTranslated()
         QSKIP("not translated yet");
     SpokenLanguage spoken(language);
     QCOMPARE(translatedMessage(text), shown);
+}
+
+void LanguageTest::qtDialogsSpeakEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : availableLanguages(kTranslations))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Qt's own dialogs and buttons speak every language too: Debian's
+// translations where it has them, the program's own where it has none.
+void LanguageTest::qtDialogsSpeakEveryLanguage()
+{
+    QFETCH(QString, language);
+    SpokenLanguage spoken(language);
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    const QString shown = box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
+    QVERIFY2(shown != QLatin1String("Cancel"), qPrintable(shown));
 }
 
 void LanguageTest::noEnglishIsLeft_data()
