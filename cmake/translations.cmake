@@ -32,11 +32,14 @@ foreach(lang ${VELDOR_LANGUAGES})
 endforeach()
 # Qt's own dialogs (file, print, colour, message boxes, standard buttons)
 # take their texts from Debian's qtbase translations, which lack some of our
-# languages and, in Slovak, many texts; translations/qtdialogs_<lang>.ts
+# languages and some texts of others (Slovak's standard buttons, the file
+# dialog's names of folders and drives); translations/qtdialogs_<lang>.ts
 # fill those in. Not named veldor_*: every veldor_*.qm counts as one of the
-# program's languages.
-set(VELDOR_QT_DIALOG_LANGUAGES el hi id ro sk sv vi)
-foreach(lang ${VELDOR_QT_DIALOG_LANGUAGES})
+# program's languages. (Re-run cmake after adding one.)
+foreach(lang ${VELDOR_LANGUAGES})
+  if(NOT EXISTS ${CMAKE_SOURCE_DIR}/translations/qtdialogs_${lang}.ts)
+    continue()
+  endif()
   set(ts ${CMAKE_SOURCE_DIR}/translations/qtdialogs_${lang}.ts)
   set(qm ${VELDOR_QM_DIR}/qtdialogs_${lang}.qm)
   add_custom_command(OUTPUT ${qm}

@@ -2014,4 +2014,35 @@ Please choose a different file name.</source>
         <translation>Κλείσιμο χωρίς αποθήκευση</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Αρχείο</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>Ψευδώνυμο</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Μονάδα δίσκου</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Φάκελος αρχείων</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Φάκελος</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Άγνωστο</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Συντόμευση</translation>
+    </message>
+</context>
 </TS>

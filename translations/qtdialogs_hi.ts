@@ -2014,4 +2014,35 @@ Please choose a different file name.</source>
         <translation>सहेजे बिना बंद करें</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>उपनाम</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>ड्राइव</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>फ़ाइल फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>अज्ञात</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>शॉर्टकट</translation>
+    </message>
+</context>
 </TS>

@@ -2014,4 +2014,35 @@ Pilih nama berkas lain.</translation>
         <translation>Tutup tanpa Menyimpan</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Berkas</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>Alias</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Penggerak</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Folder Berkas</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Pintasan</translation>
+    </message>
+</context>
 </TS>

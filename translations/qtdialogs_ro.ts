@@ -2014,4 +2014,35 @@ Alegeți alt nume de fișier.</translation>
         <translation>Închide fără a salva</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Fișier</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>Alias</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unitate</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Dosar de fișiere</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dosar</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Necunoscut</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Scurtătură</translation>
+    </message>
+</context>
 </TS>

@@ -987,4 +987,35 @@ Vypnite jednu z nich.</translation>
         <translation>Zavrieť bez uloženia</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Súbor</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>Alias</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Priečinok súborov</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Priečinok</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznáme</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Odkaz</translation>
+    </message>
+</context>
 </TS>

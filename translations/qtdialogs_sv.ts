@@ -2014,4 +2014,35 @@ Välj ett annat filnamn.</translation>
         <translation>Stäng utan att spara</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>Alias</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Enhet</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Filmapp</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Mapp</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Okänd</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Genväg</translation>
+    </message>
+</context>
 </TS>

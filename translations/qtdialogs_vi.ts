@@ -2014,4 +2014,35 @@ Hãy chọn tên tệp khác.</translation>
         <translation>Đóng mà không lưu</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Tệp</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>Bí danh</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Ổ đĩa</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Thư mục tệp</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Thư mục</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Không rõ</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Lối tắt</translation>
+    </message>
+</context>
 </TS>

@@ -126,8 +126,9 @@ bool installLanguage(QCoreApplication& application, const QString& language, con
     // Qt's texts for its own dialogs and buttons: Debian's, or where it has
     // none for the language a close neighbour, which beats English. Debian
     // has none at all for a few of our languages and lacks texts in others
-    // (Slovak's standard buttons); our own fill those in, installed first so
-    // that Debian's, searched first, keep every text they have.
+    // (Slovak's standard buttons, the file dialog's "Folder" in most); our
+    // own fill those in, installed first so that Debian's, searched first,
+    // keep every text they have.
     auto own = std::make_unique<QTranslator>();
     if (own->load(QStringLiteral("qtdialogs_") + language, folder)) {
         application.installTranslator(own.get());
