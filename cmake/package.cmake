@@ -30,7 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
 # The desktop's own file dialogs, through its portal, on GNOME and KDE alike;
 # and Qt's own translations, for the texts of its file, print and colour
-# dialogs in the user's language (without them those stay in English).
+# dialogs in the user's language (without them those stay in English, save
+# in the few languages Debian lacks, for which the program brings its own).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-xdgdesktopportal-platformtheme, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -1,6 +1,7 @@
 # The program's texts in other languages: translations/veldor_<lang>.ts,
 # compiled by Qt's lrelease into translations/ of the application folder,
-# where the program looks for them beside itself.
+# where the program looks for them beside itself (and the package installs
+# every .qm there, see install.cmake).
 #
 # `cmake --build build --target veldor_lupdate` gathers the texts anew from
 # the windows' sources into every .ts file (run it after changing a text),
@@ -27,6 +28,24 @@ foreach(lang ${VELDOR_LANGUAGES})
     COMMAND ${VELDOR_LRELEASE} -silent ${ts} -qm ${qm}
     DEPENDS ${ts} VERBATIM)
   list(APPEND veldor_ts_files ${ts})
+  list(APPEND veldor_qm_files ${qm})
+endforeach()
+# Qt's own dialogs (file, print, colour, message boxes, standard buttons)
+# take their texts from Debian's qtbase translations, which lack some of our
+# languages and some texts of others (Slovak's standard buttons, the file
+# dialog's names of folders and drives); translations/qtdialogs_<lang>.ts
+# fill those in. Not named veldor_*: every veldor_*.qm counts as one of the
+# program's languages. (Re-run cmake after adding one.)
+foreach(lang ${VELDOR_LANGUAGES})
+  if(NOT EXISTS ${CMAKE_SOURCE_DIR}/translations/qtdialogs_${lang}.ts)
+    continue()
+  endif()
+  set(ts ${CMAKE_SOURCE_DIR}/translations/qtdialogs_${lang}.ts)
+  set(qm ${VELDOR_QM_DIR}/qtdialogs_${lang}.qm)
+  add_custom_command(OUTPUT ${qm}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${VELDOR_QM_DIR}
+    COMMAND ${VELDOR_LRELEASE} -silent ${ts} -qm ${qm}
+    DEPENDS ${ts} VERBATIM)
   list(APPEND veldor_qm_files ${qm})
 endforeach()
 add_custom_target(veldor_translations ALL DEPENDS ${veldor_qm_files})

@@ -123,8 +123,17 @@ bool installLanguage(QCoreApplication& application, const QString& language, con
         return false;
     application.installTranslator(ours.get());
     installed().push_back(std::move(ours));
-    // Qt's texts for its own dialogs and buttons. Where Qt has none for the
-    // language, a close neighbour beats English.
+    // Qt's texts for its own dialogs and buttons: Debian's, or where it has
+    // none for the language a close neighbour, which beats English. Debian
+    // has none at all for a few of our languages and lacks texts in others
+    // (Slovak's standard buttons, the file dialog's "Folder" in most); our
+    // own fill those in, installed first so that Debian's, searched first,
+    // keep every text they have.
+    auto own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral("qtdialogs_") + language, folder)) {
+        application.installTranslator(own.get());
+        installed().push_back(std::move(own));
+    }
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     QStringList qtNames{language};
     if (language == QLatin1String("pt_PT"))

@@ -15,6 +15,8 @@
 #include "sources/ui/skyform.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -160,6 +162,8 @@ private slots:
     void everyLanguageIsBuilt();
     void layersMessagesAreTranslated_data();
     void layersMessagesAreTranslated();
+    void qtDialogsSpeakEveryLanguage_data();
+    void qtDialogsSpeakEveryLanguage();
     void noEnglishIsLeft_data();
     void noEnglishIsLeft();
     void windowsFitEveryLanguage_data();
@@ -253,6 +257,25 @@ void LanguageTest::layersMessagesAreTranslated()
         QSKIP("not translated yet");
     SpokenLanguage spoken(language);
     QCOMPARE(translatedMessage(text), shown);
+}
+
+void LanguageTest::qtDialogsSpeakEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : availableLanguages(kTranslations))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Qt's own dialogs and buttons speak every language too: Debian's
+// translations where it has them, the program's own where it has none or
+// lacks a text (Slovak's buttons, most languages' file dialog).
+void LanguageTest::qtDialogsSpeakEveryLanguage()
+{
+    QFETCH(QString, language);
+    SpokenLanguage spoken(language);
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    QCOMPARE_NE(box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Cancel"));
+    QCOMPARE_NE(QFileIconProvider().type(QFileInfo(QDir::rootPath())), QStringLiteral("Drive"));
 }
 
 void LanguageTest::noEnglishIsLeft_data()

@@ -45,7 +45,7 @@ dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 app=$root/usr/lib/veldor
 for f in "$app/veldor" "$app/veldor-render" "$app/sky0.bmp" "$app/packs/sample.vpk" \
-    "$app/translations/veldor_de.qm" "$app/translations/veldor_zh_TW.qm" \
+    "$app/translations/veldor_de.qm" "$app/translations/veldor_zh_TW.qm" "$app/translations/qtdialogs_sv.qm" \
     "$share/man/man1/veldor.1.gz" "$share/man/man1/veldor-render.1.gz" \
     "$share/icons/hicolor/16x16/apps/veldor.png" "$share/icons/hicolor/256x256/apps/veldor.png" \
     "$share/icons/hicolor/48x48/mimetypes/application-x-veldor-scene.png"; do

@@ -1,0 +1,36 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- Written with machine assistance; awaits review by native speakers. Qt's own texts for its dialogs that Debian's qtbase translation of this language lacks; Debian's, where it has a text, comes first. -->
+<TS version="2.1" language="fi_FI">
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Tiedosto</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>Alias</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Asema</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Tiedostokansio</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Kansio</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tuntematon</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Pikakuvake</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,36 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- Written with machine assistance; awaits review by native speakers. Qt's own texts for its dialogs that Debian's qtbase translation of this language lacks; Debian's, where it has a text, comes first. -->
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>Псевдонім</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Тека файлів</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Тека</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Ярлик</translation>
+    </message>
+</context>
+</TS>
