@@ -3,6 +3,7 @@
 #include "effects/effects.h"
 #include "output/exportbmp.h"
 #include "platform/stretch.h"
+#include "platform/surface.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,7 @@
 #include "core/history.h"
 
+#include "platform/surface.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -261,7 +263,7 @@ void History::recordScene(SceneStep change)
     push(std::move(step));
 }
 
-void History::recordPicture(Surface before)
+void History::recordPicture(Picture before)
 {
     Step step;
     step.bytes = sizeof(Step) + before.data().capacity() * sizeof(Color);
@@ -303,13 +305,13 @@ void History::replay(std::deque<Step>& from, std::deque<Step>& to, bool forward,
     } else {
         // Traded, so that one picture serves both ways; the shown picture
         // keeps its pen and counts as newly replaced.
-        Surface& kept = *step.picture;
+        Picture& kept = *step.picture;
         const Pen pen = picture.pen();
         const int width = picture.width(), height = picture.height();
         std::vector<Color> shown = std::move(picture.data());
         picture.replaceBitmap(kept.width(), kept.height(), std::move(kept.data()));
         picture.pen() = pen;
-        kept.replaceBitmap(width, height, std::move(shown));
+        kept = Picture(width, height, std::move(shown));
     }
     to.push_back(std::move(step));
 }

@@ -4,7 +4,7 @@
 // and in bytes, so that no scene, however large, can make it grow without
 // end.
 #include "core/scene.h"
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace veldor {
+
+class Surface;
 
 // How a command changed the status of many rows, in about two bits a row
 // for the bulk commands: which rows changed, as a bitmap over the span they
@@ -100,7 +102,7 @@ public:
     // Discards whatever could have been redone.
     void recordScene(SceneStep step);
     // Effects have just changed the picture; `before` is what it was.
-    void recordPicture(Surface before);
+    void recordPicture(Picture before);
     // A rendering drops the effects, and with them their steps; false when
     // there were none.
     bool dropPictureSteps();
@@ -135,7 +137,7 @@ private:
         std::optional<SceneStep> scene;
         // An effects step keeps the picture on the far side of the step and
         // trades it for the one shown at each undo and redo.
-        std::optional<Surface> picture;
+        std::optional<Picture> picture;
         std::uint64_t id = 0;      // of what the step leads to
         std::uint64_t sceneId = 0; // of the document it leads to, effects aside
         std::size_t bytes = 0;

@@ -159,7 +159,7 @@ void Session::chooseGround(const std::string& file)
     step.record();
 }
 
-void Session::recordEffects(Surface before)
+void Session::recordEffects(Picture before)
 {
     history_.recordPicture(std::move(before));
     changed();

@@ -44,7 +44,7 @@ public:
     void chooseSky(const std::string& file, std::int32_t red, std::int32_t green, std::int32_t blue);
     void chooseGround(const std::string& file);
     // Effects have just changed `picture`, which showed `before`.
-    void recordEffects(Surface before);
+    void recordEffects(Picture before);
 
     // "Re-Size It" hides the row while a new rectangle is drawn for it. That
     // is no change of the scene: steps recorded meanwhile, and the document

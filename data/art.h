@@ -6,7 +6,7 @@
 // Grounds and objects use pure white as their transparent colour. Their
 // drawn pixels never come near white (every channel stays at or below
 // kMaxLandChannel), so the exact white key leaves no pale halo at edges.
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,25 +24,25 @@ inline constexpr int kMaxLandChannel = 245;
 inline constexpr Color kButtonFace = rgb(192, 192, 192);
 
 // Built-in pictures, slot 0..4 (anything else is clamped into range).
-Surface builtinSky(int slot);    // 630x340
-Surface builtinGround(int slot); // 630x340, white above the land
-Surface builtinObject(int slot); // 160x160 on white
+Picture builtinSky(int slot);    // 630x340
+Picture builtinGround(int slot); // 630x340, white above the land
+Picture builtinObject(int slot); // 160x160 on white
 
 // The built-in object as drawn, with shading and grain, before shippable().
-Surface builtinObjectDrawing(int slot);
+Picture builtinObjectDrawing(int slot);
 // A drawn object made ready to ship: flat tones that shrink cleanly, same size.
-Surface shippable(const Surface& drawing);
+Picture shippable(const Picture& drawing);
 
 // The sample pack's pictures, slot 0..4.
-Surface packSky(int slot);
-Surface packGround(int slot);
-Surface packObject(int slot);
+Picture packSky(int slot);
+Picture packGround(int slot);
+Picture packObject(int slot);
 
 // `size` x `size` thumbnails (100x100 in the windows): a sky scaled down; a
 // ground over a neutral sky, scaled down; an object scaled down on white.
-Surface skyThumbnail(const Surface& sky, int size = kThumbSize);
-Surface groundThumbnail(const Surface& ground, int size = kThumbSize);
-Surface objectThumbnail(const Surface& object, int size = kThumbSize);
+Picture skyThumbnail(const Picture& sky, int size = kThumbSize);
+Picture groundThumbnail(const Picture& ground, int size = kThumbSize);
+Picture objectThumbnail(const Picture& object, int size = kThumbSize);
 
 enum class Glyph { Ground, Sky, Object, Effects, New, Print, Save, Open, Export, Refresh };
 inline constexpr Glyph kAllGlyphs[] = {Glyph::Ground, Glyph::Sky,   Glyph::Object, Glyph::Effects,
@@ -51,15 +51,15 @@ inline constexpr Glyph kAllGlyphs[] = {Glyph::Ground, Glyph::Sky,   Glyph::Objec
 const char* glyphName(Glyph g); // "ground", "sky", ...
 // A `scale` above 1 draws the glyph and the logo that many times larger (not
 // enlarged), for screens of that many device pixels per pixel.
-Surface glyph(Glyph g, int scale = 1); // 32x32 on the button face
-Surface logo(int scale = 1);           // 192x96: a small landscape with the word VELDOR
-Surface appIcon(int size);   // size x size window and menu icon
+Picture glyph(Glyph g, int scale = 1); // 32x32 on the button face
+Picture logo(int scale = 1);           // 192x96: a small landscape with the word VELDOR
+Picture appIcon(int size);   // size x size window and menu icon
 
 // One file the generator writes. `folder` is "app", "app/packs" or "ui".
 struct GeneratedFile {
     std::string folder;
     std::string name;
-    std::optional<Surface> picture; // written as 24-bit BMP when set
+    std::optional<Picture> picture; // written as 24-bit BMP when set
     std::string bytes;              // written as is otherwise
 };
 

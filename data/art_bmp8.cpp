@@ -90,7 +90,7 @@ std::string header(int w, int h, int colors, std::uint32_t compression, const st
 
 } // namespace
 
-std::string encodeCompactBmp(const Surface& picture)
+std::string encodeCompactBmp(const Picture& picture)
 {
     const int w = picture.width(), h = picture.height();
     std::map<Color, std::uint8_t> index;

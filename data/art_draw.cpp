@@ -74,7 +74,7 @@ Color gradientAt(const std::vector<Stop>& stops, double t)
     return stops.back().color;
 }
 
-void fillVertical(Surface& s, const std::vector<Stop>& stops)
+void fillVertical(Picture& s, const std::vector<Stop>& stops)
 {
     for (int y = 0; y < s.height(); ++y) {
         const Color c = gradientAt(stops, (y + 0.5) / s.height());
@@ -82,7 +82,7 @@ void fillVertical(Surface& s, const std::vector<Stop>& stops)
     }
 }
 
-void fillRect(Surface& s, int x0, int y0, int x1, int y1, Color c)
+void fillRect(Picture& s, int x0, int y0, int x1, int y1, Color c)
 {
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);
@@ -93,7 +93,7 @@ void fillRect(Surface& s, int x0, int y0, int x1, int y1, Color c)
             s.row(y)[x] = c;
 }
 
-void paintEllipse(Surface& s, double cx, double cy, double rx, double ry,
+void paintEllipse(Picture& s, double cx, double cy, double rx, double ry,
                   const std::function<Color(double, double)>& f)
 {
     if (rx <= 0 || ry <= 0)
@@ -112,12 +112,12 @@ void paintEllipse(Surface& s, double cx, double cy, double rx, double ry,
     }
 }
 
-void fillEllipse(Surface& s, double cx, double cy, double rx, double ry, Color c)
+void fillEllipse(Picture& s, double cx, double cy, double rx, double ry, Color c)
 {
     paintEllipse(s, cx, cy, rx, ry, [c](double, double) { return c; });
 }
 
-void fillPolygon(Surface& s, const std::vector<Pt>& pts, Color c)
+void fillPolygon(Picture& s, const std::vector<Pt>& pts, Color c)
 {
     if (pts.size() < 3)
         return;
@@ -150,7 +150,7 @@ void fillPolygon(Surface& s, const std::vector<Pt>& pts, Color c)
     }
 }
 
-void drawLine(Surface& s, double x0, double y0, double x1, double y1, double width, Color c)
+void drawLine(Picture& s, double x0, double y0, double x1, double y1, double width, Color c)
 {
     const double r = width / 2;
     const double dx = x1 - x0;
@@ -173,7 +173,7 @@ void drawLine(Surface& s, double x0, double y0, double x1, double y1, double wid
         }
 }
 
-void drawCurve(Surface& s, Pt a, Pt control, Pt b, double width, Color c)
+void drawCurve(Picture& s, Pt a, Pt control, Pt b, double width, Color c)
 {
     constexpr int kSteps = 24;
     Pt prev = a;
@@ -215,7 +215,7 @@ std::vector<double> ridgeColumns(Rng& rng, int width, double start, double end, 
     return out;
 }
 
-void sealAgainstKey(Surface& s)
+void sealAgainstKey(Picture& s)
 {
     for (Color& c : s.data())
         if (!isPureWhite(c))
@@ -223,9 +223,9 @@ void sealAgainstKey(Surface& s)
                     std::min(blueOf(c), kMaxLandChannel));
 }
 
-Surface downscale(const Surface& s, int x, int y, int w, int h, int outW, int outH)
+Picture downscale(const Picture& s, int x, int y, int w, int h, int outW, int outH)
 {
-    Surface out(outW, outH);
+    Picture out(outW, outH);
     for (int oy = 0; oy < outH; ++oy) {
         const int sy0 = y + oy * h / outH;
         const int sy1 = std::max(sy0 + 1, y + (oy + 1) * h / outH);
@@ -250,7 +250,7 @@ Surface downscale(const Surface& s, int x, int y, int w, int h, int outW, int ou
     return out;
 }
 
-void keyOver(Surface& base, const Surface& top)
+void keyOver(Picture& base, const Picture& top)
 {
     const int w = std::min(base.width(), top.width());
     const int h = std::min(base.height(), top.height());
@@ -293,7 +293,7 @@ int blockTextWidth(const char* text, int cell)
     return n > 0 ? n * 6 * cell - cell : 0;
 }
 
-int drawBlockText(Surface& s, int x, int y, const char* text, int cell, Color c)
+int drawBlockText(Picture& s, int x, int y, const char* text, int cell, Color c)
 {
     int cx = x;
     for (const char* p = text; *p; ++p) {

@@ -18,7 +18,7 @@ std::string lines(std::initializer_list<std::string> items)
 
 std::string bytesOf(const std::vector<std::uint8_t>& v) { return std::string(v.begin(), v.end()); }
 
-GeneratedFile picture(std::string folder, std::string name, Surface s)
+GeneratedFile picture(std::string folder, std::string name, Picture s)
 {
     return {std::move(folder), std::move(name), std::move(s), {}};
 }
@@ -30,7 +30,7 @@ GeneratedFile data(std::string folder, std::string name, std::string bytes)
 
 // A window's picture, and the same at twice its size named as Qt looks it
 // up for screens of twice the density ("logo@2x.bmp" beside "logo.bmp").
-void addUiPicture(std::vector<GeneratedFile>& out, const std::string& name, Surface normal, Surface doubled)
+void addUiPicture(std::vector<GeneratedFile>& out, const std::string& name, Picture normal, Picture doubled)
 {
     out.push_back(picture("ui", name + ".bmp", std::move(normal)));
     out.push_back(picture("ui", name + "@2x.bmp", std::move(doubled)));
@@ -72,9 +72,9 @@ std::vector<GeneratedFile> generateAll()
     const std::string prefix = kSamplePackPrefix;
     for (int i = 0; i < 5; ++i) {
         const std::string n = std::to_string(i);
-        Surface sky = builtinSky(i);
-        Surface ground = builtinGround(i);
-        Surface object = builtinObject(i);
+        Picture sky = builtinSky(i);
+        Picture ground = builtinGround(i);
+        Picture object = builtinObject(i);
         addUiPicture(out, "thumb_sky" + n, skyThumbnail(sky), skyThumbnail(sky, 2 * kThumbSize));
         addUiPicture(out, "thumb_ground" + n, groundThumbnail(ground), groundThumbnail(ground, 2 * kThumbSize));
         addUiPicture(out, "thumb_object" + n, objectThumbnail(object), objectThumbnail(object, 2 * kThumbSize));
@@ -82,14 +82,14 @@ std::vector<GeneratedFile> generateAll()
         out.push_back(picture(app, "ground" + n + ".bmp", std::move(ground)));
         out.push_back(picture(app, "object" + n + ".bmp", std::move(object)));
     }
-    out.push_back(picture(app, "none.bmp", Surface(kPictureWidth, kPictureHeight, kWhite)));
+    out.push_back(picture(app, "none.bmp", Picture(kPictureWidth, kPictureHeight, kWhite)));
     out.push_back(data(app, "demo.vdr", demoSceneText()));
 
     out.push_back(data(packs, "sample.vpk", samplePackText()));
     for (int i = 0; i < 5; ++i) {
         const std::string n = std::to_string(i);
-        Surface sky = packSky(i);
-        Surface ground = packGround(i);
+        Picture sky = packSky(i);
+        Picture ground = packGround(i);
         out.push_back(picture(packs, prefix + "ST" + n + ".bmp", skyThumbnail(sky)));
         out.push_back(picture(packs, prefix + "gT" + n + ".bmp", groundThumbnail(ground)));
         out.push_back(picture(packs, prefix + "S" + n + ".bmp", std::move(sky)));

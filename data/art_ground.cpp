@@ -6,7 +6,7 @@
 
 namespace veldor::art {
 
-void fillBelow(Surface& s, const std::vector<double>& top, const std::function<Color(int, int)>& f)
+void fillBelow(Picture& s, const std::vector<double>& top, const std::function<Color(int, int)>& f)
 {
     for (int x = 0; x < s.width(); ++x) {
         const int y0 = std::max(0, int(std::ceil(top[std::size_t(x)])));
@@ -15,7 +15,7 @@ void fillBelow(Surface& s, const std::vector<double>& top, const std::function<C
     }
 }
 
-void drawConifer(Surface& s, double x, double baseY, double height, Color leaf)
+void drawConifer(Picture& s, double x, double baseY, double height, Color leaf)
 {
     const double trunkH = height * 0.18;
     fillRect(s, int(x - height * 0.05), int(baseY - trunkH), int(x + height * 0.05) + 1, int(baseY) + 1,
@@ -31,7 +31,7 @@ void drawConifer(Surface& s, double x, double baseY, double height, Color leaf)
     }
 }
 
-void drawRoundTree(Surface& s, double x, double baseY, double height, Color leaf, std::uint64_t seed)
+void drawRoundTree(Picture& s, double x, double baseY, double height, Color leaf, std::uint64_t seed)
 {
     const double r = height * 0.36;
     fillRect(s, int(x - height * 0.05), int(baseY - height * 0.45), int(x + height * 0.05) + 1, int(baseY) + 1,
@@ -49,9 +49,9 @@ namespace {
 constexpr int W = kPictureWidth;
 constexpr int H = kPictureHeight;
 
-Surface groundStoneyCliff()
+Picture groundStoneyCliff()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(1001);
     const ValueNoise noise(1002);
     // The cliff's right face wanders a little and leans out towards the top.
@@ -109,9 +109,9 @@ Surface groundStoneyCliff()
 
 double mix01(double a, double b, double t) { return a + (b - a) * t; }
 
-Surface groundMountains()
+Picture groundMountains()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(2001);
     const ValueNoise noise(2002);
     // Each range is the lower envelope of a few sloped peaks, roughened by
@@ -172,9 +172,9 @@ Surface groundMountains()
     return s;
 }
 
-Surface groundHillForests()
+Picture groundHillForests()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(3001);
     const ValueNoise noise(3002);
     struct Layer {
@@ -220,7 +220,7 @@ Surface groundHillForests()
     return s;
 }
 
-void drawPalm(Surface& s, Pt foot, Pt crown)
+void drawPalm(Picture& s, Pt foot, Pt crown)
 {
     // The trunk: a bent stroke, thinner towards the crown, with ring marks.
     constexpr int kSteps = 30;
@@ -253,9 +253,9 @@ void drawPalm(Surface& s, Pt foot, Pt crown)
     fillEllipse(s, crown.x + 5, crown.y + 6, 5, 5, rgb(80, 54, 26));
 }
 
-Surface groundDesertedIsland()
+Picture groundDesertedIsland()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(4001);
     const ValueNoise noise(4002);
     constexpr int kHorizon = 214;
@@ -308,9 +308,9 @@ Surface groundDesertedIsland()
     return s;
 }
 
-Surface groundCityScape()
+Picture groundCityScape()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(5001);
     constexpr int kStreet = 304;
     auto building = [&](int x0, int x1, int top, Color wall, bool near) {
@@ -371,7 +371,7 @@ Surface groundCityScape()
 
 } // namespace
 
-Surface builtinGround(int slot)
+Picture builtinGround(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
     case 0: return groundStoneyCliff();

@@ -15,7 +15,7 @@ namespace {
 constexpr Color kFrame = rgb(60, 60, 72);
 
 // Clears everything outside a rounded square, so the corners show through.
-void roundCorners(Surface& s, double radius)
+void roundCorners(Picture& s, double radius)
 {
     const int n = s.width();
     for (int y = 0; y < n; ++y)
@@ -28,10 +28,10 @@ void roundCorners(Surface& s, double radius)
 }
 
 // The sample scene's look: the island under the evening sky.
-const Surface& scenePicture()
+const Picture& scenePicture()
 {
-    static const Surface picture = [] {
-        Surface s = builtinSky(2);
+    static const Picture picture = [] {
+        Picture s = builtinSky(2);
         keyOver(s, builtinGround(3));
         return s;
     }();
@@ -39,20 +39,20 @@ const Surface& scenePicture()
 }
 
 // `picture` shrunk into (x0, y0)-(x1, y1) inside a one-pixel frame.
-void framedPicture(Surface& s, int x0, int y0, int x1, int y1, const Surface& picture)
+void framedPicture(Picture& s, int x0, int y0, int x1, int y1, const Picture& picture)
 {
     fillRect(s, x0, y0, x1, y1, kFrame);
     const int w = x1 - x0 - 2;
     const int h = y1 - y0 - 2;
     if (w <= 0 || h <= 0)
         return;
-    const Surface small = downscale(picture, 0, 0, picture.width(), picture.height(), w, h);
+    const Picture small = downscale(picture, 0, 0, picture.width(), picture.height(), w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             s.setPixel(x0 + 1 + x, y0 + 1 + y, small.pixel(x, y));
 }
 
-std::string pngBytes(const Surface& s)
+std::string pngBytes(const Picture& s)
 {
     const std::vector<std::uint8_t> bytes = veldor::encodePng(s, true);
     return std::string(bytes.begin(), bytes.end());
@@ -60,17 +60,17 @@ std::string pngBytes(const Surface& s)
 
 } // namespace
 
-Surface desktopAppIcon(int size)
+Picture desktopAppIcon(int size)
 {
-    Surface s = appIcon(size);
+    Picture s = appIcon(size);
     sealAgainstKey(s);
     roundCorners(s, size / 8.0);
     return s;
 }
 
-Surface sceneFileIcon(int size)
+Picture sceneFileIcon(int size)
 {
-    Surface s(size, size, kWhite);
+    Picture s(size, size, kWhite);
     const int x0 = int(std::lround(size * 0.14));
     const int y0 = int(std::lround(size * 0.03));
     fillRect(s, x0, y0, size - x0, size - y0, kFrame);
@@ -85,14 +85,14 @@ Surface sceneFileIcon(int size)
     return s;
 }
 
-Surface packFileIcon(int size)
+Picture packFileIcon(int size)
 {
-    Surface s(size, size, kWhite);
+    Picture s(size, size, kWhite);
     const int tile = int(std::lround(size * 0.62));
     const int step = (size - tile) / 2;
     const int h = tile * 2 / 3;
     const int top = (size - h - 2 * step) / 2;
-    static const Surface skies[] = {builtinSky(0), builtinSky(2), builtinSky(4)};
+    static const Picture skies[] = {builtinSky(0), builtinSky(2), builtinSky(4)};
     for (int i = 0; i < 3; ++i)
         framedPicture(s, i * step, top + i * step, i * step + tile, top + i * step + h, skies[i]);
     sealAgainstKey(s);

@@ -149,7 +149,7 @@ const std::vector<LibraryCategory>& libraryCategories()
     return categories;
 }
 
-Surface emojiObject(const std::string& fontPath, unsigned codepoint)
+Picture emojiObject(const std::string& fontPath, unsigned codepoint)
 {
     Font& font = fontAt(fontPath);
     const FT_UInt glyph = FT_Get_Char_Index(font.face, codepoint);
@@ -224,8 +224,8 @@ std::vector<GeneratedFile> libraryFiles(const std::string& emojiFontPath)
         lines.resize(30);
         for (int i = 0; i < 5; ++i) {
             const std::string n = std::to_string(i);
-            const Surface sky = sceneryPackSky(int(p), i);
-            const Surface ground = sceneryPackGround(int(p), i);
+            const Picture sky = sceneryPackSky(int(p), i);
+            const Picture ground = sceneryPackGround(int(p), i);
             out.push_back({packs, prefix + "ST" + n + ".bmp", std::nullopt, encodeCompactBmp(skyThumbnail(sky))});
             out.push_back({packs, prefix + "gT" + n + ".bmp", std::nullopt, encodeCompactBmp(groundThumbnail(ground))});
             out.push_back({packs, prefix + "S" + n + ".bmp", std::nullopt, encodeCompactBmp(sky)});

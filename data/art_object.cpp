@@ -44,9 +44,9 @@ std::vector<Pt> ellipsePolygon(double cx, double cy, double rx, double ry, doubl
     return pts;
 }
 
-Surface objectTorusRock()
+Picture objectTorusRock()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     const ValueNoise noise(6001);
     // A ring of stone standing on edge, turned a little so its thickness
     // shows; ray-marched against a torus distance field roughened by noise.
@@ -85,9 +85,9 @@ Surface objectTorusRock()
     return s;
 }
 
-Surface objectApple()
+Picture objectApple()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     const ValueNoise noise(6101);
     // Two overlapping lobes give the dip at the top; one sphere shades both.
     constexpr double cx = 80, cy = 92, r = 60;
@@ -117,9 +117,9 @@ Surface objectApple()
     return s;
 }
 
-Surface objectBalloon()
+Picture objectBalloon()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     // The envelope: a circle on top that narrows to the mouth below it, in
     // vertical gores shaded as a cylinder.
     constexpr double cx = 80, cy = 56, r = 52, mouthY = 112, mouthHalf = 14;
@@ -160,9 +160,9 @@ Surface objectBalloon()
     return s;
 }
 
-Surface objectGolfBall()
+Picture objectGolfBall()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     // Dimples sit on a Fibonacci lattice of the sphere; each one is a small
     // bowl, dark on the side facing the light.
     constexpr int kDimples = 220;
@@ -200,9 +200,9 @@ Surface objectGolfBall()
     return s;
 }
 
-Surface objectYellowFlower()
+Picture objectYellowFlower()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     const Color stem = rgb(56, 122, 44);
     drawCurve(s, {80, 158}, {90, 110}, {80, 64}, 6, stem);
     fillPolygon(s, ellipsePolygon(104, 122, 22, 8, -0.6), rgb(70, 144, 50));
@@ -235,9 +235,9 @@ Surface objectYellowFlower()
     return s;
 }
 
-Surface objectPineTree()
+Picture objectPineTree()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     fillRect(s, 74, 130, 86, 158, rgb(92, 62, 38));
     for (int tier = 0; tier < 5; ++tier) {
         const double bottom = 138 - tier * 24;
@@ -253,9 +253,9 @@ Surface objectPineTree()
     return s;
 }
 
-Surface objectCottage()
+Picture objectCottage()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     fillRect(s, 104, 22, 118, 60, rgb(120, 100, 90)); // chimney
     fillRect(s, 28, 78, 132, 152, rgb(186, 150, 104));
     for (int y = 82; y < 152; y += 8) // timber boards
@@ -275,9 +275,9 @@ Surface objectCottage()
     return s;
 }
 
-Surface objectCactus()
+Picture objectCactus()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     const Color green = rgb(64, 138, 64);
     // Columns shaded as cylinders, with darker ribs.
     auto column = [&](double x0, double x1, double y0, double y1) {
@@ -306,9 +306,9 @@ Surface objectCactus()
     return s;
 }
 
-Surface objectSailingBoat()
+Picture objectSailingBoat()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     fillRect(s, 78, 14, 82, 124, rgb(90, 64, 40)); // mast
     fillPolygon(s, {{84, 20}, {84, 116}, {146, 116}}, rgb(236, 228, 206));
     fillPolygon(s, {{76, 28}, {76, 116}, {22, 116}}, rgb(200, 60, 52));
@@ -324,9 +324,9 @@ Surface objectSailingBoat()
     return s;
 }
 
-Surface objectSnowman()
+Picture objectSnowman()
 {
-    Surface s(N, N);
+    Picture s(N, N);
     auto ball = [&](double cx, double cy, double r) {
         paintEllipse(s, cx, cy, r, r, [](double nx, double ny) {
             return scale(rgb(226, 232, 242), 0.72 + 0.28 * lambert(sphereNormal(nx, ny)));
@@ -357,11 +357,11 @@ Surface objectSnowman()
 // shipped as flat, nesting tones on a 4-pixel grid (see sources/cleanshrink.h):
 // each 4 x 4 cell is transparent when most of it is, else the mean of its
 // drawn pixels.
-Surface shippable(const Surface& drawing)
+Picture shippable(const Picture& drawing)
 {
     constexpr int cell = 4;
     const int w = drawing.width() / cell, h = drawing.height() / cell;
-    Surface small(w, h);
+    Picture small(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             int r = 0, g = 0, b = 0, n = 0;
@@ -380,10 +380,10 @@ Surface shippable(const Surface& drawing)
         }
     PrepareOptions options;
     options.tones = 8;
-    Surface flat = prepareKeyed(small, options);
+    Picture flat = prepareKeyed(small, options);
     // Grain left at this size reads as dither: a pixel whose colour none of
     // its eight neighbours shares takes the colour most of them have.
-    const Surface before = flat;
+    const Picture before = flat;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             std::vector<std::pair<Color, int>> counts;
@@ -408,7 +408,7 @@ Surface shippable(const Surface& drawing)
     return enlargeOnGrid(flat, cell);
 }
 
-Surface builtinObjectDrawing(int slot)
+Picture builtinObjectDrawing(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
     case 0: return objectTorusRock();
@@ -419,9 +419,9 @@ Surface builtinObjectDrawing(int slot)
     }
 }
 
-Surface builtinObject(int slot) { return shippable(builtinObjectDrawing(slot)); }
+Picture builtinObject(int slot) { return shippable(builtinObjectDrawing(slot)); }
 
-Surface packObject(int slot)
+Picture packObject(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
     case 0: return shippable(objectPineTree());

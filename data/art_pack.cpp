@@ -31,9 +31,9 @@ double slopeLight(const std::vector<double>& top, int x, double gain)
     return 0.6 + (top[std::size_t(a)] - top[std::size_t(b)]) * gain;
 }
 
-Surface groundSnowyHills()
+Picture groundSnowyHills()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(7001);
     const ValueNoise noise(7002);
     for (int layer = 0; layer < 3; ++layer) {
@@ -53,9 +53,9 @@ Surface groundSnowyHills()
     return s;
 }
 
-Surface groundSandDunes()
+Picture groundSandDunes()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(7101);
     const ValueNoise noise(7102);
     for (int layer = 0; layer < 4; ++layer) {
@@ -76,9 +76,9 @@ Surface groundSandDunes()
     return s;
 }
 
-Surface groundFrozenLake()
+Picture groundFrozenLake()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(7201);
     const ValueNoise noise(7202);
     // Far shore of dark pines, the lake's ice, and a snowy bank in front.
@@ -107,9 +107,9 @@ Surface groundFrozenLake()
     return s;
 }
 
-Surface groundRedCanyon()
+Picture groundRedCanyon()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(7301);
     const ValueNoise noise(7302);
     // Flat-topped mesas with steep sides, then a desert floor.
@@ -136,9 +136,9 @@ Surface groundRedCanyon()
     return s;
 }
 
-Surface groundWinterVillage()
+Picture groundWinterVillage()
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(7401);
     const ValueNoise noise(7402);
     const std::vector<double> land = wave(rng, 262, 8, 120, 6);
@@ -174,7 +174,7 @@ Surface groundWinterVillage()
 
 } // namespace
 
-Surface packGround(int slot)
+Picture packGround(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
     case 0: return groundSnowyHills();

@@ -25,7 +25,7 @@ constexpr int OS = 384;           // object canvas
 constexpr double kPi = 3.14159265358979;
 
 // Clouds that flatten towards the horizon; tops lit, bellies shaded.
-void clouds(Surface& s, std::uint64_t seed, double sx, double sy, double lo, double hi, Color lit, Color shadow,
+void clouds(Picture& s, std::uint64_t seed, double sx, double sy, double lo, double hi, Color lit, Color shadow,
             double opacity)
 {
     const ValueNoise noise(seed);
@@ -44,7 +44,7 @@ void clouds(Surface& s, std::uint64_t seed, double sx, double sy, double lo, dou
     }
 }
 
-void glow(Surface& s, double cx, double cy, double radius, Color c, double strength)
+void glow(Picture& s, double cx, double cy, double radius, Color c, double strength)
 {
     for (int y = 0; y < s.height(); ++y)
         for (int x = 0; x < s.width(); ++x)
@@ -53,7 +53,7 @@ void glow(Surface& s, double cx, double cy, double radius, Color c, double stren
 
 // Stars thinning towards the horizon; `band` > 0 crowds them along a
 // diagonal band as in the Milky Way.
-void stars(Surface& s, std::uint64_t seed, int count, double band = 0)
+void stars(Picture& s, std::uint64_t seed, int count, double band = 0)
 {
     Rng rng(seed);
     for (int i = 0; i < count; ++i) {
@@ -76,16 +76,16 @@ void stars(Surface& s, std::uint64_t seed, int count, double band = 0)
     }
 }
 
-Surface skyCanvas(const std::vector<Stop>& stops)
+Picture skyCanvas(const std::vector<Stop>& stops)
 {
-    Surface s(SW, SH);
+    Picture s(SW, SH);
     fillVertical(s, stops);
     return s;
 }
 
 // Night grounds are drawn in the colours of moonlight and lifted, because
 // a night sky's light darkens them again when they are rendered.
-void lift(Surface& s, double factor)
+void lift(Picture& s, double factor)
 {
     for (Color& c : s.data())
         if (!isPureWhite(c))
@@ -94,18 +94,18 @@ void lift(Surface& s, double factor)
 
 // ---- Autumn ---------------------------------------------------------------
 
-Surface skyGoldenAfternoon()
+Picture skyGoldenAfternoon()
 {
-    Surface s = skyCanvas({{0, rgb(64, 110, 180)}, {0.6, rgb(176, 176, 170)}, {1, rgb(246, 200, 130)}});
+    Picture s = skyCanvas({{0, rgb(64, 110, 180)}, {0.6, rgb(176, 176, 170)}, {1, rgb(246, 200, 130)}});
     glow(s, 760, 380, 170, rgb(255, 222, 150), 0.75);
     fillEllipse(s, 760, 380, 34, 34, rgb(255, 244, 200));
     clouds(s, 9101, 300, 40, 0.55, 0.72, rgb(250, 214, 160), rgb(150, 110, 110), 0.8);
     return s;
 }
 
-Surface skyMistyMorning()
+Picture skyMistyMorning()
 {
-    Surface s = skyCanvas({{0, rgb(150, 164, 180)}, {1, rgb(232, 222, 204)}});
+    Picture s = skyCanvas({{0, rgb(150, 164, 180)}, {1, rgb(232, 222, 204)}});
     glow(s, 300, 250, 120, rgb(255, 246, 220), 0.6);
     fillEllipse(s, 300, 250, 40, 40, rgb(250, 242, 222));
     const ValueNoise noise(9111);
@@ -117,9 +117,9 @@ Surface skyMistyMorning()
     return s;
 }
 
-Surface skyAutumnStorm()
+Picture skyAutumnStorm()
 {
-    Surface s = skyCanvas({{0, rgb(40, 44, 58)}, {0.7, rgb(84, 84, 92)}, {1, rgb(150, 128, 104)}});
+    Picture s = skyCanvas({{0, rgb(40, 44, 58)}, {0.7, rgb(84, 84, 92)}, {1, rgb(150, 128, 104)}});
     clouds(s, 9121, 260, 70, 0.35, 0.62, rgb(120, 118, 126), rgb(30, 30, 40), 1.0);
     Rng rng(9122);
     for (int i = 0; i < 380; ++i) {
@@ -129,9 +129,9 @@ Surface skyAutumnStorm()
     return s;
 }
 
-Surface skyHarvestMoon()
+Picture skyHarvestMoon()
 {
-    Surface s = skyCanvas({{0, rgb(8, 10, 34)}, {0.7, rgb(34, 30, 70)}, {1, rgb(96, 56, 70)}});
+    Picture s = skyCanvas({{0, rgb(8, 10, 34)}, {0.7, rgb(34, 30, 70)}, {1, rgb(96, 56, 70)}});
     stars(s, 9131, 500);
     // High enough to clear the tallest ground of the pack.
     glow(s, 250, 190, 90, rgb(240, 150, 60), 0.7);
@@ -145,9 +145,9 @@ Surface skyHarvestMoon()
     return s;
 }
 
-Surface skyRainbowShower()
+Picture skyRainbowShower()
 {
-    Surface s = skyCanvas({{0, rgb(80, 96, 126)}, {1, rgb(190, 200, 210)}});
+    Picture s = skyCanvas({{0, rgb(80, 96, 126)}, {1, rgb(190, 200, 210)}});
     clouds(s, 9141, 200, 50, 0.5, 0.7, rgb(210, 212, 220), rgb(90, 96, 116), 0.9);
     const Color bands[] = {rgb(220, 60, 60),  rgb(236, 140, 50), rgb(240, 220, 80), rgb(90, 190, 90),
                            rgb(70, 130, 220), rgb(110, 80, 190), rgb(150, 90, 180)};
@@ -163,9 +163,9 @@ Surface skyRainbowShower()
     return s;
 }
 
-Surface groundMapleHills()
+Picture groundMapleHills()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9201);
     const ValueNoise noise(9202);
     const Color leaves[] = {rgb(214, 84, 30), rgb(232, 150, 40), rgb(180, 40, 30), rgb(220, 190, 60), rgb(150, 90, 40)};
@@ -183,9 +183,9 @@ Surface groundMapleHills()
     return s;
 }
 
-Surface groundPumpkinField()
+Picture groundPumpkinField()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9211);
     const ValueNoise noise(9212);
     const std::vector<double> woods = ridgeColumns(rng, GW, 250, 240, 14, 0.6);
@@ -216,9 +216,9 @@ Surface groundPumpkinField()
     return s;
 }
 
-Surface groundBirchLake()
+Picture groundBirchLake()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9221);
     const ValueNoise noise(9222);
     const std::vector<double> shore = ridgeColumns(rng, GW, 260, 250, 10, 0.5);
@@ -253,7 +253,7 @@ Surface groundBirchLake()
     return s;
 }
 
-void barn(Surface& s, int x, int base, int w, int h)
+void barn(Picture& s, int x, int base, int w, int h)
 {
     fillRect(s, x, base - h, x + w, base, rgb(166, 40, 34));
     fillPolygon(s, {{x - 8.0, double(base - h)}, {x + w + 8.0, double(base - h)}, {x + w * 0.5, base - h - w * 0.45}},
@@ -263,9 +263,9 @@ void barn(Surface& s, int x, int base, int w, int h)
     drawLine(s, x + 2 * w / 3.0, base - h / 2.0, x + w / 3.0, base, 3, rgb(230, 220, 200));
 }
 
-Surface groundRedBarnFarm()
+Picture groundRedBarnFarm()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9231);
     const ValueNoise noise(9232);
     const std::vector<double> hill = ridgeColumns(rng, GW, 250, 290, 30, 0.5);
@@ -290,9 +290,9 @@ Surface groundRedBarnFarm()
     return s;
 }
 
-Surface groundVineyardRows()
+Picture groundVineyardRows()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9241);
     const ValueNoise noise(9242);
     const std::vector<double> hill = ridgeColumns(rng, GW, 230, 260, 24, 0.5);
@@ -316,9 +316,9 @@ Surface groundVineyardRows()
     return s;
 }
 
-Surface objectPumpkin()
+Picture objectPumpkin()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     for (const int rib : {0, 4, 1, 3, 2}) { // outer ribs first, the middle one on top
         const double off = (rib - 2) * 40;
         paintEllipse(s, OS / 2.0 + off, 230, 70 - std::abs(rib - 2) * 8, 110, [&](double nx, double ny) {
@@ -331,9 +331,9 @@ Surface objectPumpkin()
     return s;
 }
 
-Surface objectMapleLeaf()
+Picture objectMapleLeaf()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     // Five lobes as a star polygon, the main veins on top.
     std::vector<Pt> pts;
     const double cx = 192, cy = 180;
@@ -358,9 +358,9 @@ Surface objectMapleLeaf()
     return s;
 }
 
-Surface objectMushroom()
+Picture objectMushroom()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     paintEllipse(s, 192, 214, 176, 134, [](double nx, double ny) {
         return scale(rgb(204, 40, 30), 1.05 - 0.3 * (nx + ny) * 0.5);
     });
@@ -376,9 +376,9 @@ Surface objectMushroom()
     return s;
 }
 
-Surface objectAcorn()
+Picture objectAcorn()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     paintEllipse(s, 192, 230, 96, 120, [](double nx, double ny) {
         return scale(rgb(190, 130, 60), 1.0 - 0.3 * nx - 0.15 * ny);
     });
@@ -391,9 +391,9 @@ Surface objectAcorn()
     return s;
 }
 
-Surface objectScarecrow()
+Picture objectScarecrow()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     fillRect(s, 186, 60, 198, 380, rgb(120, 86, 50));
     fillRect(s, 60, 140, 324, 152, rgb(120, 86, 50));
     fillPolygon(s, {{130, 140}, {254, 140}, {270, 280}, {114, 280}}, rgb(70, 100, 150));
@@ -417,18 +417,18 @@ Surface objectScarecrow()
 
 // ---- Seaside ----------------------------------------------------------------
 
-Surface skySummerNoon()
+Picture skySummerNoon()
 {
-    Surface s = skyCanvas({{0, rgb(20, 90, 190)}, {1, rgb(150, 206, 240)}});
+    Picture s = skyCanvas({{0, rgb(20, 90, 190)}, {1, rgb(150, 206, 240)}});
     glow(s, 180, 70, 90, rgb(255, 252, 230), 0.6);
     fillEllipse(s, 180, 70, 30, 30, rgb(255, 253, 236));
     clouds(s, 9301, 150, 90, 0.55, 0.64, rgb(250, 250, 250), rgb(150, 170, 200), 1.0);
     return s;
 }
 
-Surface skyTropicalSunset()
+Picture skyTropicalSunset()
 {
-    Surface s = skyCanvas(
+    Picture s = skyCanvas(
         {{0, rgb(60, 30, 110)}, {0.45, rgb(200, 60, 120)}, {0.8, rgb(250, 140, 70)}, {1, rgb(255, 210, 110)}});
     // Low, but above the horizon of every ground of the pack.
     glow(s, 480, 180, 150, rgb(255, 220, 120), 0.8);
@@ -437,17 +437,17 @@ Surface skyTropicalSunset()
     return s;
 }
 
-Surface skySeaHaze()
+Picture skySeaHaze()
 {
-    Surface s = skyCanvas({{0, rgb(140, 170, 196)}, {1, rgb(222, 228, 228)}});
+    Picture s = skyCanvas({{0, rgb(140, 170, 196)}, {1, rgb(222, 228, 228)}});
     glow(s, 650, 160, 200, rgb(250, 248, 236), 0.55);
     clouds(s, 9321, 400, 40, 0.45, 0.8, rgb(236, 238, 240), rgb(180, 190, 200), 0.6);
     return s;
 }
 
-Surface skyStormySea()
+Picture skyStormySea()
 {
-    Surface s = skyCanvas({{0, rgb(24, 36, 44)}, {1, rgb(90, 110, 116)}});
+    Picture s = skyCanvas({{0, rgb(24, 36, 44)}, {1, rgb(90, 110, 116)}});
     clouds(s, 9331, 220, 60, 0.3, 0.6, rgb(110, 126, 130), rgb(20, 28, 34), 1.0);
     // A fork of lightning.
     Rng rng(9332);
@@ -464,16 +464,16 @@ Surface skyStormySea()
     return s;
 }
 
-Surface skyPastelEvening()
+Picture skyPastelEvening()
 {
-    Surface s = skyCanvas({{0, rgb(110, 120, 180)}, {0.55, rgb(214, 170, 200)}, {1, rgb(252, 214, 180)}});
+    Picture s = skyCanvas({{0, rgb(110, 120, 180)}, {0.55, rgb(214, 170, 200)}, {1, rgb(252, 214, 180)}});
     clouds(s, 9341, 330, 14, 0.58, 0.7, rgb(250, 200, 206), rgb(150, 120, 170), 0.85);
     fillEllipse(s, 800, 120, 3, 3, rgb(250, 250, 240));
     return s;
 }
 
 // Sea from `top` down, lighter near the horizon, with wave crests.
-void sea(Surface& s, int top, int bottom, std::uint64_t seed)
+void sea(Picture& s, int top, int bottom, std::uint64_t seed)
 {
     const ValueNoise noise(seed);
     for (int y = top; y < bottom; ++y)
@@ -486,9 +486,9 @@ void sea(Surface& s, int top, int bottom, std::uint64_t seed)
         }
 }
 
-Surface groundSandyBeach()
+Picture groundSandyBeach()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     const ValueNoise noise(9401);
     sea(s, 250, 380, 9402);
     Rng rng(9403);
@@ -508,7 +508,7 @@ Surface groundSandyBeach()
     return s;
 }
 
-void lighthouseOn(Surface& s, double x, double base, double h)
+void lighthouseOn(Picture& s, double x, double base, double h)
 {
     const double w0 = h * 0.16, w1 = h * 0.1;
     for (int band = 0; band < 5; ++band) {
@@ -522,9 +522,9 @@ void lighthouseOn(Surface& s, double x, double base, double h)
     fillPolygon(s, {{x - w1 - 4, base - h - 26}, {x + w1 + 4, base - h - 26}, {x, base - h - 44}}, rgb(40, 40, 40));
 }
 
-Surface groundLighthouseCliff()
+Picture groundLighthouseCliff()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     const ValueNoise noise(9411);
     sea(s, 300, GH, 9412);
     Rng rng(9413);
@@ -546,7 +546,7 @@ Surface groundLighthouseCliff()
     return s;
 }
 
-void palm(Surface& s, double x, double base, double h, double lean)
+void palm(Picture& s, double x, double base, double h, double lean)
 {
     const Pt top{x + lean, base - h};
     drawCurve(s, {x, base}, {x + lean * 0.2, base - h * 0.6}, top, 12, rgb(130, 96, 60));
@@ -558,9 +558,9 @@ void palm(Surface& s, double x, double base, double h, double lean)
     fillEllipse(s, top.x, top.y + 6, 10, 8, rgb(100, 70, 40));
 }
 
-Surface groundPalmCove()
+Picture groundPalmCove()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     const ValueNoise noise(9421);
     sea(s, 260, 400, 9422);
     std::vector<double> beach(static_cast<std::size_t>(GW));
@@ -577,9 +577,9 @@ Surface groundPalmCove()
     return s;
 }
 
-Surface groundHarbourTown()
+Picture groundHarbourTown()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9431);
     const ValueNoise noise(9432);
     const std::vector<double> hill = ridgeColumns(rng, GW, 150, 230, 30, 0.5);
@@ -612,9 +612,9 @@ Surface groundHarbourTown()
     return s;
 }
 
-Surface groundRockyCoast()
+Picture groundRockyCoast()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9441);
     const ValueNoise noise(9442);
     sea(s, 270, GH, 9443);
@@ -636,18 +636,18 @@ Surface groundRockyCoast()
     return s;
 }
 
-Surface objectLighthouse()
+Picture objectLighthouse()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     fillEllipse(s, 192, 360, 110, 22, rgb(110, 104, 96));
     lighthouseOn(s, 192, 360, 280);
     sealAgainstKey(s);
     return s;
 }
 
-Surface objectBeachBall()
+Picture objectBeachBall()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     const Color segments[] = {rgb(220, 40, 40), rgb(240, 240, 236), rgb(40, 110, 210), rgb(250, 200, 40),
                               rgb(240, 240, 236), rgb(40, 170, 90)};
     paintEllipse(s, 192, 192, 170, 170, [&](double nx, double ny) {
@@ -660,9 +660,9 @@ Surface objectBeachBall()
     return s;
 }
 
-Surface objectSeagull()
+Picture objectSeagull()
 {
-    Surface s(OS, 240);
+    Picture s(OS, 240);
     fillPolygon(s, {{190, 120}, {40, 70}, {10, 90}, {120, 120}}, rgb(170, 176, 186));
     fillPolygon(s, {{196, 120}, {344, 60}, {376, 76}, {260, 126}}, rgb(190, 196, 206));
     fillPolygon(s, {{20, 86}, {10, 90}, {40, 96}}, rgb(40, 40, 44));
@@ -677,9 +677,9 @@ Surface objectSeagull()
     return s;
 }
 
-Surface objectStarfish()
+Picture objectStarfish()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     std::vector<Pt> pts;
     for (int i = 0; i < 10; ++i) {
         const double a = -kPi / 2 + i * kPi / 5;
@@ -701,9 +701,9 @@ Surface objectStarfish()
     return s;
 }
 
-Surface objectBeachUmbrella()
+Picture objectBeachUmbrella()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     drawLine(s, 192, 60, 192, 372, 8, rgb(140, 110, 80));
     // A dome of eight panels, its lower edge scalloped between the ribs.
     paintEllipse(s, 192, 170, 176, 112, [](double nx, double ny) {
@@ -723,9 +723,9 @@ Surface objectBeachUmbrella()
 
 // ---- Moonlight ------------------------------------------------------------
 
-Surface skyFullMoon()
+Picture skyFullMoon()
 {
-    Surface s = skyCanvas({{0, rgb(6, 14, 40)}, {1, rgb(40, 64, 110)}});
+    Picture s = skyCanvas({{0, rgb(6, 14, 40)}, {1, rgb(40, 64, 110)}});
     stars(s, 9601, 400);
     glow(s, 700, 130, 110, rgb(150, 170, 210), 0.55);
     const ValueNoise seas(9603);
@@ -736,9 +736,9 @@ Surface skyFullMoon()
     return s;
 }
 
-Surface skyMilkyWay()
+Picture skyMilkyWay()
 {
-    Surface s = skyCanvas({{0, rgb(2, 4, 14)}, {1, rgb(16, 24, 46)}});
+    Picture s = skyCanvas({{0, rgb(2, 4, 14)}, {1, rgb(16, 24, 46)}});
     const ValueNoise noise(9611);
     for (int y = 0; y < SH; ++y)
         for (int x = 0; x < SW; ++x) {
@@ -753,9 +753,9 @@ Surface skyMilkyWay()
     return s;
 }
 
-Surface skyTwilight()
+Picture skyTwilight()
 {
-    Surface s =
+    Picture s =
         skyCanvas({{0, rgb(14, 30, 80)}, {0.6, rgb(50, 80, 150)}, {0.9, rgb(180, 130, 150)}, {1, rgb(240, 170, 120)}});
     stars(s, 9621, 90);
     glow(s, 300, 150, 14, rgb(255, 255, 240), 0.8);
@@ -763,9 +763,9 @@ Surface skyTwilight()
     return s;
 }
 
-Surface skyMeteorShower()
+Picture skyMeteorShower()
 {
-    Surface s = skyCanvas({{0, rgb(4, 6, 24)}, {1, rgb(26, 30, 64)}});
+    Picture s = skyCanvas({{0, rgb(4, 6, 24)}, {1, rgb(26, 30, 64)}});
     stars(s, 9631, 800);
     Rng rng(9632);
     for (int i = 0; i < 14; ++i) {
@@ -782,9 +782,9 @@ Surface skyMeteorShower()
     return s;
 }
 
-Surface skySilverClouds()
+Picture skySilverClouds()
 {
-    Surface s = skyCanvas({{0, rgb(10, 16, 40)}, {1, rgb(50, 60, 96)}});
+    Picture s = skyCanvas({{0, rgb(10, 16, 40)}, {1, rgb(50, 60, 96)}});
     stars(s, 9641, 300);
     glow(s, 250, 110, 130, rgb(180, 190, 220), 0.5);
     fillEllipse(s, 250, 110, 30, 30, rgb(236, 236, 226));
@@ -795,9 +795,9 @@ Surface skySilverClouds()
     return s;
 }
 
-Surface groundMoonlitHills()
+Picture groundMoonlitHills()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9701);
     const ValueNoise noise(9702);
     for (int layer = 0; layer < 4; ++layer) {
@@ -814,9 +814,9 @@ Surface groundMoonlitHills()
     return s;
 }
 
-Surface groundNightCity()
+Picture groundNightCity()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9711);
     for (int layer = 0; layer < 2; ++layer)
         for (int x = -20; x < GW;) {
@@ -840,9 +840,9 @@ Surface groundNightCity()
     return s;
 }
 
-Surface groundCampfireClearing()
+Picture groundCampfireClearing()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9721);
     const ValueNoise noise(9722);
     std::vector<double> woods(static_cast<std::size_t>(GW), 230.0);
@@ -871,9 +871,9 @@ Surface groundCampfireClearing()
     return s;
 }
 
-Surface groundSleepingVillage()
+Picture groundSleepingVillage()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9731);
     const ValueNoise noise(9732);
     const std::vector<double> hill = ridgeColumns(rng, GW, 260, 300, 30, 0.5);
@@ -897,9 +897,9 @@ Surface groundSleepingVillage()
     return s;
 }
 
-Surface groundPineForest()
+Picture groundPineForest()
 {
-    Surface s(GW, GH);
+    Picture s(GW, GH);
     Rng rng(9741);
     for (int layer = 0; layer < 3; ++layer) {
         const Color leaf = mix(rgb(40, 60, 90), rgb(10, 24, 26), layer / 2.0);
@@ -916,9 +916,9 @@ Surface groundPineForest()
     return s;
 }
 
-Surface objectOwl()
+Picture objectOwl()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     drawLine(s, 40, 350, 344, 340, 18, rgb(90, 64, 40)); // the branch
     paintEllipse(s, 192, 230, 100, 120, [](double nx, double ny) {
         const double feather = 0.9 + 0.1 * std::sin(ny * 40 + std::abs(nx) * 10);
@@ -941,9 +941,9 @@ Surface objectOwl()
     return s;
 }
 
-Surface objectLantern()
+Picture objectLantern()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     drawCurve(s, {150, 70}, {192, 0}, {234, 70}, 8, rgb(50, 50, 56));
     fillRect(s, 130, 70, 254, 96, rgb(60, 60, 66));
     paintEllipse(s, 192, 220, 96, 130, [](double nx, double ny) {
@@ -961,9 +961,9 @@ Surface objectLantern()
     return s;
 }
 
-Surface objectRocket()
+Picture objectRocket()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     fillPolygon(s, {{150, 290}, {110, 350}, {160, 330}}, rgb(200, 50, 40));
     fillPolygon(s, {{234, 290}, {274, 350}, {224, 330}}, rgb(200, 50, 40));
     paintEllipse(s, 192, 200, 56, 160, [](double nx, double ny) {
@@ -978,9 +978,9 @@ Surface objectRocket()
     return s;
 }
 
-Surface objectCandle()
+Picture objectCandle()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     fillEllipse(s, 192, 356, 100, 20, rgb(150, 120, 60));
     fillEllipse(s, 192, 350, 70, 12, rgb(180, 150, 80));
     for (int y = 150; y < 350; ++y)
@@ -995,9 +995,9 @@ Surface objectCandle()
     return s;
 }
 
-Surface objectCrescentMoon()
+Picture objectCrescentMoon()
 {
-    Surface s(OS, OS);
+    Picture s(OS, OS);
     paintEllipse(s, 192, 192, 160, 160, [](double nx, double ny) {
         return scale(rgb(246, 226, 140), 1.0 - 0.25 * (nx + ny) * 0.5);
     });
@@ -1011,7 +1011,7 @@ Surface objectCrescentMoon()
 struct PackPlan {
     const char* folder;
     const char* text;
-    std::array<Surface (*)(), 5> skies, grounds, objects;
+    std::array<Picture (*)(), 5> skies, grounds, objects;
 };
 
 const PackPlan kPlans[] = {
@@ -1056,7 +1056,7 @@ const PackPlan kPlans[] = {
 
 } // namespace
 
-Surface extraPackPicture(int pack, const char* kind, int slot)
+Picture extraPackPicture(int pack, const char* kind, int slot)
 {
     const PackPlan& plan = kPlans[std::clamp(pack, 0, 2)];
     const std::size_t i = std::size_t(std::clamp(slot, 0, 4));
@@ -1068,12 +1068,12 @@ Surface extraPackPicture(int pack, const char* kind, int slot)
     // Handed in at veldor-pack's own object size (256 a side), so that the
     // builder keeps the pixels as they are: flat tones on the 4-pixel grid
     // that shrink cleanly, which any rescaling would blur into specks.
-    const Surface drawn = plan.objects[i]();
+    const Picture drawn = plan.objects[i]();
     const int box = kPackObjectBox;
     const int longest = std::max(drawn.width(), drawn.height());
     const int w = std::max(4, (drawn.width() * box / longest) / 4 * 4);
     const int h = std::max(4, (drawn.height() * box / longest) / 4 * 4);
-    Surface keyed(w, h);
+    Picture keyed(w, h);
     // Nearest sampling keeps the white key exact before shippable() averages cells.
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)

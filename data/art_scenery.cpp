@@ -208,7 +208,7 @@ const std::vector<PackDesign>& designs()
 // --- Skies -------------------------------------------------------------------
 
 // A vertical gradient in flat bands, as a poster would print it.
-void bandedSky(Surface& s, Color top, Color horizon)
+void bandedSky(Picture& s, Color top, Color horizon)
 {
     constexpr int bands = 14;
     constexpr int horizonRow = 280;
@@ -219,7 +219,7 @@ void bandedSky(Surface& s, Color top, Color horizon)
     }
 }
 
-void cloud(Surface& s, Rng& rng, double x, double y, double size, Color c)
+void cloud(Picture& s, Rng& rng, double x, double y, double size, Color c)
 {
     const Color shade = scale(c, 0.88);
     const int puffs = rng.range(3, 5);
@@ -232,9 +232,9 @@ void cloud(Surface& s, Rng& rng, double x, double y, double size, Color c)
     fillEllipse(s, x, y + size * 0.05, size * puffs * 0.3, size * 0.28, c);
 }
 
-Surface drawSky(const SkyDesign& d, std::uint64_t seed)
+Picture drawSky(const SkyDesign& d, std::uint64_t seed)
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(seed);
     bandedSky(s, d.top, d.horizon);
     for (int i = 0; i < d.stars; ++i) {
@@ -353,21 +353,21 @@ std::vector<double> hillLine(Rng& rng, double base, double amp, double period)
     return top;
 }
 
-void flat(Surface& s, const std::vector<double>& top, Color c)
+void flat(Picture& s, const std::vector<double>& top, Color c)
 {
     fillBelow(s, top, [c](int, int) { return c; });
 }
 
 std::vector<double> level(double y) { return std::vector<double>(W, y); }
 
-void drawHouse(Surface& s, double x, double base, double size, Color wall, Color roof)
+void drawHouse(Picture& s, double x, double base, double size, Color wall, Color roof)
 {
     fillRect(s, int(x - size / 2), int(base - size * 0.7), int(x + size / 2), int(base), wall);
     fillPolygon(s, {{x - size * 0.62, base - size * 0.68}, {x + size * 0.62, base - size * 0.68}, {x, base - size * 1.15}}, roof);
     fillRect(s, int(x - size * 0.1), int(base - size * 0.35), int(x + size * 0.1), int(base), scale(roof, 0.7));
 }
 
-void drawPalmTree(Surface& s, double x, double base, double height, Color leaf)
+void drawPalmTree(Picture& s, double x, double base, double height, Color leaf)
 {
     drawLine(s, x, base, x + height * 0.15, base - height, height * 0.08, C(136, 96, 56));
     const double cx = x + height * 0.15, cy = base - height;
@@ -378,16 +378,16 @@ void drawPalmTree(Surface& s, double x, double base, double height, Color leaf)
     }
 }
 
-void drawBoat(Surface& s, double x, double y, double size, Color hull)
+void drawBoat(Picture& s, double x, double y, double size, Color hull)
 {
     fillPolygon(s, {{x - size, y}, {x + size, y}, {x + size * 0.7, y + size * 0.35}, {x - size * 0.7, y + size * 0.35}}, hull);
     drawLine(s, x, y, x, y - size * 1.2, 2, C(96, 72, 48));
     fillPolygon(s, {{x + 2, y - size * 1.1}, {x + 2, y - size * 0.15}, {x + size * 0.8, y - size * 0.15}}, C(240, 236, 224));
 }
 
-Surface drawGround(const GroundDesign& d, std::uint64_t seed)
+Picture drawGround(const GroundDesign& d, std::uint64_t seed)
 {
-    Surface s(W, H);
+    Picture s(W, H);
     Rng rng(seed);
     std::vector<double> nearTop; // where details stand
     switch (d.land) {
@@ -650,12 +650,12 @@ const std::vector<SceneryPack>& sceneryPacks()
     return packs;
 }
 
-Surface sceneryPackSky(int pack, int slot)
+Picture sceneryPackSky(int pack, int slot)
 {
     return drawSky(designs().at(std::size_t(pack)).skies[std::clamp(slot, 0, 4)], 91000 + std::uint64_t(pack) * 10 + std::uint64_t(slot));
 }
 
-Surface sceneryPackGround(int pack, int slot)
+Picture sceneryPackGround(int pack, int slot)
 {
     return drawGround(designs().at(std::size_t(pack)).grounds[std::clamp(slot, 0, 4)],
                       92000 + std::uint64_t(pack) * 10 + std::uint64_t(slot));

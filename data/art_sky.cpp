@@ -24,7 +24,7 @@ struct CloudStyle {
 // Clouds thin and flatten towards the horizon, as seen from the ground:
 // the noise is sampled ever more densely lower down. The density a little
 // higher up decides the shading, so tops catch the light and bellies are dark.
-void addClouds(Surface& s, const CloudStyle& st)
+void addClouds(Picture& s, const CloudStyle& st)
 {
     const ValueNoise noise(st.seed);
     const int w = s.width();
@@ -49,7 +49,7 @@ void addClouds(Surface& s, const CloudStyle& st)
 }
 
 // Brightens towards `color` around a point; weight exp(-distance / radius).
-void addGlow(Surface& s, double cx, double cy, double radius, Color color, double strength)
+void addGlow(Picture& s, double cx, double cy, double radius, Color color, double strength)
 {
     for (int y = 0; y < s.height(); ++y)
         for (int x = 0; x < s.width(); ++x) {
@@ -58,7 +58,7 @@ void addGlow(Surface& s, double cx, double cy, double radius, Color color, doubl
         }
 }
 
-void addStars(Surface& s, std::uint64_t seed, int count, int maxY)
+void addStars(Picture& s, std::uint64_t seed, int count, int maxY)
 {
     Rng rng(seed);
     for (int i = 0; i < count; ++i) {
@@ -76,25 +76,25 @@ void addStars(Surface& s, std::uint64_t seed, int count, int maxY)
     }
 }
 
-Surface skyDullGrey()
+Picture skyDullGrey()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(118, 120, 128)}, {1, rgb(172, 173, 178)}});
     addClouds(s, {101, 260, 70, 4, 0.2, 0.75, rgb(192, 192, 196), rgb(112, 114, 122), 0.95, 2.5});
     return s;
 }
 
-Surface skyDarkClouds()
+Picture skyDarkClouds()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(28, 30, 40)}, {0.8, rgb(62, 64, 76)}, {1, rgb(110, 100, 92)}});
     addClouds(s, {202, 200, 60, 5, 0.30, 0.62, rgb(104, 104, 116), rgb(22, 22, 32), 1.0, 3.0});
     return s;
 }
 
-Surface skyOrangeSunset()
+Picture skyOrangeSunset()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(46, 26, 84)},
                      {0.35, rgb(146, 48, 82)},
                      {0.62, rgb(228, 98, 42)},
@@ -106,26 +106,26 @@ Surface skyOrangeSunset()
     return s;
 }
 
-Surface skyClearBlue()
+Picture skyClearBlue()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(28, 78, 178)}, {0.6, rgb(78, 144, 224)}, {1, rgb(168, 208, 244)}});
     addGlow(s, 535, 62, 60, rgb(255, 250, 220), 0.55);
     fillEllipse(s, 535, 62, 22, 22, rgb(255, 253, 232));
     return s;
 }
 
-Surface skyCloudyDay()
+Picture skyCloudyDay()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(50, 110, 200)}, {1, rgb(160, 200, 238)}});
     addClouds(s, {404, 120, 70, 5, 0.48, 0.60, rgb(252, 252, 252), rgb(150, 158, 178), 1.0});
     return s;
 }
 
-Surface skyStarryNight()
+Picture skyStarryNight()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(4, 6, 26)}, {0.75, rgb(18, 26, 66)}, {1, rgb(40, 52, 100)}});
     addStars(s, 505, 420, 300);
     addGlow(s, 480, 70, 40, rgb(120, 130, 170), 0.5);
@@ -137,18 +137,18 @@ Surface skyStarryNight()
     return s;
 }
 
-Surface skyDesertNoon()
+Picture skyDesertNoon()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(120, 170, 220)}, {0.6, rgb(190, 210, 222)}, {1, rgb(238, 222, 184)}});
     addGlow(s, 315, 40, 110, rgb(255, 250, 230), 0.7);
     fillEllipse(s, 315, 40, 26, 26, rgb(255, 255, 244));
     return s;
 }
 
-Surface skyAurora()
+Picture skyAurora()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(4, 8, 22)}, {1, rgb(16, 40, 58)}});
     addStars(s, 606, 260, 330);
     const ValueNoise noise(607);
@@ -169,18 +169,18 @@ Surface skyAurora()
     return s;
 }
 
-Surface skyPinkDawn()
+Picture skyPinkDawn()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(70, 88, 158)}, {0.55, rgb(196, 140, 172)}, {1, rgb(250, 196, 150)}});
     addGlow(s, 120, 340, 110, rgb(255, 226, 170), 0.7);
     addClouds(s, {708, 200, 22, 5, 0.55, 0.7, rgb(252, 180, 190), rgb(130, 96, 140), 0.85});
     return s;
 }
 
-Surface skySnowClouds()
+Picture skySnowClouds()
 {
-    Surface s(kPictureWidth, kPictureHeight);
+    Picture s(kPictureWidth, kPictureHeight);
     fillVertical(s, {{0, rgb(140, 150, 166)}, {1, rgb(200, 206, 216)}});
     addClouds(s, {809, 140, 50, 5, 0.35, 0.7, rgb(214, 218, 226), rgb(128, 136, 152), 0.9});
     Rng rng(810);
@@ -200,7 +200,7 @@ Surface skySnowClouds()
 
 } // namespace
 
-Surface builtinSky(int slot)
+Picture builtinSky(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
     case 0: return skyDullGrey();
@@ -211,7 +211,7 @@ Surface builtinSky(int slot)
     }
 }
 
-Surface packSky(int slot)
+Picture packSky(int slot)
 {
     switch (std::clamp(slot, 0, 4)) {
     case 0: return skyStarryNight();
@@ -222,23 +222,23 @@ Surface packSky(int slot)
     }
 }
 
-Surface skyThumbnail(const Surface& sky, int size)
+Picture skyThumbnail(const Picture& sky, int size)
 {
     // The right-hand square keeps the sky's proportions and holds the sun.
     const int side = std::min(sky.width(), sky.height());
     return downscale(sky, sky.width() - side, 0, side, side, size, size);
 }
 
-Surface groundThumbnail(const Surface& ground, int size)
+Picture groundThumbnail(const Picture& ground, int size)
 {
-    Surface backdrop(ground.width(), ground.height());
+    Picture backdrop(ground.width(), ground.height());
     fillVertical(backdrop, {{0, rgb(120, 160, 210)}, {1, rgb(200, 218, 236)}});
     keyOver(backdrop, ground);
     const int side = std::min(backdrop.width(), backdrop.height());
     return downscale(backdrop, (backdrop.width() - side) / 2, backdrop.height() - side, side, side, size, size);
 }
 
-Surface objectThumbnail(const Surface& object, int size)
+Picture objectThumbnail(const Picture& object, int size)
 {
     return downscale(object, 0, 0, object.width(), object.height(), size, size);
 }

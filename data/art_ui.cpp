@@ -10,7 +10,7 @@ namespace {
 
 constexpr Color kInk = rgb(32, 32, 40);
 
-// The Surface drawing functions stay visible beside the Canvas ones below.
+// The Picture drawing functions stay visible beside the Canvas ones below.
 using art::drawLine;
 using art::fillEllipse;
 using art::fillPolygon;
@@ -22,7 +22,7 @@ using art::paintEllipse;
 struct Canvas {
     explicit Canvas(int scale) : k(scale), surface(kGlyphSize * scale, kGlyphSize * scale, kButtonFace) {}
     int k;
-    Surface surface;
+    Picture surface;
     void setPixel(int x, int y, Color c) { fillRect(surface, x * k, y * k, (x + 1) * k, (y + 1) * k, c); }
 };
 
@@ -71,7 +71,7 @@ void drawArrowHead(Canvas& s, Pt tip, Pt back, double half, Color c)
 }
 
 // A tiny landscape used by several glyphs and the icon, sized to the box.
-void miniLandscape(Surface& s, int x0, int y0, int w, int h)
+void miniLandscape(Picture& s, int x0, int y0, int w, int h)
 {
     for (int y = 0; y < h; ++y)
         fillRect(s, x0, y0 + y, x0 + w, y0 + y + 1, mix(rgb(60, 120, 210), rgb(170, 210, 245), double(y) / h));
@@ -86,7 +86,7 @@ void miniLandscape(Surface& s, int x0, int y0, int w, int h)
     }
 }
 
-Surface glyphGround(int k)
+Picture glyphGround(int k)
 {
     Canvas s(k);
     fillPolygon(s, {{2, 26}, {12, 10}, {20, 20}, {24, 15}, {30, 26}}, rgb(120, 108, 96));
@@ -97,7 +97,7 @@ Surface glyphGround(int k)
     return std::move(s.surface);
 }
 
-Surface glyphSky(int k)
+Picture glyphSky(int k)
 {
     Canvas s(k);
     outlinedRect(s, 2, 3, 30, 29, rgb(90, 150, 230));
@@ -108,7 +108,7 @@ Surface glyphSky(int k)
     return std::move(s.surface);
 }
 
-Surface glyphObject(int k)
+Picture glyphObject(int k)
 {
     Canvas s(k);
     fillEllipse(s, 16, 11, 10, 10, kInk);
@@ -123,7 +123,7 @@ Surface glyphObject(int k)
     return std::move(s.surface);
 }
 
-Surface glyphEffects(int k)
+Picture glyphEffects(int k)
 {
     Canvas s(k);
     drawLine(s, 5, 27, 20, 12, 4, kInk);
@@ -137,7 +137,7 @@ Surface glyphEffects(int k)
     return std::move(s.surface);
 }
 
-Surface glyphNew(int k)
+Picture glyphNew(int k)
 {
     Canvas s(k);
     fillPolygon(s, {{6, 2}, {20, 2}, {27, 9}, {27, 30}, {6, 30}}, kInk);
@@ -148,7 +148,7 @@ Surface glyphNew(int k)
     return std::move(s.surface);
 }
 
-Surface glyphPrint(int k)
+Picture glyphPrint(int k)
 {
     Canvas s(k);
     outlinedRect(s, 9, 3, 23, 14, rgb(250, 250, 250));
@@ -161,7 +161,7 @@ Surface glyphPrint(int k)
     return std::move(s.surface);
 }
 
-Surface glyphSave(int k)
+Picture glyphSave(int k)
 {
     Canvas s(k);
     fillPolygon(s, {{3, 3}, {26, 3}, {29, 6}, {29, 29}, {3, 29}}, kInk);
@@ -174,7 +174,7 @@ Surface glyphSave(int k)
     return std::move(s.surface);
 }
 
-Surface glyphOpen(int k)
+Picture glyphOpen(int k)
 {
     Canvas s(k);
     fillPolygon(s, {{2, 8}, {11, 8}, {14, 11}, {26, 11}, {26, 28}, {2, 28}}, kInk);
@@ -184,7 +184,7 @@ Surface glyphOpen(int k)
     return std::move(s.surface);
 }
 
-Surface glyphExport(int k)
+Picture glyphExport(int k)
 {
     Canvas s(k);
     fillRect(s, 2, 8, 24, 28, kInk);
@@ -195,7 +195,7 @@ Surface glyphExport(int k)
     return std::move(s.surface);
 }
 
-Surface glyphRefresh(int k)
+Picture glyphRefresh(int k)
 {
     Canvas s(k);
     constexpr double kPi = 3.14159265358979323846;
@@ -235,7 +235,7 @@ const char* glyphName(Glyph g)
     return "";
 }
 
-Surface glyph(Glyph g, int scale)
+Picture glyph(Glyph g, int scale)
 {
     switch (g) {
     case Glyph::Ground: return glyphGround(scale);
@@ -249,14 +249,14 @@ Surface glyph(Glyph g, int scale)
     case Glyph::Export: return glyphExport(scale);
     case Glyph::Refresh: return glyphRefresh(scale);
     }
-    return Surface(kGlyphSize * scale, kGlyphSize * scale, kButtonFace);
+    return Picture(kGlyphSize * scale, kGlyphSize * scale, kButtonFace);
 }
 
-Surface logo(int k)
+Picture logo(int k)
 {
     const int w = 192 * k;
     const int h = 96 * k;
-    Surface s(w, h);
+    Picture s(w, h);
     fillVertical(s, {{0, rgb(30, 60, 140)}, {0.55, rgb(220, 110, 70)}, {0.75, rgb(250, 190, 90)}, {1, rgb(250, 190, 90)}});
     fillEllipse(s, 140 * k, 66 * k, 14 * k, 14 * k, rgb(255, 236, 150));
     Rng rng(9001);
@@ -274,9 +274,9 @@ Surface logo(int k)
     return s;
 }
 
-Surface appIcon(int size)
+Picture appIcon(int size)
 {
-    Surface s(size, size, rgb(32, 40, 64));
+    Picture s(size, size, rgb(32, 40, 64));
     const int border = std::max(1, size / 16);
     miniLandscape(s, border, border, size - 2 * border, size - 2 * border);
     // A bold "V" mark, a third of the icon high.

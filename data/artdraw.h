@@ -1,7 +1,7 @@
 #pragma once
 // Drawing helpers shared by the picture generators. Shapes have hard edges on
 // purpose: anti-aliasing against the white key would leave pale halos.
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -67,21 +67,21 @@ struct Stop {
     Color color;
 };
 Color gradientAt(const std::vector<Stop>& stops, double t);
-void fillVertical(Surface& s, const std::vector<Stop>& stops);
+void fillVertical(Picture& s, const std::vector<Stop>& stops);
 
-void fillRect(Surface& s, int x0, int y0, int x1, int y1, Color c); // right, bottom exclusive
+void fillRect(Picture& s, int x0, int y0, int x1, int y1, Color c); // right, bottom exclusive
 // Pixels whose centre lies inside the ellipse.
-void fillEllipse(Surface& s, double cx, double cy, double rx, double ry, Color c);
+void fillEllipse(Picture& s, double cx, double cy, double rx, double ry, Color c);
 // The same, with the colour from f(nx, ny): the pixel centre in the ellipse's
 // unit coordinates (nx*nx + ny*ny <= 1).
-void paintEllipse(Surface& s, double cx, double cy, double rx, double ry,
+void paintEllipse(Picture& s, double cx, double cy, double rx, double ry,
                   const std::function<Color(double, double)>& f);
 // Even-odd polygon fill on pixel centres.
-void fillPolygon(Surface& s, const std::vector<Pt>& pts, Color c);
+void fillPolygon(Picture& s, const std::vector<Pt>& pts, Color c);
 // A round-capped line of the given width.
-void drawLine(Surface& s, double x0, double y0, double x1, double y1, double width, Color c);
+void drawLine(Picture& s, double x0, double y0, double x1, double y1, double width, Color c);
 // Quadratic Bezier stroke.
-void drawCurve(Surface& s, Pt a, Pt control, Pt b, double width, Color c);
+void drawCurve(Picture& s, Pt a, Pt control, Pt b, double width, Color c);
 
 // Midpoint displacement: `n` + 1 heights (n a power of two) starting and
 // ending at the given values, displaced by `spread` halving by `roughness`.
@@ -92,14 +92,14 @@ std::vector<double> ridgeColumns(Rng& rng, int width, double start, double end, 
 
 // Keeps drawn pixels clear of the white key: any non-white pixel has each
 // channel limited to kMaxLandChannel.
-void sealAgainstKey(Surface& s);
+void sealAgainstKey(Picture& s);
 // Area-average reduction of the region (x, y, w, h) to outW x outH.
-Surface downscale(const Surface& s, int x, int y, int w, int h, int outW, int outH);
+Picture downscale(const Picture& s, int x, int y, int w, int h, int outW, int outH);
 // Non-white pixels of `top` over `base` (same size).
-void keyOver(Surface& base, const Surface& top);
+void keyOver(Picture& base, const Picture& top);
 
 // Blocky text of 5x7 cells, each cell `cell` pixels; returns the width used.
-int drawBlockText(Surface& s, int x, int y, const char* text, int cell, Color c);
+int drawBlockText(Picture& s, int x, int y, const char* text, int cell, Color c);
 int blockTextWidth(const char* text, int cell);
 
 } // namespace veldor::art

@@ -7,9 +7,9 @@
 namespace veldor::art {
 
 // Every pixel from top[x] (rounded up) to the bottom takes f(x, y).
-void fillBelow(Surface& s, const std::vector<double>& top, const std::function<Color(int, int)>& f);
+void fillBelow(Picture& s, const std::vector<double>& top, const std::function<Color(int, int)>& f);
 // Trees standing on baseY, `height` pixels tall.
-void drawConifer(Surface& s, double x, double baseY, double height, Color leaf);
-void drawRoundTree(Surface& s, double x, double baseY, double height, Color leaf, std::uint64_t seed);
+void drawConifer(Picture& s, double x, double baseY, double height, Color leaf);
+void drawRoundTree(Picture& s, double x, double baseY, double height, Color leaf, std::uint64_t seed);
 
 } // namespace veldor::art

@@ -8,9 +8,9 @@ namespace veldor::art {
 inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // size x size, pure white where the icon is transparent.
-Surface desktopAppIcon(int size);
-Surface sceneFileIcon(int size); // a page with a picture on it
-Surface packFileIcon(int size);  // a fan of three pictures
+Picture desktopAppIcon(int size);
+Picture sceneFileIcon(int size); // a page with a picture on it
+Picture packFileIcon(int size);  // a fan of three pictures
 
 // Every icon as a PNG with transparency, in folders
 // "ui/icons/hicolor/<n>x<n>/{apps,mimetypes}" as the theme lays them out.

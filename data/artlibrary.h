@@ -26,7 +26,7 @@ const std::vector<LibraryCategory>& libraryCategories();
 // One object drawn from the emoji font at `fontPath`: flat nesting colours on
 // a 4-pixel grid, cropped to the picture, on the transparent white. Throws
 // veldor::Error when the font or the character cannot be read.
-Surface emojiObject(const std::string& fontPath, unsigned codepoint);
+Picture emojiObject(const std::string& fontPath, unsigned codepoint);
 
 // Sky and ground packs: skies with their light, grounds, in pack order.
 struct LibrarySky {
@@ -41,8 +41,8 @@ struct SceneryPack {
     std::string grounds[5];
 };
 const std::vector<SceneryPack>& sceneryPacks();
-Surface sceneryPackSky(int pack, int slot);    // 630 x 340
-Surface sceneryPackGround(int pack, int slot); // 630 x 340, white above the land
+Picture sceneryPackSky(int pack, int slot);    // 630 x 340
+Picture sceneryPackGround(int pack, int slot); // 630 x 340, white above the land
 
 // Every file of the library, for the packs folder: .vpk texts and compact
 // BMPs. Objects need the font; skies and grounds do not.

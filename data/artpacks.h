@@ -9,7 +9,7 @@
 namespace veldor::art {
 
 // One pack's source picture: kind "sky", "ground" or "object", slot 0..4.
-Surface extraPackPicture(int pack, const char* kind, int slot);
+Picture extraPackPicture(int pack, const char* kind, int slot);
 
 // Every source file; `folder` is the pack's source folder name ("autumn",
 // ...), which also names the built .vpk. Deterministic like everything here.

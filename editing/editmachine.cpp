@@ -1,5 +1,6 @@
 #include "editing/editmachine.h"
 
+#include "core/renderer.h"
 #include "platform/paths.h"
 
 #include <algorithm>

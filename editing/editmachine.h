@@ -5,14 +5,16 @@
 // mode (drawing one again erases it, so the picture is never re-rendered
 // while one is on screen), and leaves all window work to an EditView, so
 // that it runs without a display.
-#include "core/renderer.h"
 #include "core/scene.h"
 #include "core/session.h"
+#include "platform/color.h"
 
 #include <cstdint>
 #include <string>
 
 namespace veldor {
+
+struct MainSurfaces;
 
 // The windows the machine shows and hides, by their form names.
 enum class EditWindow { obconfirm, obchange, mover, resizer, obhind };

@@ -1,6 +1,7 @@
 #include "effects/effects.h"
 
 #include "platform/picturesize.h"
+#include "platform/surface.h"
 
 #include <algorithm>
 #include <cstring>

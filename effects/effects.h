@@ -4,12 +4,14 @@
 // (reads outside give 255s, writes outside do nothing); XOR is one drawing
 // operation, so on a picture larger than 630x340 its pen reaches past that
 // area as any 630-wide pen does.
-#include "platform/surface.h"
+#include "platform/color.h"
 
 #include <functional>
 #include <vector>
 
 namespace veldor {
+
+class Surface;
 
 // clamp(r + tr - 150), clamp(g + tg - 150), clamp(b + tb - 160)
 void applyTint(Surface& picture, Color tint);

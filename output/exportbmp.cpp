@@ -4,6 +4,7 @@
 #include "platform/picturesize.h"
 #include "platform/png.h"
 #include "platform/stretch.h"
+#include "platform/surface.h"
 
 #include <cctype>
 #include <string_view>

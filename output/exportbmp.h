@@ -1,11 +1,12 @@
 #pragma once
 // BMP export of the picture as it stands (effects included), or PNG when
 // the chosen name asks for it.
-#include "platform/surface.h"
 
 #include <string>
 
 namespace veldor {
+
+class Surface;
 
 enum class PictureFormat { Bmp, Png };
 

@@ -16,7 +16,7 @@
 
 namespace veldor {
 
-class Surface;
+class Picture;
 
 struct Bitmap {
     int width = 0;
@@ -31,10 +31,10 @@ Bitmap decodeBmp(const std::uint8_t* data, std::size_t size);
 Bitmap loadBmpFile(const std::string& path);
 
 // 24-bit uncompressed, bottom-up, 40-byte header.
-std::vector<std::uint8_t> encodeBmp(const Surface& surface);
+std::vector<std::uint8_t> encodeBmp(const Picture& surface);
 // Replaces the target as one step (see ReplacementFile), streaming the rows;
 // throws "Cannot create file <path>: <reason>" when it cannot, and leaves any
 // previous file intact.
-void saveBmpFile(const Surface& surface, const std::string& path);
+void saveBmpFile(const Picture& surface, const std::string& path);
 
 } // namespace veldor

@@ -1,7 +1,7 @@
 #include "platform/bmp.h"
 #include "platform/error.h"
 #include "platform/replacefile.h"
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <algorithm>
 #include <array>
@@ -54,7 +54,7 @@ void encodeRow(const Color* s, int w, std::uint8_t* d)
 std::size_t rowStride(int w) { return (std::size_t(w) * 3 + 3) & ~std::size_t(3); }
 } // namespace
 
-std::vector<std::uint8_t> encodeBmp(const Surface& surface)
+std::vector<std::uint8_t> encodeBmp(const Picture& surface)
 {
     const int w = surface.width();
     const int h = surface.height();
@@ -67,7 +67,7 @@ std::vector<std::uint8_t> encodeBmp(const Surface& surface)
     return out;
 }
 
-void saveBmpFile(const Surface& surface, const std::string& path)
+void saveBmpFile(const Picture& surface, const std::string& path)
 {
     const int w = surface.width();
     const int h = surface.height();

@@ -2,7 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/replacefile.h"
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <png.h>
 
@@ -10,7 +10,7 @@
 
 namespace veldor {
 
-std::vector<std::uint8_t> encodePng(const Surface& surface, bool whiteTransparent)
+std::vector<std::uint8_t> encodePng(const Picture& surface, bool whiteTransparent)
 {
     if (surface.empty())
         throw Error("Cannot encode PNG");
@@ -47,7 +47,7 @@ std::vector<std::uint8_t> encodePng(const Surface& surface, bool whiteTransparen
     return out;
 }
 
-void savePngFile(const Surface& surface, const std::string& path)
+void savePngFile(const Picture& surface, const std::string& path)
 {
     const std::vector<std::uint8_t> bytes = encodePng(surface);
     try {

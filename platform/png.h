@@ -8,13 +8,13 @@
 
 namespace veldor {
 
-class Surface;
+class Picture;
 
 // The whole file; throws veldor::Error("Cannot encode PNG") when libpng
 // refuses (an empty surface, for one).
-std::vector<std::uint8_t> encodePng(const Surface& surface, bool whiteTransparent = false);
+std::vector<std::uint8_t> encodePng(const Picture& surface, bool whiteTransparent = false);
 // Writes through a replacement file; throws "Cannot create file <path>: <reason>" when
 // it cannot, and leaves any previous file intact.
-void savePngFile(const Surface& surface, const std::string& path);
+void savePngFile(const Picture& surface, const std::string& path);
 
 } // namespace veldor

@@ -41,7 +41,7 @@ int fittedSide(int side, int box, int longest)
 
 } // namespace
 
-Surface shrinkToFit(const Surface& source, int box)
+Picture shrinkToFit(const Picture& source, int box)
 {
     const int w = source.width();
     const int h = source.height();
@@ -71,7 +71,7 @@ Surface shrinkToFit(const Surface& source, int box)
     }
     // Then columns (total h), divided once by the whole area w * h, rounded.
     const std::uint64_t area = std::uint64_t(w) * std::uint64_t(h);
-    Surface out(dw, dh);
+    Picture out(dw, dh);
     for (int y = 0; y < dh; ++y) {
         Color* d = out.row(y);
         for (int x = 0; x < dw; ++x) {

@@ -75,7 +75,7 @@ void andInto(Color* acc, const Color* row, std::size_t count)
 // bitmap are read: the rest count as kInvalidColor, which leaves an AND
 // unchanged, so a group wholly outside the bitmap yields all ones.
 template <typename OutRow>
-void stretchBlock(const Surface& src, Index sx, Index sy, Index sw, Index sh, Index dw, Index dh,
+void stretchBlock(const Picture& src, Index sx, Index sy, Index sw, Index sh, Index dw, Index dh,
                   Index i0, Index i1, Index j0, Index j1, OutRow outRow)
 {
     if (i0 >= i1 || j0 >= j1)
@@ -150,8 +150,8 @@ void stretchBlock(const Surface& src, Index sx, Index sy, Index sw, Index sh, In
 // Non-positive sizes draw nothing (no mirroring). Parts of the source
 // rectangle outside the source bitmap read kInvalidColor like any pixel read,
 // so they drop out of the AND and a destination fed only by them turns white.
-void stretchCopy(Surface& dst, int dx, int dy, int dw, int dh,
-                 const Surface& src, int sx, int sy, int sw, int sh)
+void stretchCopy(Picture& dst, int dx, int dy, int dw, int dh,
+                 const Picture& src, int sx, int sy, int sw, int sh)
 {
     if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || dst.empty())
         return;
@@ -186,7 +186,7 @@ void stretchCopy(Surface& dst, int dx, int dy, int dw, int dh,
                  [&](Index j) { return dst.row(int(dy + j)) + (dx + i0); });
 }
 
-void stretchWindow(const Surface& src, int dw, int dh,
+void stretchWindow(const Picture& src, int dw, int dh,
                    int cx, int cy, int cw, int ch, Color* out)
 {
     if (cw <= 0 || ch <= 0)

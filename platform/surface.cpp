@@ -10,20 +10,9 @@
 
 namespace veldor {
 
-Surface::Surface(int width, int height, Color fill)
-{
-    if (width > 0 && height > 0) {
-        width_ = width;
-        height_ = height;
-        pixels_.assign(std::size_t(width) * std::size_t(height), fill & 0x00FFFFFFu);
-    }
-}
-
 void Surface::replaceBitmap(int width, int height, std::vector<Color> pixels)
 {
-    width_ = width;
-    height_ = height;
-    pixels_ = std::move(pixels);
+    static_cast<Picture&>(*this) = Picture(width, height, std::move(pixels));
     pen_ = Pen{};
     static std::atomic<std::uint64_t> replacements{0};
     generation_ = ++replacements;
@@ -81,14 +70,14 @@ void Surface::rectangle(int x1, int y1, int x2, int y2)
     const Coord ct = 2 * (t - half) + w, cb = 2 * (b - 1 - half) + w;
 
     const Coord yFirst = std::max<Coord>(firstPixel(ct - w), 0);
-    const Coord yLast = std::min<Coord>(lastPixel(cb + w), height_ - 1);
+    const Coord yLast = std::min<Coord>(lastPixel(cb + w), height() - 1);
     const Color penColor = pen_.color & 0x00FFFFFFu;
     const bool notXor = pen_.mode == PenMode::NotXor;
     const Color flip = ~penColor & 0x00FFFFFFu; // NOT (c XOR p) == p XOR (NOT c)
 
     auto span = [&](Color* rowPixels, Coord a, Coord bEnd, bool brush) {
         const Coord x0 = std::max<Coord>(firstPixel(a), 0);
-        const Coord x1 = std::min<Coord>(lastPixel(bEnd), width_ - 1);
+        const Coord x1 = std::min<Coord>(lastPixel(bEnd), width() - 1);
         if (x0 > x1)
             return;
         Color* p = rowPixels + x0;

@@ -1,12 +1,10 @@
 #pragma once
-// A drawing surface: one 24-bit bitmap plus the drawing state (pen, brush)
-// that belongs to it, as the program's pictures need them.
-//
-// Coordinates: (0, 0) is the top-left pixel, y grows downwards. Reads outside
-// the bitmap give kInvalidColor, writes outside do nothing.
-#include "platform/color.h"
+// A drawing surface: a picture plus the drawing state (pen, brush) that
+// belongs to it, as the program's pictures need them. Only what draws with
+// that state, or loads files into a surface, needs this header; what merely
+// reads or writes pixels takes a Picture (platform/picture.h).
+#include "platform/picture.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,35 +22,13 @@ struct Pen {
     PenMode mode = PenMode::Copy;
 };
 
-class Surface {
+class Surface : public Picture {
 public:
     Surface() = default;
     // A w x h bitmap filled with `fill`; the drawing state starts afresh.
-    Surface(int width, int height, Color fill = kWhite);
-
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool empty() const { return width_ <= 0 || height_ <= 0; }
-
-    Color pixel(int x, int y) const
-    {
-        if (unsigned(x) >= unsigned(width_) || unsigned(y) >= unsigned(height_))
-            return kInvalidColor;
-        return pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)];
-    }
-    void setPixel(int x, int y, Color c)
-    {
-        if (unsigned(x) >= unsigned(width_) || unsigned(y) >= unsigned(height_))
-            return;
-        pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = c & 0x00FFFFFFu;
-    }
-
-    // Rows are stored top-down, width() pixels each, no padding. Stored values
-    // always have the top byte clear.
-    Color* row(int y) { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
-    const Color* row(int y) const { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
-    std::vector<Color>& data() { return pixels_; }
-    const std::vector<Color>& data() const { return pixels_; }
+    Surface(int width, int height, Color fill = kWhite) : Picture(width, height, fill) {}
+    // The picture's bitmap, with the drawing state afresh.
+    Surface(Picture picture) : Picture(std::move(picture)) {}
 
     // Replaces the bitmap (as loading a file does): takes the new size and
     // pixels, and resets the pen to black, width 1, Copy.
@@ -92,15 +68,7 @@ public:
     //   as the picture covers every pixel of it once.
     void rectangle(int x1, int y1, int x2, int y2);
 
-    bool operator==(const Surface& o) const
-    {
-        return width_ == o.width_ && height_ == o.height_ && pixels_ == o.pixels_;
-    }
-
 private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<Color> pixels_;
     Pen pen_;
     std::uint64_t generation_ = 0;
 };

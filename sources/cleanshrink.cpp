@@ -38,7 +38,7 @@ std::vector<std::vector<Tap>> areaTaps(int src, int dst)
 }
 
 // The picture reduced to dw x dh by area averaging, per channel, rounded.
-std::vector<std::array<int, 3>> areaAverage(const Surface& s, int dw, int dh)
+std::vector<std::array<int, 3>> areaAverage(const Picture& s, int dw, int dh)
 {
     const auto xs = areaTaps(s.width(), dw);
     const auto ys = areaTaps(s.height(), dh);
@@ -232,13 +232,13 @@ std::array<int, 9> bestChain(const std::vector<Tone>& tones, int channel)
 
 // Shared by both preparations: `colors` are the drawn pixels' colours,
 // `drawn` marks them in the w x h picture (the rest is transparent).
-Surface flatten(int w, int h, const std::vector<Rgb>& pixels, const std::vector<bool>& drawn, const PrepareOptions& options)
+Picture flatten(int w, int h, const std::vector<Rgb>& pixels, const std::vector<bool>& drawn, const PrepareOptions& options)
 {
     std::vector<Rgb> colors;
     for (std::size_t i = 0; i < pixels.size(); ++i)
         if (drawn[i])
             colors.push_back(pixels[i]);
-    Surface out(w, h, kWhite);
+    Picture out(w, h, kWhite);
     if (colors.empty())
         return out;
 
@@ -292,13 +292,13 @@ int shrunkSide(int side, int percent)
     return std::max(1, int((static_cast<long long>(side) * percent + 50) / 100));
 }
 
-double speckleShare(const Surface& picture, int percent)
+double speckleShare(const Picture& picture, int percent)
 {
     if (picture.empty())
         return 0;
     const int dw = shrunkSide(picture.width(), percent);
     const int dh = shrunkSide(picture.height(), percent);
-    Surface anded(dw, dh);
+    Picture anded(dw, dh);
     stretchCopy(anded, 0, 0, dw, dh, picture, 0, 0, picture.width(), picture.height());
     const std::vector<std::array<int, 3>> smooth = areaAverage(picture, dw, dh);
     long long counted = 0, specks = 0;
@@ -316,7 +316,7 @@ double speckleShare(const Surface& picture, int percent)
     return counted == 0 ? 0.0 : double(specks) / double(counted);
 }
 
-double worstSpeckleShare(const Surface& picture)
+double worstSpeckleShare(const Picture& picture)
 {
     double worst = 0;
     for (int percent : kSpecklePercents)
@@ -324,9 +324,9 @@ double worstSpeckleShare(const Surface& picture)
     return worst;
 }
 
-bool shrinksCleanly(const Surface& picture) { return worstSpeckleShare(picture) <= kSpeckleBound; }
+bool shrinksCleanly(const Picture& picture) { return worstSpeckleShare(picture) <= kSpeckleBound; }
 
-Surface prepareRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options)
+Picture prepareRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options)
 {
     if (width <= 0 || height <= 0 || !rgba)
         throw std::invalid_argument("prepareRgba: no picture");
@@ -344,7 +344,7 @@ Surface prepareRgba(int width, int height, const std::uint8_t* rgba, const Prepa
     return flatten(width, height, pixels, drawn, options);
 }
 
-Surface prepareKeyed(const Surface& picture, const PrepareOptions& options)
+Picture prepareKeyed(const Picture& picture, const PrepareOptions& options)
 {
     const int w = picture.width(), h = picture.height();
     std::vector<Rgb> pixels(std::size_t(w) * std::size_t(h));
@@ -363,10 +363,10 @@ Surface prepareKeyed(const Surface& picture, const PrepareOptions& options)
 
 namespace veldor {
 
-Surface enlargeOnGrid(const Surface& picture, int factor)
+Picture enlargeOnGrid(const Picture& picture, int factor)
 {
     factor = std::max(1, factor);
-    Surface out(picture.width() * factor, picture.height() * factor);
+    Picture out(picture.width() * factor, picture.height() * factor);
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x)
             out.setPixel(x, y, picture.pixel(x / factor, y / factor));
@@ -377,7 +377,7 @@ Surface enlargeOnGrid(const Surface& picture, int factor)
 
 namespace veldor {
 
-Surface prepareObjectRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options)
+Picture prepareObjectRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options)
 {
     if (width <= 0 || height <= 0 || !rgba)
         throw std::invalid_argument("prepareObjectRgba: no picture");

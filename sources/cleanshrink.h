@@ -8,7 +8,7 @@
 // or noisy art ANDs to specks of unrelated colours. The measure below counts
 // those specks; the preparation turns any RGBA picture into flat, nesting
 // colours on the transparent white.
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <cstdint>
 
@@ -29,13 +29,13 @@ int shrunkSide(int side, int percent);
 // renderer's rule that are specks. The share is of the pixels that either
 // reduction draws (not pure white), so a wide white margin hides nothing;
 // a picture that is all white has none.
-double speckleShare(const Surface& picture, int percent);
+double speckleShare(const Picture& picture, int percent);
 
 // The largest share over kSpecklePercents.
-double worstSpeckleShare(const Surface& picture);
+double worstSpeckleShare(const Picture& picture);
 
 // True when every tested size stays within kSpeckleBound.
-bool shrinksCleanly(const Surface& picture);
+bool shrinksCleanly(const Picture& picture);
 
 // What prepareRgba does besides keying the alpha.
 struct PrepareOptions {
@@ -54,11 +54,11 @@ struct PrepareOptions {
 // - colours become a few flat tones whose channels nest as bit masks, so
 //   that the renderer's AND of two neighbours is the darker of them.
 // Throws std::invalid_argument for a non-positive size or a null buffer.
-Surface prepareRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options = {});
+Picture prepareRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options = {});
 
 // The same for a picture whose white already means transparent (a BMP):
 // pure white stays transparent, the other colours are made flat and nesting.
-Surface prepareKeyed(const Surface& picture, const PrepareOptions& options = {});
+Picture prepareKeyed(const Picture& picture, const PrepareOptions& options = {});
 
 } // namespace veldor
 
@@ -67,7 +67,7 @@ namespace veldor {
 // Each pixel repeated `factor` times across and down. At factor 4 the
 // renderer's 25, 50 and 75 % reductions only ever combine copies of one
 // pixel, so a flat, nesting picture shrinks there exactly as it is.
-Surface enlargeOnGrid(const Surface& picture, int factor = 4);
+Picture enlargeOnGrid(const Picture& picture, int factor = 4);
 
 } // namespace veldor
 
@@ -80,6 +80,6 @@ inline constexpr int kObjectGridSide = 128;
 // An object ready to ship or place from any RGBA picture (as prepareRgba
 // takes it): reduced by area averaging, alpha weighted, to fit
 // kObjectGridSide (never enlarged), prepared, then enlargeOnGrid(4).
-Surface prepareObjectRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options = {});
+Picture prepareObjectRgba(int width, int height, const std::uint8_t* rgba, const PrepareOptions& options = {});
 
 } // namespace veldor

@@ -1,5 +1,6 @@
 #include "sources/library.h"
 
+#include "platform/bmp.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/stretch.h"
@@ -12,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace veldor {
 
@@ -337,11 +339,11 @@ std::vector<LibraryPlace> findObjects(const ObjectLibrary& library, std::string_
     return places;
 }
 
-Surface objectThumbnail(std::string_view appDir, const std::string& imageFile, int size)
+Picture objectThumbnail(std::string_view appDir, const std::string& imageFile, int size)
 {
-    Surface picture;
-    picture.load(appPath(appDir, imageFile));
-    Surface shown(size, size);
+    Bitmap file = loadBmpFile(appPath(appDir, imageFile));
+    const Picture picture(file.width, file.height, std::move(file.pixels));
+    Picture shown(size, size);
     stretchCopy(shown, 0, 0, size, size, picture, 0, 0, picture.width(), picture.height());
     return shown;
 }

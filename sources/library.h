@@ -3,7 +3,7 @@
 // category, and found by its caption as the user types. A pack's category
 // is its name without a trailing " <number>", so that "Farm Animals 1" to
 // "Farm Animals 9" make one category.
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <cstddef>
 #include <string>
@@ -62,6 +62,6 @@ std::vector<LibraryPlace> findObjects(const ObjectLibrary& library, std::string_
 // What the library shows of an object: its bitmap stretched to `size` x
 // `size` as the program stretches, as the object browser shows it. Throws
 // as loading a bitmap does.
-Surface objectThumbnail(std::string_view appDir, const std::string& imageFile, int size);
+Picture objectThumbnail(std::string_view appDir, const std::string& imageFile, int size);
 
 } // namespace veldor

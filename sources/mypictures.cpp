@@ -130,7 +130,7 @@ std::string lowerExtension(const std::string& path)
     return ext;
 }
 
-std::string bmpBytes(const Surface& s)
+std::string bmpBytes(const Picture& s)
 {
     const std::vector<std::uint8_t> bytes = encodeBmp(s);
     return std::string(bytes.begin(), bytes.end());
@@ -156,7 +156,7 @@ std::string myPictureCaption(const std::string& path)
     return caption.empty() ? "My Picture" : caption;
 }
 
-Surface myPictureSurface(const SourcePicture& source, PackKind kind, bool fromBmp)
+Picture myPictureSurface(const SourcePicture& source, PackKind kind, bool fromBmp)
 {
     RgbaPicture picture = source.picture;
     if (kind != PackKind::Sky && fromBmp && !source.hasAlpha)
@@ -173,7 +173,7 @@ MyPicturesResult addMyPictures(const std::string& packs, const std::vector<MyPic
                                const SourcePictureReader& read)
 {
     MyPicturesResult result;
-    std::vector<Surface> pictures;
+    std::vector<Picture> pictures;
     for (const MyPictureFile& f : files) {
         const std::string name = fs::path(f.path).filename().string();
         const auto refuse = [&](const std::string& why) {
@@ -238,7 +238,7 @@ MyPicturesResult addMyPictures(const std::string& packs, const std::vector<MyPic
             MyPack& p = read.at(place->first);
             const int slot = place->second;
             const std::size_t s = std::size_t(slot);
-            const Surface& picture = pictures[at];
+            const Picture& picture = pictures[at];
             AddedPicture added{kind, p.file, p.header.name, slot, packImageName(p.prefix, kind, slot),
                                myPictureCaption(files[at].path), {}};
             const std::vector<std::string> names = slotNames(p.prefix, kind, slot);

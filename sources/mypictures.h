@@ -49,7 +49,7 @@ std::string myPictureCaption(const std::string& path);
 // becomes the transparent pure white and an opaque pure white stays visible
 // (grounds and objects); the pure white of a picture without alpha read
 // from a BMP (`fromBmp`) already is transparency and stays so.
-Surface myPictureSurface(const SourcePicture& source, PackKind kind, bool fromBmp);
+Picture myPictureSurface(const SourcePicture& source, PackKind kind, bool fromBmp);
 
 // Reads every file through `read` (a file over kMaxPackFileBytes, or a
 // picture over kMaxSourcePixels, is refused) and adds them all to the

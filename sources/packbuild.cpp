@@ -54,7 +54,7 @@ AxisTaps axisTaps(double start, double length, int out, int size)
 
 int roundedChannel(double v) { return std::clamp(int(std::lround(v)), 0, 255); }
 
-RgbaPicture opaque(const Surface& s)
+RgbaPicture opaque(const Picture& s)
 {
     RgbaPicture p{s.width(), s.height(), {}};
     p.pixels.reserve(s.data().size());
@@ -124,7 +124,7 @@ RgbaPicture scaleArea(const RgbaPicture& src, SourceRect rect, int outW, int out
     return out;
 }
 
-Surface toKeyedSurface(const RgbaPicture& src, bool keyed)
+Picture toKeyedSurface(const RgbaPicture& src, bool keyed)
 {
     std::vector<Color> pixels;
     pixels.reserve(src.pixels.size());
@@ -134,9 +134,7 @@ Surface toKeyedSurface(const RgbaPicture& src, bool keyed)
             c = rgb(254, 254, 254);
         pixels.push_back(c);
     }
-    Surface s;
-    s.replaceBitmap(src.width, src.height, std::move(pixels));
-    return s;
+    return Picture(src.width, src.height, std::move(pixels));
 }
 
 bool keyPureWhite(RgbaPicture& picture)
@@ -150,7 +148,7 @@ bool keyPureWhite(RgbaPicture& picture)
     return any;
 }
 
-Surface packSkyPicture(const RgbaPicture& src)
+Picture packSkyPicture(const RgbaPicture& src)
 {
     const double scale = std::max(double(kPackPictureWidth) / src.width, double(kPackPictureHeight) / src.height);
     const double w = kPackPictureWidth / scale, h = kPackPictureHeight / scale;
@@ -159,7 +157,7 @@ Surface packSkyPicture(const RgbaPicture& src)
         false);
 }
 
-Surface packGroundPicture(const RgbaPicture& src)
+Picture packGroundPicture(const RgbaPicture& src)
 {
     const int full = roundedSide(double(src.height) * kPackPictureWidth / src.width);
     const int kept = std::min(full, kPackPictureHeight);
@@ -169,7 +167,7 @@ Surface packGroundPicture(const RgbaPicture& src)
         true);
 }
 
-Surface packObjectPicture(const RgbaPicture& src)
+Picture packObjectPicture(const RgbaPicture& src)
 {
     const double scale = std::min(double(kPackObjectBox) / src.width, double(kPackObjectBox) / src.height);
     return toKeyedSurface(scaleArea(src, {0, 0, double(src.width), double(src.height)}, roundedSide(src.width * scale),
@@ -177,7 +175,7 @@ Surface packObjectPicture(const RgbaPicture& src)
                           true);
 }
 
-Surface readyObjectPicture(const RgbaPicture& src)
+Picture readyObjectPicture(const RgbaPicture& src)
 {
     // Fewer tones leave fewer edges between them for the AND to speckle; a
     // smaller bitmap would only make its edges a larger share.
@@ -190,10 +188,10 @@ Surface readyObjectPicture(const RgbaPicture& src)
     for (const std::uint32_t p : fitted.pixels)
         bytes.insert(bytes.end(),
                      {std::uint8_t(redOf(p)), std::uint8_t(greenOf(p)), std::uint8_t(blueOf(p)), std::uint8_t(alphaOf(p))});
-    Surface best;
+    Picture best;
     double bestShare = 2;
     for (const int t : tones) {
-        Surface made = prepareRgba(fitted.width, fitted.height, bytes.data(), {128, t});
+        Picture made = prepareRgba(fitted.width, fitted.height, bytes.data(), {128, t});
         const double share = worstSpeckleShare(made);
         if (share < bestShare) {
             best = std::move(made);
@@ -205,7 +203,7 @@ Surface readyObjectPicture(const RgbaPicture& src)
     return best;
 }
 
-Surface packSkyThumbnail(const Surface& sky)
+Picture packSkyThumbnail(const Picture& sky)
 {
     const double scale = std::min(double(kPackThumbnailSize) / sky.width(), double(kPackThumbnailSize) / sky.height());
     const int w = roundedSide(sky.width() * scale), h = roundedSide(sky.height() * scale);
@@ -225,7 +223,7 @@ Surface packSkyThumbnail(const Surface& sky)
     };
     const Color above = meanOf(0, 0, 1, 0, w), below = meanOf(0, h - 1, 1, 0, w);
     const Color leftOf = meanOf(0, 0, 0, 1, h), rightOf = meanOf(w - 1, 0, 0, 1, h);
-    Surface out(kPackThumbnailSize, kPackThumbnailSize);
+    Picture out(kPackThumbnailSize, kPackThumbnailSize);
     for (int y = 0; y < kPackThumbnailSize; ++y)
         for (int x = 0; x < kPackThumbnailSize; ++x) {
             const int sx = x - left, sy = y - top;
@@ -237,7 +235,7 @@ Surface packSkyThumbnail(const Surface& sky)
     return out;
 }
 
-Surface packGroundThumbnail(const Surface& ground)
+Picture packGroundThumbnail(const Picture& ground)
 {
     const int side = std::max(ground.width(), ground.height());
     RgbaPicture square{side, side, std::vector<std::uint32_t>(std::size_t(side) * std::size_t(side))};
@@ -257,7 +255,7 @@ Surface packGroundThumbnail(const Surface& ground)
                           false);
 }
 
-SkyLight skyLightFromPicture(const Surface& sky)
+SkyLight skyLightFromPicture(const Picture& sky)
 {
     std::int64_t r = 0, g = 0, b = 0;
     for (Color c : sky.data()) {
@@ -532,10 +530,10 @@ try {
     if (problems.empty())
         checkPrefixIsFree(outName, packFile, d.header.prefix, "remove it or rename the source folder", problems);
 
-    std::array<Surface, kChoiceSlots> skies, grounds, objects;
+    std::array<Picture, kChoiceSlots> skies, grounds, objects;
     for (int i = 0; i < kChoiceSlots; ++i) {
         const std::string n = std::to_string(i);
-        const auto made = [&](const std::string& stem, Surface (*rule)(const RgbaPicture&)) {
+        const auto made = [&](const std::string& stem, Picture (*rule)(const RgbaPicture&)) {
             const PackKind kind = rule == packSkyPicture      ? PackKind::Sky
                                   : rule == packGroundPicture ? PackKind::Ground
                                                               : PackKind::Object;
@@ -543,16 +541,16 @@ try {
                 // Left out, it would be lost without a word.
                 if (!sourcesOf(dir, stem).empty())
                     problems.push_back(stem + ": a picture without a caption in pack.txt (" + stem + " = ...)");
-                return Surface();
+                return Picture();
             }
             const std::string path = findSource(dir, stem, problems);
             if (path.empty())
-                return Surface();
+                return Picture();
             const SourcePicture source = read(path);
             const std::string name = fs::path(path).filename().string();
             if (source.picture.width <= 0) {
                 problems.push_back(name + ": " + source.error);
-                return Surface();
+                return Picture();
             }
             RgbaPicture picture = source.picture;
             const bool bmp = lower(fs::path(name).extension().string()) == ".bmp";
@@ -585,7 +583,7 @@ try {
                  + std::to_string(lights[i].green) + ", " + std::to_string(lights[i].blue) + " (computed)");
     }
     std::vector<std::pair<std::string, std::string>> files; // name in `out`, contents
-    const auto add = [&](const Surface& s, PackKind kind, int slot, bool thumbnail) {
+    const auto add = [&](const Picture& s, PackKind kind, int slot, bool thumbnail) {
         const std::string name = thumbnail ? packThumbnailName(d.header.prefix, kind, slot)
                                            : packImageName(d.header.prefix, kind, slot);
         const std::vector<std::uint8_t> bytes = encodeBmp(s);

@@ -7,7 +7,7 @@
 // transparency, so the rules below settle what happens to the author's
 // alpha, sizes and whites once, for every caller.
 #include "platform/picturesize.h"
-#include "platform/surface.h"
+#include "platform/picture.h"
 #include "sources/builtins.h"
 #include "sources/pack.h"
 
@@ -49,7 +49,7 @@ RgbaPicture scaleArea(const RgbaPicture& src, SourceRect rect, int outW, int out
 // transparency the renderer knows; everything else drops its alpha. With
 // `keyed` (grounds, objects) an opaque pure white becomes (254, 254, 254) so
 // that it stays visible; a sky is never keyed and keeps its white.
-Surface toKeyedSurface(const RgbaPicture& src, bool keyed);
+Picture toKeyedSurface(const RgbaPicture& src, bool keyed);
 
 // A BMP has no alpha: its pure white already is the program's transparency
 // and becomes alpha 0, so that scaling and keying keep it transparent.
@@ -63,21 +63,21 @@ inline constexpr int kPackThumbnailSize = 100;
 
 // A sky covers 630 x 340: scaled by the larger of the two ratios, then the
 // middle is kept.
-Surface packSkyPicture(const RgbaPicture& src);
+Picture packSkyPicture(const RgbaPicture& src);
 // A ground is scaled to 630 wide, its height rounded to nearest (at least 1).
 // The renderer bottom-aligns it and never shows rows above the 340th from
 // the bottom, so only the bottom 340 rows are kept.
-Surface packGroundPicture(const RgbaPicture& src);
+Picture packGroundPicture(const RgbaPicture& src);
 // An object fits 256 x 256, keeping its aspect, each side rounded to nearest
 // (at least 1).
-Surface packObjectPicture(const RgbaPicture& src);
+Picture packObjectPicture(const RgbaPicture& src);
 // An object as a pack ships it: fitted as above, then made of a few flat
 // colours that the renderer's shrinking keeps clean (sources/cleanshrink.h),
 // with fewer colours until every tested size is clean, or else the
 // cleanest (a thin strip or a few large blocks may not get there: their
 // edges are too large a share). A photograph ends as flat areas, never as
 // noise.
-Surface readyObjectPicture(const RgbaPicture& src);
+Picture readyObjectPicture(const RgbaPicture& src);
 
 // 100 x 100 thumbnails of the whole picture (the browsers show them unscaled
 // from the top-left corner). A sky is scaled to 100 wide, kept in
@@ -85,8 +85,8 @@ Surface readyObjectPicture(const RgbaPicture& src);
 // of its top and bottom rows. A ground is drawn bottom-aligned over a neutral daylight
 // sky in a square as wide as it, its white transparent, and that square is
 // scaled down.
-Surface packSkyThumbnail(const Surface& sky);
-Surface packGroundThumbnail(const Surface& ground);
+Picture packSkyThumbnail(const Picture& sky);
+Picture packGroundThumbnail(const Picture& ground);
 
 // The light of a sky the author gave none: half of how far its average
 // colour lies from a neutral daylight sky, per channel, within the range the
@@ -97,7 +97,7 @@ Surface packGroundThumbnail(const Surface& ground);
 inline constexpr Color kNeutralDaylight = rgb(116, 159, 216);
 inline constexpr int kSkyLightMin = -90;
 inline constexpr int kSkyLightMax = 70;
-SkyLight skyLightFromPicture(const Surface& sky);
+SkyLight skyLightFromPicture(const Picture& sky);
 
 // "pack.txt": `key = value` lines; a line whose first non-blank character is
 // "#" is a comment (a "#" inside a value is kept); blank lines are skipped;

@@ -1,4 +1,5 @@
 #include "sources/cleanshrink.h"
+#include "platform/surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 #include "editing/editmachine.h"
+#include "core/renderer.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
+#include "platform/surface.h"
 #include "tempfolder.h"
 
 #include <gmock/gmock.h>

@@ -1,4 +1,5 @@
 #include "effects/effects.h"
+#include "platform/surface.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/png.h"
 #include "platform/stretch.h"
+#include "platform/surface.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>

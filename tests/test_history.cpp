@@ -3,6 +3,7 @@
 // bytes, and the session knows whether the scene matches the one on disk.
 #include "core/bulk.h"
 #include "core/session.h"
+#include "platform/surface.h"
 
 #include <gtest/gtest.h>
 

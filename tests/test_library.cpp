@@ -1,4 +1,5 @@
 #include "objectpacks.h"
+#include "platform/surface.h"
 #include "sources/library.h"
 #include "tempfolder.h"
 

@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/fileset.h"
 #include "platform/replacefile.h"
+#include "platform/surface.h"
 #include "platform/textfile.h"
 #include "sources/packbuild.h"
 #include "sources/packcheck.h"

@@ -1,5 +1,6 @@
 #include "data/art.h"
 #include "platform/bmp.h"
+#include "platform/surface.h"
 #include "sources/cleanshrink.h"
 
 #include <gtest/gtest.h>
@@ -112,7 +113,7 @@ TEST(Pictures, Sizes)
         EXPECT_EQ(f.picture->height(), e.h);
     }
     for (int i = 0; i < 5; ++i) { // objects fit the picture
-        for (const Surface& o : {builtinObject(i), packObject(i)}) {
+        for (const Picture& o : {builtinObject(i), packObject(i)}) {
             EXPECT_GT(o.width(), 0);
             EXPECT_LE(o.width(), 630);
             EXPECT_LE(o.height(), 340);
@@ -130,7 +131,7 @@ TEST(Pictures, NoneIsEntirelyTransparent)
 TEST(Pictures, GroundsHaveSkyAboveAndLandBelow)
 {
     for (int i = 0; i < 5; ++i) {
-        for (const Surface& g : {builtinGround(i), packGround(i)}) {
+        for (const Picture& g : {builtinGround(i), packGround(i)}) {
             SCOPED_TRACE(i);
             ASSERT_EQ(g.width(), 630);
             int landInTopRow = 0;
@@ -163,7 +164,7 @@ TEST(Pictures, KeyedPicturesLeaveNoPaleHalo)
 TEST(Pictures, ObjectsStandOnWhite)
 {
     for (int i = 0; i < 5; ++i)
-        for (const Surface& o : {builtinObject(i), packObject(i)}) {
+        for (const Picture& o : {builtinObject(i), packObject(i)}) {
             SCOPED_TRACE(i);
             const int r = o.width() - 1;
             const int b = o.height() - 1;

@@ -1,6 +1,7 @@
 // Shrinking for thumbnails: sizes, and each pixel the mean of the area it
 // covers, partly covered source pixels by the fraction covered.
 #include "platform/scale.h"
+#include "platform/surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "platform/stretch.h"
+#include "platform/surface.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@ inline QRgb toRgb(Color c)
 
 } // namespace
 
-QImage toQImage(const Surface& picture, QRect area)
+QImage toQImage(const Picture& picture, QRect area)
 {
     area &= QRect(0, 0, picture.width(), picture.height());
     if (area.isEmpty())
@@ -32,12 +32,12 @@ QImage toQImage(const Surface& picture, QRect area)
     return image;
 }
 
-QImage toQImage(const Surface& picture)
+QImage toQImage(const Picture& picture)
 {
     return toQImage(picture, QRect(0, 0, picture.width(), picture.height()));
 }
 
-PictureView::PictureView(const Surface& picture, QWidget* parent)
+PictureView::PictureView(const Picture& picture, QWidget* parent)
     : QWidget(parent), picture_(picture)
 {
     setAttribute(Qt::WA_StaticContents);
@@ -73,7 +73,7 @@ void PictureView::releasePicture()
 
 void PictureView::paintEvent(QPaintEvent* event)
 {
-    const Surface& picture = held_ ? *held_ : picture_;
+    const Picture& picture = held_ ? *held_ : picture_;
     QPainter painter(this);
     const QRect area = event->rect();
     const QRect shown = area & QRect(0, 0, picture.width(), picture.height());

@@ -1,9 +1,9 @@
 #pragma once
-// Shows a Surface unscaled at its top-left corner and reports the mouse in
+// Shows a picture unscaled at its top-left corner and reports the mouse in
 // picture coordinates. On a denser screen each picture pixel becomes a block
 // of device pixels, never smoothed. The surface stays owned by its holder; whoever draws
 // on it calls updateRect (or update) for what changed.
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -15,15 +15,15 @@ namespace veldor {
 
 // The part `area` of `picture` as an RGB32 image (0x00BBGGRR -> 0xFFRRGGBB);
 // `area` is first clipped to the picture.
-QImage toQImage(const Surface& picture, QRect area);
-QImage toQImage(const Surface& picture);
+QImage toQImage(const Picture& picture, QRect area);
+QImage toQImage(const Picture& picture);
 
 class PictureView : public QWidget {
     Q_OBJECT
 public:
     using MouseHandler = std::function<void(int x, int y)>;
 
-    PictureView(const Surface& picture, QWidget* parent = nullptr);
+    PictureView(const Picture& picture, QWidget* parent = nullptr);
 
     // Repaints only `area` (picture coordinates, which are the widget's).
     void updateRect(const QRect& area) { update(area); }
@@ -60,8 +60,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    const Surface& picture_;
-    std::optional<Surface> held_;
+    const Picture& picture_;
+    std::optional<Picture> held_;
     QRect mark_;
     // The focus is shown once the keyboard is used on the picture: a click
     // or the window's first activation giving it focus does not show it.

@@ -9,7 +9,7 @@
 #include "core/ui/pictureview.h"
 #include "core/ui/services.h"
 #include "platform/error.h"
-#include "platform/surface.h"
+#include "platform/picture.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -86,7 +86,7 @@ void SpinButton::resizeEvent(QResizeEvent*)
     downButton->setGeometry(0, upper, width(), height() - upper);
 }
 
-QImage printedClientImage(const Surface& picture, QPoint pictureAt, QSize clientSize, QColor face)
+QImage printedClientImage(const Picture& picture, QPoint pictureAt, QSize clientSize, QColor face)
 {
     QImage image(clientSize, QImage::Format_RGB32);
     image.fill(face);

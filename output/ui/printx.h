@@ -16,7 +16,7 @@ class QToolButton;
 
 namespace veldor {
 
-class Surface;
+class Picture;
 
 // An up/down pair of arrow buttons, as a spin button without a value of
 // its own: the upper half says "up", the lower half "down".
@@ -37,7 +37,7 @@ protected:
 
 // The main window's client area while printing: the face colour with the
 // picture's 630x340 at `pictureAt`, `clientSize` in all.
-QImage printedClientImage(const Surface& picture, QPoint pictureAt, QSize clientSize, QColor face);
+QImage printedClientImage(const Picture& picture, QPoint pictureAt, QSize clientSize, QColor face);
 // The size on paper of an image shown at 96 pixels per inch: each side
 // scaled by the printer's dots per inch over 96, rounded to the nearest dot.
 QSize printedSize(QSize screenPixels, int dpiX, int dpiY);

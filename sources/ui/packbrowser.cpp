@@ -5,10 +5,10 @@
 #include "core/ui/accessibility.h"
 #include "core/ui/controls.h"
 #include "core/ui/pictureview.h"
+#include "platform/bmp.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/stretch.h"
-#include "platform/surface.h"
 #include "platform/textfile.h"
 #include "sources/ui/pickerrow.h"
 #include "core/ui/thumbnail.h"
@@ -187,11 +187,11 @@ void PackBrowser::FileListBox1DblClick()
 
 QImage PackBrowser::thumbnail(const std::string& prefix, int slot) const
 {
-    Surface picture;
-    picture.load(appPath(scene.appDir, packThumbnailName(prefix, kind_, slot)));
+    Bitmap file = loadBmpFile(appPath(scene.appDir, packThumbnailName(prefix, kind_, slot)));
+    const Picture picture(file.width, file.height, std::move(file.pixels));
     if (kind_ != PackKind::Object)
         return toQImage(picture, QRect(0, 0, kThumbnailSize, kThumbnailSize));
-    Surface stretched(kThumbnailSize, kThumbnailSize);
+    Picture stretched(kThumbnailSize, kThumbnailSize);
     stretchCopy(stretched, 0, 0, kThumbnailSize, kThumbnailSize, picture, 0, 0, picture.width(), picture.height());
     return toQImage(stretched);
 }

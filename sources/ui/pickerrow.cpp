@@ -7,7 +7,6 @@
 #include "core/ui/smallwindow.h"
 #include "platform/bmp.h"
 #include "platform/error.h"
-#include "platform/surface.h"
 #include "core/ui/thumbnail.h"
 
 #include <QFile>
@@ -25,9 +24,7 @@ constexpr int kCaptionTop = 112;
 
 QImage toImage(Bitmap bitmap)
 {
-    Surface surface;
-    surface.replaceBitmap(bitmap.width, bitmap.height, std::move(bitmap.pixels));
-    return toQImage(surface);
+    return toQImage(Picture(bitmap.width, bitmap.height, std::move(bitmap.pixels)));
 }
 
 } // namespace
