@@ -128,8 +128,11 @@ void PackBrowser::showFolderInstruction()
     label->adjustSize();
     const int room = fromRight ? start - 8 : width() - start - 8;
     fitText(*label, room);
-    if (label->sizeHint().width() > room)
-        setElidedText(*label, label->text(), room);
+    // A label draws its text a pixel or two wider than the text's advance,
+    // which the cut is measured by; cut further until the label fits.
+    const QString whole = label->text();
+    for (int cutAt = room; cutAt > 0 && label->sizeHint().width() > room; cutAt -= 2)
+        setElidedText(*label, whole, cutAt);
     if (fromRight)
         label->move(start - label->width(), label->y());
 }
