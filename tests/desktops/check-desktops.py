@@ -81,6 +81,13 @@ class Desktop:
             cookies = glob.glob(os.path.join(self.env['XDG_RUNTIME_DIR'], '.mutter-Xwaylandauth.*'))
             if cookies:
                 self.env['XAUTHORITY'] = cookies[0]
+            # mutter asks a window given input whether its program is alive
+            # and dims one that has not answered in time under its "… is not
+            # responding" dialog: each such dialog noted.
+            self.eval('global._frozen = []; const d = imports.ui.closeDialog.CloseDialog.prototype,'
+                      ' add = d._addWindowEffect;'
+                      'd._addWindowEffect = function () { global._frozen.push(this._window.get_title());'
+                      ' return add.call(this); }; "ok"')
 
     def stop(self):
         script = 'wl-gnome-stop.sh' if self.kind == 'gnome' else 'wl-kwin-stop.sh'
@@ -135,6 +142,13 @@ class Desktop:
         else:
             run([os.path.join(TOOLS, 'kwin-ctl.py'), 'activate', title, os.path.join(self.work, 'kwin.log')],
                 self.env)
+
+    def frozen(self, windows):
+        """The windows marked as not responding: KWin says so in the
+        caption, GNOME Shell in a dialog over the window, noted as it came."""
+        if self.kind == 'kwin':
+            return [w['t'] for w in windows if w['t'].endswith('(Not Responding)')]
+        return json.loads(json.loads(self.eval('JSON.stringify(global._frozen.splice(0))') or '""') or '[]')
 
     def until(self, test, what, seconds=10):
         end = time.monotonic() + seconds
@@ -285,6 +299,12 @@ def trial(desktop, platform):
         windows = desktop.windows() or []
         check(label + ': no wait window left behind after renderings of a second',
               not any(w['t'].startswith('Please Wait') for w in windows), [w['t'] for w in windows])
+        program.terminate()
+        program.communicate(timeout=10)
+
+        if platform == 'wayland':
+            program = start('slower.vdr', cwd=SLOW)
+            long_rendering(desktop, label, env)
     except Exception as error:
         check(label + ': ran through', False, error)
     finally:
@@ -298,6 +318,72 @@ def trial(desktop, platform):
         if failures:
             print(err[-2000:])
         shutil.rmtree(state, ignore_errors=True)
+
+
+def long_rendering(desktop, label, env):
+    """A rendering of about three seconds, watched through the desktop's
+    window list: the wait window comes up soon, the desktop never takes the
+    program for hung though the user clicks its window meanwhile, and a
+    button pressed meanwhile does its work once the rendering is done."""
+    wait = 'Please Wait, Rendering...'
+    atspi = lambda *args: run(['/usr/bin/python3', os.path.join(HERE, 'atspi.py')] + list(args), env)
+    press = None
+    desktop.until(lambda: atspi('find', 'Refresh').returncode == 0, 'the program with the slower scene', 30)
+    desktop.until(lambda: desktop.find('Veldor') and not desktop.find(wait) and steady(desktop, 'Veldor', 1),
+                  'the first rendering to end', 30)
+    if desktop.kind == 'gnome':
+        # mutter waits 5 s for the answer, longer than the rendering; KWin 1 s.
+        alive = 'new imports.gi.Gio.Settings({schema_id: "org.gnome.mutter"}).%s("check-alive-timeout"%s); "ok"'
+        desktop.eval(alive % ('set_uint', ', 1000'))
+    desktop.frozen([])
+    atspi('press', 'Refresh')
+    start, samples, pressed = time.monotonic(), [], False
+    while time.monotonic() - start < 60:
+        # As the list was when asked for: KWin's takes half a second.
+        now = time.monotonic() - start
+        windows = desktop.windows() or []
+        titles = [w['t'].replace(' (Not Responding)', '') for w in windows]
+        samples.append((now, titles, desktop.frozen(windows)))
+        if wait in titles and not pressed:
+            # The user clicks the wait window and the main window, which
+            # makes the desktop ask whether the program is alive, and presses
+            # a toolbar button.
+            pressed = True
+            main = desktop.find('Veldor')
+            desktop.activate(wait)
+            desktop.activate('Veldor')
+            if desktop.kind == 'gnome' and main:
+                run([os.path.join(TOOLS, 'gnome-eval.py'), 'click', str(main['x'] + 40),
+                     str(main['y'] + main['h'] - 8)], desktop.env)
+            # Not waited for: a program that hangs would hold up the list too.
+            press = subprocess.Popen(['/usr/bin/python3', os.path.join(HERE, 'atspi.py'), 'press', 'Sky'],
+                                     env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if pressed and wait not in titles:
+            break
+    if desktop.kind == 'gnome':
+        desktop.eval(alive % ('reset', ''))
+    if press:
+        try:
+            press.wait(30)
+        except subprocess.TimeoutExpired:
+            press.kill()
+            press.wait()
+    shown = [t for t, titles, _ in samples if wait in titles]
+    lasted = samples[-1][0]
+    print('     %s: wait window listed after %.2f s, the rendering over after %.2f s'
+          % (label, shown[0] if shown else -1, lasted))
+    # On a busy machine everything lasts longer, the rendering too.
+    check(label + ': a rendering of 3 s lists the wait window within its first third',
+          shown and shown[0] < min(1.5, lasted / 3) and lasted >= 2.5, (shown[:1], lasted))
+    frozen = [name for _, _, names in samples for name in names]
+    check(label + ': the desktop never takes the program for hung while it renders', not frozen, frozen)
+    early = [t for t, titles, _ in samples if 'Please Select Sky' in titles and wait in titles]
+    try:
+        desktop.until(lambda: desktop.find('Please Select Sky'), 'the sky picker', 10)
+        late = True
+    except RuntimeError:
+        late = False
+    check(label + ': a button pressed during a rendering works once it is done', late and not early, early)
 
 
 def main():
