@@ -14,7 +14,7 @@ WAIT = 'Please Wait, Rendering...'
 def slow_folder(work):
     """The application folder with two scenes of the same big picture
     stretched to many sizes: slow.vdr, whose rendering lasts about a second,
-    and slower.vdr, about three times as long."""
+    and slower.vdr, about three or four times as long."""
     app = os.path.join(work, 'app')
     shutil.copytree(APP, app, symlinks=True)
     w = h = 2048
@@ -23,7 +23,7 @@ def slow_folder(work):
     with open(os.path.join(app, 'big.bmp'), 'wb') as f:
         f.write(b'BM' + struct.pack('<IHHI', 54 + len(pixels), 0, 0, 54)
                 + struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0) + pixels)
-    for name, count in (('slow.vdr', 400), ('slower.vdr', 1200)):
+    for name, count in (('slow.vdr', 400), ('slower.vdr', 1500)):
         # Sizes all different, so that no stretched picture is drawn twice.
         lines = ['Tolvane Veldor File', 'sky2.bmp', 'ground3.bmp', '-45', '-65', '-90', str(count)]
         for i in range(count):
