@@ -309,6 +309,9 @@ def trial(desktop, platform):
             # Keys typed through XTest reach the program on XWayland only.
             program = start()
             keyboard_task(desktop, label, env, os.path.join(state, 'task.vdr'))
+            program.terminate()
+            program.communicate(timeout=10)
+            program = centring(desktop, label, start, atspi)
     except Exception as error:
         check(label + ': ran through', False, error)
     finally:
@@ -388,6 +391,29 @@ def long_rendering(desktop, label, env):
     except RuntimeError:
         late = False
     check(label + ': a button pressed during a rendering works once it is done', late and not early, early)
+
+
+def centring(desktop, label, start, atspi, starts=10):
+    """Ten starts: the main window and the sky picker come up centred with
+    their frames on the 1280 x 1024 screen, and stay where they came up.
+    KWin's frames once centred a window's corner instead."""
+    centred = lambda f: abs(f[0] - (1280 - f[2]) // 2) <= 1 and abs(f[1] - (1024 - f[3]) // 2) <= 1
+    wrong = []
+    for _ in range(starts):
+        program = start()
+        seen = {}
+        for title in ('Veldor', 'Please Select Sky'):
+            if title != 'Veldor':
+                desktop.until(lambda: atspi('press', 'Sky').returncode == 0, 'the program on AT-SPI', 30)
+            desktop.until(lambda: desktop.find(title), title, 30)
+            first = frame(desktop.find(title))
+            desktop.until(lambda: steady(desktop, title), title + ' to settle')
+            seen[title] = (first, frame(desktop.find(title)))
+        wrong += [(title, shown) for title, shown in seen.items() if not centred(shown[1]) or shown[0] != shown[1]]
+        program.terminate()
+        program.communicate(timeout=10)
+    check(label + ': windows come up centred with their frames and stay, in %d starts' % starts, not wrong, wrong)
+    return program
 
 
 def keyboard_task(desktop, label, env, saved):
