@@ -7,7 +7,12 @@ Checks that renderings leave the main window where the user put it, that the
 small windows stay above the main window and belong to it, that no wait
 window is left on screen, what a screen reader finds, that unsaved work
 killed with -9 is offered back at the next start, and that the report on a
-file that is not a scene never leaves the program without a window.
+file that is not a scene never leaves the program without a window. Natively
+on Wayland, that a long rendering shows the wait window soon, never gets the
+program taken for hung, and carries out a press given meanwhile; on GNOME,
+that the dark preference turns the windows dark; on KWin through XWayland,
+the typical task from the keyboard alone, and windows centred with their
+frames in ten starts.
 
 Usage: check-desktops.py APP_DIR [DESKTOPS_DIR] [gnome|kwin ...]
 DESKTOPS_DIR holds the session scripts (wl-gnome-session.sh, gnome-eval.py,
@@ -81,6 +86,9 @@ class Desktop:
             cookies = glob.glob(os.path.join(self.env['XDG_RUNTIME_DIR'], '.mutter-Xwaylandauth.*'))
             if cookies:
                 self.env['XAUTHORITY'] = cookies[0]
+            # The settings portal, started on demand, draws on the display.
+            run(['dbus-update-activation-environment', 'WAYLAND_DISPLAY=' + self.env['WAYLAND_DISPLAY'],
+                 'DISPLAY=' + self.env['DISPLAY']], self.env)
             # mutter asks a window given input whether its program is alive
             # and dims one that has not answered in time under its "… is not
             # responding" dialog: each such dialog noted.
@@ -211,6 +219,8 @@ def trial(desktop, platform):
         desktop.until(lambda: atspi('find', 'Sky').returncode == 0, 'the program on AT-SPI', 20)
         # Where the user put it, not where the desktop placed it.
         placed = put(desktop, 'Veldor', 60, 90)
+        if label == 'gnome/wayland':
+            dark_preference(desktop, label)
         atspi('press', 'Sky')
         desktop.until(lambda: desktop.find('Please Select Sky'), 'the sky picker')
         picker = desktop.find('Please Select Sky')
@@ -325,6 +335,35 @@ def trial(desktop, platform):
         if failures:
             print(err[-2000:])
         shutil.rmtree(state, ignore_errors=True)
+
+
+def dark_preference(desktop, label):
+    """GNOME's dark preference, which the settings portal passes on, turns
+    the main window dark while it is open, and the light one back."""
+    from PIL import Image
+    shot = os.path.join(desktop.work, 'shot.png')
+
+    def status_bar():
+        main = desktop.find('Veldor')
+        run([os.path.join(TOOLS, 'gnome-eval.py'), 'shot', shot], desktop.env)
+        strip = Image.open(shot).convert('L').crop((main['x'] + 10, main['y'] + main['h'] - 12,
+                                                    main['x'] + main['w'] - 10, main['y'] + main['h'] - 4))
+        return sum(strip.getdata()) / (strip.width * strip.height)
+
+    scheme = 'new imports.gi.Gio.Settings({schema_id: "org.gnome.desktop.interface"}).%s("color-scheme"%s); "ok"'
+    # The shell may come back to its overview, where windows are drawn small.
+    desktop.until(lambda: 'false' in desktop.eval('imports.ui.main.overview.hide(); imports.ui.main.overview.visible'),
+                  'the overview hidden', 10)
+    brightness = [status_bar()]
+    for value in ('set_string', ', "prefer-dark"'), ('reset', ''):
+        desktop.eval(scheme % value)
+        try:
+            desktop.until(lambda: (status_bar() < 100) == (value[0] == 'set_string'), 'the look to change', 10)
+        except RuntimeError:
+            pass
+        brightness.append(status_bar())
+    check(label + ': the dark preference turns the main window dark, and back',
+          brightness[0] > 150 and brightness[1] < 100 and brightness[2] > 150, brightness)
 
 
 def long_rendering(desktop, label, env):
