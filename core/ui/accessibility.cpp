@@ -10,6 +10,7 @@
 #include "core/ui/thumbnail.h"
 
 #include <QAccessibleWidget>
+#include <QKeySequence>
 #include <QLabel>
 #include <QStringList>
 #include <QToolButton>
@@ -57,6 +58,13 @@ public:
         return s;
     }
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        const QKeySequence keys = static_cast<const QToolButton*>(widget())->shortcut();
+        if (action == pressAction() && !keys.isEmpty())
+            return {keys.toString(QKeySequence::NativeText)};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
 
     void doAction(const QString& action) override
     {
