@@ -10,8 +10,10 @@
 #include "core/ui/thumbnail.h"
 
 #include <QAccessibleWidget>
+#include <QKeySequence>
 #include <QLabel>
 #include <QStringList>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cstdint>
@@ -38,6 +40,41 @@ public:
     }
 };
 
+// Qt's own presses a tool button at once, inside the screen reader's call:
+// a press of Refresh held that call up for the whole rendering, and one
+// given during work was carried out in its midst. Pressed as a push button
+// is pressed instead, on the button's timer, which work holds until done.
+class ToolButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ToolButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const auto* button = static_cast<const QToolButton*>(widget());
+        s.pressed = button->isDown();
+        s.checkable = button->isCheckable();
+        s.checked = button->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        const QKeySequence keys = static_cast<const QToolButton*>(widget())->shortcut();
+        if (action == pressAction() && !keys.isEmpty())
+            return {keys.toString(QKeySequence::NativeText)};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        if (widget()->isEnabled())
+            static_cast<QToolButton*>(widget())->animateClick();
+    }
+};
+
 class CaptionAccessible : public QAccessibleWidget {
 public:
     explicit CaptionAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
@@ -61,6 +98,8 @@ QAccessibleInterface* veldorAccessible(const QString&, QObject* object)
         return nullptr;
     if (qobject_cast<Thumbnail*>(widget))
         return new ThumbnailAccessible(widget);
+    if (qobject_cast<QToolButton*>(widget))
+        return new ToolButtonAccessible(widget);
     if (qobject_cast<PictureView*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (qobject_cast<SmallWindow*>(widget))

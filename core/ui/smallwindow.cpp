@@ -48,11 +48,25 @@ Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop)
 
 namespace {
 
-// The window manager's frame around `window`, none before it is framed.
+// The frame the window manager put around the last of our windows it
+// framed. A window not framed yet is centred as if it had the same, so that
+// it comes up where it stays: the frame is learnt only once the window is on
+// screen, and centring it again then made it jump.
+QMargins lastFrame;
+
+// The window manager's frame around `window`, none before it is framed. A
+// frame read while the window manager is still making it is none either:
+// KWin's, read too early, measured -631 pixels wide, which centred the
+// window's corner.
 QMargins frameOf(const QWidget& window)
 {
     const QWindow* handle = window.windowHandle();
-    return handle && window.isVisible() ? handle->frameMargins() : QMargins();
+    const QMargins margins = handle && window.isVisible() ? handle->frameMargins() : QMargins();
+    if (margins.left() < 0 || margins.top() < 0 || margins.right() < 0 || margins.bottom() < 0)
+        return QMargins();
+    if (!margins.isNull())
+        lastFrame = margins;
+    return margins;
 }
 
 void moveFrameToCentre(QWidget& window)
@@ -61,7 +75,8 @@ void moveFrameToCentre(QWidget& window)
     if (!screen)
         return;
     const QMargins margins = frameOf(window);
-    QRect frame = window.geometry().marginsAdded(margins);
+    const QMargins expected = margins.isNull() ? lastFrame : margins;
+    QRect frame = window.geometry().marginsAdded(expected);
     const QPoint now = frame.topLeft();
     frame.moveCenter(screen->availableGeometry().center());
     if (frame.topLeft() == now)
@@ -71,7 +86,7 @@ void moveFrameToCentre(QWidget& window)
     if (!margins.isNull())
         window.windowHandle()->setFramePosition(frame.topLeft());
     else
-        window.move(frame.topLeft());
+        window.move(frame.topLeft() + QPoint(expected.left(), expected.top()));
 }
 
 // A window manager frames a window only after it is shown, so a window

@@ -7,7 +7,12 @@ Checks that renderings leave the main window where the user put it, that the
 small windows stay above the main window and belong to it, that no wait
 window is left on screen, what a screen reader finds, that unsaved work
 killed with -9 is offered back at the next start, and that the report on a
-file that is not a scene never leaves the program without a window.
+file that is not a scene never leaves the program without a window. Natively
+on Wayland, that a long rendering shows the wait window soon, never gets the
+program taken for hung, and carries out a press given meanwhile; on GNOME,
+that the dark preference turns the windows dark; on KWin through XWayland,
+the typical task from the keyboard alone, and windows centred with their
+frames in ten starts.
 
 Usage: check-desktops.py APP_DIR [DESKTOPS_DIR] [gnome|kwin ...]
 DESKTOPS_DIR holds the session scripts (wl-gnome-session.sh, gnome-eval.py,
@@ -81,6 +86,16 @@ class Desktop:
             cookies = glob.glob(os.path.join(self.env['XDG_RUNTIME_DIR'], '.mutter-Xwaylandauth.*'))
             if cookies:
                 self.env['XAUTHORITY'] = cookies[0]
+            # The settings portal, started on demand, draws on the display.
+            run(['dbus-update-activation-environment', 'WAYLAND_DISPLAY=' + self.env['WAYLAND_DISPLAY'],
+                 'DISPLAY=' + self.env['DISPLAY']], self.env)
+            # mutter asks a window given input whether its program is alive
+            # and dims one that has not answered in time under its "… is not
+            # responding" dialog: each such dialog noted.
+            self.eval('global._frozen = []; const d = imports.ui.closeDialog.CloseDialog.prototype,'
+                      ' add = d._addWindowEffect;'
+                      'd._addWindowEffect = function () { global._frozen.push(this._window.get_title());'
+                      ' return add.call(this); }; "ok"')
 
     def stop(self):
         script = 'wl-gnome-stop.sh' if self.kind == 'gnome' else 'wl-kwin-stop.sh'
@@ -135,6 +150,13 @@ class Desktop:
         else:
             run([os.path.join(TOOLS, 'kwin-ctl.py'), 'activate', title, os.path.join(self.work, 'kwin.log')],
                 self.env)
+
+    def frozen(self, windows):
+        """The windows marked as not responding: KWin says so in the
+        caption, GNOME Shell in a dialog over the window, noted as it came."""
+        if self.kind == 'kwin':
+            return [w['t'] for w in windows if w['t'].endswith('(Not Responding)')]
+        return json.loads(json.loads(self.eval('JSON.stringify(global._frozen.splice(0))') or '""') or '[]')
 
     def until(self, test, what, seconds=10):
         end = time.monotonic() + seconds
@@ -197,6 +219,8 @@ def trial(desktop, platform):
         desktop.until(lambda: atspi('find', 'Sky').returncode == 0, 'the program on AT-SPI', 20)
         # Where the user put it, not where the desktop placed it.
         placed = put(desktop, 'Veldor', 60, 90)
+        if label == 'gnome/wayland':
+            dark_preference(desktop, label)
         atspi('press', 'Sky')
         desktop.until(lambda: desktop.find('Please Select Sky'), 'the sky picker')
         picker = desktop.find('Please Select Sky')
@@ -285,6 +309,19 @@ def trial(desktop, platform):
         windows = desktop.windows() or []
         check(label + ': no wait window left behind after renderings of a second',
               not any(w['t'].startswith('Please Wait') for w in windows), [w['t'] for w in windows])
+        program.terminate()
+        program.communicate(timeout=10)
+
+        if platform == 'wayland':
+            program = start('slower.vdr', cwd=SLOW)
+            long_rendering(desktop, label, env)
+        elif desktop.kind == 'kwin':
+            # Keys typed through XTest reach the program on XWayland only.
+            program = start()
+            keyboard_task(desktop, label, env, os.path.join(state, 'task.vdr'))
+            program.terminate()
+            program.communicate(timeout=10)
+            program = centring(desktop, label, start, atspi)
     except Exception as error:
         check(label + ': ran through', False, error)
     finally:
@@ -298,6 +335,201 @@ def trial(desktop, platform):
         if failures:
             print(err[-2000:])
         shutil.rmtree(state, ignore_errors=True)
+
+
+def dark_preference(desktop, label):
+    """GNOME's dark preference, which the settings portal passes on, turns
+    the main window dark while it is open, and the light one back."""
+    from PIL import Image
+    shot = os.path.join(desktop.work, 'shot.png')
+
+    def status_bar():
+        main = desktop.find('Veldor')
+        run([os.path.join(TOOLS, 'gnome-eval.py'), 'shot', shot], desktop.env)
+        strip = Image.open(shot).convert('L').crop((main['x'] + 10, main['y'] + main['h'] - 12,
+                                                    main['x'] + main['w'] - 10, main['y'] + main['h'] - 4))
+        return sum(strip.getdata()) / (strip.width * strip.height)
+
+    scheme = 'new imports.gi.Gio.Settings({schema_id: "org.gnome.desktop.interface"}).%s("color-scheme"%s); "ok"'
+    # The shell may come back to its overview, where windows are drawn small.
+    desktop.until(lambda: 'false' in desktop.eval('imports.ui.main.overview.hide(); imports.ui.main.overview.visible'),
+                  'the overview hidden', 10)
+    brightness = [status_bar()]
+    for value in ('set_string', ', "prefer-dark"'), ('reset', ''):
+        desktop.eval(scheme % value)
+        try:
+            desktop.until(lambda: (status_bar() < 100) == (value[0] == 'set_string'), 'the look to change', 10)
+        except RuntimeError:
+            pass
+        brightness.append(status_bar())
+    check(label + ': the dark preference turns the main window dark, and back',
+          brightness[0] > 150 and brightness[1] < 100 and brightness[2] > 150, brightness)
+
+
+def long_rendering(desktop, label, env):
+    """A rendering of about three seconds, watched through the desktop's
+    window list: the wait window comes up soon, the desktop never takes the
+    program for hung though the user clicks its window meanwhile, and a
+    button pressed meanwhile does its work once the rendering is done."""
+    wait = 'Please Wait, Rendering...'
+    atspi = lambda *args: run(['/usr/bin/python3', os.path.join(HERE, 'atspi.py')] + list(args), env)
+    press = None
+    desktop.until(lambda: atspi('find', 'Refresh').returncode == 0, 'the program with the slower scene', 30)
+    desktop.until(lambda: desktop.find('Veldor') and not desktop.find(wait) and steady(desktop, 'Veldor', 1),
+                  'the first rendering to end', 30)
+    if desktop.kind == 'gnome':
+        # mutter waits 5 s for the answer, longer than the rendering; KWin 1 s.
+        alive = 'new imports.gi.Gio.Settings({schema_id: "org.gnome.mutter"}).%s("check-alive-timeout"%s); "ok"'
+        desktop.eval(alive % ('set_uint', ', 1000'))
+    desktop.frozen([])
+    atspi('press', 'Refresh')
+    start, samples, pressed = time.monotonic(), [], False
+    while time.monotonic() - start < 60:
+        # As the list was when asked for: KWin's takes half a second.
+        now = time.monotonic() - start
+        windows = desktop.windows() or []
+        titles = [w['t'].replace(' (Not Responding)', '') for w in windows]
+        samples.append((now, titles, desktop.frozen(windows)))
+        if wait in titles and not pressed:
+            # The user clicks the wait window and the main window, which
+            # makes the desktop ask whether the program is alive, and presses
+            # a toolbar button.
+            pressed = True
+            main = desktop.find('Veldor')
+            desktop.activate(wait)
+            desktop.activate('Veldor')
+            if desktop.kind == 'gnome' and main:
+                run([os.path.join(TOOLS, 'gnome-eval.py'), 'click', str(main['x'] + 40),
+                     str(main['y'] + main['h'] - 8)], desktop.env)
+            # Not waited for: a program that hangs would hold up the list too.
+            press = subprocess.Popen(['/usr/bin/python3', os.path.join(HERE, 'atspi.py'), 'press', 'Sky'],
+                                     env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if pressed and wait not in titles:
+            break
+    if desktop.kind == 'gnome':
+        desktop.eval(alive % ('reset', ''))
+    if press:
+        try:
+            press.wait(30)
+        except subprocess.TimeoutExpired:
+            press.kill()
+            press.wait()
+    shown = [t for t, titles, _ in samples if wait in titles]
+    lasted = samples[-1][0]
+    print('     %s: wait window listed after %.2f s, the rendering over after %.2f s'
+          % (label, shown[0] if shown else -1, lasted))
+    # On a busy machine everything lasts longer, the rendering too.
+    check(label + ': a rendering of 3 s lists the wait window within its first third',
+          shown and shown[0] < min(1.5, lasted / 3) and lasted >= 2, (shown[:1], lasted))
+    frozen = [name for _, _, names in samples for name in names]
+    check(label + ': the desktop never takes the program for hung while it renders', not frozen, frozen)
+    early = [t for t, titles, _ in samples if 'Please Select Sky' in titles and wait in titles]
+    try:
+        desktop.until(lambda: desktop.find('Please Select Sky'), 'the sky picker', 10)
+        late = True
+    except RuntimeError:
+        late = False
+    check(label + ': a button pressed during a rendering works once it is done', late and not early, early)
+
+
+def centring(desktop, label, start, atspi, starts=10):
+    """Ten starts: the main window and the sky picker come up centred with
+    their frames on the 1280 x 1024 screen, and stay where they came up.
+    KWin's frames once centred a window's corner instead."""
+    centred = lambda f: abs(f[0] - (1280 - f[2]) // 2) <= 1 and abs(f[1] - (1024 - f[3]) // 2) <= 1
+    wrong = []
+    for _ in range(starts):
+        program = start()
+        seen = {}
+        for title in ('Veldor', 'Please Select Sky'):
+            if title != 'Veldor':
+                desktop.until(lambda: atspi('press', 'Sky').returncode == 0, 'the program on AT-SPI', 30)
+            desktop.until(lambda: desktop.find(title), title, 30)
+            first = frame(desktop.find(title))
+            desktop.until(lambda: steady(desktop, title), title + ' to settle')
+            seen[title] = (first, frame(desktop.find(title)))
+        wrong += [(title, shown) for title, shown in seen.items() if not centred(shown[1]) or shown[0] != shown[1]]
+        program.terminate()
+        program.communicate(timeout=10)
+    check(label + ': windows come up centred with their frames and stay, in %d starts' % starts, not wrong, wrong)
+    return program
+
+
+def keyboard_task(desktop, label, env, saved):
+    """The typical task from the keyboard alone: a sky and a ground chosen,
+    two objects placed, one moved, one re-sized, one sent behind the land,
+    one deleted, the deletion undone, the scene saved. Buttons are reached
+    with Tab, listening to what has the focus, as a screen reader's user
+    does."""
+    atspi = lambda *args: run(['/usr/bin/python3', os.path.join(HERE, 'atspi.py')] + list(args), env).stdout
+    keys = lambda *k: run(['/usr/bin/python3', os.path.join(HERE, 'keys.py')] + list(k), env)
+
+    def on(name):
+        desktop.until(lambda: atspi('focused').split(' | ')[1:2] == [name], name + ' focused')
+
+    def choose(name):
+        for _ in range(12):
+            if atspi('focused').split(' | ')[1:2] == [name]:
+                return keys('space')
+            keys('Tab')
+        raise RuntimeError(name + ' not reached with Tab')
+
+    def window(title, *typed):
+        """Types keys once the program has `title` active."""
+        desktop.until(lambda: any(w['t'] == title and w['active'] for w in desktop.windows() or []),
+                      title + ' active')
+        keys(*typed)
+
+    desktop.until(lambda: 'Picture' in atspi('focused'), 'the picture focused', 30)
+    for menu, title, picture in (('s', 'Please Select Sky', 'Orange Sunset'),
+                                 ('l', 'Please Select Landscape', 'Small Mountain Range')):
+        keys('alt+v', menu)
+        window(title)
+        choose(picture)
+        keys('Escape')
+        desktop.until(lambda: not desktop.find(title), title + ' closed')
+    for picture, drawn in (('Apple', ('shift+Left', 'shift+Left')), ('Yellow Flower', ('ctrl+shift+Right', 'shift+Down'))):
+        keys('alt+v', 'o')
+        window('Please Select an Object')
+        choose(picture)
+        on('Picture: %s: drag it on the picture, or press an arrow key there.' % picture)
+        keys('Return', *drawn, 'Return')
+        window('New Object', 'Return')
+        desktop.until(lambda: not desktop.find('New Object'), 'the object kept')
+    for select, button, then, window_title in (
+            ('Tab', 'Move It', ('shift+Right', 'shift+Right', 'shift+Down', 'Up', 'Return'), 'Object Move'),
+            ('Tab', 'Re-Size It', ('Return', 'ctrl+shift+Left', 'ctrl+shift+Left', 'ctrl+shift+Up', 'Return'),
+             'Re-Size Object'),
+            ('shift+Tab', 'Send Behind Land', (), None),
+            ('Tab', 'Delete It', (), None)):
+        desktop.until(lambda: 'Picture' in atspi('focused'), 'the picture focused again')
+        keys(select, 'Return')
+        window('Object Edit')
+        choose(button)
+        desktop.until(lambda: not desktop.find('Object Edit'), 'the object edited')
+        if window_title:
+            keys(*then)
+            window(window_title, 'Return')
+            desktop.until(lambda: not desktop.find(window_title), window_title + ' answered')
+    keys('ctrl+z')
+    keys('ctrl+shift+s')
+    window('Save As', 'ctrl+a')
+    keys('--text', saved)
+    keys('Return')
+    desktop.until(lambda: os.path.exists(saved), 'the scene saved')
+    time.sleep(0.5)
+    with open(saved, 'rb') as f:
+        lines = f.read().decode().split('\r\n')
+    # Apple moved and behind the land, the flower re-sized, none deleted.
+    wanted = ['sky2.bmp', 'ground1.bmp', '-45', '-65', '-90', '2',
+              '2', 'object1.bmp', 'Apple', '265', '129', '100', '100',
+              '1', 'object4.bmp', 'Yellow Flower', '265', '130', '90', '90', '']
+    check(label + ': the typical task from the keyboard alone saves the scene it made', lines[1:] == wanted,
+          lines[1:])
+    described = atspi('describe', 'Picture')
+    check(label + ': the picture then describes what it shows',
+          'Sky: Orange Sunset. Ground: Small Mountain Range. Objects: Apple, Yellow Flower.' in described,
+          described)
 
 
 def main():

@@ -12,7 +12,9 @@ WAIT = 'Please Wait, Rendering...'
 
 
 def slow_folder(work):
-    """The application folder with a scene whose rendering lasts about a second."""
+    """The application folder with two scenes of the same big picture
+    stretched to many sizes: slow.vdr, whose rendering lasts about a second,
+    and slower.vdr, about three or four times as long."""
     app = os.path.join(work, 'app')
     shutil.copytree(APP, app, symlinks=True)
     w = h = 2048
@@ -21,12 +23,13 @@ def slow_folder(work):
     with open(os.path.join(app, 'big.bmp'), 'wb') as f:
         f.write(b'BM' + struct.pack('<IHHI', 54 + len(pixels), 0, 0, 54)
                 + struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0) + pixels)
-    # Sizes all different, so that no stretched picture is drawn twice.
-    lines = ['Tolvane Veldor File', 'sky2.bmp', 'ground3.bmp', '-45', '-65', '-90', '400']
-    for i in range(400):
-        lines += ['1', 'big.bmp', 'Big %d' % i, str(i % 300), '20', str(300 + i % 330), str(100 + (i * 7) % 240)]
-    with open(os.path.join(app, 'slow.vdr'), 'wb') as f:
-        f.write(('\r\n'.join(lines) + '\r\n').encode())
+    for name, count in (('slow.vdr', 400), ('slower.vdr', 1500)):
+        # Sizes all different, so that no stretched picture is drawn twice.
+        lines = ['Tolvane Veldor File', 'sky2.bmp', 'ground3.bmp', '-45', '-65', '-90', str(count)]
+        for i in range(count):
+            lines += ['1', 'big.bmp', 'Big %d' % i, str(i % 300), '20', str(300 + i % 330), str(100 + (i * 7) % 240)]
+        with open(os.path.join(app, name), 'wb') as f:
+            f.write(('\r\n'.join(lines) + '\r\n').encode())
     return app
 
 

@@ -26,6 +26,7 @@
 #include "core/ui/thumbnail.h"
 #include "sources/ui/skyp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -677,19 +678,24 @@ void clickQueued(QWidget* button)
 }
 
 enum class LongWork { Rendering, Effects, RenderingOfAMissingObject };
+// What the user does on Refresh during the work.
+enum class Meanwhile { Nothing, Click, ScreenReaderPress };
 
 } // namespace
 
 void SkeletonTest::longWorkKeepsTheWindowsAnswering_data()
 {
     QTest::addColumn<LongWork>("work");
-    QTest::addColumn<bool>("clickMeanwhile");
+    QTest::addColumn<Meanwhile>("meanwhile");
     QTest::addColumn<int>("renderingsAfter");
     QTest::addColumn<QString>("error");
-    // A click on Refresh given during the work waits, then is carried out.
-    QTest::newRow("rendering") << LongWork::Rendering << true << 2 << QString();
-    QTest::newRow("effects") << LongWork::Effects << true << 1 << QString();
-    QTest::newRow("picture missing") << LongWork::RenderingOfAMissingObject << false << 1
+    // A click on Refresh given during the work waits, then is carried out;
+    // so does a screen reader's press, whose call returns at once.
+    QTest::newRow("rendering") << LongWork::Rendering << Meanwhile::Click << 2 << QString();
+    QTest::newRow("rendering, screen reader")
+        << LongWork::Rendering << Meanwhile::ScreenReaderPress << 2 << QString();
+    QTest::newRow("effects") << LongWork::Effects << Meanwhile::Click << 1 << QString();
+    QTest::newRow("picture missing") << LongWork::RenderingOfAMissingObject << Meanwhile::Nothing << 1
                                      << QStringLiteral("Cannot open file");
 }
 
@@ -699,7 +705,7 @@ void SkeletonTest::longWorkKeepsTheWindowsAnswering_data()
 void SkeletonTest::longWorkKeepsTheWindowsAnswering()
 {
     QFETCH(LongWork, work);
-    QFETCH(bool, clickMeanwhile);
+    QFETCH(Meanwhile, meanwhile);
     QFETCH(int, renderingsAfter);
     QFETCH(QString, error);
     TestProgram p;
@@ -729,8 +735,12 @@ void SkeletonTest::longWorkKeepsTheWindowsAnswering()
             return;
         sawWaitWindow = true;
         renderingsDuring = renderings;
-        if (clickMeanwhile)
+        if (meanwhile == Meanwhile::Click)
             clickQueued(m.RefreshButton);
+        if (meanwhile == Meanwhile::ScreenReaderPress)
+            QAccessible::queryAccessibleInterface(m.RefreshButton)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
         released = true;
     });
     watch.start(10);

@@ -236,6 +236,12 @@ void SmallWindowsTest::screenReaderRolesAndActions()
     QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Picture"));
     QCOMPARE(picture->text(QAccessible::Description), QStringLiteral("Sky: Clear Blue. No ground."));
 
+    // A toolbar button is a button, read with its key.
+    QAccessibleInterface* refresh = QAccessible::queryAccessibleInterface(p.main().RefreshButton);
+    QCOMPARE(refresh->role(), QAccessible::Button);
+    QCOMPARE(refresh->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+             QStringList{QStringLiteral("F5")});
+
     // A thumbnail is a button that chooses, read once.
     p.main().Sky1->trigger();
     QAccessibleInterface* thumbnail = QAccessible::queryAccessibleInterface(f.sky->sky2);
