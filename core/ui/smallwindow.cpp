@@ -77,10 +77,9 @@ void moveFrameToCentre(QWidget& window)
     const QMargins margins = frameOf(window);
     const QMargins expected = margins.isNull() ? lastFrame : margins;
     QRect frame = window.geometry().marginsAdded(expected);
-    const QPoint now = frame.topLeft();
     frame.moveCenter(screen->availableGeometry().center());
-    if (frame.topLeft() == now)
-        return;
+    // Placed even when it seems to be there already: under load the
+    // window's position can lag behind where the window manager put it.
     // Said explicitly of the frame: a plain move may be taken for the
     // client area's position while the frame is still being learnt.
     if (!margins.isNull())
