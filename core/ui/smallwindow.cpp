@@ -48,12 +48,6 @@ Qt::WindowFlags windowFlagsFor(TitleButtons buttons, bool stayOnTop)
 
 namespace {
 
-// The frame the window manager put around the last of our windows it
-// framed. A window not framed yet is centred as if it had the same, so that
-// it comes up where it stays: the frame is learnt only once the window is on
-// screen, and centring it again then made it jump.
-QMargins lastFrame;
-
 // The window manager's frame around `window`, none before it is framed. A
 // frame read while the window manager is still making it is none either:
 // KWin's, read too early, measured -631 pixels wide, which centred the
@@ -64,8 +58,6 @@ QMargins frameOf(const QWidget& window)
     const QMargins margins = handle && window.isVisible() ? handle->frameMargins() : QMargins();
     if (margins.left() < 0 || margins.top() < 0 || margins.right() < 0 || margins.bottom() < 0)
         return QMargins();
-    if (!margins.isNull())
-        lastFrame = margins;
     return margins;
 }
 
@@ -75,17 +67,17 @@ void moveFrameToCentre(QWidget& window)
     if (!screen)
         return;
     const QMargins margins = frameOf(window);
-    const QMargins expected = margins.isNull() ? lastFrame : margins;
-    QRect frame = window.geometry().marginsAdded(expected);
+    QRect frame = window.geometry().marginsAdded(margins);
+    const QPoint now = frame.topLeft();
     frame.moveCenter(screen->availableGeometry().center());
-    // Placed even when it seems to be there already: under load the
-    // window's position can lag behind where the window manager put it.
+    if (frame.topLeft() == now)
+        return;
     // Said explicitly of the frame: a plain move may be taken for the
     // client area's position while the frame is still being learnt.
     if (!margins.isNull())
         window.windowHandle()->setFramePosition(frame.topLeft());
     else
-        window.move(frame.topLeft() + QPoint(expected.left(), expected.top()));
+        window.move(frame.topLeft());
 }
 
 // A window manager frames a window only after it is shown, so a window
