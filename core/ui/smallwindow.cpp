@@ -2,6 +2,7 @@
 
 #include "core/session.h"
 #include "core/ui/Main.h"
+#include "core/ui/windowframe.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -102,6 +103,19 @@ public:
     }
 };
 
+// Puts the window's client area where a `frame` around it is centred.
+void placeCentred(QWidget& window, QMargins frame)
+{
+    QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    QRect outer = window.geometry().marginsAdded(frame);
+    outer.moveCenter(screen->availableGeometry().center());
+    const QPoint client = outer.topLeft() + QPoint(frame.left(), frame.top());
+    // move() takes the frame's corner, as far as Qt knows the frame yet.
+    window.move(client - (window.geometry().topLeft() - window.pos()));
+}
+
 } // namespace
 
 void showInFront(QWidget& window)
@@ -113,9 +127,20 @@ void showInFront(QWidget& window)
 
 void centreOnScreen(QWidget& window)
 {
-    moveFrameToCentre(window);
-    if (frameOf(window).isNull())
-        new CentreWhenFramed(window);
+    if (!frameOf(window).isNull() || !framesAreAnnounced()) {
+        moveFrameToCentre(window);
+        if (frameOf(window).isNull())
+            new CentreWhenFramed(window);
+        return;
+    }
+    // Placed once, with the frame the window manager says it will give; put
+    // right only if the frame it then gives is another.
+    const QMargins expected = frameToCome(window).value_or(QMargins());
+    placeCentred(window, expected);
+    whenFrameAnnounced(window, [&window, expected](QMargins frame) {
+        if (frame != expected)
+            placeCentred(window, frame);
+    });
 }
 
 void fitText(QWidget& control, int maxWidth)

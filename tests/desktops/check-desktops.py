@@ -315,12 +315,13 @@ def trial(desktop, platform):
         if platform == 'wayland':
             program = start('slower.vdr', cwd=SLOW)
             long_rendering(desktop, label, env)
-        elif desktop.kind == 'kwin':
-            # Keys typed through XTest reach the program on XWayland only.
-            program = start()
-            keyboard_task(desktop, label, env, os.path.join(state, 'task.vdr'))
-            program.terminate()
-            program.communicate(timeout=10)
+        else:
+            if desktop.kind == 'kwin':
+                # Keys typed through XTest reach the program on XWayland only.
+                program = start()
+                keyboard_task(desktop, label, env, os.path.join(state, 'task.vdr'))
+                program.terminate()
+                program.communicate(timeout=10)
             program = centring(desktop, label, start, atspi)
     except Exception as error:
         check(label + ': ran through', False, error)
@@ -434,9 +435,14 @@ def long_rendering(desktop, label, env):
 
 def centring(desktop, label, start, atspi, starts=10):
     """Ten starts: the main window and the sky picker come up centred with
-    their frames on the 1280 x 1024 screen, and stay where they came up.
-    KWin's frames once centred a window's corner instead."""
-    centred = lambda f: abs(f[0] - (1280 - f[2]) // 2) <= 1 and abs(f[1] - (1024 - f[3]) // 2) <= 1
+    their frames in the desktop's work area (the screen less GNOME's top
+    bar), and stay where they came up. KWin's frames once centred a window's
+    corner instead, and mutter's moved pickers after they appeared."""
+    told = run(['xprop', '-root', '-notype', '_NET_WORKAREA'], desktop.env).stdout
+    # KWin on Wayland tells its X clients none: the whole screen.
+    area = [int(n) for n in told.split('=')[-1].split(',')[:4]] if '=' in told else [0, 0, 1280, 1024]
+    centred = lambda f: (abs(f[0] - area[0] - (area[2] - f[2]) // 2) <= 1
+                         and abs(f[1] - area[1] - (area[3] - f[3]) // 2) <= 1)
     wrong = []
     for _ in range(starts):
         program = start()
@@ -451,7 +457,8 @@ def centring(desktop, label, start, atspi, starts=10):
         wrong += [(title, shown) for title, shown in seen.items() if not centred(shown[1]) or shown[0] != shown[1]]
         program.terminate()
         program.communicate(timeout=10)
-    check(label + ': windows come up centred with their frames and stay, in %d starts' % starts, not wrong, wrong)
+    check(label + ': windows come up centred with their frames and stay, in %d starts' % starts, not wrong,
+          (area, wrong))
     return program
 
 
