@@ -10,9 +10,9 @@ killed with -9 is offered back at the next start, and that the report on a
 file that is not a scene never leaves the program without a window. Natively
 on Wayland, that a long rendering shows the wait window soon, never gets the
 program taken for hung, and carries out a press given meanwhile; on GNOME,
-that the dark preference turns the windows dark; on KWin through XWayland,
-the typical task from the keyboard alone, and windows centred with their
-frames in ten starts.
+that the dark preference turns the windows dark. Through XWayland, windows
+centred with their frames in ten starts, and on KWin the typical task from
+the keyboard alone.
 
 Usage: check-desktops.py APP_DIR [DESKTOPS_DIR] [gnome|kwin ...]
 DESKTOPS_DIR holds the session scripts (wl-gnome-session.sh, gnome-eval.py,
