@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <optional>
 
 namespace veldor {
 
@@ -62,23 +63,30 @@ QMargins frameOf(const QWidget& window)
     return margins;
 }
 
+// Where a frame of `margins` around `window` is centred on its screen's
+// available area; none without a screen.
+std::optional<QRect> centredFrame(const QWidget& window, QMargins margins)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return std::nullopt;
+    QRect frame = window.geometry().marginsAdded(margins);
+    frame.moveCenter(screen->availableGeometry().center());
+    return frame;
+}
+
 void moveFrameToCentre(QWidget& window)
 {
-    QScreen* screen = window.screen();
-    if (!screen)
-        return;
     const QMargins margins = frameOf(window);
-    QRect frame = window.geometry().marginsAdded(margins);
-    const QPoint now = frame.topLeft();
-    frame.moveCenter(screen->availableGeometry().center());
-    if (frame.topLeft() == now)
+    const std::optional<QRect> frame = centredFrame(window, margins);
+    if (!frame || frame->topLeft() == window.geometry().marginsAdded(margins).topLeft())
         return;
     // Said explicitly of the frame: a plain move may be taken for the
     // client area's position while the frame is still being learnt.
     if (!margins.isNull())
-        window.windowHandle()->setFramePosition(frame.topLeft());
+        window.windowHandle()->setFramePosition(frame->topLeft());
     else
-        window.move(frame.topLeft());
+        window.move(frame->topLeft());
 }
 
 // A window manager frames a window only after it is shown, so a window
@@ -106,12 +114,10 @@ public:
 // Puts the window's client area where a `frame` around it is centred.
 void placeCentred(QWidget& window, QMargins frame)
 {
-    QScreen* screen = window.screen();
-    if (!screen)
+    const std::optional<QRect> outer = centredFrame(window, frame);
+    if (!outer)
         return;
-    QRect outer = window.geometry().marginsAdded(frame);
-    outer.moveCenter(screen->availableGeometry().center());
-    const QPoint client = outer.topLeft() + QPoint(frame.left(), frame.top());
+    const QPoint client = outer->topLeft() + QPoint(frame.left(), frame.top());
     // move() takes the frame's corner, as far as Qt knows the frame yet.
     window.move(client - (window.geometry().topLeft() - window.pos()));
 }
