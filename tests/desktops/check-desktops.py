@@ -539,6 +539,20 @@ def keyboard_task(desktop, label, env, saved):
           described)
 
 
+def remove(folder):
+    """Removes a session's folder, with what the session's services mounted
+    in it: the document portal's file system, whose service has gone with
+    the session, makes even an rmtree that ignores errors fail."""
+    with open('/proc/mounts') as mounts:
+        inside = [line.split()[1] for line in mounts if line.split()[1].startswith(folder + '/')]
+    for point in sorted(inside, reverse=True):
+        subprocess.run(['umount', '-l', point], capture_output=True)
+    try:
+        shutil.rmtree(folder, ignore_errors=True)
+    except OSError as error:
+        print('     left %s: %s' % (folder, error))
+
+
 def main():
     global SLOW
     slow_work = tempfile.mkdtemp(prefix='veldor-slow-')
@@ -556,7 +570,7 @@ def main():
                 trial(desktop, platform)
         finally:
             desktop.stop()
-            shutil.rmtree(work, ignore_errors=True)
+            remove(work)
     shutil.rmtree(slow_work, ignore_errors=True)
     print('%d failed' % len(failures))
     return 1 if failures else 0
